@@ -1,0 +1,71 @@
+#include <cmath>
+
+#include "families.h"
+#include "pieces.h"
+
+namespace oltrave {
+
+namespace {
+
+constexpr FormulaForm kLinearForm{" x", " | x |"};
+
+int sign(double v) { return (v > 0) - (v < 0); }
+
+} // namespace
+
+// y = k x + b in the modes f(x), |f(x)| and f(|x|).
+void plotLinear(PlotContext& context) {
+    const double k = context.coef(0);
+    const double b = context.coef(1);
+    const int mode = context.absmode();
+
+    switch (mode) {
+    case 0: context.sample([&](double x) { return x * k + b; }); break;
+    case 1: context.sample([&](double x) { return std::fabs(x * k + b); }); break;
+    case 2: context.sample([&](double x) { return std::fabs(x) * k + b; }); break;
+    }
+
+    const double x0 = -b / k;
+    const double y0 = b;
+    if (k == 0)
+        return;
+
+    ResultLine lead;
+    lead << Num{k};
+    context.append(formulaLine(mode, lead, kLinearForm, b));
+
+    if (mode == 1)
+        context.append(propertyLine(piece::kSymmetryAxis) << Num{x0});
+    if (mode == 2)
+        context.append(propertyLine(piece::kSymmetryAxis) << "0");
+
+    if (mode == 0 || mode == 1) {
+        // |k x + b| is |b| at 0.
+        context.append(propertyLine(piece::kAtZero) << Num{mode == 1 ? std::fabs(y0) : y0});
+        context.append(propertyLine(piece::kZero) << Num{x0});
+    } else if (mode == 2) {
+        context.append(propertyLine(piece::kAtZero) << Num{b});
+        if (b == 0) {
+            context.append(propertyLine(piece::kZero) << Num{x0});
+        } else if (sign(k) != sign(b)) {
+            // k |x| + b vanishes on both sides of the axis.
+            context.append(propertyLine("[ y = 0 ] x ( 0 ) = ") << Num{-x0});
+            context.append(propertyLine("[ y = 0 ] x ( 1 ) = ") << Num{x0});
+        }
+    }
+
+    switch (mode) {
+    case 0: context.append(propertyLine(piece::kRange) << "R"); break;
+    case 1: context.append(propertyLine(piece::kRange) << "[ 0 , + ∞ )"); break;
+    case 2:
+        if (0 < k)
+            context.append(propertyLine(piece::kRange) << fromClosed(y0));
+        else if (0 > k)
+            context.append(propertyLine(piece::kRange) << upToClosed(y0));
+        break;
+    }
+
+    context.setPlotted();
+}
+
+} // namespace oltrave

@@ -1,0 +1,68 @@
+#include "pieces.h"
+
+#include <cmath>
+
+namespace oltrave {
+
+ResultLine signedTail(double v) {
+    ResultLine tail;
+    if (v != 0) {
+        if (0 >= v)
+            tail << " - " << Num{std::fabs(v)};
+        else
+            tail << " + " << Num{v};
+    } else {
+        tail << " ";
+    }
+    return tail;
+}
+
+ResultLine formulaLine(int absmode, const ResultLine& lead, const FormulaForm& form,
+                       double constant) {
+    ResultLine line;
+    line << piece::kFormulaStart;
+    if (absmode == 1)
+        line << "| ";
+    line << lead << (absmode == 2 ? form.absVariable : form.variable) << signedTail(constant);
+    if (absmode == 1)
+        line << " |";
+    return line;
+}
+
+namespace {
+
+ResultLine bracketed(std::string_view open, const ResultLine& low, const ResultLine& high,
+                     std::string_view close) {
+    ResultLine text;
+    text << " " << open << " " << low << " , " << high << " " << close << " ";
+    return text;
+}
+
+ResultLine number(double v) {
+    ResultLine text;
+    text << Num{v};
+    return text;
+}
+
+ResultLine fixed(std::string_view piece) {
+    ResultLine text;
+    text << piece;
+    return text;
+}
+
+} // namespace
+
+ResultLine fromClosed(double low) {
+    return bracketed("[", number(low), fixed(piece::kPlusInfinity), ")");
+}
+ResultLine fromOpen(double low) {
+    return bracketed("(", number(low), fixed(piece::kPlusInfinity), ")");
+}
+ResultLine upToClosed(double high) {
+    return bracketed("(", fixed(piece::kMinusInfinity), number(high), "]");
+}
+ResultLine upToOpen(double high) {
+    return bracketed("(", fixed(piece::kMinusInfinity), number(high), ")");
+}
+
+} // namespace oltrave

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstdint>
+
+namespace oltrave {
+
+// A colour in the packed form blue * 65536 + green * 256 + red.
+struct Colour {
+    std::uint32_t packed = 0;
+
+    constexpr int red() const { return static_cast<int>(packed & 0xFF); }
+    constexpr int green() const { return static_cast<int>((packed >> 8) & 0xFF); }
+    constexpr int blue() const { return static_cast<int>((packed >> 16) & 0xFF); }
+};
+
+// Every sampled point of a curve is drawn in this colour (red 146, green 137, blue 249).
+inline constexpr Colour kCurveColour{16353682};
+
+// The plotting surface. Coordinates are user units under the current scale and
+// arrive as finite single-precision numbers; the model never hands over anything else.
+class Canvas {
+public:
+    virtual ~Canvas() = default;
+
+    // Maps (x1, y1) to the upper-left and (x2, y2) to the lower-right corner.
+    // Returns false, keeping the previous scale, when the corners cannot span an area.
+    virtual bool setScale(float x1, float y1, float x2, float y2) = 0;
+    virtual void clear() = 0;
+    // A line in the default drawing colour.
+    virtual void line(float x1, float y1, float x2, float y2) = 0;
+    virtual void point(float x, float y, Colour colour) = 0;
+};
+
+} // namespace oltrave

@@ -1,0 +1,228 @@
+#include "form.h"
+
+#include <cmath>
+
+#include "families/families.h"
+#include "numtext.h"
+#include "pointvalue.h"
+
+namespace oltrave {
+
+Form::Form(Canvas& canvas, ResultList& list) : canvas_(canvas), list_(list) {}
+
+void Form::start() {
+    chooseFamily(static_cast<int>(FunctionFamily::Linear));
+    plotted_ = false;
+    setZoomText("10");
+    loadcoordinates();
+}
+
+// ---- Family and mode -------------------------------------------------------
+
+void Form::chooseFamily(int family) {
+    family_ = family;
+    plotted_ = false;
+    for (int box = 0; box < kBoxCount; ++box)
+        setBoxText(box, "");
+    const FamilyInfo* info = familyInfo(family_);
+    if (!info)
+        return;
+    llabsready(info->locksModes ? 1 : 0);
+    formula_ = std::string(info->formulaTemplate);
+    const auto kind = static_cast<FunctionFamily>(family_);
+    if (kind == FunctionFamily::Sine || kind == FunctionFamily::Cosine ||
+        kind == FunctionFamily::Tangent)
+        loadtriglabels();
+    else
+        showBoxes(info->captions);
+}
+
+// An empty caption hides the box and its label; a hidden label keeps its caption.
+void Form::showBoxes(const std::array<std::string_view, kBoxCount>& captions) {
+    for (int box = 0; box < kBoxCount; ++box) {
+        const std::string_view caption = captions[index(box)];
+        boxVisible_[index(box)] = !caption.empty();
+        if (!caption.empty())
+            captions_[index(box)] = std::string(caption);
+    }
+}
+
+void Form::clickMode(int mode) {
+    if (modesEnabled_)
+        selectMode(mode);
+}
+
+void Form::selectMode(int mode) {
+    if (mode >= 0 && mode < kModeCount)
+        absmode_ = mode;
+}
+
+void Form::llabsready(int lock) {
+    if (lock == 0) {
+        modesEnabled_ = true;
+    } else if (lock == 1) {
+        selectMode(0);
+        modesEnabled_ = false;
+    }
+}
+
+void Form::loadformula() {
+    if (const FamilyInfo* info = familyInfo(family_))
+        formula_ = std::string(info->formulaTemplate);
+}
+
+void Form::loadtriglabels() { showBoxes(kTrigCaptions); }
+
+// ---- Text boxes ------------------------------------------------------------
+
+void Form::editBox(int box, std::string_view text) {
+    if (box >= 0 && box < kBoxCount)
+        setBoxText(box, text);
+}
+
+void Form::setBoxText(int box, std::string_view text) {
+    if (boxes_[index(box)] == text)
+        return; // an unchanged text raises no change
+    boxes_[index(box)] = std::string(text);
+    loadformula();
+}
+
+void Form::editX(std::string_view text) { xText_ = std::string(text); }
+
+void Form::editZoom(std::string_view text) { setZoomText(text); }
+
+void Form::setZoomText(std::string_view text) {
+    if (zoomText_ == text)
+        return;
+    zoomText_ = std::string(text);
+    if (formula_ == kZoomError)
+        loadformula();
+    zoomGuard();
+}
+
+// The zoom box never holds a zero value. A leading number beyond the double
+// range cannot be compared with 0 and is left alone.
+void Form::zoomGuard() {
+    const std::optional<double> value = numval(zoomText_);
+    if (value && *value == 0)
+        setZoomText("1");
+}
+
+// ---- Viewport --------------------------------------------------------------
+
+void Form::loadcoordinates() { applyZoom(numstrict(zoomText_)); }
+
+void Form::loadscale() { applyZoom(numval(zoomText_)); }
+
+void Form::applyZoom(std::optional<double> read) {
+    if (read)
+        zoom_ = *read; // a failed reading keeps the previous zoom
+    drawAxes();
+}
+
+void Form::drawAxes() {
+    if (!PlotContext::fitsCanvas(zoom_))
+        return; // the canvas cannot take the coordinates: every step fails
+    const float z = static_cast<float>(zoom_);
+    canvas_.setScale(-z, z, z, -z); // a refused scale leaves the previous one
+    canvas_.line(-z, 0, z, 0);
+    canvas_.line(0, -z, 0, z);
+}
+
+// ---- Commands --------------------------------------------------------------
+
+void Form::readCoefficients() {
+    for (int box = 0; box < kBoxCount; ++box) {
+        if (const std::optional<double> value = numval(boxes_[index(box)]))
+            coef_[index(box)] = *value;
+    }
+}
+
+void Form::plot() {
+    readCoefficients();
+    const double omega = coef_[1];
+    periodic_.period = std::fabs(2 * kPi / omega);
+    loadscale();
+    periodic_.qperiod = kPi / (2 * omega);
+    periodic_.shift = coef_[2] / omega;
+    periodic_.speriod = 2 * kPi / omega;
+    periodic_.hperiod = kPi / omega;
+
+    const std::optional<double> zoomRead = numval(zoomText_);
+    const bool zoomOk = zoomRead && *zoomRead > 0;
+    if (zoomOk) {
+        if (const FamilyBranch branch = familyBranch(family_)) {
+            PlotContext context(coef_, zoom_, absmode_, periodic_, canvas_, list_);
+            branch(context);
+            if (context.plotted())
+                plotted_ = true;
+        }
+    } else {
+        formula_ = std::string(kZoomError);
+    }
+
+    if (coefficientsInvalid()) {
+        canvas_.clear();
+        loadscale();
+        formula_ = std::string(kNotAFunction);
+        plotted_ = false;
+    }
+    // The zoom message stays until something restores the template; a plot
+    // whose zoom is fine is one of those.
+    if (zoomOk && formula_ == kZoomError)
+        loadformula();
+}
+
+bool Form::coefficientsInvalid() const {
+    const double lead = coef_[0];
+    switch (static_cast<FunctionFamily>(family_)) {
+    case FunctionFamily::Linear:
+    case FunctionFamily::Quadratic:
+    case FunctionFamily::Cubic:
+        return lead == 0;
+    case FunctionFamily::Sine:
+    case FunctionFamily::Cosine:
+    case FunctionFamily::Tangent:
+        return !(lead != 0 && coef_[1] != 0);
+    case FunctionFamily::Exponential:
+    case FunctionFamily::Logarithmic:
+        return !(lead != 0 && lead != 1 && lead >= 0);
+    }
+    return false;
+}
+
+void Form::replot() {
+    canvas_.clear();
+    list_.clear();
+    loadscale();
+    plot();
+}
+
+void Form::clearAll() {
+    plotted_ = false;
+    canvas_.clear();
+    for (int box = 0; box < kBoxCount; ++box)
+        setBoxText(box, "");
+    xText_.clear();
+    loadcoordinates();
+    loadformula();
+    list_.clear();
+}
+
+void Form::evaluate() {
+    // Every box, box 3 included, reads as it does for the plot it describes.
+    readCoefficients();
+    const double x = numval(xText_).value_or(0.0);
+    ResultLine line;
+    line << piece::kIndent << "[ x = " << Num{x} << " ] y = ";
+    if (!plotted_)
+        return;
+    const std::optional<double> y = pointValue(family_, absmode_, coef_, x);
+    if (!y)
+        return;
+    line << Num{*y};
+    if (line.valid())
+        list_.append(line.text());
+}
+
+} // namespace oltrave

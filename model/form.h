@@ -1,0 +1,95 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "canvas.h"
+#include "familytable.h"
+#include "plotcontext.h"
+#include "resultlist.h"
+
+namespace oltrave {
+
+// The main window's state and every command the user can run on it, free of
+// any toolkit. A window mirrors this state and forwards the user's events here.
+class Form {
+public:
+    static constexpr std::string_view kNotAFunction = "Not a Function";
+    static constexpr std::string_view kZoomError = "Error : Zoom";
+    static constexpr int kModeCount = 3;
+
+    Form(Canvas& canvas, ResultList& list);
+
+    // Start-up: linear family, zoom "10", empty coordinate system.
+    void start();
+
+    // User events.
+    void chooseFamily(int family);
+    void clickMode(int mode);
+    void editBox(int box, std::string_view text);
+    void editX(std::string_view text);
+    void editZoom(std::string_view text);
+
+    // Commands.
+    void plot();
+    void replot();
+    void clearAll();
+    void evaluate();
+
+    // What the window shows.
+    int family() const { return family_; }
+    const std::string& boxText(int box) const { return boxes_[index(box)]; }
+    bool boxVisible(int box) const { return boxVisible_[index(box)]; }
+    const std::string& caption(int box) const { return captions_[index(box)]; }
+    const std::string& formulaLabel() const { return formula_; }
+    bool modesEnabled() const { return modesEnabled_; }
+    int absmode() const { return absmode_; }
+    const std::string& xText() const { return xText_; }
+    const std::string& zoomText() const { return zoomText_; }
+
+    // Form-level values the commands share.
+    double zoom() const { return zoom_; }
+    bool plotted() const { return plotted_; }
+    const std::array<double, kBoxCount>& coef() const { return coef_; }
+    const PeriodicValues& periodic() const { return periodic_; }
+
+private:
+    static std::size_t index(int box) { return static_cast<std::size_t>(box); }
+
+    void setBoxText(int box, std::string_view text);
+    void setZoomText(std::string_view text);
+    void zoomGuard();
+    void loadformula();
+    void loadtriglabels();
+    void showBoxes(const std::array<std::string_view, kBoxCount>& captions);
+    void llabsready(int lock);
+    void selectMode(int mode);
+    void loadcoordinates();
+    void loadscale();
+    void applyZoom(std::optional<double> read);
+    void drawAxes();
+    void readCoefficients();
+    bool coefficientsInvalid() const;
+
+    Canvas& canvas_;
+    ResultList& list_;
+
+    int family_ = -1; // nothing chosen before start-up
+    std::array<std::string, kBoxCount> boxes_;
+    std::array<bool, kBoxCount> boxVisible_{true, true, true, true};
+    std::array<std::string, kBoxCount> captions_{"0", "1", "2", "3"};
+    std::string formula_ = "y = k x + b";
+    bool modesEnabled_ = true;
+    int absmode_ = 0;
+    std::string xText_;
+    std::string zoomText_;
+
+    std::array<double, kBoxCount> coef_{};
+    double zoom_ = 0;
+    bool plotted_ = false;
+    PeriodicValues periodic_;
+};
+
+} // namespace oltrave

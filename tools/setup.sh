@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Installs, with apt-get, whatever the build, the program and the tests need and
+# this machine lacks. Safe to run again: it installs nothing when all is there.
+set -euo pipefail
+
+packages=(
+    cmake ninja-build g++ clang pkg-config
+    qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
+    libgtest-dev libgmock-dev libbenchmark-dev
+    xvfb xauth
+    fonts-open-sans fonts-wqy-microhei
+    desktop-file-utils appstream
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$p")
+    fi
+done
+
+if ((${#missing[@]})); then
+    echo "Installing: ${missing[*]}"
+    sudo=""
+    if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
+    export DEBIAN_FRONTEND=noninteractive
+    if ! $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"; then
+        $sudo apt-get update -q
+        $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+    fi
+fi
