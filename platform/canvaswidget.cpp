@@ -21,7 +21,8 @@ bool CanvasWidget::accepted(float v) {
 }
 
 // Keeps the image as large as the client rectangle in device pixels; what was
-// drawn survives a change of size or pixel ratio.
+// drawn survives a change of size or pixel ratio. A hidden widget learns of
+// its new geometry late, so drawing calls check too.
 void CanvasWidget::fitImage() {
     const qreal ratio = devicePixelRatioF();
     const QSize size = contentsRect().size() * ratio;
@@ -51,6 +52,7 @@ void CanvasWidget::updateMapping() {
 }
 
 bool CanvasWidget::setScale(float x1, float y1, float x2, float y2) {
+    fitImage();
     if (!accepted(x1) || !accepted(y1) || !accepted(x2) || !accepted(y2))
         return false;
     if (x1 == x2 || y1 == y2)
@@ -66,6 +68,7 @@ QPointF CanvasWidget::toDevice(float x, float y) const {
 }
 
 void CanvasWidget::clear() {
+    fitImage();
     image_.fill(background_);
     lines_ = 0;
     points_ = 0;
@@ -76,6 +79,7 @@ void CanvasWidget::line(float x1, float y1, float x2, float y2) {
     if (!accepted(x1) || !accepted(y1) || !accepted(x2) || !accepted(y2))
         return;
     ++lines_;
+    fitImage();
     QPainter painter(&image_);
     painter.setPen(QPen(palette().color(QPalette::WindowText), dotSize_));
     painter.drawLine(QLineF(toDevice(x1, y1), toDevice(x2, y2)));

@@ -5,12 +5,14 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFile>
+#include <QFontMetricsF>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QScreen>
 #include <QSignalBlocker>
+#include <algorithm>
 
 #include "backdrop.h"
 #include "clickablelabel.h"
@@ -41,6 +43,19 @@ QFont semibold(const QString& face, qreal points) {
     font.setPointSizeF(points);
     font.setWeight(QFont::DemiBold);
     return font;
+}
+
+// The layout was made for a narrower face: captions that do not fit their
+// labels share a smaller size instead of being clipped.
+template <typename Labels> void fitCaptions(const Labels& labels) {
+    QFont font = labels.front()->font();
+    const auto fits = [&font](const QLabel* label) {
+        return QFontMetricsF(font).horizontalAdvance(label->text()) <= label->width() - 2;
+    };
+    while (font.pointSizeF() > 6 && !std::all_of(labels.begin(), labels.end(), fits))
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+    for (QLabel* label : labels)
+        label->setFont(font);
 }
 
 void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
@@ -138,6 +153,7 @@ void MainWindow::buildControls(const QString& face) {
         setColour(label, QPalette::Window, kHighlight);
         llabs_[i] = label;
     }
+    fitCaptions(llabs_);
 
     for (int box = 0; box < kBoxCount; ++box) {
         const auto i = static_cast<std::size_t>(box);
