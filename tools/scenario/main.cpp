@@ -44,6 +44,7 @@ int main(int argc, char* argv[]) {
 
     oltrave::MainWindow window;
     window.show();
+    window.activateWindow(); // without a window manager nobody else does
     if (!QTest::qWaitForWindowActive(&window))
         return fail(QStringLiteral("the main window did not become active"));
 
