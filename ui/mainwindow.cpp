@@ -64,15 +64,16 @@ void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) 
     widget->setPalette(palette);
 }
 
-template <typename Widget> Widget* place(Widget* widget, const layout::Twips& at) {
+template <typename Widget>
+Widget* place(Widget* widget, const QString& name, const layout::Twips& at) {
+    widget->setObjectName(name);
     widget->setGeometry(layout::pixels(at));
     return widget;
 }
 
 QLineEdit* textBox(QWidget* parent, const QString& name, int maxLength, const QFont& font,
                    const layout::Twips& at) {
-    auto* box = place(new QLineEdit(parent), at);
-    box->setObjectName(name);
+    auto* box = place(new QLineEdit(parent), name, at);
     box->setMaxLength(maxLength);
     box->setFont(font);
     setColour(box, QPalette::Base, menuBarColour());
@@ -119,35 +120,31 @@ void MainWindow::buildControls(const QString& face) {
     auto* client = new Backdrop(this);
     setCentralWidget(client);
 
-    auto* typeCaption = place(new QLabel(QStringLiteral("Type*"), client), layout::kTypeCaption);
-    typeCaption->setObjectName(QStringLiteral("Label1"));
+    auto* typeCaption = place(new QLabel(QStringLiteral("Type*"), client), QStringLiteral("Label1"),
+                              layout::kTypeCaption);
     typeCaption->setFont(semibold(face, 12));
     setColour(typeCaption, QPalette::WindowText, QColor(0x80, 0x80, 0x80));
 
-    combotype_ = place(new QComboBox(client), layout::kChooser);
-    combotype_->setObjectName(QStringLiteral("combotype"));
+    combotype_ = place(new QComboBox(client), QStringLiteral("combotype"), layout::kChooser);
     combotype_->setFont(semibold(face, 9.75));
     for (int family = 0; family < kFamilyCount; ++family)
         combotype_->addItem(qs(familyInfo(family)->entry));
     setColour(combotype_, QPalette::Button, kHighlight);
     setColour(combotype_, QPalette::Base, kHighlight);
 
-    labelv_ = place(new QLabel(client), layout::kFormula);
-    labelv_->setObjectName(QStringLiteral("labelv"));
+    labelv_ = place(new QLabel(client), QStringLiteral("labelv"), layout::kFormula);
     labelv_->setAlignment(Qt::AlignCenter);
     labelv_->setFont(semibold(face, 12));
     labelv_->setAutoFillBackground(true);
     setColour(labelv_, QPalette::Window, kHighlight);
 
-    pic_ = place(new CanvasWidget(client), layout::kCanvas);
-    pic_->setObjectName(QStringLiteral("pic"));
+    pic_ = place(new CanvasWidget(client), QStringLiteral("pic"), layout::kCanvas);
 
     const char* const modeCaptions[] = {"f(x)", "|f(x)|", "f(|x|)"};
     for (int mode = 0; mode < Form::kModeCount; ++mode) {
         const auto i = static_cast<std::size_t>(mode);
         auto* label = place(new ClickableLabel(QLatin1String(modeCaptions[i]), client),
-                            layout::kModeLabels[i]);
-        label->setObjectName(QStringLiteral("llabs%1").arg(mode));
+                            QStringLiteral("llabs%1").arg(mode), layout::kModeLabels[i]);
         label->setAlignment(Qt::AlignCenter);
         label->setFont(semibold(face, 10.5));
         setColour(label, QPalette::Window, kHighlight);
@@ -157,46 +154,38 @@ void MainWindow::buildControls(const QString& face) {
 
     for (int box = 0; box < kBoxCount; ++box) {
         const auto i = static_cast<std::size_t>(box);
-        lb_[i] = place(new QLabel(QString::number(box), client), layout::kBoxLabels[i]);
-        lb_[i]->setObjectName(QStringLiteral("lb%1").arg(box));
+        lb_[i] = place(new QLabel(QString::number(box), client), QStringLiteral("lb%1").arg(box),
+                       layout::kBoxLabels[i]);
         lb_[i]->setFont(semibold(face, 12));
         tx_[i] = textBox(client, QStringLiteral("tx%1").arg(box), layout::kCoefficientMaxLength,
                          semibold(face, 10.5), layout::kBoxes[i]);
     }
 
-    prt_ = place(new PictureButton(QStringLiteral(":/art/button-print.svg"),
-                                   QStringLiteral("Print"), client),
-                 layout::kPrint);
-    rprt_ = place(new PictureButton(QStringLiteral(":/art/button-reprint.svg"),
-                                    QStringLiteral("RePrint"), client),
-                  layout::kReprint);
-    cleara_ = place(new PictureButton(QStringLiteral(":/art/button-clear.svg"),
-                                      QStringLiteral("Clear"), client),
-                    layout::kClear);
-    calc_ = place(new PictureButton(QStringLiteral(":/art/button-calculate.svg"),
-                                    QStringLiteral("Calculate"), client),
-                  layout::kCalculate);
-    prt_->setObjectName(QStringLiteral("prt"));
-    rprt_->setObjectName(QStringLiteral("rprt"));
-    cleara_->setObjectName(QStringLiteral("cleara"));
-    calc_->setObjectName(QStringLiteral("calc"));
+    const auto button = [client](const char* name, const char* caption, const layout::Twips& at) {
+        const QString picture = QStringLiteral(":/art/button-%1.svg").arg(caption).toLower();
+        return place(new PictureButton(picture, QLatin1String(caption), client),
+                     QLatin1String(name), at);
+    };
+    prt_ = button("prt", "Print", layout::kPrint);
+    rprt_ = button("rprt", "RePrint", layout::kReprint);
+    cleara_ = button("cleara", "Clear", layout::kClear);
+    calc_ = button("calc", "Calculate", layout::kCalculate);
 
-    frame1_ = place(new QGroupBox(QStringLiteral(" x = "), client), layout::kXFrame);
-    frame1_->setObjectName(QStringLiteral("Frame1"));
+    frame1_ = place(new QGroupBox(QStringLiteral(" x = "), client), QStringLiteral("Frame1"),
+                    layout::kXFrame);
     frame1_->setFont(semibold(face, 9));
     frame1_->setAutoFillBackground(true);
     setColour(frame1_, QPalette::Window, kFrameBackground);
     setx_ = textBox(frame1_, QStringLiteral("setx"), layout::kXMaxLength, semibold(face, 9),
                     layout::kXBox);
 
-    auto* zoomCaption = place(new QLabel(QStringLiteral("Zoom"), client), layout::kZoomCaption);
-    zoomCaption->setObjectName(QStringLiteral("Label2"));
+    auto* zoomCaption = place(new QLabel(QStringLiteral("Zoom"), client), QStringLiteral("Label2"),
+                              layout::kZoomCaption);
     zoomCaption->setFont(semibold(face, 10.5));
     setdata_ = textBox(client, QStringLiteral("setdata"), layout::kZoomMaxLength, semibold(face, 9),
                        layout::kZoomBox);
 
-    lis_ = place(new QListWidget(client), layout::kList);
-    lis_->setObjectName(QStringLiteral("lis"));
+    lis_ = place(new QListWidget(client), QStringLiteral("lis"), layout::kList);
     QFont listFont(face);
     listFont.setPointSizeF(9);
     listFont.setWeight(QFont::Normal);
