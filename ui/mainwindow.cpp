@@ -45,17 +45,18 @@ QFont semibold(const QString& face, qreal points) {
     return font;
 }
 
-// The layout was made for a narrower face: captions that do not fit their
-// labels share a smaller size instead of being clipped.
-template <typename Labels> void fitCaptions(const Labels& labels) {
-    QFont font = labels.front()->font();
-    const auto fits = [&font](const QLabel* label) {
-        return QFontMetricsF(font).horizontalAdvance(label->text()) <= label->width() - 2;
+// The layout was made for a narrower face: texts that would not fit their
+// room get a smaller size instead of being clipped.
+QFont fitting(QFont font, const QStringList& texts, int room) {
+    const auto fits = [&font, &texts, room] {
+        const QFontMetricsF metrics(font);
+        return std::all_of(texts.begin(), texts.end(), [&metrics, room](const QString& text) {
+            return metrics.horizontalAdvance(text) <= room;
+        });
     };
-    while (font.pointSizeF() > 6 && !std::all_of(labels.begin(), labels.end(), fits))
+    while (font.pointSizeF() > 6 && !fits())
         font.setPointSizeF(font.pointSizeF() - 0.25);
-    for (QLabel* label : labels)
-        label->setFont(font);
+    return font;
 }
 
 void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
@@ -126,11 +127,17 @@ void MainWindow::buildControls(const QString& face) {
     setColour(typeCaption, QPalette::WindowText, QColor(0x80, 0x80, 0x80));
 
     combotype_ = place(new QComboBox(client), QStringLiteral("combotype"), layout::kChooser);
-    combotype_->setFont(semibold(face, 9.75));
     for (int family = 0; family < kFamilyCount; ++family)
         combotype_->addItem(qs(familyInfo(family)->entry));
-    setColour(combotype_, QPalette::Button, kHighlight);
-    setColour(combotype_, QPalette::Base, kHighlight);
+    QStringList entries;
+    for (int i = 0; i < combotype_->count(); ++i)
+        entries << combotype_->itemText(i);
+    constexpr int kArrowAndMargins = 30;
+    combotype_->setFont(
+        fitting(semibold(face, 9.75), entries, combotype_->width() - kArrowAndMargins));
+    // Qt's own style would only tint the chooser; a style sheet shows the colour itself.
+    combotype_->setStyleSheet(QStringLiteral("QComboBox { background-color: #C0C0FF;"
+                                             " border: 1px solid #9090C8; padding: 1px 4px; }"));
 
     labelv_ = place(new QLabel(client), QStringLiteral("labelv"), layout::kFormula);
     labelv_->setAlignment(Qt::AlignCenter);
@@ -140,17 +147,18 @@ void MainWindow::buildControls(const QString& face) {
 
     pic_ = place(new CanvasWidget(client), QStringLiteral("pic"), layout::kCanvas);
 
-    const char* const modeCaptions[] = {"f(x)", "|f(x)|", "f(|x|)"};
+    const QStringList modeCaptions{"f(x)", "|f(x)|", "f(|x|)"};
+    const QFont modeFont = fitting(semibold(face, 10.5), modeCaptions,
+                                   layout::pixels(layout::kModeLabels[0]).width() - 2);
     for (int mode = 0; mode < Form::kModeCount; ++mode) {
         const auto i = static_cast<std::size_t>(mode);
-        auto* label = place(new ClickableLabel(QLatin1String(modeCaptions[i]), client),
+        auto* label = place(new ClickableLabel(modeCaptions[mode], client),
                             QStringLiteral("llabs%1").arg(mode), layout::kModeLabels[i]);
         label->setAlignment(Qt::AlignCenter);
-        label->setFont(semibold(face, 10.5));
+        label->setFont(modeFont);
         setColour(label, QPalette::Window, kHighlight);
         llabs_[i] = label;
     }
-    fitCaptions(llabs_);
 
     for (int box = 0; box < kBoxCount; ++box) {
         const auto i = static_cast<std::size_t>(box);

@@ -105,7 +105,7 @@ bool chooseEntry(QComboBox* combo, int entry) {
 }
 
 QString notFound(const QString& name) {
-    return QStringLiteral("%1 is not there to act on").arg(name);
+    return QStringLiteral("%1 is hidden or missing: a person could not act on it").arg(name);
 }
 
 } // namespace
