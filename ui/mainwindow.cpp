@@ -127,11 +127,10 @@ void MainWindow::buildControls(const QString& face) {
     setColour(typeCaption, QPalette::WindowText, QColor(0x80, 0x80, 0x80));
 
     combotype_ = place(new QComboBox(client), QStringLiteral("combotype"), layout::kChooser);
-    for (int family = 0; family < kFamilyCount; ++family)
-        combotype_->addItem(qs(familyInfo(family)->entry));
     QStringList entries;
-    for (int i = 0; i < combotype_->count(); ++i)
-        entries << combotype_->itemText(i);
+    for (int family = 0; family < kFamilyCount; ++family)
+        entries << qs(familyInfo(family)->entry);
+    combotype_->addItems(entries);
     constexpr int kArrowAndMargins = 30;
     combotype_->setFont(
         fitting(semibold(face, 9.75), entries, combotype_->width() - kArrowAndMargins));
