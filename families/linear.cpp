@@ -9,9 +9,7 @@ namespace {
 
 constexpr FormulaForm kLinearForm{" x", " | x |"};
 
-int sign(double v) {
-    return (v > 0) - (v < 0);
-}
+int sign(double v) { return (v > 0) - (v < 0); }
 
 } // namespace
 
@@ -22,15 +20,9 @@ void plotLinear(PlotContext& context) {
     const int mode = context.absmode();
 
     switch (mode) {
-    case 0:
-        context.sample([&](double x) { return x * k + b; });
-        break;
-    case 1:
-        context.sample([&](double x) { return std::fabs(x * k + b); });
-        break;
-    case 2:
-        context.sample([&](double x) { return std::fabs(x) * k + b; });
-        break;
+    case 0: context.sample([&](double x) { return x * k + b; }); break;
+    case 1: context.sample([&](double x) { return std::fabs(x * k + b); }); break;
+    case 2: context.sample([&](double x) { return std::fabs(x) * k + b; }); break;
     }
 
     const double x0 = -b / k;
@@ -63,12 +55,8 @@ void plotLinear(PlotContext& context) {
     }
 
     switch (mode) {
-    case 0:
-        context.append(propertyLine(piece::kRange) << "R");
-        break;
-    case 1:
-        context.append(propertyLine(piece::kRange) << "[ 0 , + ∞ )");
-        break;
+    case 0: context.append(propertyLine(piece::kRange) << "R"); break;
+    case 1: context.append(propertyLine(piece::kRange) << "[ 0 , + ∞ )"); break;
     case 2:
         if (0 < k)
             context.append(propertyLine(piece::kRange) << fromClosed(y0));

@@ -28,9 +28,9 @@ ResultLine formulaLine(int absmode, const ResultLine& lead, const FormulaForm& f
                        double constant);
 
 // Range pieces after "Range : ": " [ n , + ∞ ) " and " ( - ∞ , n ] " and their kin.
-ResultLine fromClosed(double low);  //  [ low , + ∞ )
-ResultLine fromOpen(double low);    //  ( low , + ∞ )
-ResultLine upToClosed(double high); //  ( - ∞ , high ]
-ResultLine upToOpen(double high);   //  ( - ∞ , high )
+ResultLine fromClosed(double low);     //  [ low , + ∞ )
+ResultLine fromOpen(double low);       //  ( low , + ∞ )
+ResultLine upToClosed(double high);    //  ( - ∞ , high ]
+ResultLine upToOpen(double high);      //  ( - ∞ , high )
 
 } // namespace oltrave

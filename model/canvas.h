@@ -19,7 +19,7 @@ inline constexpr Colour kCurveColour{16353682};
 // The plotting surface. Coordinates are user units under the current scale and
 // arrive as finite single-precision numbers; the model never hands over anything else.
 class Canvas {
-  public:
+public:
     virtual ~Canvas() = default;
 
     // Maps (x1, y1) to the upper-left and (x2, y2) to the lower-right corner.

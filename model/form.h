@@ -15,7 +15,7 @@ namespace oltrave {
 // The main window's state and every command the user can run on it, free of
 // any toolkit. A window mirrors this state and forwards the user's events here.
 class Form {
-  public:
+public:
     static constexpr std::string_view kNotAFunction = "Not a Function";
     static constexpr std::string_view kZoomError = "Error : Zoom";
     static constexpr int kModeCount = 3;
@@ -55,7 +55,7 @@ class Form {
     const std::array<double, kBoxCount>& coef() const { return coef_; }
     const PeriodicValues& periodic() const { return periodic_; }
 
-  private:
+private:
     static std::size_t index(int box) { return static_cast<std::size_t>(box); }
 
     void setBoxText(int box, std::string_view text);

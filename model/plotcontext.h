@@ -26,7 +26,7 @@ struct PeriodicValues {
 // What a family branch receives from the plot command and the only ways it
 // can act: draw points, append lines, report a completed plot.
 class PlotContext {
-  public:
+public:
     PlotContext(const std::array<double, 4>& coef, double zoom, int absmode,
                 const PeriodicValues& periodic, Canvas& canvas, ResultList& list)
         : coef_(coef), zoom_(zoom), absmode_(absmode), periodic_(periodic), canvas_(canvas),
@@ -74,7 +74,7 @@ class PlotContext {
 
     static constexpr double kStepsPerHalfWidth = 10000;
 
-  private:
+private:
     const std::array<double, 4>& coef_;
     double zoom_;
     int absmode_;

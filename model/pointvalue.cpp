@@ -19,22 +19,16 @@ std::optional<double> compute(int family, int absmode, const std::array<double, 
     switch (static_cast<FunctionFamily>(family)) {
     case FunctionFamily::Linear:
         switch (absmode) {
-        case 0:
-            return x * a + b;
-        case 1:
-            return std::fabs(x * a + b);
-        case 2:
-            return ax * a + b;
+        case 0: return x * a + b;
+        case 1: return std::fabs(x * a + b);
+        case 2: return ax * a + b;
         }
         break;
     case FunctionFamily::Quadratic:
         switch (absmode) {
-        case 0:
-            return std::pow(x, 2) * a + x * b + c;
-        case 1:
-            return std::fabs(std::pow(x, 2) * a + x * b + c);
-        case 2:
-            return std::pow(ax, 2) * a + ax * b + c;
+        case 0: return std::pow(x, 2) * a + x * b + c;
+        case 1: return std::fabs(std::pow(x, 2) * a + x * b + c);
+        case 2: return std::pow(ax, 2) * a + ax * b + c;
         }
         break;
     case FunctionFamily::Cubic:
@@ -47,22 +41,16 @@ std::optional<double> compute(int family, int absmode, const std::array<double, 
         return std::tan(x * b + c) * a + d;
     case FunctionFamily::Exponential:
         switch (absmode) {
-        case 0:
-            return std::pow(a, x) + b;
-        case 1:
-            return std::fabs(std::pow(a, x) + b);
-        case 2:
-            return std::pow(a, ax) + b;
+        case 0: return std::pow(a, x) + b;
+        case 1: return std::fabs(std::pow(a, x) + b);
+        case 2: return std::pow(a, ax) + b;
         }
         break;
     case FunctionFamily::Logarithmic:
         switch (absmode) {
-        case 0:
-            return std::log(x) / std::log(a) + b;
-        case 1:
-            return std::fabs(std::log(x) / std::log(a) + b);
-        case 2:
-            return std::log(ax) / std::log(a) + b;
+        case 0: return std::log(x) / std::log(a) + b;
+        case 1: return std::fabs(std::log(x) / std::log(a) + b);
+        case 2: return std::log(ax) / std::log(a) + b;
         }
         break;
     }

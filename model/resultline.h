@@ -13,7 +13,7 @@ struct Num {
 // One result line joined from fixed pieces and numbers. A line that received a
 // number that is not finite is not valid and is never appended: its step failed.
 class ResultLine {
-  public:
+public:
     ResultLine() = default;
 
     ResultLine& operator<<(std::string_view piece);
@@ -23,7 +23,7 @@ class ResultLine {
     bool valid() const { return valid_; }
     const std::string& text() const { return text_; }
 
-  private:
+private:
     std::string text_;
     bool valid_ = true;
 };

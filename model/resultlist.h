@@ -6,7 +6,7 @@ namespace oltrave {
 
 // The ordered list of result lines. It never sorts.
 class ResultList {
-  public:
+public:
     virtual ~ResultList() = default;
 
     virtual void clear() = 0;

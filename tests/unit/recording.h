@@ -11,7 +11,7 @@ namespace oltrave::testing {
 
 // Canvas double that keeps every call since the last clear.
 class RecordingCanvas : public Canvas {
-  public:
+public:
     struct Scale {
         float x1, y1, x2, y2;
     };
@@ -48,7 +48,7 @@ class RecordingCanvas : public Canvas {
 };
 
 class RecordingList : public ResultList {
-  public:
+public:
     void clear() override { lines.clear(); }
     void append(const std::string& line) override { lines.push_back(line); }
 
