@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+namespace oltrave {
+
+// Registers the pictures compiled into the program under ":/art/". They live in a
+// static library, whose resources the linker would otherwise leave out; calling it
+// again does nothing.
+void initArt();
+
+// The size a picture was drawn for, in logical pixels; empty when it cannot be read.
+QSize artSize(const QString& path);
+
+// Draws a picture at a logical size for a device pixel ratio, so it stays sharp on
+// high-density screens; the image carries the ratio. An empty size means the picture's
+// own.
+QImage renderArt(const QString& path, qreal devicePixelRatio = 1.0, QSize size = {});
+
+} // namespace oltrave
