@@ -1,6 +1,5 @@
 #include "aboutscreen.h"
 
-#include "art.h"
 #include "centreonscreen.h"
 
 #include <QKeyEvent>
@@ -10,7 +9,6 @@ namespace oltrave {
 
 namespace {
 
-const QString kPicture = QStringLiteral(":/art/about.svg");
 const QSize kClientSize(377, 297);
 const QColor kOutline(0x80, 0x80, 0xFF);
 
@@ -39,12 +37,10 @@ bool AboutScreen::event(QEvent* event) {
 }
 
 void AboutScreen::paintEvent(QPaintEvent*) {
-    const qreal ratio = devicePixelRatioF();
-    if (picture_.isNull() || picture_.devicePixelRatio() != ratio)
-        picture_ = renderArt(kPicture, ratio);
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
-    painter.drawImage(0, 0, picture_); // a little larger than the screen: clipped
+    // The picture is a little larger than the screen: clipped.
+    painter.drawImage(0, 0, picture_.at(devicePixelRatioF()));
     // A one-pixel outline along the client area's edge, sharp at any ratio.
     painter.setPen(QPen(kOutline, 1));
     painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));

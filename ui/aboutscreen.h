@@ -1,7 +1,8 @@
 #pragma once
 
+#include "art.h"
+
 #include <QDialog>
-#include <QImage>
 
 namespace oltrave {
 
@@ -17,7 +18,7 @@ class AboutScreen : public QDialog {
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    QImage picture_; // drawn for the current device pixel ratio
+    CachedArt picture_{QStringLiteral(":/art/about.svg")};
 };
 
 } // namespace oltrave

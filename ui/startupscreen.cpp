@@ -1,6 +1,5 @@
 #include "startupscreen.h"
 
-#include "art.h"
 #include "centreonscreen.h"
 
 #include <QPainter>
@@ -9,7 +8,6 @@ namespace oltrave {
 
 namespace {
 
-const QString kBanner = QStringLiteral(":/art/banner.svg");
 const QSize kClientSize(439, 341);
 
 } // namespace
@@ -56,8 +54,7 @@ StartupScreen::StartupScreen(int intervalMs, QWidget* parent)
     // The mask is worked out at one pixel per unit; at higher ratios the picture is
     // drawn sharper inside the same outline. The white margin around the banner is
     // outside the mask.
-    banner_ = renderArt(kBanner);
-    setMask(opaqueRegion(banner_));
+    setMask(opaqueRegion(banner_.at(1.0)));
     centreOnScreen(*this);
 
     timer_->setInterval(intervalMs);
@@ -66,12 +63,9 @@ StartupScreen::StartupScreen(int intervalMs, QWidget* parent)
 }
 
 void StartupScreen::paintEvent(QPaintEvent*) {
-    const qreal ratio = devicePixelRatioF();
-    if (banner_.isNull() || banner_.devicePixelRatio() != ratio)
-        banner_ = renderArt(kBanner, ratio);
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
-    painter.drawImage(0, 0, banner_);
+    painter.drawImage(0, 0, banner_.at(devicePixelRatioF()));
 }
 
 void StartupScreen::tick() {

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QImage>
+#include "art.h"
+
 #include <QRegion>
 #include <QTimer>
 #include <QWidget>
@@ -28,7 +29,7 @@ class StartupScreen : public QWidget {
   private:
     void tick();
 
-    QImage banner_; // drawn for the current device pixel ratio
+    CachedArt banner_{QStringLiteral(":/art/banner.svg")};
     QTimer* timer_;
     bool handedOver_ = false;
 };

@@ -38,4 +38,10 @@ QImage renderArt(const QString& path, qreal devicePixelRatio, QSize size) {
     return image;
 }
 
+const QImage& CachedArt::at(qreal devicePixelRatio) {
+    if (image_.isNull() || image_.devicePixelRatio() != devicePixelRatio)
+        image_ = renderArt(path_, devicePixelRatio);
+    return image_;
+}
+
 } // namespace oltrave

@@ -4,6 +4,8 @@
 #include <QSize>
 #include <QString>
 
+#include <utility>
+
 namespace oltrave {
 
 // Registers the pictures compiled into the program under ":/art/". They live in a
@@ -18,5 +20,17 @@ QSize artSize(const QString& path);
 // high-density screens; the image carries the ratio. An empty size means the picture's
 // own.
 QImage renderArt(const QString& path, qreal devicePixelRatio = 1.0, QSize size = {});
+
+// A picture at its own size, drawn again only when the ratio asked for changes (a
+// window moved to another screen).
+class CachedArt {
+  public:
+    explicit CachedArt(QString path) : path_(std::move(path)) {}
+    const QImage& at(qreal devicePixelRatio);
+
+  private:
+    QString path_;
+    QImage image_;
+};
 
 } // namespace oltrave
