@@ -49,7 +49,7 @@ class ScreensTest : public QObject {
     void opaqueRegionOfSmallPictures();
     void bannerMaskLeavesOutExactlyTheWhitePixels();
     void startupScreenHandsOverOnceAtTheFirstTick();
-    void startupScreenTimerRunsForOneSecondFromLoad();
+    void startupScreenTimerRunsFromLoad();
     void aboutScreenIsModalAndCloses_data();
     void aboutScreenIsModalAndCloses();
     void aboutScreenIsFramedInItsOutlineColour();
@@ -166,14 +166,12 @@ void ScreensTest::startupScreenHandsOverOnceAtTheFirstTick() {
     QCOMPARE(handOvers, 1);
 }
 
-void ScreensTest::startupScreenTimerRunsForOneSecondFromLoad() {
+// About one second, counted from the load rather than from the first paint.
+void ScreensTest::startupScreenTimerRunsFromLoad() {
     StartupScreen* screen = new StartupScreen;
     const auto* timer = screen->findChild<QTimer*>();
-    QVERIFY(timer);
+    QVERIFY(timer && timer->isActive());
     QCOMPARE(timer->interval(), 1000);
-    QVERIFY(timer->isActive()); // already before the screen is shown
-    QVERIFY(screen->windowFlags().testFlag(Qt::FramelessWindowHint));
-    QCOMPARE(screen->size(), QSize(439, 341));
     delete screen;
 }
 
@@ -198,7 +196,6 @@ void ScreensTest::aboutScreenIsModalAndCloses() {
     QVERIFY(QTest::qWaitForWindowExposed(&mainWindow));
 
     AboutScreen about(&mainWindow);
-    QVERIFY(about.windowFlags().testFlag(Qt::FramelessWindowHint));
     bool wasModal = false;
     QTimer::singleShot(0, &about, [&] {
         wasModal = QApplication::activeModalWidget() == &about;
