@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 namespace oltrave {
@@ -16,6 +17,10 @@ struct Colour {
 // Every sampled point of a curve is drawn in this colour (red 146, green 137, blue 249).
 inline constexpr Colour kCurveColour{16353682};
 
+struct CanvasPoint {
+    float x, y;
+};
+
 // The plotting surface. Coordinates are user units under the current scale and
 // arrive as finite single-precision numbers; the model never hands over anything else.
 class Canvas {
@@ -29,6 +34,11 @@ public:
     // A line in the default drawing colour.
     virtual void line(float x1, float y1, float x2, float y2) = 0;
     virtual void point(float x, float y, Colour colour) = 0;
+    // The same as point() for each in order; a surface may take a run of them faster.
+    virtual void points(const CanvasPoint* first, std::size_t count, Colour colour) {
+        for (std::size_t i = 0; i < count; ++i)
+            point(first[i].x, first[i].y, colour);
+    }
 };
 
 } // namespace oltrave

@@ -16,8 +16,27 @@ CanvasWidget::CanvasWidget(QWidget* parent) : QFrame(parent), background_(menuBa
     fitImage();
 }
 
-bool CanvasWidget::accepted(float v) {
-    return std::isfinite(v) && std::fabs(v) <= std::numeric_limits<float>::max();
+// Infinities and NaN fail the comparison too.
+inline bool CanvasWidget::accepted(float v) {
+    return std::fabs(v) <= std::numeric_limits<float>::max();
+}
+
+// Fetching the pixels unshares the image, so the pointer stays valid until
+// something replaces the pixels or hands the image out.
+inline QRgb* CanvasWidget::pixelRow(int row) {
+    if (!pixels_) {
+        pixels_ = reinterpret_cast<QRgb*>(image_.bits());
+        pixelsPerLine_ = image_.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
+    }
+    return pixels_ + row * pixelsPerLine_;
+}
+
+// One repaint request per batch of drawing, however many calls it holds.
+inline void CanvasWidget::repaintSoon() {
+    if (repaintPending_)
+        return;
+    repaintPending_ = true;
+    update();
 }
 
 // Keeps the image as large as the client rectangle in device pixels; what was
@@ -35,6 +54,7 @@ void CanvasWidget::fitImage() {
         painter.drawImage(fitted.rect(), image_);
     }
     image_ = fitted;
+    pixels_ = nullptr;
     dotSize_ = std::max(1, static_cast<int>(std::lround(ratio)));
     updateMapping();
 }
@@ -45,10 +65,8 @@ void CanvasWidget::updateMapping() {
         const QSize logical = contentsRect().size();
         scale = {0, 0, double(logical.width()), double(logical.height())};
     }
-    originX_ = scale.x1;
-    originY_ = scale.y1;
-    factorX_ = image_.width() / (scale.x2 - scale.x1);
-    factorY_ = image_.height() / (scale.y2 - scale.y1);
+    mapping_ = {scale.x1, scale.y1, image_.width() / (scale.x2 - scale.x1),
+                image_.height() / (scale.y2 - scale.y1)};
 }
 
 bool CanvasWidget::setScale(float x1, float y1, float x2, float y2) {
@@ -63,13 +81,10 @@ bool CanvasWidget::setScale(float x1, float y1, float x2, float y2) {
     return true;
 }
 
-QPointF CanvasWidget::toDevice(float x, float y) const {
-    return {(x - originX_) * factorX_, (y - originY_) * factorY_};
-}
-
 void CanvasWidget::clear() {
     fitImage();
     image_.fill(background_);
+    pixels_ = nullptr;
     lines_ = 0;
     points_ = 0;
     repaintSoon();
@@ -82,40 +97,60 @@ void CanvasWidget::line(float x1, float y1, float x2, float y2) {
     fitImage();
     QPainter painter(&image_);
     painter.setPen(QPen(palette().color(QPalette::WindowText), dotSize_));
-    painter.drawLine(QLineF(toDevice(x1, y1), toDevice(x2, y2)));
+    painter.drawLine(QLineF(mapping_(x1, y1), mapping_(x2, y2)));
+    painter.end();
+    pixels_ = nullptr;
     repaintSoon();
 }
 
-// Written straight into the image: a curve is 20001 calls and must not cost a
-// painter or a repaint each.
 void CanvasWidget::point(float x, float y, Colour colour) {
-    if (!accepted(x) || !accepted(y))
-        return;
-    ++points_;
-    const QPointF at = toDevice(x, y);
-    const double left = std::floor(at.x());
-    const double top = std::floor(at.y());
-    if (!(left >= 0 && left < image_.width() && top >= 0 && top < image_.height()))
-        return; // outside the area: clipped
-    const QRgb rgb = qRgb(colour.red(), colour.green(), colour.blue());
-    const int x0 = static_cast<int>(left);
-    const int y0 = static_cast<int>(top);
-    const int x1 = std::min(x0 + dotSize_, image_.width());
-    const int y1 = std::min(y0 + dotSize_, image_.height());
-    for (int row = y0; row < y1; ++row) {
-        auto* pixels = reinterpret_cast<QRgb*>(image_.scanLine(row));
-        for (int col = x0; col < x1; ++col)
-            pixels[col] = rgb;
-    }
-    repaintSoon();
+    const CanvasPoint one{x, y};
+    CanvasWidget::points(&one, 1, colour);
 }
 
-// One repaint request per batch of drawing, however many calls it holds.
-void CanvasWidget::repaintSoon() {
-    if (repaintPending_)
-        return;
-    repaintPending_ = true;
-    update();
+// Written straight into the image: a curve is 20001 points and must not cost
+// a painter or a repaint each.
+void CanvasWidget::points(const CanvasPoint* first, std::size_t count, Colour colour) {
+    const QRgb rgb = qRgb(colour.red(), colour.green(), colour.blue());
+    // Local copies: as far as the compiler knows, a pixel written through a
+    // pointer could be one of the members, which it would then read again.
+    const Mapping mapping = mapping_;
+    const double width = image_.width();
+    const double height = image_.height();
+    QRgb* const pixels = dotSize_ == 1 ? pixelRow(0) : nullptr;
+    const qsizetype perLine = pixelsPerLine_;
+    int taken = 0;
+    bool drawn = false;
+    for (const CanvasPoint* p = first; p != first + count; ++p) {
+        if (!accepted(p->x) || !accepted(p->y))
+            continue;
+        ++taken;
+        const QPointF at = mapping(p->x, p->y);
+        // Outside the area: clipped. Inside, truncation is the floor.
+        if (!(at.x() >= 0 && at.x() < width && at.y() >= 0 && at.y() < height))
+            continue;
+        drawn = true;
+        const int col = static_cast<int>(at.x());
+        const int row = static_cast<int>(at.y());
+        if (pixels)
+            pixels[row * perLine + col] = rgb;
+        else
+            dot(col, row, rgb);
+    }
+    points_ += taken;
+    if (drawn)
+        repaintSoon();
+}
+
+// A dot of dotSize_ pixels across, cut at the image's edges.
+void CanvasWidget::dot(int col, int row, QRgb rgb) {
+    const int right = std::min(col + dotSize_, image_.width());
+    const int bottom = std::min(row + dotSize_, image_.height());
+    for (int y = row; y < bottom; ++y) {
+        QRgb* line = pixelRow(y);
+        for (int x = col; x < right; ++x)
+            line[x] = rgb;
+    }
 }
 
 void CanvasWidget::paintEvent(QPaintEvent* event) {
@@ -124,6 +159,8 @@ void CanvasWidget::paintEvent(QPaintEvent* event) {
     QFrame::paintEvent(event);
     QPainter painter(this);
     painter.drawImage(QRectF(contentsRect()), image_);
+    painter.end();
+    pixels_ = nullptr;
 }
 
 void CanvasWidget::resizeEvent(QResizeEvent* event) {

@@ -19,13 +19,17 @@ class CanvasWidget : public QFrame, public Canvas {
     void clear() override;
     void line(float x1, float y1, float x2, float y2) override;
     void point(float x, float y, Colour colour) override;
+    void points(const CanvasPoint* first, std::size_t count, Colour colour) override;
 
     // Lines and points accepted since the last clear.
     int lineCount() const { return lines_; }
     int pointCount() const { return points_; }
 
-    // The drawing in device pixels.
-    const QImage& image() const { return image_; }
+    // The drawing in device pixels. A copy taken from it keeps what it shows.
+    const QImage& image() const {
+        pixels_ = nullptr;
+        return image_;
+    }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -35,20 +39,30 @@ class CanvasWidget : public QFrame, public Canvas {
     struct Scale {
         double x1, y1, x2, y2;
     };
+    // Device pixel = (user - origin) * factor, per axis.
+    struct Mapping {
+        double originX = 0, originY = 0, factorX = 1, factorY = 1;
+        QPointF operator()(float x, float y) const {
+            return {(x - originX) * factorX, (y - originY) * factorY};
+        }
+    };
 
     static bool accepted(float v);
     void fitImage();
     void updateMapping();
-    QPointF toDevice(float x, float y) const;
+    QRgb* pixelRow(int row);
+    void dot(int col, int row, QRgb rgb);
     void repaintSoon();
 
     QImage image_;
     QColor background_;
     Scale scale_{0, 0, 0, 0}; // no user scale yet: logical pixels
     bool userScale_ = false;
-    // Device pixel = (user - origin) * factor, per axis.
-    double originX_ = 0, originY_ = 0, factorX_ = 1, factorY_ = 1;
+    Mapping mapping_;
     int dotSize_ = 1;
+    // The image's pixels for direct writes; null until fetched again.
+    mutable QRgb* pixels_ = nullptr;
+    qsizetype pixelsPerLine_ = 0;
     int lines_ = 0;
     int points_ = 0;
     bool repaintPending_ = false;
