@@ -1,0 +1,151 @@
+// What a person waits for: from a click on Print or RePrint in the real
+// window to the plotting area repainted, off screen.
+#include <QApplication>
+#include <QTest>
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "benchmain.h"
+#include "cases.h"
+#include "platform/canvaswidget.h"
+#include "tools/scenario/scenario.h"
+#include "ui/mainwindow.h"
+
+namespace {
+
+using namespace oltrave;
+using namespace oltrave::bench;
+
+constexpr double kFrameMs = 16;
+
+// Notes a paint event reaching the plotting area.
+class PaintWatch : public QObject {
+  public:
+    explicit PaintWatch(QWidget& target) { target.installEventFilter(this); }
+
+    void arm() { painted_ = false; }
+    bool painted() const { return painted_; }
+
+  protected:
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+        if (event->type() == QEvent::Paint)
+            painted_ = true;
+        return false;
+    }
+
+  private:
+    bool painted_ = false;
+};
+
+struct Window {
+    MainWindow window;
+    PaintWatch watch{*window.findChild<CanvasWidget*>(QStringLiteral("pic"))};
+
+    // Runs the events until the plotting area has been painted; the paint
+    // is complete when the event processing that delivered it returns.
+    bool waitForPaint() {
+        const Stopwatch waited;
+        while (!watch.painted()) {
+            if (waited.seconds() > 1)
+                return false;
+            QCoreApplication::processEvents();
+        }
+        return true;
+    }
+
+    // Nothing left to do from earlier actions.
+    void settle() {
+        for (int i = 0; i < 3; ++i)
+            QCoreApplication::processEvents();
+    }
+
+    bool act(const QString& line) {
+        const scenario::Parsed parsed = scenario::parseLine(line);
+        return parsed.status == scenario::Parsed::Status::Action &&
+               !scenario::perform(window, parsed.action);
+    }
+
+    bool click(const char* button) {
+        settle();
+        watch.arm();
+        QTest::mouseClick(window.findChild<QWidget*>(QLatin1String(button)), Qt::LeftButton);
+        return waitForPaint();
+    }
+
+    // The family's function typed in and plotted once.
+    bool enter(const FamilyCase& c) {
+        bool ok = act(QStringLiteral("family %1").arg(c.family));
+        for (std::size_t box = 0; box < c.boxes.size(); ++box) {
+            if (*c.boxes[box])
+                ok = ok && act(QStringLiteral("set tx%1 %2").arg(box).arg(c.boxes[box]));
+        }
+        return ok && click("rprt");
+    }
+};
+
+void clickToPaint(benchmark::State& state, Window* w, const FamilyCase& c, const char* button) {
+    const std::string key = std::string(button) + "/" + c.name;
+    if (!w->enter(c)) {
+        fail(state, "the function could not be typed in and plotted");
+        return;
+    }
+    const bool print = std::string(button) == "prt";
+    for (auto _ : state) {
+        w->settle();
+        w->watch.arm();
+        const Stopwatch watch;
+        QTest::mouseClick(w->window.findChild<QWidget*>(QLatin1String(button)), Qt::LeftButton);
+        if (!w->waitForPaint()) {
+            fail(state, "the plotting area was not repainted within a second");
+            return;
+        }
+        recordIteration(state, key, watch.seconds());
+        // Untimed: back to one curve and one block of lines.
+        if (print && !w->click("rprt")) {
+            fail(state, "a re-plot was not repainted within a second");
+            return;
+        }
+    }
+    state.counters["median_ms"] = median(key) * 1e3;
+}
+
+// The slowest family's median for one button.
+Figure slowest(const char* button, const std::string& what) {
+    double worst = 0;
+    std::string family = "none run";
+    for (const FamilyCase& c : kFamilyCases) {
+        const double ms = median(std::string(button) + "/" + c.name) * 1e3;
+        if (ms >= worst) {
+            worst = ms;
+            family = c.name;
+        }
+    }
+    return {what + ", median (slowest: " + family + ")", fixed(worst, 2) + " ms",
+            "< " + fixed(kFrameMs, 0) + " ms", worst > 0 && worst < kFrameMs};
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (!initialise(argc, argv))
+        return 1;
+    QApplication app(argc, argv);
+    Window w;
+    w.window.show();
+    w.window.activateWindow(); // without a window manager nobody else does
+    if (!QTest::qWaitForWindowActive(&w.window))
+        return 1;
+    for (const char* button : {"prt", "rprt"}) {
+        for (const FamilyCase& c : kFamilyCases) {
+            const std::string name = std::string("click/") + button + "/" + c.name;
+            benchmark::RegisterBenchmark(name.c_str(), clickToPaint, &w, c, button)
+                ->UseManualTime()
+                ->Unit(benchmark::kMillisecond);
+        }
+    }
+    return runAndReport([] {
+        return std::vector<Figure>{slowest("prt", "2. Print click to repainted area"),
+                                   slowest("rprt", "2. RePrint click to repainted area")};
+    });
+}
