@@ -110,6 +110,10 @@ void CanvasWidget::point(float x, float y, Colour colour) {
     repaintSoon();
 }
 
+bool CanvasWidget::saveImage(const QString& path) const {
+    return image_.save(path, "PNG");
+}
+
 // One repaint request per batch of drawing, however many calls it holds.
 void CanvasWidget::repaintSoon() {
     if (repaintPending_)

@@ -26,6 +26,8 @@ class CanvasWidget : public QFrame, public Canvas {
 
     // The drawing in device pixels.
     const QImage& image() const { return image_; }
+    // Writes the drawing as a PNG file; false when it could not be written.
+    bool saveImage(const QString& path) const;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
