@@ -13,19 +13,13 @@
 
 #include "platform/canvaswidget.h"
 #include "ui/mainwindow.h"
+#include "windowparts.h"
 
 using oltrave::MainWindow;
 
 namespace {
 
 const QColor kCurve(146, 137, 249);
-
-template <typename Widget = QWidget> Widget* part(MainWindow& window, const char* name) {
-    auto* widget = window.findChild<Widget*>(QLatin1String(name));
-    if (!widget)
-        qFatal("no control named %s", name);
-    return widget;
-}
 
 QString clipboard() {
     return QGuiApplication::clipboard()->text();
@@ -48,9 +42,7 @@ class DesktopTest : public QObject {
 
   private slots:
     void init() {
-        window_ = std::make_unique<MainWindow>();
-        window_->show();
-        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+        window_ = openMainWindow();
         list_ = part<QListWidget>(*window_, "lis");
     }
     void cleanup() { window_.reset(); }
