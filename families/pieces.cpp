@@ -19,11 +19,17 @@ ResultLine signedTail(double v) {
 
 ResultLine formulaLine(int absmode, const ResultLine& lead, const FormulaForm& form,
                        double constant) {
+    ResultLine body;
+    body << lead << (absmode == 2 ? form.absVariable : form.variable) << signedTail(constant);
+    return formulaFrame(absmode, body);
+}
+
+ResultLine formulaFrame(int absmode, const ResultLine& body) {
     ResultLine line;
     line << piece::kFormulaStart;
     if (absmode == 1)
         line << "| ";
-    line << lead << (absmode == 2 ? form.absVariable : form.variable) << signedTail(constant);
+    line << body;
     if (absmode == 1)
         line << " |";
     return line;
@@ -63,6 +69,9 @@ ResultLine upToClosed(double high) {
 }
 ResultLine upToOpen(double high) {
     return bracketed("(", fixed(piece::kMinusInfinity), number(high), ")");
+}
+ResultLine openInterval(double low, double high) {
+    return bracketed("(", number(low), number(high), ")");
 }
 
 } // namespace oltrave
