@@ -64,5 +64,8 @@ ResultLine upToClosed(double high) {
 ResultLine upToOpen(double high) {
     return bracketed("(", fixed(piece::kMinusInfinity), number(high), ")");
 }
+ResultLine between(double low, double high) {
+    return bracketed("[", number(low), number(high), "]");
+}
 
 } // namespace oltrave

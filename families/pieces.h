@@ -32,5 +32,6 @@ ResultLine fromClosed(double low);     //  [ low , + ∞ )
 ResultLine fromOpen(double low);       //  ( low , + ∞ )
 ResultLine upToClosed(double high);    //  ( - ∞ , high ]
 ResultLine upToOpen(double high);      //  ( - ∞ , high )
+ResultLine between(double low, double high); //  [ low , high ]
 
 } // namespace oltrave
