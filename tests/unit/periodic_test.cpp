@@ -193,6 +193,13 @@ TEST(PeriodicFamilies, OverflowingLinesAreSkippedAndTheRestFollow) {
          {"y = 1 sin( 1E-308 x  )", "    Range :  [ -1 , 1 ] ", "    Symmetry Axis : x = ( k ∈ Z )",
           "    Symmetric Center : ( k ∈ Z )", "    Decreasing Interval : ( k ∈ Z )",
           "    Increasing Interval : ( k ∈ Z )"}},
+        // 2 ω overflows: the quarter period comes out as 0, still signed by ω.
+        {kTangent,
+         "1 -1E308 0 0",
+         {"y = 1 tan( -1E+308 x  )", "    T = 3.14159265358979E-308", "    Range : R",
+          "    Symmetric Center : ( k ∈ Z )", "    0 - 0 * k",
+          "    Decreasing Interval : ( k ∈ Z )", "     ( 0 - 3.14159265358979E-308 * k , ",
+          "    0 - 3.14159265358979E-308 * k ) "}},
         {kTangent,
          "1 1E-308 -2 0",
          {"y = 1 tan( 1E-308 x - 2 )", "    Range : R", "    Symmetric Center : ( k ∈ Z )",
