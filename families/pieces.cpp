@@ -73,5 +73,8 @@ ResultLine upToOpen(double high) {
 ResultLine openInterval(double low, double high) {
     return bracketed("(", number(low), number(high), ")");
 }
+ResultLine between(double low, double high) {
+    return bracketed("[", number(low), number(high), "]");
+}
 
 } // namespace oltrave

@@ -49,5 +49,6 @@ ResultLine fromOpen(double low);                  //  ( low , + ∞ )
 ResultLine upToClosed(double high);               //  ( - ∞ , high ]
 ResultLine upToOpen(double high);                 //  ( - ∞ , high )
 ResultLine openInterval(double low, double high); //  ( low , high )
+ResultLine between(double low, double high);      //  [ low , high ]
 
 } // namespace oltrave
