@@ -17,11 +17,7 @@ void plotLinear(PlotContext& context) {
     const double b = context.coef(1);
     const int mode = context.absmode();
 
-    switch (mode) {
-    case 0: context.sample([&](double x) { return x * k + b; }); break;
-    case 1: context.sample([&](double x) { return std::fabs(x * k + b); }); break;
-    case 2: context.sample([&](double x) { return std::fabs(x) * k + b; }); break;
-    }
+    sampleInMode(context, [&](double x) { return x * k + b; });
 
     const double x0 = -b / k;
     const double y0 = b;

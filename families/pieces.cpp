@@ -77,4 +77,15 @@ ResultLine between(double low, double high) {
     return bracketed("[", number(low), number(high), "]");
 }
 
+ResultLine openClosed(double low, double high) {
+    return bracketed("(", number(low), number(high), "]");
+}
+
+std::array<ResultLine, 2> mirroredIntervals(bool decreasingOnRight) {
+    const ResultLine right = fromOpen(0);
+    const ResultLine left = upToOpen(0);
+    return {propertyLine(piece::kDecreasing) << (decreasingOnRight ? right : left),
+            propertyLine(piece::kIncreasing) << (decreasingOnRight ? left : right)};
+}
+
 } // namespace oltrave

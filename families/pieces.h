@@ -1,8 +1,10 @@
 #pragma once
 
 #include <array>
+#include <cmath>
 #include <string_view>
 
+#include "model/plotcontext.h"
 #include "model/resultline.h"
 
 namespace oltrave {
@@ -18,6 +20,21 @@ inline constexpr std::string_view kFromZero = "[ 0 , + ∞ )";
 // The sign function: -1, 0 or +1.
 inline int sign(double v) {
     return (v > 0) - (v < 0);
+}
+
+// The sampling loop in the chosen absolute-value mode: f(x), |f(x)| or f(|x|).
+template <typename Function> void sampleInMode(PlotContext& context, Function f) {
+    switch (context.absmode()) {
+    case 0:
+        context.sample(f);
+        break;
+    case 1:
+        context.sample([&](double x) { return std::fabs(f(x)); });
+        break;
+    case 2:
+        context.sample([&](double x) { return f(std::fabs(x)); });
+        break;
+    }
 }
 
 // A property line: the indent, then the label piece.
@@ -50,5 +67,11 @@ ResultLine upToClosed(double high);               //  ( - ∞ , high ]
 ResultLine upToOpen(double high);                 //  ( - ∞ , high )
 ResultLine openInterval(double low, double high); //  ( low , high )
 ResultLine between(double low, double high);      //  [ low , high ]
+
+ResultLine openClosed(double low, double high); //  ( low , high ]
+
+// The interval lines of a curve mirrored in the y axis: the decreasing line
+// first, on the right half-line or on the left one, then the increasing line.
+std::array<ResultLine, 2> mirroredIntervals(bool decreasingOnRight);
 
 } // namespace oltrave
