@@ -12,7 +12,7 @@ targets=(numval numstrict numtext form)
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
     -DOLTRAVE_FUZZ=ON -DOLTRAVE_GUI=OFF -DOLTRAVE_TESTS=OFF -DOLTRAVE_BENCH=OFF
-cmake --build "$build" ${OLTRAVE_JOBS:+-j "$OLTRAVE_JOBS"}
+cmake --build "$build"
 
 passed=0
 failed=0

@@ -10,7 +10,7 @@ build="${OLTRAVE_SANITIZE_DIR:-$root/build-sanitize}"
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
     -DOLTRAVE_SANITIZE=ON -DOLTRAVE_BENCH=OFF
-cmake --build "$build" ${OLTRAVE_JOBS:+-j "$OLTRAVE_JOBS"}
+cmake --build "$build"
 
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:detect_stack_use_after_return=1:check_initialization_order=1:strict_init_order=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
