@@ -1,11 +1,10 @@
 #include <QApplication>
-#include <QLabel>
+
+#include "mainwindow.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QLabel window(QStringLiteral("Oltrave 函数计算器"));
-    window.setWindowTitle(QStringLiteral("Oltrave 函数计算器"));
-    window.resize(834, 411);
+    oltrave::MainWindow window;
     window.show();
     return QApplication::exec();
 }

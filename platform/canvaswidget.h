@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QFrame>
+#include <QImage>
+
+#include "model/canvas.h"
+
+namespace oltrave {
+
+// The plotting area. Everything is drawn into a persistent image that paint
+// events only copy to the screen, so covering the area loses nothing and a
+// repaint never asks the model again.
+class CanvasWidget : public QFrame, public Canvas {
+    Q_OBJECT
+  public:
+    explicit CanvasWidget(QWidget* parent = nullptr);
+
+    bool setScale(float x1, float y1, float x2, float y2) override;
+    void clear() override;
+    void line(float x1, float y1, float x2, float y2) override;
+    void point(float x, float y, Colour colour) override;
+
+    // Lines and points accepted since the last clear.
+    int lineCount() const { return lines_; }
+    int pointCount() const { return points_; }
+
+    // The drawing in device pixels.
+    const QImage& image() const { return image_; }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    struct Scale {
+        double x1, y1, x2, y2;
+    };
+
+    static bool accepted(float v);
+    void fitImage();
+    void updateMapping();
+    QPointF toDevice(float x, float y) const;
+    void repaintSoon();
+
+    QImage image_;
+    QColor background_;
+    Scale scale_{0, 0, 0, 0}; // no user scale yet: logical pixels
+    bool userScale_ = false;
+    // Device pixel = (user - origin) * factor, per axis.
+    double originX_ = 0, originY_ = 0, factorX_ = 1, factorY_ = 1;
+    int dotSize_ = 1;
+    int lines_ = 0;
+    int points_ = 0;
+    bool repaintPending_ = false;
+};
+
+} // namespace oltrave

@@ -1,0 +1,207 @@
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "ui/mainwindow.h"
+
+using oltrave::MainWindow;
+
+namespace {
+
+template <typename Widget = QWidget> Widget* part(MainWindow& window, const char* name) {
+    auto* widget = window.findChild<Widget*>(QLatin1String(name));
+    if (!widget)
+        qFatal("no control named %s", name);
+    return widget;
+}
+
+// As the window shows it, away from the caption's glyphs.
+QColor backgroundColour(QWidget* widget) {
+    return widget->parentWidget()->grab(widget->geometry()).toImage().pixelColor(1, 1);
+}
+
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init() {
+        window_ = std::make_unique<MainWindow>();
+        window_->show();
+        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    }
+    void cleanup() { window_.reset(); }
+
+    void controlsSitWhereTheLayoutPutsThem_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("pixels");
+        QTest::newRow("combotype") << "combotype" << QRect(56, 8, 153, 25);
+        QTest::newRow("labelv") << "labelv" << QRect(216, 8, 323, 21);
+        QTest::newRow("pic") << "pic" << QRect(8, 40, 428, 361);
+        QTest::newRow("llabs2") << "llabs2" << QRect(506, 40, 33, 19);
+        QTest::newRow("tx0") << "tx0" << QRect(475, 64, 64, 25);
+        QTest::newRow("tx3") << "tx3" << QRect(475, 160, 64, 25);
+        QTest::newRow("lb1") << "lb1" << QRect(443, 96, 30, 25);
+        QTest::newRow("prt") << "prt" << QRect(442, 192, 98, 26);
+        QTest::newRow("calc") << "calc" << QRect(442, 344, 98, 26);
+        QTest::newRow("Frame1") << "Frame1" << QRect(442, 288, 97, 49);
+        QTest::newRow("setx in its frame") << "setx" << QRect(8, 16, 81, 22);
+        QTest::newRow("setdata") << "setdata" << QRect(488, 377, 43, 22);
+        QTest::newRow("lis") << "lis" << QRect(544, 8, 281, 394);
+    }
+    void controlsSitWhereTheLayoutPutsThem() {
+        QFETCH(QString, name);
+        QFETCH(QRect, pixels);
+        QCOMPARE(part(*window_, name.toLatin1().constData())->geometry(), pixels);
+    }
+
+    void windowHasAFixedClientAreaAndItsCaption() {
+        QCOMPARE(window_->centralWidget()->size(), QSize(834, 411));
+        QCOMPARE(window_->minimumSize(), window_->maximumSize());
+        QVERIFY(!(window_->windowFlags() & Qt::WindowMaximizeButtonHint));
+        QCOMPARE(window_->windowTitle(), QStringLiteral("Oltrave 函数计算器"));
+        QCOMPARE(window_->objectName(), QStringLiteral("frmmain"));
+    }
+
+    void chooserListsTheEightFamilies() {
+        auto* chooser = part<QComboBox>(*window_, "combotype");
+        QStringList entries;
+        for (int i = 0; i < chooser->count(); ++i)
+            entries << chooser->itemText(i);
+        QCOMPARE(entries, QStringList({"Linear Function", "Quadratic Function", "Cubics Function",
+                                       "Sine Function", "Cosine Function", "Tangent Function",
+                                       "Exponential Function", "Logarithmic Function"}));
+    }
+
+    void textBoxesKeepTheirLengthLimits() {
+        QCOMPARE(part<QLineEdit>(*window_, "tx2")->maxLength(), 7);
+        QCOMPARE(part<QLineEdit>(*window_, "setx")->maxLength(), 10);
+        QCOMPARE(part<QLineEdit>(*window_, "setdata")->maxLength(), 5);
+    }
+
+    void selectedModeShowsTheHighlight() {
+        const QColor highlight(192, 192, 255);
+        QWidget* modes[] = {part(*window_, "llabs0"), part(*window_, "llabs1"),
+                            part(*window_, "llabs2")};
+        QCOMPARE(backgroundColour(modes[0]), highlight);
+        QVERIFY(backgroundColour(modes[2]) != highlight);
+
+        QTest::mouseClick(modes[2], Qt::LeftButton);
+        QCOMPARE(window_->form().absmode(), 2);
+        QCOMPARE(backgroundColour(modes[2]), highlight);
+        QVERIFY(backgroundColour(modes[0]) != highlight);
+    }
+
+    void disabledModeLabelsIgnoreClicks() {
+        auto* chooser = part<QComboBox>(*window_, "combotype");
+        emit chooser->activated(2); // the cubic locks the modes
+        QWidget* mode1 = part(*window_, "llabs1");
+        QVERIFY(!mode1->isEnabled());
+        QTest::mouseClick(mode1, Qt::LeftButton);
+        QCOMPARE(window_->form().absmode(), 0);
+        QCOMPARE(backgroundColour(part(*window_, "llabs0")), QColor(192, 192, 255));
+    }
+
+    void enterPlotsFromACoefficientBoxOnly_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<int>("lines");
+        QTest::newRow("tx0") << "tx0" << 4;
+        QTest::newRow("tx1") << "tx1" << 4;
+        QTest::newRow("setdata") << "setdata" << 0;
+    }
+    void enterPlotsFromACoefficientBoxOnly() {
+        QFETCH(QString, box);
+        QFETCH(int, lines);
+        QTest::keyClicks(part(*window_, "tx0"), "2");
+        QTest::keyClicks(part(*window_, "tx1"), "-4");
+        QTest::keyClick(part(*window_, box.toLatin1().constData()), Qt::Key_Return);
+        QCOMPARE(part<QListWidget>(*window_, "lis")->count(), lines);
+        QCOMPARE(part<QLineEdit>(*window_, "setdata")->text(), QStringLiteral("10"));
+    }
+
+    void menusCarryTheirCaptionsAndShortcuts_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QKeySequence>("shortcut");
+        QTest::newRow("print") << "print"
+                               << "Print(&P)" << QKeySequence(Qt::CTRL | Qt::Key_P);
+        QTest::newRow("reprint") << "reprint"
+                                 << "RePrint(&R)" << QKeySequence(Qt::CTRL | Qt::Key_R);
+        QTest::newRow("calculate") << "calculate"
+                                   << "Calculate(&A)" << QKeySequence(Qt::CTRL | Qt::Key_A);
+        QTest::newRow("clear") << "clear"
+                               << "Clear(&L)" << QKeySequence(Qt::SHIFT | Qt::Key_Delete);
+        QTest::newRow("informationabout")
+            << "informationabout" << QStringLiteral("About Oltrave 函数计算器(&A)...")
+            << QKeySequence();
+    }
+    void menusCarryTheirCaptionsAndShortcuts() {
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+        QFETCH(QKeySequence, shortcut);
+        auto* action = window_->findChild<QAction*>(name);
+        QVERIFY(action);
+        QCOMPARE(action->text(), caption);
+        QCOMPARE(action->shortcut(), shortcut);
+    }
+
+    void menuBarHoldsEditThenHelp() {
+        QStringList menus;
+        for (QAction* action : window_->menuBar()->actions())
+            menus << action->text();
+        QCOMPARE(menus, QStringList({"Edit(&E)", "Help(&H)"}));
+        QStringList items;
+        for (QAction* action : window_->findChild<QMenu*>("edit")->actions())
+            items << (action->isSeparator() ? QStringLiteral("-") : action->objectName());
+        QCOMPARE(items, QStringList({"print", "reprint", "calculate", "-", "clear"}));
+    }
+
+    // Inside a text box Ctrl+A would select all and Shift+Del would cut.
+    void menuShortcutsWinInsideTextBoxes() {
+        auto* k = part<QLineEdit>(*window_, "tx0");
+        k->setFocus();
+        QTest::keyClicks(k, "2");
+        QTest::keyClicks(part(*window_, "tx1"), "1");
+        QTest::keyClick(k, Qt::Key_P, Qt::ControlModifier);
+        QVERIFY(window_->form().plotted());
+
+        QTest::keyClick(k, Qt::Key_A, Qt::ControlModifier);
+        QVERIFY(!k->hasSelectedText());
+        QCOMPARE(part<QListWidget>(*window_, "lis")->count(), 5); // the value at x = 0
+
+        QTest::keyClick(k, Qt::Key_Delete, Qt::ShiftModifier);
+        QCOMPARE(k->text(), QString());
+        QCOMPARE(part<QListWidget>(*window_, "lis")->count(), 0);
+        QVERIFY(!window_->form().plotted());
+    }
+
+    void aboutItemAsksForTheAboutScreen() {
+        QSignalSpy about(window_.get(), &MainWindow::aboutRequested);
+        window_->findChild<QAction*>("informationabout")->trigger();
+        QCOMPARE(about.count(), 1);
+    }
+
+    // The zoom box turns an emptied text into "1" in the same keystroke.
+    void zoomBoxShowsTheGuardedText() {
+        auto* zoom = part<QLineEdit>(*window_, "setdata");
+        zoom->setFocus();
+        zoom->end(false);
+        QTest::keyClick(zoom, Qt::Key_Backspace);
+        QTest::keyClick(zoom, Qt::Key_Backspace);
+        QCOMPARE(zoom->text(), QStringLiteral("1"));
+        QCOMPARE(window_->form().zoomText(), "1");
+    }
+
+  private:
+    std::unique_ptr<MainWindow> window_;
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "mainwindow_test.moc"

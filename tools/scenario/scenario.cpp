@@ -1,0 +1,263 @@
+#include "scenario.h"
+
+#include <QAbstractItemView>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QStringList>
+#include <QTest>
+#include <algorithm>
+
+#include "platform/canvaswidget.h"
+#include "ui/mainwindow.h"
+
+namespace oltrave::scenario {
+
+namespace {
+
+const QStringList kBoxes{"tx0", "tx1", "tx2", "tx3", "setx", "setdata"};
+const QStringList kButtons{"prt", "rprt", "cleara", "calc"};
+const QStringList kMenuItems{"print", "reprint", "calculate", "clear"};
+const QStringList kKeys{"Enter", "Backspace"};
+
+Parsed invalid(const QString& problem) {
+    return {Parsed::Status::Invalid, Action(), problem};
+}
+
+Parsed accepted(Action action) {
+    return {Parsed::Status::Action, std::move(action), {}};
+}
+
+// A whole number from first to last inclusive, written with digits only.
+std::optional<int> smallNumber(const QString& word, int first, int last) {
+    bool ok = false;
+    const int value = word.toInt(&ok);
+    const bool digits = !word.isEmpty() &&
+                        std::all_of(word.begin(), word.end(), [](QChar c) { return c.isDigit(); });
+    if (!ok || !digits || value < first || value > last)
+        return std::nullopt;
+    return value;
+}
+
+// set and type: the box name, then everything after the next blank, verbatim.
+Parsed textAction(Action::Kind kind, const QString& rest) {
+    const qsizetype blank = rest.indexOf(QLatin1Char(' '));
+    Action action{kind};
+    action.target = blank < 0 ? rest : rest.left(blank);
+    action.text = blank < 0 ? QString() : rest.mid(blank + 1);
+    if (!kBoxes.contains(action.target))
+        return invalid(QStringLiteral("unknown box \"%1\"").arg(action.target));
+    return accepted(action);
+}
+
+Parsed namedAction(Action::Kind kind, const QStringList& words, const QStringList& names) {
+    if (words.size() != 2 || !names.contains(words[1]))
+        return invalid(QStringLiteral("expected %1 followed by one of: %2")
+                           .arg(words[0], names.join(QStringLiteral(", "))));
+    Action action{kind};
+    action.target = words[1];
+    return accepted(action);
+}
+
+QWidget* child(MainWindow& window, const QString& name) {
+    return window.findChild<QWidget*>(name);
+}
+
+// What a person does before typing: click into the box, go to the end.
+QLineEdit* focusBox(MainWindow& window, const QString& name) {
+    auto* box = window.findChild<QLineEdit*>(name);
+    if (!box || !box->isVisibleTo(&window))
+        return nullptr;
+    box->setFocus(Qt::OtherFocusReason);
+    box->end(false);
+    return box;
+}
+
+void typeText(QLineEdit* box, const QString& text) {
+    for (const uint codePoint : text.toUcs4()) {
+        const QString key = QString::fromUcs4(reinterpret_cast<const char32_t*>(&codePoint), 1);
+        if (codePoint < 0x80)
+            QTest::keyClick(box, static_cast<char>(codePoint));
+        else
+            QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, key, Qt::NoModifier);
+    }
+}
+
+// Opens the chooser's list and picks the entry with the keyboard, which
+// reports the choice even when the entry was already chosen.
+bool chooseEntry(QComboBox* combo, int entry) {
+    combo->setFocus(Qt::OtherFocusReason);
+    combo->showPopup();
+    QAbstractItemView* list = combo->view();
+    QTest::keyClick(list, Qt::Key_Home);
+    for (int i = 0; i < entry; ++i)
+        QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Return);
+    // The offscreen platform does not hand activation back when the list
+    // closes; a desktop does.
+    QCoreApplication::processEvents();
+    QWidget* window = combo->window();
+    if (QApplication::activeWindow() == window)
+        return true;
+    window->activateWindow();
+    return QTest::qWaitForWindowActive(window);
+}
+
+QString notFound(const QString& name) {
+    return QStringLiteral("%1 is hidden or missing: a person could not act on it").arg(name);
+}
+
+} // namespace
+
+Parsed parseLine(const QString& raw) {
+    QString line = raw;
+    if (line.endsWith(QLatin1Char('\r')))
+        line.chop(1);
+    const QString trimmed = line.trimmed();
+    if (trimmed.isEmpty() || trimmed.startsWith(QLatin1Char('#')))
+        return {Parsed::Status::Nothing, Action(), {}};
+
+    const QString body = line.mid(line.indexOf(trimmed.front()));
+    const qsizetype blank = body.indexOf(QLatin1Char(' '));
+    const QString verb = blank < 0 ? body : body.left(blank);
+    const QString rest = blank < 0 ? QString() : body.mid(blank + 1);
+    if (verb == QLatin1String("set"))
+        return textAction(Action::Kind::Set, rest);
+    if (verb == QLatin1String("type"))
+        return textAction(Action::Kind::Type, rest);
+
+    const QStringList words = body.split(QLatin1Char(' '));
+    if (verb == QLatin1String("family") || verb == QLatin1String("mode")) {
+        const bool family = verb == QLatin1String("family");
+        const std::optional<int> n =
+            words.size() == 2 ? smallNumber(words[1], 0, family ? 7 : 2) : std::nullopt;
+        if (!n)
+            return invalid(QStringLiteral("expected %1 followed by a number from 0 to %2")
+                               .arg(verb, family ? QStringLiteral("7") : QStringLiteral("2")));
+        Action action{family ? Action::Kind::Family : Action::Kind::Mode};
+        action.number = *n;
+        return accepted(action);
+    }
+    if (verb == QLatin1String("key")) {
+        if (words.size() != 3 || !kBoxes.contains(words[1]) || !kKeys.contains(words[2]))
+            return invalid(QStringLiteral("expected key BOX Enter or key BOX Backspace"));
+        Action action{Action::Kind::Key};
+        action.target = words[1];
+        action.text = words[2];
+        return accepted(action);
+    }
+    if (verb == QLatin1String("click"))
+        return namedAction(Action::Kind::Click, words, kButtons);
+    if (verb == QLatin1String("menu"))
+        return namedAction(Action::Kind::Menu, words, kMenuItems);
+    if (verb == QLatin1String("shortcut")) {
+        const QKeySequence sequence =
+            words.size() == 2 ? QKeySequence::fromString(words[1], QKeySequence::PortableText)
+                              : QKeySequence();
+        if (sequence.count() != 1 || sequence[0].key() == Qt::Key_unknown)
+            return invalid(QStringLiteral("expected shortcut followed by one key sequence"));
+        Action action{Action::Kind::Shortcut};
+        action.target = words[1];
+        return accepted(action);
+    }
+    if (verb == QLatin1String("dump")) {
+        if (words.size() != 1)
+            return invalid(QStringLiteral("dump takes nothing after it"));
+        return accepted(Action{Action::Kind::Dump});
+    }
+    if (verb == QLatin1String("save-window") || verb == QLatin1String("save-canvas")) {
+        if (rest.isEmpty())
+            return invalid(QStringLiteral("%1 needs a file name").arg(verb));
+        Action action{verb == QLatin1String("save-window") ? Action::Kind::SaveWindow
+                                                           : Action::Kind::SaveCanvas};
+        action.target = rest;
+        return accepted(action);
+    }
+    return invalid(QStringLiteral("unknown action \"%1\"").arg(verb));
+}
+
+std::optional<QString> perform(MainWindow& window, const Action& action) {
+    switch (action.kind) {
+    case Action::Kind::Family: {
+        auto* combo = window.findChild<QComboBox*>(QStringLiteral("combotype"));
+        if (!combo)
+            return notFound(QStringLiteral("combotype"));
+        if (!chooseEntry(combo, action.number))
+            return QStringLiteral("the main window did not become active again");
+        break;
+    }
+    case Action::Kind::Mode: {
+        const QString name = QStringLiteral("llabs%1").arg(action.number);
+        QWidget* label = child(window, name);
+        if (!label)
+            return notFound(name);
+        if (label->isEnabled()) // Qt would drop the click on a disabled label too
+            QTest::mouseClick(label, Qt::LeftButton);
+        break;
+    }
+    case Action::Kind::Set: {
+        QLineEdit* box = focusBox(window, action.target);
+        if (!box)
+            return notFound(action.target);
+        box->selectAll();
+        box->insert(action.text); // a paste: one change, cut to the length limit
+        break;
+    }
+    case Action::Kind::Type: {
+        QLineEdit* box = focusBox(window, action.target);
+        if (!box)
+            return notFound(action.target);
+        typeText(box, action.text);
+        break;
+    }
+    case Action::Kind::Key: {
+        QLineEdit* box = focusBox(window, action.target);
+        if (!box)
+            return notFound(action.target);
+        QTest::keyClick(box,
+                        action.text == QLatin1String("Enter") ? Qt::Key_Return : Qt::Key_Backspace);
+        break;
+    }
+    case Action::Kind::Click: {
+        QWidget* button = child(window, action.target);
+        if (!button)
+            return notFound(action.target);
+        QTest::mouseClick(button, Qt::LeftButton);
+        break;
+    }
+    case Action::Kind::Menu: {
+        auto* item = window.findChild<QAction*>(action.target);
+        if (!item)
+            return notFound(action.target);
+        item->trigger();
+        break;
+    }
+    case Action::Kind::Shortcut: {
+        const QKeyCombination keys =
+            QKeySequence::fromString(action.target, QKeySequence::PortableText)[0];
+        QWidget* focus = QApplication::focusWidget();
+        QTest::keyClick(focus ? focus : &window, keys.key(), keys.keyboardModifiers());
+        break;
+    }
+    case Action::Kind::Dump:
+        break;
+    case Action::Kind::SaveWindow:
+        if (!window.grab().save(action.target, "PNG"))
+            return QStringLiteral("cannot write %1").arg(action.target);
+        break;
+    case Action::Kind::SaveCanvas: {
+        auto* canvas = window.findChild<CanvasWidget*>(QStringLiteral("pic"));
+        if (!canvas)
+            return notFound(QStringLiteral("pic"));
+        const QPixmap picture = canvas->grab(canvas->contentsRect());
+        if (!picture.save(action.target, "PNG"))
+            return QStringLiteral("cannot write %1").arg(action.target);
+        break;
+    }
+    }
+    QCoreApplication::processEvents();
+    return std::nullopt;
+}
+
+} // namespace oltrave::scenario

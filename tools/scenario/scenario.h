@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+namespace oltrave {
+class MainWindow;
+}
+
+namespace oltrave::scenario {
+
+// One line of a scenario, read but not yet performed.
+struct Action {
+    enum class Kind {
+        Family,
+        Mode,
+        Set,
+        Type,
+        Key,
+        Click,
+        Menu,
+        Shortcut,
+        Dump,
+        SaveWindow,
+        SaveCanvas,
+    };
+    explicit Action(Kind k = Kind::Dump) : kind(k) {}
+
+    Kind kind;
+    int number = 0; // family or mode
+    QString target; // box, picture button, menu item, key, sequence or file
+    QString text;   // for set and type
+};
+
+struct Parsed {
+    enum class Status { Action, Nothing, Invalid };
+    Status status;
+    Action action;
+    QString problem; // why an invalid line is not an action
+};
+
+// Reads one line; blank lines and comments are Nothing.
+Parsed parseLine(const QString& line);
+
+// Performs an action on the window through its widgets, as a person would.
+// Returns an error text when the action could not be carried out.
+std::optional<QString> perform(MainWindow& window, const Action& action);
+
+// The state block the window shows, lines ending in "\n".
+QString stateBlock(const MainWindow& window);
+
+} // namespace oltrave::scenario

@@ -1,0 +1,78 @@
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+
+#include "model/numtext.h"
+#include "platform/canvaswidget.h"
+#include "scenario.h"
+#include "ui/mainwindow.h"
+
+namespace oltrave::scenario {
+
+namespace {
+
+template <typename Widget> const Widget& part(const MainWindow& window, const QString& name) {
+    const auto* widget = window.findChild<const Widget*>(name);
+    Q_ASSERT(widget);
+    return *widget;
+}
+
+QString quoted(const QString& text) {
+    return QLatin1Char('"') + text + QLatin1Char('"');
+}
+
+QString boxes(const MainWindow& window) {
+    QStringList shown;
+    for (int box = 0; box < 4; ++box) {
+        const auto& edit = part<QLineEdit>(window, QStringLiteral("tx%1").arg(box));
+        const auto& label = part<QLabel>(window, QStringLiteral("lb%1").arg(box));
+        shown << (edit.isVisibleTo(&window) ? label.text() + QLatin1Char(' ') + quoted(edit.text())
+                                            : QStringLiteral("-"));
+    }
+    return shown.join(QStringLiteral(" | "));
+}
+
+// The selected mode is the one whose label shows its background.
+QString modes(const MainWindow& window) {
+    QString selected = QStringLiteral("-");
+    bool enabled = true;
+    for (int mode = 0; mode < 3; ++mode) {
+        const auto& label = part<QLabel>(window, QStringLiteral("llabs%1").arg(mode));
+        enabled = enabled && label.isEnabled();
+        if (label.autoFillBackground())
+            selected = QString::number(mode);
+    }
+    return (enabled ? QStringLiteral("enabled") : QStringLiteral("disabled")) +
+           QStringLiteral(", selected ") + selected;
+}
+
+} // namespace
+
+QString stateBlock(const MainWindow& window) {
+    const auto& chooser = part<QComboBox>(window, QStringLiteral("combotype"));
+    const auto& list = part<QListWidget>(window, QStringLiteral("lis"));
+    const CanvasWidget& canvas = window.canvas();
+
+    QString block;
+    const auto add = [&block](const QString& line) { block += line + QLatin1Char('\n'); };
+    add(QStringLiteral("label: ") + part<QLabel>(window, QStringLiteral("labelv")).text());
+    add(QStringLiteral("chooser: %1 %2").arg(chooser.currentIndex()).arg(chooser.currentText()));
+    add(QStringLiteral("boxes: ") + boxes(window));
+    add(QStringLiteral("modes: ") + modes(window));
+    add(QStringLiteral("zoom: %1 -> %2")
+            .arg(quoted(part<QLineEdit>(window, QStringLiteral("setdata")).text()),
+                 QString::fromStdString(numtext(window.form().zoom()))));
+    add(QStringLiteral("x: ") + quoted(part<QLineEdit>(window, QStringLiteral("setx")).text()));
+    add(QStringLiteral("plotted: ") +
+        (window.form().plotted() ? QStringLiteral("yes") : QStringLiteral("no")));
+    add(QStringLiteral("canvas: lines %1, points %2")
+            .arg(canvas.lineCount())
+            .arg(canvas.pointCount()));
+    add(QStringLiteral("list: %1").arg(list.count()));
+    for (int row = 0; row < list.count(); ++row)
+        add(QStringLiteral("«") + list.item(row)->text() + QStringLiteral("»"));
+    return block;
+}
+
+} // namespace oltrave::scenario

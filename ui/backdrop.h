@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QWidget>
+
+namespace oltrave {
+
+// The window's background: the gradient picture at the top-left corner,
+// clipped by the client area.
+class Backdrop : public QWidget {
+    Q_OBJECT
+  public:
+    using QWidget::QWidget;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+} // namespace oltrave

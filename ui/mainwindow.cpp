@@ -1,0 +1,330 @@
+#include "mainwindow.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFile>
+#include <QFontMetricsF>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <algorithm>
+
+#include "backdrop.h"
+#include "clickablelabel.h"
+#include "layouttable.h"
+#include "picturebutton.h"
+#include "platform/appearance.h"
+#include "platform/canvaswidget.h"
+#include "platform/listresults.h"
+#include "shortcutpassthrough.h"
+
+namespace oltrave {
+
+namespace {
+
+const QString kCaption = QStringLiteral("Oltrave 函数计算器");
+const QColor kHighlight(192, 192, 255);
+const QColor kFrameBackground(0xC0, 0xCF, 0xFF);
+
+QString qs(const std::string& text) {
+    return QString::fromStdString(text);
+}
+QString qs(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QFont semibold(const QString& face, qreal points) {
+    QFont font(face);
+    font.setPointSizeF(points);
+    font.setWeight(QFont::DemiBold);
+    return font;
+}
+
+// The layout was made for a narrower face: texts that would not fit their
+// room get a smaller size instead of being clipped.
+QFont fitting(QFont font, const QStringList& texts, int room) {
+    const auto fits = [&font, &texts, room] {
+        const QFontMetricsF metrics(font);
+        return std::all_of(texts.begin(), texts.end(), [&metrics, room](const QString& text) {
+            return metrics.horizontalAdvance(text) <= room;
+        });
+    };
+    while (font.pointSizeF() > 6 && !fits())
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+    return font;
+}
+
+void setColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
+}
+
+template <typename Widget>
+Widget* place(Widget* widget, const QString& name, const layout::Twips& at) {
+    widget->setObjectName(name);
+    widget->setGeometry(layout::pixels(at));
+    return widget;
+}
+
+QLineEdit* textBox(QWidget* parent, const QString& name, int maxLength, const QFont& font,
+                   const layout::Twips& at) {
+    auto* box = place(new QLineEdit(parent), name, at);
+    box->setMaxLength(maxLength);
+    box->setFont(font);
+    setColour(box, QPalette::Base, menuBarColour());
+    return box;
+}
+
+// Sets a text the form holds. Only a user's edit reaches the form, so the
+// form's change handling never runs twice for one change.
+void showText(QLineEdit* box, const std::string& text) {
+    const QString shown = qs(text);
+    if (box->text() == shown)
+        return; // keeps the cursor where the user left it
+    const QSignalBlocker block(box);
+    box->setText(shown);
+}
+
+} // namespace
+
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
+    setObjectName(QStringLiteral("frmmain"));
+    setWindowTitle(kCaption);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    if (QFile::exists(QStringLiteral(":/art/icon.svg")))
+        setWindowIcon(QIcon(QStringLiteral(":/art/icon.svg")));
+
+    buildControls(registerProductFont(QCoreApplication::applicationDirPath()));
+    buildMenus();
+    connectEvents();
+
+    const QRect client = layout::pixels(layout::kClient);
+    centralWidget()->setFixedSize(client.size());
+    setFixedSize(client.width(), client.height() + menuBar()->sizeHint().height());
+
+    results_ = std::make_unique<ListResults>(*lis_);
+    form_ = std::make_unique<Form>(*pic_, *results_);
+    form_->start();
+    mirror();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildControls(const QString& face) {
+    auto* client = new Backdrop(this);
+    setCentralWidget(client);
+
+    auto* typeCaption = place(new QLabel(QStringLiteral("Type*"), client), QStringLiteral("Label1"),
+                              layout::kTypeCaption);
+    typeCaption->setFont(semibold(face, 12));
+    setColour(typeCaption, QPalette::WindowText, QColor(0x80, 0x80, 0x80));
+
+    combotype_ = place(new QComboBox(client), QStringLiteral("combotype"), layout::kChooser);
+    QStringList entries;
+    for (int family = 0; family < kFamilyCount; ++family)
+        entries << qs(familyInfo(family)->entry);
+    combotype_->addItems(entries);
+    constexpr int kArrowAndMargins = 30;
+    combotype_->setFont(
+        fitting(semibold(face, 9.75), entries, combotype_->width() - kArrowAndMargins));
+    // Qt's own style would only tint the chooser; a style sheet shows the colour itself.
+    combotype_->setStyleSheet(QStringLiteral("QComboBox { background-color: #C0C0FF;"
+                                             " border: 1px solid #9090C8; padding: 1px 4px; }"));
+
+    labelv_ = place(new QLabel(client), QStringLiteral("labelv"), layout::kFormula);
+    labelv_->setAlignment(Qt::AlignCenter);
+    labelv_->setFont(semibold(face, 12));
+    labelv_->setAutoFillBackground(true);
+    setColour(labelv_, QPalette::Window, kHighlight);
+
+    pic_ = place(new CanvasWidget(client), QStringLiteral("pic"), layout::kCanvas);
+
+    const QStringList modeCaptions{"f(x)", "|f(x)|", "f(|x|)"};
+    const QFont modeFont = fitting(semibold(face, 10.5), modeCaptions,
+                                   layout::pixels(layout::kModeLabels[0]).width() - 2);
+    for (int mode = 0; mode < Form::kModeCount; ++mode) {
+        const auto i = static_cast<std::size_t>(mode);
+        auto* label = place(new ClickableLabel(modeCaptions[mode], client),
+                            QStringLiteral("llabs%1").arg(mode), layout::kModeLabels[i]);
+        label->setAlignment(Qt::AlignCenter);
+        label->setFont(modeFont);
+        setColour(label, QPalette::Window, kHighlight);
+        llabs_[i] = label;
+    }
+
+    for (int box = 0; box < kBoxCount; ++box) {
+        const auto i = static_cast<std::size_t>(box);
+        lb_[i] = place(new QLabel(QString::number(box), client), QStringLiteral("lb%1").arg(box),
+                       layout::kBoxLabels[i]);
+        lb_[i]->setFont(semibold(face, 12));
+        tx_[i] = textBox(client, QStringLiteral("tx%1").arg(box), layout::kCoefficientMaxLength,
+                         semibold(face, 10.5), layout::kBoxes[i]);
+    }
+
+    const auto button = [client](const char* name, const char* caption, const layout::Twips& at) {
+        const QString picture = QStringLiteral(":/art/button-%1.svg").arg(caption).toLower();
+        return place(new PictureButton(picture, QLatin1String(caption), client),
+                     QLatin1String(name), at);
+    };
+    prt_ = button("prt", "Print", layout::kPrint);
+    rprt_ = button("rprt", "RePrint", layout::kReprint);
+    cleara_ = button("cleara", "Clear", layout::kClear);
+    calc_ = button("calc", "Calculate", layout::kCalculate);
+
+    frame1_ = place(new QGroupBox(QStringLiteral(" x = "), client), QStringLiteral("Frame1"),
+                    layout::kXFrame);
+    frame1_->setFont(semibold(face, 9));
+    frame1_->setAutoFillBackground(true);
+    setColour(frame1_, QPalette::Window, kFrameBackground);
+    setx_ = textBox(frame1_, QStringLiteral("setx"), layout::kXMaxLength, semibold(face, 9),
+                    layout::kXBox);
+
+    auto* zoomCaption = place(new QLabel(QStringLiteral("Zoom"), client), QStringLiteral("Label2"),
+                              layout::kZoomCaption);
+    zoomCaption->setFont(semibold(face, 10.5));
+    setdata_ = textBox(client, QStringLiteral("setdata"), layout::kZoomMaxLength, semibold(face, 9),
+                       layout::kZoomBox);
+
+    lis_ = place(new QListWidget(client), QStringLiteral("lis"), layout::kList);
+    QFont listFont(face);
+    listFont.setPointSizeF(9);
+    listFont.setWeight(QFont::Normal);
+    lis_->setFont(listFont);
+    setColour(lis_, QPalette::Base, menuBarColour());
+
+    setTabOrder(combotype_, tx_[0]);
+    for (std::size_t i = 1; i < tx_.size(); ++i)
+        setTabOrder(tx_[i - 1], tx_[i]);
+    setTabOrder(tx_.back(), setx_);
+    setTabOrder(setx_, setdata_);
+    setTabOrder(setdata_, lis_);
+}
+
+QAction* MainWindow::addCommand(QMenu* menu, const char* name, const QString& caption,
+                                const QKeySequence& shortcut, void (Form::*command)()) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QLatin1String(name));
+    action->setShortcut(shortcut);
+    addAction(action); // the shortcut works while the menu is closed
+    connect(action, &QAction::triggered, this, [this, command] { run(command); });
+    return action;
+}
+
+void MainWindow::buildMenus() {
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("Edit(&E)"));
+    edit->setObjectName(QStringLiteral("edit"));
+    const QList<QAction*> commands{
+        addCommand(edit, "print", QStringLiteral("Print(&P)"), QKeySequence(Qt::CTRL | Qt::Key_P),
+                   &Form::plot),
+        addCommand(edit, "reprint", QStringLiteral("RePrint(&R)"),
+                   QKeySequence(Qt::CTRL | Qt::Key_R), &Form::replot),
+        addCommand(edit, "calculate", QStringLiteral("Calculate(&A)"),
+                   QKeySequence(Qt::CTRL | Qt::Key_A), &Form::evaluate),
+    };
+    edit->addSeparator()->setObjectName(QStringLiteral("menu_line1"));
+    QAction* clear = addCommand(edit, "clear", QStringLiteral("Clear(&L)"),
+                                QKeySequence(Qt::SHIFT | Qt::Key_Delete), &Form::clearAll);
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("Help(&H)"));
+    help->setObjectName(QStringLiteral("help"));
+    QAction* about = help->addAction(QStringLiteral("About %1(&A)...").arg(kCaption));
+    about->setObjectName(QStringLiteral("informationabout"));
+    connect(about, &QAction::triggered, this, &MainWindow::aboutRequested);
+
+    auto* passThrough = new ShortcutPassThrough(commands + QList<QAction*>{clear}, this);
+    for (QWidget* widget : centralWidget()->findChildren<QWidget*>()) {
+        if (widget->focusPolicy() != Qt::NoFocus)
+            passThrough->watch(widget);
+    }
+}
+
+void MainWindow::connectEvents() {
+    connect(combotype_, &QComboBox::activated, this, [this](int family) {
+        form_->chooseFamily(family);
+        mirror();
+    });
+    for (int mode = 0; mode < Form::kModeCount; ++mode) {
+        connect(llabs_[static_cast<std::size_t>(mode)], &ClickableLabel::clicked, this,
+                [this, mode] {
+                    form_->clickMode(mode);
+                    mirror();
+                });
+    }
+    for (int box = 0; box < kBoxCount; ++box) {
+        QLineEdit* edit = tx_[static_cast<std::size_t>(box)];
+        connect(edit, &QLineEdit::textEdited, this, [this, box](const QString& text) {
+            form_->editBox(box, text.toStdString());
+            mirror();
+        });
+        connect(edit, &QLineEdit::returnPressed, this, [this] { run(&Form::plot); });
+    }
+    connect(setx_, &QLineEdit::textEdited, this, [this](const QString& text) {
+        form_->editX(text.toStdString());
+        mirror();
+    });
+    connect(setx_, &QLineEdit::returnPressed, this, [this] { run(&Form::evaluate); });
+    // Enter in the zoom box does nothing.
+    connect(setdata_, &QLineEdit::textEdited, this, [this](const QString& text) {
+        form_->editZoom(text.toStdString());
+        mirror();
+    });
+
+    connect(prt_, &PictureButton::clicked, this, [this] { run(&Form::plot); });
+    connect(rprt_, &PictureButton::clicked, this, [this] { run(&Form::replot); });
+    connect(cleara_, &PictureButton::clicked, this, [this] { run(&Form::clearAll); });
+    connect(calc_, &PictureButton::clicked, this, [this] { run(&Form::evaluate); });
+}
+
+void MainWindow::run(void (Form::*command)()) {
+    ((*form_).*command)();
+    mirror();
+}
+
+void MainWindow::mirror() {
+    const Form& form = *form_;
+    labelv_->setText(qs(form.formulaLabel()));
+    {
+        const QSignalBlocker block(combotype_);
+        combotype_->setCurrentIndex(form.family());
+    }
+    for (int box = 0; box < kBoxCount; ++box) {
+        const auto i = static_cast<std::size_t>(box);
+        lb_[i]->setText(qs(form.caption(box)));
+        lb_[i]->setVisible(form.boxVisible(box));
+        tx_[i]->setVisible(form.boxVisible(box));
+        showText(tx_[i], form.boxText(box));
+    }
+    for (int mode = 0; mode < Form::kModeCount; ++mode) {
+        ClickableLabel* label = llabs_[static_cast<std::size_t>(mode)];
+        label->setEnabled(form.modesEnabled());
+        label->setAutoFillBackground(mode == form.absmode());
+        label->update();
+    }
+    showText(setx_, form.xText());
+    showText(setdata_, form.zoomText());
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (centred_ || !screen())
+        return;
+    centred_ = true;
+    QRect frame = frameGeometry();
+    frame.moveCenter(screen()->availableGeometry().center());
+    move(frame.topLeft());
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    // The face is registered once more on close and never released.
+    registerProductFont(QCoreApplication::applicationDirPath());
+    QMainWindow::closeEvent(event);
+}
+
+} // namespace oltrave

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QMainWindow>
+#include <array>
+#include <memory>
+
+#include "model/form.h"
+
+class QAction;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+
+namespace oltrave {
+
+class CanvasWidget;
+class ClickableLabel;
+class ListResults;
+class PictureButton;
+
+// The working window. It holds the form, forwards the user's events to it and
+// shows what the form then holds; the product's rules live in the form.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+  public:
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    const Form& form() const { return *form_; }
+    const CanvasWidget& canvas() const { return *pic_; }
+
+  signals:
+    // The About command; whoever owns the About screen shows it modally.
+    void aboutRequested();
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void buildControls(const QString& face);
+    void buildMenus();
+    QAction* addCommand(QMenu* menu, const char* name, const QString& caption,
+                        const QKeySequence& shortcut, void (Form::*command)());
+    void connectEvents();
+    void run(void (Form::*command)());
+    void mirror();
+
+    QComboBox* combotype_ = nullptr;
+    QLabel* labelv_ = nullptr;
+    CanvasWidget* pic_ = nullptr;
+    std::array<ClickableLabel*, Form::kModeCount> llabs_{};
+    std::array<QLabel*, kBoxCount> lb_{};
+    std::array<QLineEdit*, kBoxCount> tx_{};
+    PictureButton* prt_ = nullptr;
+    PictureButton* rprt_ = nullptr;
+    PictureButton* cleara_ = nullptr;
+    PictureButton* calc_ = nullptr;
+    QGroupBox* frame1_ = nullptr;
+    QLineEdit* setx_ = nullptr;
+    QLineEdit* setdata_ = nullptr;
+    QListWidget* lis_ = nullptr;
+
+    std::unique_ptr<ListResults> results_;
+    std::unique_ptr<Form> form_;
+    bool centred_ = false;
+};
+
+} // namespace oltrave
