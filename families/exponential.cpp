@@ -1,8 +1,73 @@
+#include <cmath>
+
 #include "families.h"
+#include "pieces.h"
 
 namespace oltrave {
 
-// Not built yet: draws and lists nothing.
-void plotExponential(PlotContext& /*context*/) {}
+namespace {
+
+constexpr FormulaForm kExponentialForm{" ^ x", " ^ | x |"};
+
+} // namespace
+
+// y = a ^ x + M in the modes f(x), |f(x)| and f(|x|).
+void plotExponential(PlotContext& context) {
+    const double a = context.coef(0);
+    const double M = context.coef(1);
+    const int mode = context.absmode();
+
+    // std::pow gives NaN for a negative base with a fractional exponent and an
+    // infinity for a zero base with a negative one or on overflow; the context
+    // draws no such point, so nothing traps and the pass goes on.
+    sampleInMode(context, [&](double x) { return std::pow(a, x) + M; });
+
+    const double Y0 = M + 1;
+    if (a <= 0 || a == 1)
+        return;
+    const bool rising = a > 1;
+
+    ResultLine lead;
+    lead << Num{a};
+    context.append(formulaLine(mode, lead, kExponentialForm, M));
+
+    if (mode == 2)
+        context.append(propertyLine(piece::kSymmetryAxis) << "0");
+
+    // |a ^ x + M| is |M + 1| at 0.
+    context.append(propertyLine(piece::kAtZero) << Num{mode == 1 ? std::fabs(Y0) : Y0});
+
+    ResultLine range = propertyLine(piece::kRange);
+    switch (mode) {
+    case 0:
+        range << fromOpen(M);
+        break;
+    case 1:
+        range << (M < 0 ? fromClosed(0) : fromOpen(M));
+        break;
+    case 2:
+        range << (rising ? fromClosed(Y0) : openClosed(M, Y0));
+        break;
+    }
+    context.append(range);
+
+    const std::string_view monotonic = rising ? piece::kIncreasing : piece::kDecreasing;
+    switch (mode) {
+    case 0:
+        context.append(propertyLine(monotonic) << "R");
+        break;
+    case 1:
+        // Below the axis the bars fold the curve, which then falls and rises.
+        if (M >= 0)
+            context.append(propertyLine(monotonic) << "R");
+        break;
+    case 2:
+        for (const ResultLine& line : mirroredIntervals(!rising))
+            context.append(line);
+        break;
+    }
+
+    context.setPlotted();
+}
 
 } // namespace oltrave

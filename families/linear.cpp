@@ -9,8 +9,6 @@ namespace {
 
 constexpr FormulaForm kLinearForm{" x", " | x |"};
 
-int sign(double v) { return (v > 0) - (v < 0); }
-
 } // namespace
 
 // y = k x + b in the modes f(x), |f(x)| and f(|x|).
@@ -19,11 +17,7 @@ void plotLinear(PlotContext& context) {
     const double b = context.coef(1);
     const int mode = context.absmode();
 
-    switch (mode) {
-    case 0: context.sample([&](double x) { return x * k + b; }); break;
-    case 1: context.sample([&](double x) { return std::fabs(x * k + b); }); break;
-    case 2: context.sample([&](double x) { return std::fabs(x) * k + b; }); break;
-    }
+    sampleInMode(context, [&](double x) { return x * k + b; });
 
     const double x0 = -b / k;
     const double y0 = b;
@@ -49,14 +43,14 @@ void plotLinear(PlotContext& context) {
             context.append(propertyLine(piece::kZero) << Num{x0});
         } else if (sign(k) != sign(b)) {
             // k |x| + b vanishes on both sides of the axis.
-            context.append(propertyLine("[ y = 0 ] x ( 0 ) = ") << Num{-x0});
-            context.append(propertyLine("[ y = 0 ] x ( 1 ) = ") << Num{x0});
+            context.append(propertyLine(piece::kNumberedZero[0]) << Num{-x0});
+            context.append(propertyLine(piece::kNumberedZero[1]) << Num{x0});
         }
     }
 
     switch (mode) {
     case 0: context.append(propertyLine(piece::kRange) << "R"); break;
-    case 1: context.append(propertyLine(piece::kRange) << "[ 0 , + ∞ )"); break;
+    case 1: context.append(propertyLine(piece::kRange) << piece::kFromZero); break;
     case 2:
         if (0 < k)
             context.append(propertyLine(piece::kRange) << fromClosed(y0));

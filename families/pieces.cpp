@@ -19,11 +19,17 @@ ResultLine signedTail(double v) {
 
 ResultLine formulaLine(int absmode, const ResultLine& lead, const FormulaForm& form,
                        double constant) {
+    ResultLine body;
+    body << lead << (absmode == 2 ? form.absVariable : form.variable) << signedTail(constant);
+    return formulaFrame(absmode, body);
+}
+
+ResultLine formulaFrame(int absmode, const ResultLine& body) {
     ResultLine line;
     line << piece::kFormulaStart;
     if (absmode == 1)
         line << "| ";
-    line << lead << (absmode == 2 ? form.absVariable : form.variable) << signedTail(constant);
+    line << body;
     if (absmode == 1)
         line << " |";
     return line;
@@ -63,6 +69,23 @@ ResultLine upToClosed(double high) {
 }
 ResultLine upToOpen(double high) {
     return bracketed("(", fixed(piece::kMinusInfinity), number(high), ")");
+}
+ResultLine openInterval(double low, double high) {
+    return bracketed("(", number(low), number(high), ")");
+}
+ResultLine between(double low, double high) {
+    return bracketed("[", number(low), number(high), "]");
+}
+
+ResultLine openClosed(double low, double high) {
+    return bracketed("(", number(low), number(high), "]");
+}
+
+std::array<ResultLine, 2> mirroredIntervals(bool decreasingOnRight) {
+    const ResultLine right = fromOpen(0);
+    const ResultLine left = upToOpen(0);
+    return {propertyLine(piece::kDecreasing) << (decreasingOnRight ? right : left),
+            propertyLine(piece::kIncreasing) << (decreasingOnRight ? left : right)};
 }
 
 } // namespace oltrave

@@ -1,10 +1,41 @@
 #pragma once
 
+#include <array>
+#include <cmath>
 #include <string_view>
 
+#include "model/plotcontext.h"
 #include "model/resultline.h"
 
 namespace oltrave {
+
+namespace piece {
+// The labels of numbered zeros, "[ y = 0 ] x ( i ) = " for i from 0 to 3.
+inline constexpr std::array<std::string_view, 4> kNumberedZero{
+    "[ y = 0 ] x ( 0 ) = ", "[ y = 0 ] x ( 1 ) = ", "[ y = 0 ] x ( 2 ) = ", "[ y = 0 ] x ( 3 ) = "};
+// A range from 0 upwards, as a curve under absolute value bars has it.
+inline constexpr std::string_view kFromZero = "[ 0 , + ∞ )";
+} // namespace piece
+
+// The sign function: -1, 0 or +1.
+inline int sign(double v) {
+    return (v > 0) - (v < 0);
+}
+
+// The sampling loop in the chosen absolute-value mode: f(x), |f(x)| or f(|x|).
+template <typename Function> void sampleInMode(PlotContext& context, Function f) {
+    switch (context.absmode()) {
+    case 0:
+        context.sample(f);
+        break;
+    case 1:
+        context.sample([&](double x) { return std::fabs(f(x)); });
+        break;
+    case 2:
+        context.sample([&](double x) { return f(std::fabs(x)); });
+        break;
+    }
+}
 
 // A property line: the indent, then the label piece.
 inline ResultLine propertyLine(std::string_view label) {
@@ -26,11 +57,21 @@ struct FormulaForm {
 };
 ResultLine formulaLine(int absmode, const ResultLine& lead, const FormulaForm& form,
                        double constant);
+// "y = " and the body, in bars for |f(x)|; the body is written as f(x) or f(| x |) already.
+ResultLine formulaFrame(int absmode, const ResultLine& body);
 
 // Range pieces after "Range : ": " [ n , + ∞ ) " and " ( - ∞ , n ] " and their kin.
-ResultLine fromClosed(double low);     //  [ low , + ∞ )
-ResultLine fromOpen(double low);       //  ( low , + ∞ )
-ResultLine upToClosed(double high);    //  ( - ∞ , high ]
-ResultLine upToOpen(double high);      //  ( - ∞ , high )
+ResultLine fromClosed(double low);                //  [ low , + ∞ )
+ResultLine fromOpen(double low);                  //  ( low , + ∞ )
+ResultLine upToClosed(double high);               //  ( - ∞ , high ]
+ResultLine upToOpen(double high);                 //  ( - ∞ , high )
+ResultLine openInterval(double low, double high); //  ( low , high )
+ResultLine between(double low, double high);      //  [ low , high ]
+
+ResultLine openClosed(double low, double high); //  ( low , high ]
+
+// The interval lines of a curve mirrored in the y axis: the decreasing line
+// first, on the right half-line or on the left one, then the increasing line.
+std::array<ResultLine, 2> mirroredIntervals(bool decreasingOnRight);
 
 } // namespace oltrave

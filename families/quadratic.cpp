@@ -1,8 +1,250 @@
+#include <cmath>
+#include <initializer_list>
+#include <string_view>
+#include <vector>
+
 #include "families.h"
+#include "pieces.h"
 
 namespace oltrave {
 
-// Not built yet: draws and lists nothing.
-void plotQuadratic(PlotContext& /*context*/) {}
+namespace {
+
+// Everything the lines say about a x ^ 2 + b x + c, worked out in closed form.
+struct Parabola {
+    double a = 0;
+    double b = 0;
+    double c = 0;
+    double D = 0;
+    // Unsorted: r0 <= r1 when a > 0, r0 >= r1 when a < 0; both stay 0 when D < 0.
+    double r0 = 0;
+    double r1 = 0;
+    double y0 = 0;
+    double yv = 0;
+    double axis = 0;
+
+    bool opensUp() const { return a > 0; }
+    double lowRoot() const { return opensUp() ? r0 : r1; }
+    double highRoot() const { return opensUp() ? r1 : r0; }
+    // With b of another sign than a (or 0) the vertex lies at x >= 0.
+    bool vertexRight() const { return sign(b) != sign(a); }
+};
+
+Parabola solve(double a, double b, double c) {
+    Parabola p;
+    p.a = a;
+    p.b = b;
+    p.c = c;
+    p.D = std::pow(b, 2) - 4 * a * c;
+    if (!(p.D < 0)) {
+        p.r0 = (-b - std::sqrt(p.D)) / (2 * a);
+        p.r1 = (-b + std::sqrt(p.D)) / (2 * a);
+    }
+    p.y0 = c;
+    p.yv = (4 * a * c - std::pow(b, 2)) / (4 * a);
+    p.axis = -b / (2 * a);
+    return p;
+}
+
+// The formula with the user's numbers; f(| x |) writes | x | for x, and a lone
+// square as | x ^ 2 |. A constant after a plain square keeps its own sign.
+ResultLine formula(int mode, const Parabola& p) {
+    const bool even = mode == 2;
+    const std::string_view square = even ? " | x | ^ 2" : " x ^ 2";
+    ResultLine body;
+    body << Num{p.a};
+    if (p.b != 0)
+        body << square << signedTail(p.b) << (even ? " | x |" : " x") << signedTail(p.c);
+    else if (p.c != 0)
+        body << square << " + " << Num{p.c};
+    else
+        body << (even ? " | x ^ 2 |" : " x ^ 2") << " ";
+    return formulaFrame(mode, body);
+}
+
+void appendZeros(PlotContext& context, std::initializer_list<double> zeros) {
+    std::size_t label = 0;
+    for (double zero : zeros)
+        context.append(propertyLine(piece::kNumberedZero[label++]) << Num{zero});
+}
+
+void appendSingleZero(PlotContext& context, double zero) {
+    context.append(propertyLine(piece::kZero) << Num{zero});
+}
+
+void appendRange(PlotContext& context, const ResultLine& range) {
+    context.append(propertyLine(piece::kRange) << range);
+}
+
+void appendRange(PlotContext& context, std::string_view range) {
+    context.append(propertyLine(piece::kRange) << range);
+}
+
+// f(x) and | f(x) |: the zeros are those of f.
+void zerosAndRange(PlotContext& context, int mode, const Parabola& p) {
+    if (p.D > 0) {
+        appendZeros(context, {p.r0, p.r1});
+    } else if (p.D == 0) {
+        // | f | for a < 0 labels its single zero as the first of a list.
+        if (mode == 1 && !p.opensUp())
+            appendZeros(context, {p.r0});
+        else
+            appendSingleZero(context, p.r0);
+    }
+
+    if (mode == 0)
+        appendRange(context, p.opensUp() ? fromClosed(p.yv) : upToClosed(p.yv));
+    else if (p.D >= 0 && p.opensUp())
+        appendRange(context, fromClosed(0));
+    else if (p.D >= 0)
+        appendRange(context, piece::kFromZero);
+    else if (p.D < 0)
+        // No zero: | f | keeps off the axis, its least value is | yv |.
+        appendRange(context, fromClosed(p.opensUp() ? p.yv : -p.yv));
+}
+
+// f(| x |): each root r >= 0 of f gives the zeros -r and r.
+void evenZerosAndRange(PlotContext& context, const Parabola& p) {
+    const double low = p.lowRoot();
+    const double high = p.highRoot();
+    if (p.vertexRight()) {
+        if (p.D > 0) {
+            if (low == 0)
+                appendZeros(context, {-high, low, high});
+            else if (low > 0)
+                appendZeros(context, {-p.r1, -p.r0, p.r0, p.r1});
+            else if (low < 0)
+                appendZeros(context, {-high, high});
+        } else if (p.D == 0) {
+            if (p.b == 0 && p.c == 0)
+                appendSingleZero(context, p.r0);
+            else
+                appendZeros(context, {-p.r0, p.r0});
+        }
+        appendRange(context, p.opensUp() ? fromClosed(p.yv) : upToClosed(p.yv));
+    } else {
+        if (p.D > 0) {
+            if (high > 0)
+                appendZeros(context, {-high, high});
+            else if (high == 0)
+                appendSingleZero(context, high);
+        }
+        appendRange(context, p.opensUp() ? fromClosed(p.y0) : upToClosed(p.y0));
+    }
+}
+
+// One interval of a list on its own line; " , " marks that the list went on.
+struct Span {
+    ResultLine interval;
+    bool continued = false;
+};
+
+void appendList(PlotContext& context, std::string_view label, std::string_view indent,
+                const std::vector<Span>& spans) {
+    context.append(propertyLine(label));
+    for (const Span& span : spans) {
+        ResultLine line;
+        line << indent << span.interval;
+        if (span.continued)
+            line << " , ";
+        context.append(line);
+    }
+}
+
+void appendMonotonic(PlotContext& context, const ResultLine& falling, const ResultLine& rising) {
+    context.append(propertyLine(piece::kDecreasing) << falling);
+    context.append(propertyLine(piece::kIncreasing) << rising);
+}
+
+// Falls then rises about the axis, as f does for a > 0.
+void appendValley(PlotContext& context, double axis) {
+    appendMonotonic(context, upToOpen(axis), fromOpen(axis));
+}
+
+void intervals(PlotContext& context, int mode, const Parabola& p) {
+    if (mode == 0) {
+        if (p.opensUp())
+            appendValley(context, p.axis);
+        else
+            appendMonotonic(context, fromOpen(p.axis), upToOpen(p.axis));
+    } else if (p.D > 0) {
+        // | f | falls and rises twice: the roots fold the part below the axis up.
+        const double low = p.lowRoot();
+        const double high = p.highRoot();
+        appendList(context, piece::kDecreasing, piece::kDeepIndent,
+                   {{upToOpen(low), true}, {openInterval(p.axis, high)}});
+        appendList(context, piece::kIncreasing, piece::kDeepIndent,
+                   {{openInterval(low, p.axis), true}, {fromOpen(high)}});
+    } else {
+        // | f | touches the axis at most once and has its least value at the axis.
+        appendValley(context, p.axis);
+    }
+}
+
+void evenIntervals(PlotContext& context, const Parabola& p) {
+    if (p.vertexRight()) {
+        // The vertex and its mirror image split each side of the y-axis.
+        const bool inner = p.axis != 0;
+        std::vector<Span> outer{{upToOpen(-p.axis), true}};
+        std::vector<Span> middle;
+        if (inner) {
+            outer.push_back({openInterval(0, p.axis)});
+            middle.push_back({openInterval(-p.axis, 0), true});
+        }
+        middle.push_back({fromOpen(p.axis)});
+        appendList(context, piece::kDecreasing, piece::kDeepIndent, p.opensUp() ? outer : middle);
+        appendList(context, piece::kIncreasing, piece::kDeepIndent, p.opensUp() ? middle : outer);
+    } else {
+        const Span left{upToOpen(0)};
+        const Span right{fromOpen(0)};
+        appendList(context, piece::kDecreasing, piece::kIndent, {p.opensUp() ? left : right});
+        appendList(context, piece::kIncreasing, piece::kIndent, {p.opensUp() ? right : left});
+    }
+}
+
+} // namespace
+
+// y = a x ^ 2 + b x + c in the modes f(x), |f(x)| and f(|x|).
+void plotQuadratic(PlotContext& context) {
+    const double a = context.coef(0);
+    const double b = context.coef(1);
+    const double c = context.coef(2);
+    const int mode = context.absmode();
+
+    switch (mode) {
+    case 0:
+        context.sample([&](double x) { return std::pow(x, 2) * a + x * b + c; });
+        break;
+    case 1:
+        context.sample([&](double x) { return std::fabs(std::pow(x, 2) * a + x * b + c); });
+        break;
+    case 2:
+        context.sample(
+            [&](double x) { return std::fabs(std::pow(x, 2)) * a + std::fabs(x) * b + c; });
+        break;
+    }
+
+    const Parabola p = solve(a, b, c);
+    if (a == 0)
+        return;
+
+    context.append(formula(mode, p));
+    if (mode == 2)
+        context.append(propertyLine(piece::kSymmetryAxis) << "0");
+    else
+        context.append(propertyLine(piece::kSymmetryAxis) << Num{p.axis});
+    // | f | is | c | at 0.
+    context.append(propertyLine(piece::kAtZero) << Num{mode == 1 ? std::fabs(p.y0) : p.y0});
+
+    if (mode == 2) {
+        evenZerosAndRange(context, p);
+        evenIntervals(context, p);
+    } else {
+        zerosAndRange(context, mode, p);
+        intervals(context, mode, p);
+    }
+
+    context.setPlotted();
+}
 
 } // namespace oltrave

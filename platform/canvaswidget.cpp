@@ -153,6 +153,10 @@ void CanvasWidget::dot(int col, int row, QRgb rgb) {
     }
 }
 
+bool CanvasWidget::saveImage(const QString& path) const {
+    return image_.save(path, "PNG");
+}
+
 void CanvasWidget::paintEvent(QPaintEvent* event) {
     repaintPending_ = false;
     fitImage();

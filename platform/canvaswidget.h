@@ -30,6 +30,8 @@ class CanvasWidget : public QFrame, public Canvas {
         pixels_ = nullptr;
         return image_;
     }
+    // Writes the drawing as a PNG file; false when it could not be written.
+    bool saveImage(const QString& path) const;
 
   protected:
     void paintEvent(QPaintEvent* event) override;

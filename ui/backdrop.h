@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include "art.h"
+
 namespace oltrave {
 
 // The window's background: the gradient picture at the top-left corner,
@@ -13,6 +15,9 @@ class Backdrop : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+
+  private:
+    CachedArt picture_{QStringLiteral(":/art/background.svg")};
 };
 
 } // namespace oltrave

@@ -1,10 +1,9 @@
 #include <QApplication>
 
-#include "mainwindow.h"
+#include "program.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    oltrave::MainWindow window;
-    window.show();
+    const oltrave::Program program;
     return QApplication::exec();
 }

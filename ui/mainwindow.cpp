@@ -1,17 +1,22 @@
 #include "mainwindow.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QFile>
+#include <QDir>
+#include <QFileDialog>
 #include <QFontMetricsF>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QScreen>
 #include <QSignalBlocker>
+#include <QStandardPaths>
 #include <algorithm>
 
 #include "backdrop.h"
@@ -91,6 +96,33 @@ void showText(QLineEdit* box, const std::string& text) {
     box->setText(shown);
 }
 
+// What a screen reader announces for a box: its caption without the " =".
+QString accessibleCaption(QString caption) {
+    caption = caption.trimmed();
+    if (caption.endsWith(QLatin1Char('=')))
+        caption.chop(1);
+    return caption.trimmed();
+}
+
+// The lines in list order, however they were selected.
+QString listLines(const QListWidget& list, bool selectedOnly) {
+    QStringList lines;
+    for (int row = 0; row < list.count(); ++row) {
+        const QListWidgetItem* item = list.item(row);
+        if (!selectedOnly || item->isSelected())
+            lines << item->text();
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+QAction* contextAction(QWidget* widget, const char* name, const QString& caption) {
+    auto* action = new QAction(caption, widget);
+    action->setObjectName(QLatin1String(name));
+    widget->addAction(action);
+    widget->setContextMenuPolicy(Qt::ActionsContextMenu);
+    return action;
+}
+
 } // namespace
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
@@ -98,11 +130,10 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     setWindowTitle(kCaption);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    if (QFile::exists(QStringLiteral(":/art/icon.svg")))
-        setWindowIcon(QIcon(QStringLiteral(":/art/icon.svg")));
 
     buildControls(registerProductFont(QCoreApplication::applicationDirPath()));
     buildMenus();
+    buildContextMenus();
     connectEvents();
 
     const QRect client = layout::pixels(layout::kClient);
@@ -127,6 +158,7 @@ void MainWindow::buildControls(const QString& face) {
     setColour(typeCaption, QPalette::WindowText, QColor(0x80, 0x80, 0x80));
 
     combotype_ = place(new QComboBox(client), QStringLiteral("combotype"), layout::kChooser);
+    combotype_->setAccessibleName(QStringLiteral("Type"));
     QStringList entries;
     for (int family = 0; family < kFamilyCount; ++family)
         entries << qs(familyInfo(family)->entry);
@@ -145,6 +177,7 @@ void MainWindow::buildControls(const QString& face) {
     setColour(labelv_, QPalette::Window, kHighlight);
 
     pic_ = place(new CanvasWidget(client), QStringLiteral("pic"), layout::kCanvas);
+    pic_->setAccessibleName(QStringLiteral("Plot"));
 
     const QStringList modeCaptions{"f(x)", "|f(x)|", "f(|x|)"};
     const QFont modeFont = fitting(semibold(face, 10.5), modeCaptions,
@@ -155,6 +188,7 @@ void MainWindow::buildControls(const QString& face) {
                             QStringLiteral("llabs%1").arg(mode), layout::kModeLabels[i]);
         label->setAlignment(Qt::AlignCenter);
         label->setFont(modeFont);
+        label->setAccessibleName(modeCaptions[mode]);
         setColour(label, QPalette::Window, kHighlight);
         llabs_[i] = label;
     }
@@ -185,14 +219,19 @@ void MainWindow::buildControls(const QString& face) {
     setColour(frame1_, QPalette::Window, kFrameBackground);
     setx_ = textBox(frame1_, QStringLiteral("setx"), layout::kXMaxLength, semibold(face, 9),
                     layout::kXBox);
+    setx_->setAccessibleName(accessibleCaption(frame1_->title()));
 
     auto* zoomCaption = place(new QLabel(QStringLiteral("Zoom"), client), QStringLiteral("Label2"),
                               layout::kZoomCaption);
     zoomCaption->setFont(semibold(face, 10.5));
     setdata_ = textBox(client, QStringLiteral("setdata"), layout::kZoomMaxLength, semibold(face, 9),
                        layout::kZoomBox);
+    setdata_->setAccessibleName(zoomCaption->text());
 
     lis_ = place(new QListWidget(client), QStringLiteral("lis"), layout::kList);
+    lis_->setAccessibleName(QStringLiteral("Results"));
+    // Lines can be selected for copying; the list itself only ever grows or empties.
+    lis_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     QFont listFont(face);
     listFont.setPointSizeF(9);
     listFont.setWeight(QFont::Normal);
@@ -243,6 +282,42 @@ void MainWindow::buildMenus() {
         if (widget->focusPolicy() != Qt::NoFocus)
             passThrough->watch(widget);
     }
+}
+
+void MainWindow::buildContextMenus() {
+    QAction* copy = contextAction(lis_, "copy", QStringLiteral("Copy"));
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setShortcutContext(Qt::WidgetShortcut);
+    connect(copy, &QAction::triggered, this, [this] { copyLines(true); });
+    QAction* copyAll = contextAction(lis_, "copyall", QStringLiteral("Copy All"));
+    connect(copyAll, &QAction::triggered, this, [this] { copyLines(false); });
+
+    QAction* save = contextAction(pic_, "saveimage", QStringLiteral("Save Image..."));
+    connect(save, &QAction::triggered, this, &MainWindow::saveImage);
+}
+
+// Nothing to copy leaves the clipboard as it was.
+void MainWindow::copyLines(bool selectedOnly) {
+    if (selectedOnly ? lis_->selectedItems().isEmpty() : lis_->count() == 0)
+        return;
+    QGuiApplication::clipboard()->setText(listLines(*lis_, selectedOnly));
+}
+
+void MainWindow::saveImage() {
+    QFileDialog dialog(this, QStringLiteral("Save Image"), QString(),
+                       QStringLiteral("PNG image (*.png)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("png"));
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    dialog.setDirectory(QDir(pictures).exists() ? pictures : QDir::homePath());
+    dialog.selectFile(QStringLiteral("plot.png"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const QString path = dialog.selectedFiles().constFirst();
+    if (!pic_->saveImage(path))
+        QMessageBox::warning(this, QStringLiteral("Save Image"),
+                             QStringLiteral("The image could not be written to %1.")
+                                 .arg(QDir::toNativeSeparators(path)));
 }
 
 void MainWindow::connectEvents() {
@@ -297,6 +372,7 @@ void MainWindow::mirror() {
     for (int box = 0; box < kBoxCount; ++box) {
         const auto i = static_cast<std::size_t>(box);
         lb_[i]->setText(qs(form.caption(box)));
+        tx_[i]->setAccessibleName(accessibleCaption(lb_[i]->text()));
         lb_[i]->setVisible(form.boxVisible(box));
         tx_[i]->setVisible(form.boxVisible(box));
         showText(tx_[i], form.boxText(box));

@@ -43,6 +43,9 @@ class MainWindow : public QMainWindow {
   private:
     void buildControls(const QString& face);
     void buildMenus();
+    void buildContextMenus();
+    void copyLines(bool selectedOnly);
+    void saveImage();
     QAction* addCommand(QMenu* menu, const char* name, const QString& caption,
                         const QKeySequence& shortcut, void (Form::*command)());
     void connectEvents();

@@ -2,14 +2,13 @@
 
 #include <QString>
 
+#include "art.h"
 #include "clickablelabel.h"
-
-class QPainter;
 
 namespace oltrave {
 
-// A plain picture that reacts to a click: no pressed or focused look. Paints
-// its artwork when the resource exists, a flat captioned panel otherwise.
+// A plain picture that reacts to a click: no pressed or focused look. The
+// caption is what a screen reader announces.
 class PictureButton : public ClickableLabel {
     Q_OBJECT
   public:
@@ -19,10 +18,7 @@ class PictureButton : public ClickableLabel {
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    QString picture_;
+    CachedArt picture_;
 };
-
-// Paints an artwork resource over the rectangle when it exists; false otherwise.
-bool paintArtwork(QPainter& painter, const QString& picture, const QRectF& target);
 
 } // namespace oltrave

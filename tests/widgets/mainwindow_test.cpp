@@ -9,17 +9,11 @@
 #include <QTest>
 
 #include "ui/mainwindow.h"
+#include "windowparts.h"
 
 using oltrave::MainWindow;
 
 namespace {
-
-template <typename Widget = QWidget> Widget* part(MainWindow& window, const char* name) {
-    auto* widget = window.findChild<Widget*>(QLatin1String(name));
-    if (!widget)
-        qFatal("no control named %s", name);
-    return widget;
-}
 
 // As the window shows it, away from the caption's glyphs.
 QColor backgroundColour(QWidget* widget) {
@@ -32,11 +26,7 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void init() {
-        window_ = std::make_unique<MainWindow>();
-        window_->show();
-        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
-    }
+    void init() { window_ = openMainWindow(); }
     void cleanup() { window_.reset(); }
 
     void controlsSitWhereTheLayoutPutsThem_data() {

@@ -250,8 +250,7 @@ std::optional<QString> perform(MainWindow& window, const Action& action) {
         auto* canvas = window.findChild<CanvasWidget*>(QStringLiteral("pic"));
         if (!canvas)
             return notFound(QStringLiteral("pic"));
-        const QPixmap picture = canvas->grab(canvas->contentsRect());
-        if (!picture.save(action.target, "PNG"))
+        if (!canvas->saveImage(action.target))
             return QStringLiteral("cannot write %1").arg(action.target);
         break;
     }

@@ -1,0 +1,93 @@
+#include "periodic.h"
+
+#include <cmath>
+
+#include "pieces.h"
+
+namespace oltrave {
+
+ResultLine kTerm(double step, double signSource) {
+    ResultLine term;
+    if (signSource > 0)
+        term << " + " << Num{step} << " * k";
+    else if (signSource < 0)
+        term << " - " << Num{std::fabs(step)} << " * k";
+    return term;
+}
+
+ResultLine periodicFormula(std::string_view function, double a, double omega, double phi,
+                           double m) {
+    ResultLine line;
+    line << piece::kFormulaStart << Num{a} << function << Num{omega} << " x" << signedTail(phi);
+    if (m == 0)
+        line << " )";
+    else if (m < 0 && phi != 0)
+        line << " ) - " << Num{std::fabs(m)};
+    else
+        line << " ) + " << Num{m}; // with no phase a negative M keeps its own sign
+    return line;
+}
+
+ResultLine periodLine(double period) {
+    return propertyLine("T = ") << Num{period};
+}
+
+void appendEveryK(PlotContext& context, std::string_view label, double value,
+                  const ResultLine& step) {
+    context.append(propertyLine(label) << piece::kForEveryK);
+    ResultLine line;
+    line << piece::kIndent << Num{value} << step;
+    context.append(line);
+}
+
+void appendInterval(PlotContext& context, std::string_view label, double first, double second,
+                    const ResultLine& step, bool bareWhenEqual) {
+    context.append(propertyLine(label) << piece::kForEveryK);
+    if (bareWhenEqual && first == second)
+        return;
+    const bool ordered = second > first;
+    const double lo = ordered ? first : second;
+    const double hi = ordered ? second : first;
+    ResultLine opening;
+    opening << piece::kIndent << " ( " << Num{lo} << step << " , ";
+    context.append(opening);
+    ResultLine closing;
+    closing << piece::kIndent << Num{hi} << step << " ) ";
+    context.append(closing);
+}
+
+void plotWave(PlotContext& context, const WaveFamily& family) {
+    const double a = context.coef(0);
+    const double omega = context.coef(1);
+    const double phi = context.coef(2);
+    const double m = context.coef(3);
+
+    context.sample([&](double x) { return a * family.wave(x * omega + phi) + m; });
+    if (a == 0 || omega == 0)
+        return;
+
+    const PeriodicValues& p = context.periodic();
+    context.append(periodicFormula(family.function, a, omega, phi, m));
+    context.append(periodLine(p.period));
+    context.append(propertyLine(piece::kRange) << between(m - std::fabs(a), m + std::fabs(a)));
+    appendEveryK(context, piece::kSymmetryAxis, family.axis(p), kTerm(p.hperiod));
+    appendEveryK(context, piece::kSymmetricCenter, family.centre(p), kTerm(p.hperiod));
+
+    // A negative amplitude or a negative ω each turn a rise into a fall.
+    const bool signsAgree = (a > 0) == (omega > 0);
+    const EndpointPair& falling =
+        signsAgree ? family.fallingWhenSignsAgree : family.fallingWhenSignsDiffer;
+    const EndpointPair& rising =
+        signsAgree ? family.fallingWhenSignsDiffer : family.fallingWhenSignsAgree;
+    const ResultLine step = kTerm(p.speriod);
+    const auto section = [&](std::string_view label, const EndpointPair& pair) {
+        appendInterval(context, label, pair.first(p), pair.second(p), step,
+                       pair.bareWhenEqualForPositiveA && a > 0);
+    };
+    section(piece::kDecreasing, falling);
+    section(piece::kIncreasing, rising);
+
+    context.setPlotted();
+}
+
+} // namespace oltrave

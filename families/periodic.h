@@ -1,0 +1,81 @@
+#pragma once
+
+#include <string_view>
+
+#include "model/plotcontext.h"
+#include "model/resultline.h"
+
+namespace oltrave {
+
+// What the sine, cosine and tangent families share.
+
+namespace piece {
+inline constexpr std::string_view kSymmetricCenter = "Symmetric Center : ";
+inline constexpr std::string_view kForEveryK = "( k ∈ Z )";
+} // namespace piece
+
+// The x where ω x + φ reaches a given phase, from the plot's derived values.
+using PhasePoint = double (*)(const PeriodicValues& p);
+inline double phaseZero(const PeriodicValues& p) {
+    return -p.shift;
+}
+inline double phaseHalfPi(const PeriodicValues& p) {
+    return p.qperiod - p.shift;
+}
+inline double phaseMinusHalfPi(const PeriodicValues& p) {
+    return -p.qperiod - p.shift;
+}
+inline double phasePi(const PeriodicValues& p) {
+    return p.hperiod - p.shift;
+}
+inline double phaseThreeHalvesPi(const PeriodicValues& p) {
+    return 3 * p.qperiod - p.shift;
+}
+inline double phaseTwoPi(const PeriodicValues& p) {
+    return p.speriod - p.shift;
+}
+
+// " + n(step) * k" or " - n(|step|) * k". The sign is read from signSource,
+// which has the sign of ω even where step itself came out as 0.
+ResultLine kTerm(double step, double signSource);
+inline ResultLine kTerm(double step) {
+    return kTerm(step, step);
+}
+
+// "y = A name( ω x ± φ ) ± M"; function is the name piece, " sin( " and its kin.
+ResultLine periodicFormula(std::string_view function, double a, double omega, double phi, double m);
+
+// "    T = n(period)".
+ResultLine periodLine(double period);
+
+// A header "    label( k ∈ Z )", then "    n(value) k-term".
+void appendEveryK(PlotContext& context, std::string_view label, double value,
+                  const ResultLine& step);
+
+// A header "    label( k ∈ Z )", then the open interval between the two endpoints,
+// smaller first, over two lines. With bareWhenEqual, endpoints that came out
+// as the same double leave the header alone.
+void appendInterval(PlotContext& context, std::string_view label, double first, double second,
+                    const ResultLine& step, bool bareWhenEqual);
+
+// A pair of endpoints of one monotonic stretch.
+struct EndpointPair {
+    PhasePoint first;
+    PhasePoint second;
+    bool bareWhenEqualForPositiveA; // see appendInterval
+};
+
+// What tells the sine and cosine apart.
+struct WaveFamily {
+    std::string_view function; // formula piece
+    double (*wave)(double);
+    PhasePoint axis;
+    PhasePoint centre;
+    EndpointPair fallingWhenSignsAgree; // A and ω of one sign
+    EndpointPair fallingWhenSignsDiffer;
+};
+
+// The sine or cosine branch: curve, then the thirteen lines of a valid function.
+void plotWave(PlotContext& context, const WaveFamily& family);
+
+} // namespace oltrave

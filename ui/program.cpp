@@ -1,0 +1,41 @@
+#include "program.h"
+
+#include <QApplication>
+#include <QIcon>
+
+#include "aboutscreen.h"
+#include "art.h"
+#include "mainwindow.h"
+#include "startupscreen.h"
+
+namespace oltrave {
+
+Program::Program(int startupIntervalMs, QObject* parent) : QObject(parent) {
+    initArt();
+    // Lets the desktop match the windows to the installed menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.oltrave.Oltrave"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/art/icon.svg")));
+
+    auto* startup = new StartupScreen(startupIntervalMs);
+    connect(startup, &StartupScreen::handOver, this, &Program::openMainWindow);
+    startup->show();
+}
+
+Program::~Program() = default;
+
+void Program::openMainWindow() {
+    // The window's start-up steps run as it is made, so it is made here, once.
+    if (!window_) {
+        window_ = std::make_unique<MainWindow>();
+        connect(window_.get(), &MainWindow::aboutRequested, this, &Program::showAbout);
+    }
+    window_->show();
+}
+
+// A new screen each time; the main window waits until it closes.
+void Program::showAbout() {
+    AboutScreen about(window_.get());
+    about.exec();
+}
+
+} // namespace oltrave

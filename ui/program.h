@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QObject>
+#include <memory>
+
+namespace oltrave {
+
+class MainWindow;
+
+// The program's windows from start to end: the start-up screen first, and at its
+// hand-over the main window, whose About command opens the About screen. Keep it
+// alive for the whole run.
+class Program : public QObject {
+    Q_OBJECT
+  public:
+    explicit Program(int startupIntervalMs = 1000, QObject* parent = nullptr);
+    ~Program() override;
+
+    // Null until the start-up screen has handed over.
+    MainWindow* mainWindow() const { return window_.get(); }
+
+  private:
+    void openMainWindow();
+    void showAbout();
+
+    std::unique_ptr<MainWindow> window_;
+};
+
+} // namespace oltrave
