@@ -19,6 +19,8 @@ std::map<std::string, std::vector<double>>& samples() {
     return kept;
 }
 
+bool failed = false;
+
 } // namespace
 
 double Stopwatch::now() const {

@@ -129,8 +129,10 @@ void plotRaw(RawImage& image, const FamilyCase& c) {
     case 6:
         image.plot([=](double x) { return std::pow(a, x) + b; });
         break;
-    case 7:
-        image.plot([=](double x) { return std::log(x) / std::log(a) + b; });
+    case 7: // no logarithm is worked out where there is none
+        image.plot([=](double x) {
+            return x > 0 ? std::log(x) / std::log(a) + b : std::numeric_limits<double>::quiet_NaN();
+        });
         break;
     }
 }
