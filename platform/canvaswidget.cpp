@@ -21,14 +21,14 @@ inline bool CanvasWidget::accepted(float v) {
     return std::fabs(v) <= std::numeric_limits<float>::max();
 }
 
-// Fetching the pixels unshares the image, so the pointer stays valid until
-// something replaces the pixels or hands the image out.
-inline QRgb* CanvasWidget::pixelRow(int row) {
-    if (!pixels_) {
+// The pixels for direct writes. Fetching them unshares the image, so they
+// stay valid while no copy shares them and nothing replaces them.
+inline QRgb* CanvasWidget::pixels() {
+    if (!pixels_ || !image_.isDetached()) {
         pixels_ = reinterpret_cast<QRgb*>(image_.bits());
         pixelsPerLine_ = image_.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
     }
-    return pixels_ + row * pixelsPerLine_;
+    return pixels_;
 }
 
 // One repaint request per batch of drawing, however many calls it holds.
@@ -117,7 +117,7 @@ void CanvasWidget::points(const CanvasPoint* first, std::size_t count, Colour co
     const Mapping mapping = mapping_;
     const double width = image_.width();
     const double height = image_.height();
-    QRgb* const pixels = dotSize_ == 1 ? pixelRow(0) : nullptr;
+    QRgb* const bits = dotSize_ == 1 ? pixels() : nullptr;
     const qsizetype perLine = pixelsPerLine_;
     int taken = 0;
     bool drawn = false;
@@ -132,8 +132,8 @@ void CanvasWidget::points(const CanvasPoint* first, std::size_t count, Colour co
         drawn = true;
         const int col = static_cast<int>(at.x());
         const int row = static_cast<int>(at.y());
-        if (pixels)
-            pixels[row * perLine + col] = rgb;
+        if (bits)
+            bits[row * perLine + col] = rgb;
         else
             dot(col, row, rgb);
     }
@@ -147,7 +147,7 @@ void CanvasWidget::dot(int col, int row, QRgb rgb) {
     const int right = std::min(col + dotSize_, image_.width());
     const int bottom = std::min(row + dotSize_, image_.height());
     for (int y = row; y < bottom; ++y) {
-        QRgb* line = pixelRow(y);
+        QRgb* line = pixels() + y * pixelsPerLine_;
         for (int x = col; x < right; ++x)
             line[x] = rgb;
     }
@@ -163,8 +163,6 @@ void CanvasWidget::paintEvent(QPaintEvent* event) {
     QFrame::paintEvent(event);
     QPainter painter(this);
     painter.drawImage(QRectF(contentsRect()), image_);
-    painter.end();
-    pixels_ = nullptr;
 }
 
 void CanvasWidget::resizeEvent(QResizeEvent* event) {

@@ -25,11 +25,8 @@ class CanvasWidget : public QFrame, public Canvas {
     int lineCount() const { return lines_; }
     int pointCount() const { return points_; }
 
-    // The drawing in device pixels. A copy taken from it keeps what it shows.
-    const QImage& image() const {
-        pixels_ = nullptr;
-        return image_;
-    }
+    // The drawing in device pixels.
+    const QImage& image() const { return image_; }
     // Writes the drawing as a PNG file; false when it could not be written.
     bool saveImage(const QString& path) const;
 
@@ -52,7 +49,7 @@ class CanvasWidget : public QFrame, public Canvas {
     static bool accepted(float v);
     void fitImage();
     void updateMapping();
-    QRgb* pixelRow(int row);
+    QRgb* pixels();
     void dot(int col, int row, QRgb rgb);
     void repaintSoon();
 
@@ -63,7 +60,7 @@ class CanvasWidget : public QFrame, public Canvas {
     Mapping mapping_;
     int dotSize_ = 1;
     // The image's pixels for direct writes; null until fetched again.
-    mutable QRgb* pixels_ = nullptr;
+    QRgb* pixels_ = nullptr;
     qsizetype pixelsPerLine_ = 0;
     int lines_ = 0;
     int points_ = 0;

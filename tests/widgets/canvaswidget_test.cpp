@@ -3,6 +3,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <limits>
+#include <memory>
+#include <vector>
 
 #include "platform/appearance.h"
 #include "platform/canvaswidget.h"
@@ -13,19 +15,32 @@ using oltrave::kCurveColour;
 namespace {
 
 const QColor kCurve(146, 137, 249);
+const float kNaN = std::numeric_limits<float>::quiet_NaN();
+const float kInf = std::numeric_limits<float>::infinity();
+
+using Run = std::vector<oltrave::CanvasPoint>;
+
+// A 200 x 100 client area inside the frame, scaled from -10 to 10 both ways.
+std::unique_ptr<CanvasWidget> shownCanvas() {
+    auto canvas = std::make_unique<CanvasWidget>();
+    canvas->setFixedSize(202, 102);
+    canvas->show();
+    if (!QTest::qWaitForWindowExposed(canvas.get()) || !canvas->setScale(-10, 10, 10, -10))
+        return nullptr;
+    return canvas;
+}
 
 } // namespace
+
+Q_DECLARE_METATYPE(Run)
 
 class CanvasWidgetTest : public QObject {
     Q_OBJECT
 
   private slots:
     void init() {
-        canvas_ = std::make_unique<CanvasWidget>();
-        canvas_->setFixedSize(202, 102); // a 200 x 100 client area inside the frame
-        canvas_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(canvas_.get()));
-        QVERIFY(canvas_->setScale(-10, 10, 10, -10));
+        canvas_ = shownCanvas();
+        QVERIFY(canvas_);
     }
     void cleanup() { canvas_.reset(); }
 
@@ -69,6 +84,59 @@ class CanvasWidgetTest : public QObject {
         QCOMPARE(canvas_->lineCount(), 0);
         QCOMPARE(canvas_->pointCount(), 0);
         QCOMPARE(canvas_->image().pixelColor(0, 0), oltrave::menuBarColour());
+    }
+
+    void aRunDrawsWhatItsPointsDrawOneByOne_data() {
+        QTest::addColumn<Run>("run");
+        QTest::addColumn<int>("accepted");
+        QTest::newRow("inside") << Run{{0, 0}, {5, 5}, {-9.9f, -9.9f}} << 3;
+        QTest::newRow("unusable between usable ones")
+            << Run{{1, 1}, {kNaN, 1}, {2, kInf}, {-kInf, 0}, {3, 3}} << 2;
+        QTest::newRow("outside the area, still accepted")
+            << Run{{100, 0}, {0, -10.5f}, {10, 0}, {0, -10}, {-10, 10}} << 5;
+        QTest::newRow("empty") << Run{} << 0;
+        Run line;
+        for (int i = 0; i < 5000; ++i)
+            line.push_back({-12 + i * 0.005f, 6 - i * 0.003f});
+        QTest::newRow("a long run across the edges") << line << 5000;
+    }
+    void aRunDrawsWhatItsPointsDrawOneByOne() {
+        QFETCH(Run, run);
+        QFETCH(int, accepted);
+        const std::unique_ptr<CanvasWidget> single = shownCanvas();
+        QVERIFY(single);
+        canvas_->points(run.data(), run.size(), kCurveColour);
+        for (const oltrave::CanvasPoint& p : run)
+            single->point(p.x, p.y, kCurveColour);
+        QCOMPARE(canvas_->pointCount(), accepted);
+        QCOMPARE(single->pointCount(), accepted);
+        QCOMPARE(canvas_->image(), single->image());
+    }
+
+    // Points go straight into the image, yet a copy of it, however it was
+    // taken, keeps what it showed, and a cleared or resized image gets them.
+    void copiesKeepWhatTheyShowed() {
+        const QColor background = oltrave::menuBarColour();
+        const QImage& drawing = canvas_->image();
+        canvas_->point(0, 0, kCurveColour);
+        const QImage copy = drawing; // through a reference held since before
+        canvas_->point(5, 5, kCurveColour);
+        QCOMPARE(copy.pixelColor(150, 25), background);
+        QCOMPARE(canvas_->image().pixelColor(150, 25), kCurve);
+        QCOMPARE(copy.pixelColor(100, 50), kCurve);
+
+        const QImage beforeClear = canvas_->image();
+        canvas_->clear();
+        canvas_->point(-5, -5, kCurveColour);
+        QCOMPARE(canvas_->image().pixelColor(50, 75), kCurve);
+        QCOMPARE(beforeClear.pixelColor(50, 75), background);
+        QCOMPARE(beforeClear.pixelColor(150, 25), kCurve);
+
+        canvas_->setFixedSize(402, 202);
+        QTRY_COMPARE(canvas_->image().width(), 400 * canvas_->image().devicePixelRatio());
+        canvas_->point(5, 5, kCurveColour);
+        const qreal ratio = canvas_->image().width() / 400.0;
+        QCOMPARE(canvas_->image().pixelColor(QPoint(300, 50) * ratio), kCurve);
     }
 
     void axesUseTheDefaultDrawingColour() {
