@@ -45,6 +45,8 @@ class ScreensTest : public QObject {
   private slots:
     void pictures_data();
     void pictures();
+    void partOfAPictureIsItsTopLeftCorner_data();
+    void partOfAPictureIsItsTopLeftCorner();
     void opaqueRegionOfSmallPictures_data();
     void opaqueRegionOfSmallPictures();
     void bannerMaskLeavesOutExactlyTheWhitePixels();
@@ -86,6 +88,29 @@ void ScreensTest::pictures() {
                 varied = image.pixel(x, y) != first;
         QVERIFY2(varied, qPrintable(QStringLiteral("%1 at %2x").arg(path).arg(ratio)));
     }
+}
+
+void ScreensTest::partOfAPictureIsItsTopLeftCorner_data() {
+    QTest::addColumn<qreal>("ratio");
+    QTest::addColumn<QSize>("part");
+    QTest::addColumn<QSize>("drawn");
+    QTest::newRow("the client area") << 1.0 << QSize(834, 411) << QSize(834, 411);
+    QTest::newRow("the client area at 200 %") << 2.0 << QSize(834, 411) << QSize(834, 411);
+    QTest::newRow("taller than the picture") << 1.0 << QSize(300, 2000) << QSize(300, 850);
+    QTest::newRow("larger than the picture") << 1.5 << QSize(2000, 2000) << QSize(1163, 850);
+}
+
+// The part is drawn at the picture's own scale, pixel for pixel what the whole
+// picture shows there, and never larger than the picture.
+void ScreensTest::partOfAPictureIsItsTopLeftCorner() {
+    QFETCH(qreal, ratio);
+    QFETCH(QSize, part);
+    QFETCH(QSize, drawn);
+    const QString path = QStringLiteral(":/art/background.svg");
+    const QImage piece = renderArtPart(path, ratio, part);
+    QCOMPARE(piece.size(), drawn * ratio);
+    const QImage whole = renderArt(path, ratio);
+    QCOMPARE(piece, whole.copy(QRect(QPoint(0, 0), piece.size())));
 }
 
 void ScreensTest::opaqueRegionOfSmallPictures_data() {
