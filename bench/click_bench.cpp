@@ -2,7 +2,7 @@
 // window to the plotting area repainted, off screen.
 #include <QApplication>
 #include <QTest>
-#include <algorithm>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -66,11 +66,16 @@ struct Window {
                !scenario::perform(window, parsed.action);
     }
 
-    bool click(const char* button) {
+    // Seconds from the click to the plotting area repainted; none when it
+    // was not repainted.
+    std::optional<double> click(const char* button) {
         settle();
         watch.arm();
+        const Stopwatch clicked;
         QTest::mouseClick(window.findChild<QWidget*>(QLatin1String(button)), Qt::LeftButton);
-        return waitForPaint();
+        if (!waitForPaint())
+            return std::nullopt;
+        return clicked.seconds();
     }
 
     // The family's function typed in and plotted once.
@@ -92,15 +97,12 @@ void clickToPaint(benchmark::State& state, Window* w, const FamilyCase& c, const
     }
     const bool print = std::string(button) == "prt";
     for (auto _ : state) {
-        w->settle();
-        w->watch.arm();
-        const Stopwatch watch;
-        QTest::mouseClick(w->window.findChild<QWidget*>(QLatin1String(button)), Qt::LeftButton);
-        if (!w->waitForPaint()) {
+        const std::optional<double> seconds = w->click(button);
+        if (!seconds) {
             fail(state, "the plotting area was not repainted within a second");
             return;
         }
-        recordIteration(state, key, watch.seconds());
+        recordIteration(state, key, *seconds);
         // Untimed: back to one curve and one block of lines.
         if (print && !w->click("rprt")) {
             fail(state, "a re-plot was not repainted within a second");
