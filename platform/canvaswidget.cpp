@@ -49,7 +49,8 @@ void CanvasWidget::fitImage() {
         return;
     QImage fitted(size.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
     fitted.fill(background_);
-    if (!image_.isNull()) {
+    // Scaling a blank image only costs time, at every start.
+    if (!image_.isNull() && !blank_) {
         QPainter painter(&fitted);
         painter.drawImage(fitted.rect(), image_);
     }
@@ -84,6 +85,7 @@ bool CanvasWidget::setScale(float x1, float y1, float x2, float y2) {
 void CanvasWidget::clear() {
     fitImage();
     image_.fill(background_);
+    blank_ = true;
     pixels_ = nullptr;
     lines_ = 0;
     points_ = 0;
@@ -99,6 +101,7 @@ void CanvasWidget::line(float x1, float y1, float x2, float y2) {
     painter.setPen(QPen(palette().color(QPalette::WindowText), dotSize_));
     painter.drawLine(QLineF(mapping_(x1, y1), mapping_(x2, y2)));
     painter.end();
+    blank_ = false;
     pixels_ = nullptr;
     repaintSoon();
 }
@@ -138,8 +141,10 @@ void CanvasWidget::points(const CanvasPoint* first, std::size_t count, Colour co
             dot(col, row, rgb);
     }
     points_ += taken;
-    if (drawn)
+    if (drawn) {
+        blank_ = false;
         repaintSoon();
+    }
 }
 
 // A dot of dotSize_ pixels across, cut at the image's edges.

@@ -54,6 +54,7 @@ class CanvasWidget : public QFrame, public Canvas {
     void repaintSoon();
 
     QImage image_;
+    bool blank_ = true; // nothing drawn since the image was filled
     QColor background_;
     Scale scale_{0, 0, 0, 0}; // no user scale yet: logical pixels
     bool userScale_ = false;

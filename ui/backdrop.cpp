@@ -8,8 +8,9 @@ namespace oltrave {
 void Backdrop::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     // Shows wherever the picture does not reach.
-    painter.fillRect(event->rect(), QColor(0xE0, 0xE0, 0xE0));
-    painter.drawImage(0, 0, picture_.partAt(devicePixelRatioF(), size()));
+    for (const QRect& bare : event->region() - QRect(QPoint(0, 0), picture_.size()))
+        painter.fillRect(bare, QColor(0xE0, 0xE0, 0xE0));
+    picture_.paint(painter);
 }
 
 } // namespace oltrave

@@ -7,7 +7,8 @@
 namespace oltrave {
 
 // The window's background: the gradient picture at the top-left corner,
-// clipped by the client area.
+// clipped by the client area. It is painted straight onto the window: an
+// image of it would cost a large allocation and a blend at every start.
 class Backdrop : public QWidget {
     Q_OBJECT
   public:
@@ -17,7 +18,7 @@ class Backdrop : public QWidget {
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    CachedArt picture_{QStringLiteral(":/art/background.svg")};
+    PaintedArt picture_{QStringLiteral(":/art/background.svg")};
 };
 
 } // namespace oltrave

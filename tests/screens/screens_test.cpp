@@ -45,8 +45,8 @@ class ScreensTest : public QObject {
   private slots:
     void pictures_data();
     void pictures();
-    void partOfAPictureIsItsTopLeftCorner_data();
-    void partOfAPictureIsItsTopLeftCorner();
+    void paintedPictureIsItsImageClipped_data();
+    void paintedPictureIsItsImageClipped();
     void opaqueRegionOfSmallPictures_data();
     void opaqueRegionOfSmallPictures();
     void bannerMaskLeavesOutExactlyTheWhitePixels();
@@ -90,27 +90,37 @@ void ScreensTest::pictures() {
     }
 }
 
-void ScreensTest::partOfAPictureIsItsTopLeftCorner_data() {
+void ScreensTest::paintedPictureIsItsImageClipped_data() {
     QTest::addColumn<qreal>("ratio");
-    QTest::addColumn<QSize>("part");
-    QTest::addColumn<QSize>("drawn");
-    QTest::newRow("the client area") << 1.0 << QSize(834, 411) << QSize(834, 411);
-    QTest::newRow("the client area at 200 %") << 2.0 << QSize(834, 411) << QSize(834, 411);
-    QTest::newRow("taller than the picture") << 1.0 << QSize(300, 2000) << QSize(300, 850);
-    QTest::newRow("larger than the picture") << 1.5 << QSize(2000, 2000) << QSize(1163, 850);
+    QTest::addColumn<QSize>("area");
+    QTest::newRow("the client area") << 1.0 << QSize(834, 411);
+    QTest::newRow("the client area at 200 %") << 2.0 << QSize(834, 411);
+    QTest::newRow("taller than the picture") << 1.0 << QSize(300, 2000);
+    QTest::newRow("larger than the picture") << 1.5 << QSize(2000, 2000);
 }
 
-// The part is drawn at the picture's own scale, pixel for pixel what the whole
-// picture shows there, and never larger than the picture.
-void ScreensTest::partOfAPictureIsItsTopLeftCorner() {
+// Painted straight onto a smaller or larger area, the background shows pixel for
+// pixel what its whole image shows there, and nothing beyond its own size.
+void ScreensTest::paintedPictureIsItsImageClipped() {
     QFETCH(qreal, ratio);
-    QFETCH(QSize, part);
-    QFETCH(QSize, drawn);
+    QFETCH(QSize, area);
     const QString path = QStringLiteral(":/art/background.svg");
-    const QImage piece = renderArtPart(path, ratio, part);
-    QCOMPARE(piece.size(), drawn * ratio);
+    const PaintedArt picture(path);
+    QCOMPARE(picture.size(), QSize(1163, 850));
+    QImage painted(area * ratio, QImage::Format_ARGB32_Premultiplied);
+    painted.setDevicePixelRatio(ratio);
+    painted.fill(Qt::transparent);
+    {
+        QPainter painter(&painted);
+        picture.paint(painter);
+    }
     const QImage whole = renderArt(path, ratio);
-    QCOMPARE(piece, whole.copy(QRect(QPoint(0, 0), piece.size())));
+    const QRect shared(QPoint(0, 0), whole.size().boundedTo(painted.size()));
+    QCOMPARE(painted.copy(shared), whole.copy(shared));
+    if (painted.width() > whole.width())
+        QCOMPARE(painted.pixel(whole.width(), 0), qRgba(0, 0, 0, 0));
+    if (painted.height() > whole.height())
+        QCOMPARE(painted.pixel(0, whole.height()), qRgba(0, 0, 0, 0));
 }
 
 void ScreensTest::opaqueRegionOfSmallPictures_data() {

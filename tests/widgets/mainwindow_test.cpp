@@ -8,6 +8,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "ui/art/art.h"
+#include "ui/backdrop.h"
 #include "ui/mainwindow.h"
 #include "windowparts.h"
 
@@ -58,6 +60,20 @@ class MainWindowTest : public QObject {
         QVERIFY(!(window_->windowFlags() & Qt::WindowMaximizeButtonHint));
         QCOMPARE(window_->windowTitle(), QStringLiteral("Oltrave 函数计算器"));
         QCOMPARE(window_->objectName(), QStringLiteral("frmmain"));
+    }
+
+    // The picture from the top-left corner, grey wherever it does not reach.
+    void backgroundIsThePictureThenGrey() {
+        oltrave::Backdrop backdrop;
+        backdrop.resize(1200, 900);
+        const QImage shot = backdrop.grab().toImage();
+        const QImage picture = oltrave::renderArt(QStringLiteral(":/art/background.svg"));
+        QCOMPARE(shot.pixelColor(3, 3), picture.pixelColor(3, 3));
+        QCOMPARE(shot.pixelColor(1162, 849), picture.pixelColor(1162, 849));
+        const QColor grey(0xE0, 0xE0, 0xE0);
+        QCOMPARE(shot.pixelColor(1163, 3), grey);
+        QCOMPARE(shot.pixelColor(3, 850), grey);
+        QCOMPARE(shot.pixelColor(1199, 899), grey);
     }
 
     void chooserListsTheEightFamilies() {

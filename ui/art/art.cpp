@@ -23,16 +23,11 @@ QSize artSize(const QString& path) {
 
 namespace {
 
-// The picture at its own scale, on an image of a logical size.
-QImage drawArt(QSvgRenderer& renderer, qreal devicePixelRatio, QSize imageSize, QSize drawnSize) {
-    QImage image(imageSize * devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(devicePixelRatio);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
+// The whole picture scaled into a logical size from the top-left corner.
+void paintArt(QSvgRenderer& renderer, QPainter& painter, QSize size) {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(drawnSize)));
-    return image;
+    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
 }
 
 } // namespace
@@ -44,32 +39,37 @@ QImage renderArt(const QString& path, qreal devicePixelRatio, QSize size) {
         return {};
     if (size.isEmpty())
         size = renderer.defaultSize();
-    return drawArt(renderer, devicePixelRatio, size, size);
-}
-
-QImage renderArtPart(const QString& path, qreal devicePixelRatio, QSize part) {
-    initArt();
-    QSvgRenderer renderer(path);
-    if (!renderer.isValid())
-        return {};
-    const QSize own = renderer.defaultSize();
-    return drawArt(renderer, devicePixelRatio, own.boundedTo(part), own);
+    QImage image(size * devicePixelRatio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(devicePixelRatio);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    paintArt(renderer, painter, size);
+    return image;
 }
 
 const QImage& CachedArt::at(qreal devicePixelRatio) {
-    if (image_.isNull() || image_.devicePixelRatio() != devicePixelRatio || part_.isValid()) {
+    if (image_.isNull() || image_.devicePixelRatio() != devicePixelRatio)
         image_ = renderArt(path_, devicePixelRatio);
-        part_ = QSize();
-    }
     return image_;
 }
 
-const QImage& CachedArt::partAt(qreal devicePixelRatio, QSize part) {
-    if (image_.isNull() || image_.devicePixelRatio() != devicePixelRatio || part != part_) {
-        image_ = renderArtPart(path_, devicePixelRatio, part);
-        part_ = part;
-    }
-    return image_;
+PaintedArt::PaintedArt(const QString& path) {
+    initArt();
+    renderer_ = std::make_unique<QSvgRenderer>(path);
+}
+
+PaintedArt::~PaintedArt() = default;
+
+QSize PaintedArt::size() const {
+    return renderer_->isValid() ? renderer_->defaultSize() : QSize();
+}
+
+void PaintedArt::paint(QPainter& painter) const {
+    if (!renderer_->isValid())
+        return;
+    painter.save();
+    paintArt(*renderer_, painter, renderer_->defaultSize());
+    painter.restore();
 }
 
 } // namespace oltrave

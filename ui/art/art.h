@@ -4,7 +4,11 @@
 #include <QSize>
 #include <QString>
 
+#include <memory>
 #include <utility>
+
+class QPainter;
+class QSvgRenderer;
 
 namespace oltrave {
 
@@ -21,24 +25,31 @@ QSize artSize(const QString& path);
 // own.
 QImage renderArt(const QString& path, qreal devicePixelRatio = 1.0, QSize size = {});
 
-// The top-left part of a picture at its own size that fits in a logical size: of a
-// picture larger than the area showing it, the rest is neither drawn nor kept.
-QImage renderArtPart(const QString& path, qreal devicePixelRatio, QSize part);
-
 // A picture at its own size, drawn again only when the ratio asked for changes (a
 // window moved to another screen).
 class CachedArt {
   public:
     explicit CachedArt(QString path) : path_(std::move(path)) {}
     const QImage& at(qreal devicePixelRatio);
-    // Only the top-left part that fits in a logical size; drawn again also when the
-    // size changes.
-    const QImage& partAt(qreal devicePixelRatio, QSize part);
 
   private:
     QString path_;
     QImage image_;
-    QSize part_; // invalid while the whole picture is kept
+};
+
+// A picture painted straight onto a widget at its own scale from the top-left
+// corner, read once. For a picture larger than the area showing it: only what
+// the painter's clip lets through is drawn, and no image of it is kept.
+class PaintedArt {
+  public:
+    explicit PaintedArt(const QString& path);
+    ~PaintedArt();
+    // The picture's own size; empty when it cannot be read.
+    QSize size() const;
+    void paint(QPainter& painter) const;
+
+  private:
+    std::unique_ptr<QSvgRenderer> renderer_;
 };
 
 } // namespace oltrave
