@@ -8,9 +8,13 @@ namespace oltrave {
 namespace {
 
 constexpr WaveFamily kCosine{
-    " cos( ",    [](double v) { return std::cos(v); },
+    FunctionFamily::Cosine,
+    " cos( ",
+    [](double v) { return std::cos(v); },
     phaseZero, // crests and troughs
-    phaseHalfPi, {phaseZero, phasePi, false},          {phasePi, phaseTwoPi, false},
+    phaseHalfPi,
+    {phaseZero, phasePi, false},
+    {phasePi, phaseTwoPi, false},
 };
 
 } // namespace

@@ -55,7 +55,7 @@ void plotCubic(PlotContext& context) {
         return std::pow(x, 2) * b + t + x * c + d;
     });
 
-    if (a == 0)
+    if (!context.coefficientsValid(FunctionFamily::Cubic))
         return;
 
     context.append(cubicFormula(a, b, c, d));

@@ -23,7 +23,7 @@ void plotExponential(PlotContext& context) {
     sampleInMode(context, [&](double x) { return std::pow(a, x) + M; });
 
     const double Y0 = M + 1;
-    if (a <= 0 || a == 1)
+    if (!context.coefficientsValid(FunctionFamily::Exponential))
         return;
     const bool rising = a > 1;
 

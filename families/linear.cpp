@@ -21,7 +21,7 @@ void plotLinear(PlotContext& context) {
 
     const double x0 = -b / k;
     const double y0 = b;
-    if (k == 0)
+    if (!context.coefficientsValid(FunctionFamily::Linear))
         return;
 
     ResultLine lead;

@@ -27,7 +27,7 @@ void plotLogarithmic(PlotContext& context) {
 
     sampleInMode(context, [&](double x) { return logOf(x, a) + M; });
 
-    if (a <= 0 || a == 1)
+    if (!context.coefficientsValid(FunctionFamily::Logarithmic))
         return;
     const bool rising = a > 1;
 

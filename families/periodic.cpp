@@ -63,7 +63,7 @@ void plotWave(PlotContext& context, const WaveFamily& family) {
     const double m = context.coef(3);
 
     context.sample([&](double x) { return a * family.wave(x * omega + phi) + m; });
-    if (a == 0 || omega == 0)
+    if (!context.coefficientsValid(family.id))
         return;
 
     const PeriodicValues& p = context.periodic();

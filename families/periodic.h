@@ -67,6 +67,7 @@ struct EndpointPair {
 
 // What tells the sine and cosine apart.
 struct WaveFamily {
+    FunctionFamily id;
     std::string_view function; // formula piece
     double (*wave)(double);
     PhasePoint axis;

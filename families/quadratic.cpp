@@ -211,21 +211,11 @@ void plotQuadratic(PlotContext& context) {
     const double c = context.coef(2);
     const int mode = context.absmode();
 
-    switch (mode) {
-    case 0:
-        context.sample([&](double x) { return std::pow(x, 2) * a + x * b + c; });
-        break;
-    case 1:
-        context.sample([&](double x) { return std::fabs(std::pow(x, 2) * a + x * b + c); });
-        break;
-    case 2:
-        context.sample(
-            [&](double x) { return std::fabs(std::pow(x, 2)) * a + std::fabs(x) * b + c; });
-        break;
-    }
+    // In f(| x |), | x | ^ 2 is the same double as | x ^ 2 |.
+    sampleInMode(context, [&](double x) { return std::pow(x, 2) * a + x * b + c; });
 
     const Parabola p = solve(a, b, c);
-    if (a == 0)
+    if (!context.coefficientsValid(FunctionFamily::Quadratic))
         return;
 
     context.append(formula(mode, p));

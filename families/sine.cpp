@@ -8,6 +8,7 @@ namespace oltrave {
 namespace {
 
 constexpr WaveFamily kSine{
+    FunctionFamily::Sine,
     " sin( ",
     [](double v) { return std::sin(v); },
     phaseHalfPi, // crests and troughs

@@ -14,7 +14,7 @@ void plotTangent(PlotContext& context) {
     const double m = context.coef(3);
 
     context.sample([&](double x) { return std::tan(x * omega + phi) * a + m; });
-    if (a == 0 || omega == 0)
+    if (!context.coefficientsValid(FunctionFamily::Tangent))
         return;
 
     const PeriodicValues& p = context.periodic();

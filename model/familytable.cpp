@@ -24,4 +24,22 @@ const FamilyInfo* familyInfo(int family) {
     return &kFamilies[static_cast<std::size_t>(family)];
 }
 
+bool coefficientsValid(FunctionFamily family, const std::array<double, kBoxCount>& coef) {
+    const double lead = coef[0];
+    switch (family) {
+    case FunctionFamily::Linear:
+    case FunctionFamily::Quadratic:
+    case FunctionFamily::Cubic:
+        return lead != 0;
+    case FunctionFamily::Sine:
+    case FunctionFamily::Cosine:
+    case FunctionFamily::Tangent:
+        return lead != 0 && coef[1] != 0;
+    case FunctionFamily::Exponential:
+    case FunctionFamily::Logarithmic:
+        return lead != 0 && lead != 1 && lead >= 0;
+    }
+    return true;
+}
+
 } // namespace oltrave

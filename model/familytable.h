@@ -34,4 +34,9 @@ struct FamilyInfo {
 // Nothing for an index outside the chooser's list.
 const FamilyInfo* familyInfo(int family);
 
+// Whether the coefficients give a function of the family: a non-zero leading
+// coefficient; for sine, cosine and tangent a non-zero ω as well; for the
+// exponential and the logarithm a positive base other than 1.
+bool coefficientsValid(FunctionFamily family, const std::array<double, kBoxCount>& coef);
+
 } // namespace oltrave

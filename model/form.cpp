@@ -174,21 +174,7 @@ void Form::plot() {
 }
 
 bool Form::coefficientsInvalid() const {
-    const double lead = coef_[0];
-    switch (static_cast<FunctionFamily>(family_)) {
-    case FunctionFamily::Linear:
-    case FunctionFamily::Quadratic:
-    case FunctionFamily::Cubic:
-        return lead == 0;
-    case FunctionFamily::Sine:
-    case FunctionFamily::Cosine:
-    case FunctionFamily::Tangent:
-        return !(lead != 0 && coef_[1] != 0);
-    case FunctionFamily::Exponential:
-    case FunctionFamily::Logarithmic:
-        return !(lead != 0 && lead != 1 && lead >= 0);
-    }
-    return false;
+    return familyInfo(family_) && !coefficientsValid(static_cast<FunctionFamily>(family_), coef_);
 }
 
 void Form::replot() {

@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "canvas.h"
+#include "familytable.h"
 #include "resultline.h"
 #include "resultlist.h"
 
@@ -33,6 +34,10 @@ public:
           list_(list) {}
 
     double coef(int index) const { return coef_[static_cast<std::size_t>(index)]; }
+    // A branch lists nothing for coefficients outside its family.
+    bool coefficientsValid(FunctionFamily family) const {
+        return oltrave::coefficientsValid(family, coef_);
+    }
     double zoom() const { return zoom_; }
     int absmode() const { return absmode_; }
     const PeriodicValues& periodic() const { return periodic_; }

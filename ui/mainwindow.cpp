@@ -14,12 +14,12 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QScreen>
 #include <QSignalBlocker>
 #include <QStandardPaths>
 #include <algorithm>
 
 #include "backdrop.h"
+#include "centreonscreen.h"
 #include "clickablelabel.h"
 #include "layouttable.h"
 #include "picturebutton.h"
@@ -392,9 +392,7 @@ void MainWindow::showEvent(QShowEvent* event) {
     if (centred_ || !screen())
         return;
     centred_ = true;
-    QRect frame = frameGeometry();
-    frame.moveCenter(screen()->availableGeometry().center());
-    move(frame.topLeft());
+    centreOnScreen(*this);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
