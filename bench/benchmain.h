@@ -10,12 +10,12 @@ namespace oltrave::bench {
 // Time of one measured stretch: on the wall clock, or, where other programs
 // sharing the machine should not count, on this thread's processor clock.
 class Stopwatch {
-  public:
+public:
     enum class Clock { Wall, Thread };
     explicit Stopwatch(Clock clock = Clock::Wall) : clock_(clock), start_(now()) {}
     double seconds() const { return now() - start_; }
 
-  private:
+private:
     double now() const;
 
     Clock clock_;

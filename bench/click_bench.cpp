@@ -21,20 +21,20 @@ constexpr double kFrameMs = 16;
 
 // Notes a paint event reaching the plotting area.
 class PaintWatch : public QObject {
-  public:
+public:
     explicit PaintWatch(QWidget& target) { target.installEventFilter(this); }
 
     void arm() { painted_ = false; }
     bool painted() const { return painted_; }
 
-  protected:
+protected:
     bool eventFilter(QObject* /*watched*/, QEvent* event) override {
         if (event->type() == QEvent::Paint)
             painted_ = true;
         return false;
     }
 
-  private:
+private:
     bool painted_ = false;
 };
 

@@ -61,7 +61,7 @@ struct Surface {
 // What the plot command's curve costs at the least: the sampling loop, the
 // family's function and one store per visible pixel, with the canvas's mapping.
 class RawImage {
-  public:
+public:
     // The canvas gets the zoom in single precision; the sampling loop keeps the double.
     RawImage(int width, int height, double zoom)
         : width_(width), height_(height), pixels_(static_cast<std::size_t>(width * height)),
@@ -81,7 +81,7 @@ class RawImage {
         }
     }
 
-  private:
+private:
     void set(float x, float y) {
         const double col = (x - originX_) * factorX_;
         const double row = (y - originY_) * factorY_;
@@ -108,27 +108,15 @@ void plotRaw(RawImage& image, const FamilyCase& c) {
     const std::array<double, 4> coef = coefficients(c);
     const double a = coef[0], b = coef[1], p = coef[2], q = coef[3];
     switch (c.family) {
-    case 0:
-        image.plot([=](double x) { return x * a + b; });
-        break;
-    case 1:
-        image.plot([=](double x) { return std::pow(x, 2) * a + x * b + p; });
-        break;
+    case 0: image.plot([=](double x) { return x * a + b; }); break;
+    case 1: image.plot([=](double x) { return std::pow(x, 2) * a + x * b + p; }); break;
     case 2:
         image.plot([=](double x) { return std::pow(x, 2) * b + std::pow(x, 3) * a + x * p + q; });
         break;
-    case 3:
-        image.plot([=](double x) { return a * std::sin(x * b + p) + q; });
-        break;
-    case 4:
-        image.plot([=](double x) { return a * std::cos(x * b + p) + q; });
-        break;
-    case 5:
-        image.plot([=](double x) { return std::tan(x * b + p) * a + q; });
-        break;
-    case 6:
-        image.plot([=](double x) { return std::pow(a, x) + b; });
-        break;
+    case 3: image.plot([=](double x) { return a * std::sin(x * b + p) + q; }); break;
+    case 4: image.plot([=](double x) { return a * std::cos(x * b + p) + q; }); break;
+    case 5: image.plot([=](double x) { return std::tan(x * b + p) * a + q; }); break;
+    case 6: image.plot([=](double x) { return std::pow(a, x) + b; }); break;
     case 7: // no logarithm is worked out where there is none
         image.plot([=](double x) {
             return x > 0 ? std::log(x) / std::log(a) + b : std::numeric_limits<double>::quiet_NaN();

@@ -28,13 +28,13 @@ inline long peakKiB() {
 // draws the whole window in one go, so a zero timer started then fires once
 // it is over.
 class FirstPaint : public QObject {
-  public:
+public:
     FirstPaint(QWidget& window, std::function<void()> work)
         : window_(window), work_(std::move(work)) {
         qApp->installEventFilter(this);
     }
 
-  protected:
+protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() != QEvent::Paint || !watched->isWidgetType() ||
             static_cast<QWidget*>(watched)->window() != &window_)
@@ -44,7 +44,7 @@ class FirstPaint : public QObject {
         return false;
     }
 
-  private:
+private:
     void finish() {
         std::printf("painted\n");
         std::fflush(stdout);

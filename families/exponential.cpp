@@ -39,23 +39,15 @@ void plotExponential(PlotContext& context) {
 
     ResultLine range = propertyLine(piece::kRange);
     switch (mode) {
-    case 0:
-        range << fromOpen(M);
-        break;
-    case 1:
-        range << (M < 0 ? fromClosed(0) : fromOpen(M));
-        break;
-    case 2:
-        range << (rising ? fromClosed(Y0) : openClosed(M, Y0));
-        break;
+    case 0: range << fromOpen(M); break;
+    case 1: range << (M < 0 ? fromClosed(0) : fromOpen(M)); break;
+    case 2: range << (rising ? fromClosed(Y0) : openClosed(M, Y0)); break;
     }
     context.append(range);
 
     const std::string_view monotonic = rising ? piece::kIncreasing : piece::kDecreasing;
     switch (mode) {
-    case 0:
-        context.append(propertyLine(monotonic) << "R");
-        break;
+    case 0: context.append(propertyLine(monotonic) << "R"); break;
     case 1:
         // Below the axis the bars fold the curve, which then falls and rises.
         if (M >= 0)

@@ -25,15 +25,9 @@ inline int sign(double v) {
 // The sampling loop in the chosen absolute-value mode: f(x), |f(x)| or f(|x|).
 template <typename Function> void sampleInMode(PlotContext& context, Function f) {
     switch (context.absmode()) {
-    case 0:
-        context.sample(f);
-        break;
-    case 1:
-        context.sample([&](double x) { return std::fabs(f(x)); });
-        break;
-    case 2:
-        context.sample([&](double x) { return f(std::fabs(x)); });
-        break;
+    case 0: context.sample(f); break;
+    case 1: context.sample([&](double x) { return std::fabs(f(x)); }); break;
+    case 2: context.sample([&](double x) { return f(std::fabs(x)); }); break;
     }
 }
 

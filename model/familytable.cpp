@@ -29,15 +29,12 @@ bool coefficientsValid(FunctionFamily family, const std::array<double, kBoxCount
     switch (family) {
     case FunctionFamily::Linear:
     case FunctionFamily::Quadratic:
-    case FunctionFamily::Cubic:
-        return lead != 0;
+    case FunctionFamily::Cubic: return lead != 0;
     case FunctionFamily::Sine:
     case FunctionFamily::Cosine:
-    case FunctionFamily::Tangent:
-        return lead != 0 && coef[1] != 0;
+    case FunctionFamily::Tangent: return lead != 0 && coef[1] != 0;
     case FunctionFamily::Exponential:
-    case FunctionFamily::Logarithmic:
-        return lead != 0 && lead != 1 && lead >= 0;
+    case FunctionFamily::Logarithmic: return lead != 0 && lead != 1 && lead >= 0;
     }
     return true;
 }

@@ -25,10 +25,10 @@ inline constexpr std::array<std::string_view, kBoxCount> kTrigCaptions{"A =", "Ï
 
 // What choosing a family shows above and beside the coefficient boxes.
 struct FamilyInfo {
-    std::string_view entry;           // chooser text
-    std::string_view formulaTemplate; // formula label text
+    std::string_view entry;                           // chooser text
+    std::string_view formulaTemplate;                 // formula label text
     std::array<std::string_view, kBoxCount> captions; // empty: box and label hidden
-    bool locksModes;                  // mode forced to f(x), mode labels disabled
+    bool locksModes;                                  // mode forced to f(x), mode labels disabled
 };
 
 // Nothing for an index outside the chooser's list.

@@ -71,7 +71,9 @@ void Form::loadformula() {
         formula_ = std::string(info->formulaTemplate);
 }
 
-void Form::loadtriglabels() { showBoxes(kTrigCaptions); }
+void Form::loadtriglabels() {
+    showBoxes(kTrigCaptions);
+}
 
 // ---- Text boxes ------------------------------------------------------------
 
@@ -87,9 +89,13 @@ void Form::setBoxText(int box, std::string_view text) {
     loadformula();
 }
 
-void Form::editX(std::string_view text) { xText_ = std::string(text); }
+void Form::editX(std::string_view text) {
+    xText_ = std::string(text);
+}
 
-void Form::editZoom(std::string_view text) { setZoomText(text); }
+void Form::editZoom(std::string_view text) {
+    setZoomText(text);
+}
 
 void Form::setZoomText(std::string_view text) {
     if (zoomText_ == text)
@@ -110,9 +116,13 @@ void Form::zoomGuard() {
 
 // ---- Viewport --------------------------------------------------------------
 
-void Form::loadcoordinates() { applyZoom(numstrict(zoomText_)); }
+void Form::loadcoordinates() {
+    applyZoom(numstrict(zoomText_));
+}
 
-void Form::loadscale() { applyZoom(numval(zoomText_)); }
+void Form::loadscale() {
+    applyZoom(numval(zoomText_));
+}
 
 void Form::applyZoom(std::optional<double> read) {
     if (read)

@@ -12,7 +12,9 @@ namespace oltrave {
 
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // strtod bound to the C locale, so a user's decimal comma never leaks in.
 std::optional<double> parseCanonical(const std::string& canonical) {
@@ -96,7 +98,9 @@ std::optional<double> radixNumber(std::string_view digits, int radix) {
     return value;
 }
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 } // namespace
 

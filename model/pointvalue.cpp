@@ -31,14 +31,10 @@ std::optional<double> compute(int family, int absmode, const std::array<double, 
         case 2: return std::pow(ax, 2) * a + ax * b + c;
         }
         break;
-    case FunctionFamily::Cubic:
-        return std::pow(x, 3) * a + std::pow(x, 2) * b + x * c + d;
-    case FunctionFamily::Sine:
-        return std::sin(x * b + c) * a + d;
-    case FunctionFamily::Cosine:
-        return std::cos(x * b + c) * a + d;
-    case FunctionFamily::Tangent:
-        return std::tan(x * b + c) * a + d;
+    case FunctionFamily::Cubic: return std::pow(x, 3) * a + std::pow(x, 2) * b + x * c + d;
+    case FunctionFamily::Sine: return std::sin(x * b + c) * a + d;
+    case FunctionFamily::Cosine: return std::cos(x * b + c) * a + d;
+    case FunctionFamily::Tangent: return std::tan(x * b + c) * a + d;
     case FunctionFamily::Exponential:
         switch (absmode) {
         case 0: return std::pow(a, x) + b;

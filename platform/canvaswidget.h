@@ -12,7 +12,7 @@ namespace oltrave {
 // repaint never asks the model again.
 class CanvasWidget : public QFrame, public Canvas {
     Q_OBJECT
-  public:
+public:
     explicit CanvasWidget(QWidget* parent = nullptr);
 
     bool setScale(float x1, float y1, float x2, float y2) override;
@@ -30,11 +30,11 @@ class CanvasWidget : public QFrame, public Canvas {
     // Writes the drawing as a PNG file; false when it could not be written.
     bool saveImage(const QString& path) const;
 
-  protected:
+protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
-  private:
+private:
     struct Scale {
         double x1, y1, x2, y2;
     };

@@ -8,13 +8,13 @@ namespace oltrave {
 
 // The result list shown in a list widget, in append order.
 class ListResults : public ResultList {
-  public:
+public:
     explicit ListResults(QListWidget& view) : view_(view) {}
 
     void clear() override;
     void append(const std::string& line) override;
 
-  private:
+private:
     QListWidget& view_;
 };
 

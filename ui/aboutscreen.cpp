@@ -28,11 +28,8 @@ bool AboutScreen::event(QEvent* event) {
         event->accept();
         return true;
     case QEvent::KeyPress: // any key, Shift alone or Tab included
-    case QEvent::MouseButtonPress:
-        accept();
-        return true;
-    default:
-        return QDialog::event(event);
+    case QEvent::MouseButtonPress: accept(); return true;
+    default: return QDialog::event(event);
     }
 }
 

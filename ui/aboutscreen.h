@@ -10,14 +10,14 @@ namespace oltrave {
 // key press closes it.
 class AboutScreen : public QDialog {
     Q_OBJECT
-  public:
+public:
     explicit AboutScreen(QWidget* parent = nullptr);
 
-  protected:
+protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
-  private:
+private:
     CachedArt picture_{QStringLiteral(":/art/about.svg")};
 };
 

@@ -11,13 +11,13 @@ namespace oltrave {
 // image of it would cost a large allocation and a blend at every start.
 class Backdrop : public QWidget {
     Q_OBJECT
-  public:
+public:
     using QWidget::QWidget;
 
-  protected:
+protected:
     void paintEvent(QPaintEvent* event) override;
 
-  private:
+private:
     PaintedArt picture_{QStringLiteral(":/art/background.svg")};
 };
 

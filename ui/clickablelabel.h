@@ -8,17 +8,17 @@ namespace oltrave {
 // widget, so a disabled label stays silent.
 class ClickableLabel : public QLabel {
     Q_OBJECT
-  public:
+public:
     using QLabel::QLabel;
 
-  signals:
+signals:
     void clicked();
 
-  protected:
+protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
-  private:
+private:
     bool pressed_ = false;
 };
 

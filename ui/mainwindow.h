@@ -25,22 +25,22 @@ class PictureButton;
 // shows what the form then holds; the product's rules live in the form.
 class MainWindow : public QMainWindow {
     Q_OBJECT
-  public:
+public:
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
 
     const Form& form() const { return *form_; }
     const CanvasWidget& canvas() const { return *pic_; }
 
-  signals:
+signals:
     // The About command; whoever owns the About screen shows it modally.
     void aboutRequested();
 
-  protected:
+protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-  private:
+private:
     void buildControls(const QString& face);
     void buildMenus();
     void buildContextMenus();

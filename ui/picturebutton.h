@@ -11,13 +11,13 @@ namespace oltrave {
 // caption is what a screen reader announces.
 class PictureButton : public ClickableLabel {
     Q_OBJECT
-  public:
+public:
     PictureButton(const QString& picture, const QString& caption, QWidget* parent = nullptr);
 
-  protected:
+protected:
     void paintEvent(QPaintEvent* event) override;
 
-  private:
+private:
     CachedArt picture_;
 };
 

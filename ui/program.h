@@ -12,14 +12,14 @@ class MainWindow;
 // alive for the whole run.
 class Program : public QObject {
     Q_OBJECT
-  public:
+public:
     explicit Program(int startupIntervalMs = 1000, QObject* parent = nullptr);
     ~Program() override;
 
     // Null until the start-up screen has handed over.
     MainWindow* mainWindow() const { return window_.get(); }
 
-  private:
+private:
     void openMainWindow();
     void showAbout();
 

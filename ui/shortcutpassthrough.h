@@ -13,15 +13,15 @@ namespace oltrave {
 // widgets leave the menus' key sequences to the menus.
 class ShortcutPassThrough : public QObject {
     Q_OBJECT
-  public:
+public:
     ShortcutPassThrough(QList<QAction*> actions, QObject* parent);
 
     void watch(QWidget* widget);
 
-  protected:
+protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-  private:
+private:
     QList<QAction*> actions_;
 };
 

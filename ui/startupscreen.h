@@ -16,17 +16,17 @@ QRegion opaqueRegion(const QImage& picture);
 // Create it with new: it deletes itself when it closes.
 class StartupScreen : public QWidget {
     Q_OBJECT
-  public:
+public:
     explicit StartupScreen(int intervalMs = 1000, QWidget* parent = nullptr);
 
-  signals:
+signals:
     // Sent once, at the first tick, after the screen has closed.
     void handOver();
 
-  protected:
+protected:
     void paintEvent(QPaintEvent* event) override;
 
-  private:
+private:
     void tick();
 
     CachedArt banner_{QStringLiteral(":/art/banner.svg")};

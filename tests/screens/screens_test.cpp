@@ -42,7 +42,7 @@ using Pixels = QList<QPair<QPoint, QRgb>>;
 class ScreensTest : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void pictures_data();
     void pictures();
     void paintedPictureIsItsImageClipped_data();

@@ -25,7 +25,7 @@ namespace oltrave::testing {
 // Where the choices of a sequence come from: a seeded generator in the unit
 // tests, the fuzzer's bytes in the fuzz target.
 class ChoiceSource {
-  public:
+public:
     virtual ~ChoiceSource() = default;
     virtual bool exhausted() const = 0;
     // A number from 0 to count - 1 (count > 0).
@@ -34,7 +34,7 @@ class ChoiceSource {
 
 // splitmix64: small, fast and the same on every platform.
 class RandomChoices : public ChoiceSource {
-  public:
+public:
     explicit RandomChoices(std::uint64_t seed) : state_(seed) {}
     bool exhausted() const override { return false; }
     std::size_t pick(std::size_t count) override {
@@ -46,12 +46,12 @@ class RandomChoices : public ChoiceSource {
         return static_cast<std::size_t>(z % count);
     }
 
-  private:
+private:
     std::uint64_t state_;
 };
 
 class ByteChoices : public ChoiceSource {
-  public:
+public:
     ByteChoices(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
     bool exhausted() const override { return pos_ >= size_; }
     std::size_t pick(std::size_t count) override {
@@ -61,7 +61,7 @@ class ByteChoices : public ChoiceSource {
         return value % count;
     }
 
-  private:
+private:
     const std::uint8_t* data_;
     std::size_t size_;
     std::size_t pos_ = 0;
@@ -90,57 +90,31 @@ struct Action {
 
 inline std::string describe(const Action& action) {
     switch (action.command) {
-    case Command::ChooseFamily:
-        return "choose family " + std::to_string(action.index);
-    case Command::ClickMode:
-        return "click mode " + std::to_string(action.index);
+    case Command::ChooseFamily: return "choose family " + std::to_string(action.index);
+    case Command::ClickMode: return "click mode " + std::to_string(action.index);
     case Command::EditBox:
         return "box " + std::to_string(action.index) + " := " + escaped(action.text);
-    case Command::EditX:
-        return "x := " + escaped(action.text);
-    case Command::EditZoom:
-        return "zoom := " + escaped(action.text);
-    case Command::Plot:
-        return "plot";
-    case Command::Replot:
-        return "replot";
-    case Command::ClearAll:
-        return "clear all";
-    case Command::Evaluate:
-        return "evaluate";
+    case Command::EditX: return "x := " + escaped(action.text);
+    case Command::EditZoom: return "zoom := " + escaped(action.text);
+    case Command::Plot: return "plot";
+    case Command::Replot: return "replot";
+    case Command::ClearAll: return "clear all";
+    case Command::Evaluate: return "evaluate";
     }
     return "?";
 }
 
 inline void apply(Form& form, const Action& action) {
     switch (action.command) {
-    case Command::ChooseFamily:
-        form.chooseFamily(action.index);
-        break;
-    case Command::ClickMode:
-        form.clickMode(action.index);
-        break;
-    case Command::EditBox:
-        form.editBox(action.index, action.text);
-        break;
-    case Command::EditX:
-        form.editX(action.text);
-        break;
-    case Command::EditZoom:
-        form.editZoom(action.text);
-        break;
-    case Command::Plot:
-        form.plot();
-        break;
-    case Command::Replot:
-        form.replot();
-        break;
-    case Command::ClearAll:
-        form.clearAll();
-        break;
-    case Command::Evaluate:
-        form.evaluate();
-        break;
+    case Command::ChooseFamily: form.chooseFamily(action.index); break;
+    case Command::ClickMode: form.clickMode(action.index); break;
+    case Command::EditBox: form.editBox(action.index, action.text); break;
+    case Command::EditX: form.editX(action.text); break;
+    case Command::EditZoom: form.editZoom(action.text); break;
+    case Command::Plot: form.plot(); break;
+    case Command::Replot: form.replot(); break;
+    case Command::ClearAll: form.clearAll(); break;
+    case Command::Evaluate: form.evaluate(); break;
     }
 }
 
@@ -181,9 +155,7 @@ inline std::string someText(ChoiceSource& source, const std::string& current, st
     case 0: // emptied
         break;
     case 1:
-    case 2:
-        text = piece();
-        break;
+    case 2: text = piece(); break;
     case 3: // typed on
         text = current + piece();
         break;
@@ -248,7 +220,7 @@ inline Action nextAction(ChoiceSource& source, const Form& form) {
 
 // Canvas double that checks every call and counts them instead of keeping the drawing.
 class ProbeCanvas : public Canvas {
-  public:
+public:
     bool setScale(float x1, float y1, float x2, float y2) override {
         expectFinite(x1, y1, x2, y2, "scale");
         ++calls;
@@ -286,7 +258,7 @@ class ProbeCanvas : public Canvas {
     float lowestX = 0;
     float highestX = 0;
 
-  private:
+private:
     void expectFinite(float a, float b, float c, float d, const char* what) {
         if (!(std::isfinite(a) && std::isfinite(b) && std::isfinite(c) && std::isfinite(d)) &&
             fault.empty())
@@ -296,7 +268,7 @@ class ProbeCanvas : public Canvas {
 
 // Result list double that checks every line and keeps only the last one.
 class ProbeList : public ResultList {
-  public:
+public:
     void clear() override {
         ++clears;
         size = 0;
@@ -358,7 +330,7 @@ struct Watch {
         return always();
     }
 
-  private:
+private:
     void count(Command command) {
         if (command == Command::Plot || command == Command::Replot) {
             tally.curves += canvas.pointsSinceClear > 0;
@@ -402,8 +374,7 @@ struct Watch {
                 return "clear-all left text in the x box";
             return "";
         case Command::Plot:
-        case Command::Replot:
-            return afterPlot(command == Command::Replot);
+        case Command::Replot: return afterPlot(command == Command::Replot);
         }
         return "";
     }

@@ -90,9 +90,8 @@ TEST(Form, ZoomGuardReplacesZeroTexts) {
         const char* kept;
     };
     const GuardCase cases[] = {
-        {"", "1"},      {"0", "1"},       {"0.", "1"},    {"abc", "1"},   {"-", "1"},
-        {".", "1"},     {"0abc", "1"},    {".5", ".5"},   {"-4", "-4"},   {"2x", "2x"},
-        {"1e999", "1e999"}, {"20", "20"},
+        {"", "1"},     {"0", "1"},   {"0.", "1"},  {"abc", "1"}, {"-", "1"},         {".", "1"},
+        {"0abc", "1"}, {".5", ".5"}, {"-4", "-4"}, {"2x", "2x"}, {"1e999", "1e999"}, {"20", "20"},
     };
     for (const GuardCase& c : cases) {
         Bench bench;
@@ -241,12 +240,10 @@ TEST(Form, ValidityTailByFamily) {
         bool valid;
     };
     const ValidityCase cases[] = {
-        {1, {"0", "1", "1"}, false}, {2, {"0", "1"}, false},
-        {3, {"0", "1"}, false},      {4, {"1", "0"}, false},
-        {5, {"1", ""}, false},       {6, {"1", "1"}, false},
-        {6, {"0", "1"}, false},      {6, {"-2", "1"}, false},
-        {7, {"1"}, false},           {7, {"0.5"}, true},
-        {6, {"0.5"}, true},          {3, {"1", "1"}, true},
+        {1, {"0", "1", "1"}, false}, {2, {"0", "1"}, false},  {3, {"0", "1"}, false},
+        {4, {"1", "0"}, false},      {5, {"1", ""}, false},   {6, {"1", "1"}, false},
+        {6, {"0", "1"}, false},      {6, {"-2", "1"}, false}, {7, {"1"}, false},
+        {7, {"0.5"}, true},          {6, {"0.5"}, true},      {3, {"1", "1"}, true},
     };
     for (const ValidityCase& c : cases) {
         Bench bench;
@@ -261,6 +258,7 @@ TEST(PointEvaluation, AppendsTheValueOfThePlottedLine) {
         const char* x;
         std::vector<std::string> appended; // empty: nothing
     };
+    // clang-format off
     const EvalCase cases[] = {
         {0, "3", {"    [ x = 3 ] y = 2"}},
         {0, "", {"    [ x = 0 ] y = -4"}},
@@ -269,6 +267,7 @@ TEST(PointEvaluation, AppendsTheValueOfThePlottedLine) {
         {2, "-1", {"    [ x = -1 ] y = -2"}},
         {0, "1e308", {}}, // overflows
     };
+    // clang-format on
     for (const EvalCase& c : cases) {
         Bench bench;
         bench.plot(0, c.mode, {"2", "-4"});
@@ -309,8 +308,8 @@ TEST(PointEvaluation, ValueTableCoversEveryFamilyAndMode) {
         {7, 0, {10, 0, 0, 0}, 0, std::nullopt},
         {7, 1, {10, -3, 0, 0}, 100, 1.0},
         {7, 0, {1, 0, 0, 0}, 5, std::nullopt}, // log base 1 divides by zero
-        {0, 3, {1, 0, 0, 0}, 1, std::nullopt},  // unknown mode
-        {8, 0, {1, 0, 0, 0}, 1, std::nullopt},  // unknown family
+        {0, 3, {1, 0, 0, 0}, 1, std::nullopt}, // unknown mode
+        {8, 0, {1, 0, 0, 0}, 1, std::nullopt}, // unknown family
         {-1, 0, {1, 0, 0, 0}, 1, std::nullopt},
     };
     for (const ValueCase& c : cases)

@@ -16,6 +16,7 @@ struct LinearCase {
 };
 
 TEST(LinearFamily, ListsEveryLineInEachModeAndSign) {
+    // clang-format off
     const LinearCase cases[] = {
         {0, "2", "-4", {"y = 2 x - 4", "    [ x = 0 ] y = -4", "    [ y = 0 ] x = 2", "    Range : R"}},
         {1, "2", "-4", {"y = | 2 x - 4 |", "    Symmetry Axis : x = 2", "    [ x = 0 ] y = 4",
@@ -42,6 +43,7 @@ TEST(LinearFamily, ListsEveryLineInEachModeAndSign) {
         {0, "3", "1", {"y = 3 x + 1", "    [ x = 0 ] y = 1",
                        "    [ y = 0 ] x = -0.333333333333333", "    Range : R"}},
     };
+    // clang-format on
     for (const LinearCase& c : cases) {
         Bench bench;
         EXPECT_EQ(bench.plot(0, c.mode, {c.k, c.b}), c.lines)

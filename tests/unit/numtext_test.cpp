@@ -103,22 +103,14 @@ TEST(Numval, ReadsTheLongestLeadingNumber) {
 
 TEST(Numstrict, AcceptsOnlyAWholeNumber) {
     const ReadCase cases[] = {
-        {" 2 ", 2.0},
-        {"2", 2.0},
-        {"-4", -4.0},
-        {".5", 0.5},
-        {"0.", 0.0},
-        {"1E2", 100.0},
-        {"1d2", 100.0},
-        {"2x", std::nullopt},
-        {"", std::nullopt},
-        {" ", std::nullopt},
-        {"abc", std::nullopt},
-        {"1 2", std::nullopt},
-        {"1e", std::nullopt},
-        {"&H10", std::nullopt},
-        {"-", std::nullopt},
-        {"1e400", std::nullopt},
+        {" 2 ", 2.0},          {"2", 2.0},
+        {"-4", -4.0},          {".5", 0.5},
+        {"0.", 0.0},           {"1E2", 100.0},
+        {"1d2", 100.0},        {"2x", std::nullopt},
+        {"", std::nullopt},    {" ", std::nullopt},
+        {"abc", std::nullopt}, {"1 2", std::nullopt},
+        {"1e", std::nullopt},  {"&H10", std::nullopt},
+        {"-", std::nullopt},   {"1e400", std::nullopt},
     };
     for (const ReadCase& c : cases)
         EXPECT_EQ(numstrict(c.text), c.value) << "text \"" << c.text << "\"";

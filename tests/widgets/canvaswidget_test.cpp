@@ -37,7 +37,7 @@ Q_DECLARE_METATYPE(Run)
 class CanvasWidgetTest : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void init() {
         canvas_ = shownCanvas();
         QVERIFY(canvas_);
@@ -171,7 +171,7 @@ class CanvasWidgetTest : public QObject {
         QVERIFY(!oltrave::registerProductFont(dir.path()).isEmpty());
     }
 
-  private:
+private:
     std::unique_ptr<CanvasWidget> canvas_;
 };
 

@@ -40,7 +40,7 @@ bool hasColour(const QImage& image, const QColor& colour) {
 class DesktopTest : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void init() {
         window_ = openMainWindow();
         list_ = part<QListWidget>(*window_, "lis");
@@ -161,7 +161,7 @@ class DesktopTest : public QObject {
         QCOMPARE(accessible->text(QAccessible::Name), announced);
     }
 
-  private:
+private:
     void plotLine() {
         QTest::keyClicks(part(*window_, "tx0"), "2");
         QTest::keyClicks(part(*window_, "tx1"), "1");

@@ -27,7 +27,7 @@ QColor backgroundColour(QWidget* widget) {
 class MainWindowTest : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void init() { window_ = openMainWindow(); }
     void cleanup() { window_.reset(); }
 
@@ -205,7 +205,7 @@ class MainWindowTest : public QObject {
         QCOMPARE(window_->form().zoomText(), "1");
     }
 
-  private:
+private:
     std::unique_ptr<MainWindow> window_;
 };
 

@@ -20,10 +20,10 @@ const int kInterval = 50;
 
 // Counts the times a main window is shown.
 class ShowCounter : public QObject {
-  public:
+public:
     int shown = 0;
 
-  protected:
+protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Show && qobject_cast<MainWindow*>(watched))
             ++shown;
@@ -50,7 +50,7 @@ MainWindow* waitForMainWindow(const Program& program) {
 class ProgramTest : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void cleanup() {
         QTest::qWait(10); // lets the start-up screens of earlier cases go
         QVERIFY(startupScreens().isEmpty());

@@ -240,8 +240,7 @@ std::optional<QString> perform(MainWindow& window, const Action& action) {
         QTest::keyClick(focus ? focus : &window, keys.key(), keys.keyboardModifiers());
         break;
     }
-    case Action::Kind::Dump:
-        break;
+    case Action::Kind::Dump: break;
     case Action::Kind::SaveWindow:
         if (!window.grab().save(action.target, "PNG"))
             return QStringLiteral("cannot write %1").arg(action.target);

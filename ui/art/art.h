@@ -28,11 +28,11 @@ QImage renderArt(const QString& path, qreal devicePixelRatio = 1.0, QSize size =
 // A picture at its own size, drawn again only when the ratio asked for changes (a
 // window moved to another screen).
 class CachedArt {
-  public:
+public:
     explicit CachedArt(QString path) : path_(std::move(path)) {}
     const QImage& at(qreal devicePixelRatio);
 
-  private:
+private:
     QString path_;
     QImage image_;
 };
@@ -41,14 +41,14 @@ class CachedArt {
 // corner, read once. For a picture larger than the area showing it: only what
 // the painter's clip lets through is drawn, and no image of it is kept.
 class PaintedArt {
-  public:
+public:
     explicit PaintedArt(const QString& path);
     ~PaintedArt();
     // The picture's own size; empty when it cannot be read.
     QSize size() const;
     void paint(QPainter& painter) const;
 
-  private:
+private:
     std::unique_ptr<QSvgRenderer> renderer_;
 };
 
