@@ -1,23 +1,10 @@
 #include <cmath>
-#include <limits>
 
 #include "families.h"
+#include "model/logarithm.h"
 #include "pieces.h"
 
 namespace oltrave {
-
-namespace {
-
-// log base a of v, NaN where it does not exist: v not positive, or a base
-// that is not positive or is 1. Tested rather than left to the arithmetic:
-// with a base of 0 the quotient by ln 0 = -inf comes out finite.
-double logOf(double v, double a) {
-    if (!(v > 0) || !(a > 0) || a == 1)
-        return std::numeric_limits<double>::quiet_NaN();
-    return std::log(v) / std::log(a);
-}
-
-} // namespace
 
 // y = log a ( x ) + M in the modes f(x), |f(x)| and f(|x|).
 void plotLogarithmic(PlotContext& context) {
@@ -25,7 +12,7 @@ void plotLogarithmic(PlotContext& context) {
     const double M = context.coef(1);
     const int mode = context.absmode();
 
-    sampleInMode(context, [&](double x) { return logOf(x, a) + M; });
+    sampleInMode(context, [&](double x) { return logBase(x, a) + M; });
 
     if (!context.coefficientsValid(FunctionFamily::Logarithmic))
         return;

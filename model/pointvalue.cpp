@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "familytable.h"
+#include "logarithm.h"
 
 namespace oltrave {
 
@@ -44,9 +45,9 @@ std::optional<double> compute(int family, int absmode, const std::array<double, 
         break;
     case FunctionFamily::Logarithmic:
         switch (absmode) {
-        case 0: return std::log(x) / std::log(a) + b;
-        case 1: return std::fabs(std::log(x) / std::log(a) + b);
-        case 2: return std::log(ax) / std::log(a) + b;
+        case 0: return logBase(x, a) + b;
+        case 1: return std::fabs(logBase(x, a) + b);
+        case 2: return logBase(ax, a) + b;
         }
         break;
     }

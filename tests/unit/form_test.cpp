@@ -307,9 +307,11 @@ TEST(PointEvaluation, ValueTableCoversEveryFamilyAndMode) {
         {7, 2, {10, 2, 0, 0}, -1, 2.0},
         {7, 0, {10, 0, 0, 0}, 0, std::nullopt},
         {7, 1, {10, -3, 0, 0}, 100, 1.0},
-        {7, 0, {1, 0, 0, 0}, 5, std::nullopt}, // log base 1 divides by zero
-        {0, 3, {1, 0, 0, 0}, 1, std::nullopt}, // unknown mode
-        {8, 0, {1, 0, 0, 0}, 1, std::nullopt}, // unknown family
+        {7, 0, {1, 0, 0, 0}, 5, std::nullopt},   // log base 1 divides by zero
+        {7, 0, {0, 2, 0, 0}, 5, std::nullopt},   // a base of 0 has no logarithm
+        {7, 2, {-10, 2, 0, 0}, 5, std::nullopt}, // nor has a negative base
+        {0, 3, {1, 0, 0, 0}, 1, std::nullopt},   // unknown mode
+        {8, 0, {1, 0, 0, 0}, 1, std::nullopt},   // unknown family
         {-1, 0, {1, 0, 0, 0}, 1, std::nullopt},
     };
     for (const ValueCase& c : cases)
