@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "appearance.h"
+#include "savefile.h"
 
 namespace oltrave {
 
@@ -158,8 +159,9 @@ void CanvasWidget::dot(int col, int row, QRgb rgb) {
     }
 }
 
-bool CanvasWidget::saveImage(const QString& path) const {
-    return image_.save(path, "PNG");
+QString CanvasWidget::saveImage(const QString& path) const {
+    return saveFile(path,
+                    [this](QIODevice& device, QString&) { return image_.save(&device, "PNG"); });
 }
 
 void CanvasWidget::paintEvent(QPaintEvent* event) {

@@ -27,8 +27,8 @@ public:
 
     // The drawing in device pixels.
     const QImage& image() const { return image_; }
-    // Writes the drawing as a PNG file; false when it could not be written.
-    bool saveImage(const QString& path) const;
+    // Writes the drawing as a PNG file; empty on success, otherwise the reason.
+    QString saveImage(const QString& path) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -314,10 +314,10 @@ void MainWindow::saveImage() {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     const QString path = dialog.selectedFiles().constFirst();
-    if (!pic_->saveImage(path))
+    const QString error = pic_->saveImage(path);
+    if (!error.isEmpty())
         QMessageBox::warning(this, QStringLiteral("Save Image"),
-                             QStringLiteral("The image could not be written to %1.")
-                                 .arg(QDir::toNativeSeparators(path)));
+                             QStringLiteral("The image could not be written.\n%1").arg(error));
 }
 
 void MainWindow::connectEvents() {

@@ -249,8 +249,8 @@ std::optional<QString> perform(MainWindow& window, const Action& action) {
         auto* canvas = window.findChild<CanvasWidget*>(QStringLiteral("pic"));
         if (!canvas)
             return notFound(QStringLiteral("pic"));
-        if (!canvas->saveImage(action.target))
-            return QStringLiteral("cannot write %1").arg(action.target);
+        if (const QString error = canvas->saveImage(action.target); !error.isEmpty())
+            return QStringLiteral("cannot write %1").arg(error);
         break;
     }
     }

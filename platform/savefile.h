@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QIODevice;
+
+namespace oltrave {
+
+// Every file the program writes goes through here: the content is written to a
+// temporary file beside the target, which replaces the target only when every
+// write, the flush and the close succeeded. On failure the old file is left as
+// it was and nothing half-written remains.
+//
+// produce writes the content into the device and returns false (with a reason
+// in its error argument, if it has one) when it could not. Returns an empty
+// string on success, otherwise a message naming the path and the reason.
+using FileProducer = std::function<bool(QIODevice& device, QString& error)>;
+QString saveFile(const QString& path, const FileProducer& produce);
+
+} // namespace oltrave
