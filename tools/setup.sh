@@ -10,6 +10,7 @@ packages=(
     xvfb xauth
     fonts-open-sans fonts-wqy-microhei
     desktop-file-utils appstream
+    poppler-utils
 )
 
 missing=()

@@ -5,6 +5,8 @@
 #include <memory>
 
 #include "model/form.h"
+#include "output/canvastee.h"
+#include "output/curverecorder.h"
 
 class QAction;
 class QComboBox;
@@ -17,6 +19,7 @@ class QMenu;
 namespace oltrave {
 
 class CanvasWidget;
+struct Worksheet;
 class ClickableLabel;
 class ListResults;
 class PictureButton;
@@ -46,6 +49,12 @@ private:
     void buildContextMenus();
     void copyLines(bool selectedOnly);
     void saveImage();
+    QString askSavePath(const QString& title, const QString& filter, const QString& fileName);
+    Worksheet worksheet() const;
+    void exportWorksheet();
+    void exportSvg();
+    void printWorksheet();
+    void reportSaveError(const QString& title, const QString& error);
     QAction* addCommand(QMenu* menu, const char* name, const QString& caption,
                         const QKeySequence& shortcut, void (Form::*command)());
     void connectEvents();
@@ -68,6 +77,9 @@ private:
     QListWidget* lis_ = nullptr;
 
     std::unique_ptr<ListResults> results_;
+    // What the plotting area shows, as vectors for the exports.
+    CurveRecorder drawing_;
+    std::unique_ptr<CanvasTee> canvases_;
     std::unique_ptr<Form> form_;
     bool centred_ = false;
 };
