@@ -60,7 +60,10 @@ QList<QCommandLineOption> optionsFor(const QStringList& names) {
 // QCommandLineParser takes every argument that starts with "-" for an option.
 // Negative coefficients are not, so they go after a "--" with the other
 // positional arguments; an option's separate value stays beside it.
-QStringList orderForParser(const QStringList& arguments, const QList<QCommandLineOption>& options) {
+// An option left without its value at the end is reported here: the parser
+// would take the "--" for its value.
+QStringList orderForParser(const QStringList& arguments, const QList<QCommandLineOption>& options,
+                           QString& error) {
     QStringList valued;
     for (const QCommandLineOption& option : options) {
         if (option.valueName().isEmpty())
@@ -76,7 +79,11 @@ QStringList orderForParser(const QStringList& arguments, const QList<QCommandLin
             positional += arguments.mid(i + 1);
             break;
         }
-        if (valued.contains(argument) && i + 1 < arguments.size()) {
+        if (valued.contains(argument) && i + 1 == arguments.size()) {
+            error = QStringLiteral("missing value after '%1'").arg(argument);
+            return {};
+        }
+        if (valued.contains(argument)) {
             flags << argument << arguments[i + 1];
             ++i;
         } else if (argument.startsWith(QLatin1Char('-')) && argument.size() > 1 &&
@@ -105,7 +112,12 @@ ParseResult parseWindow(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addOptions(optionsFor({kHelp, kVersion, kLang}));
-    if (!parser.parse(orderForParser(arguments, optionsFor({kHelp, kVersion, kLang}))))
+    QString error;
+    const QStringList ordered =
+        orderForParser(arguments, optionsFor({kHelp, kVersion, kLang}), error);
+    if (!error.isEmpty())
+        return failed(error);
+    if (!parser.parse(ordered))
         return failed(parserError(parser));
     if (!parser.positionalArguments().isEmpty())
         return failed(QStringLiteral("unknown command \"%1\"")
@@ -141,7 +153,11 @@ ParseResult parseCommand(const Subcommand& command, const QStringList& arguments
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addOptions(options);
-    if (!parser.parse(orderForParser(arguments, options)))
+    QString error;
+    const QStringList ordered = orderForParser(arguments, options, error);
+    if (!error.isEmpty())
+        return failed(error);
+    if (!parser.parse(ordered))
         return failed(parserError(parser));
 
     Invocation invocation;

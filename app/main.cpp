@@ -14,6 +14,13 @@ void write(std::FILE* stream, const QString& text) {
     std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
 }
 
+// Qt's notes about the session (a missing runtime folder and the like) are
+// not a command's output: scripts read its standard error.
+void onlyErrors(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        write(stderr, message + QLatin1Char('\n'));
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -36,5 +43,6 @@ int main(int argc, char* argv[]) {
     case Invocation::Kind::Window: return runWindow(invocation, argv[0]);
     case Invocation::Kind::Command: break;
     }
+    qInstallMessageHandler(onlyErrors);
     return findSubcommand(invocation.command)->run(invocation, argv[0]);
 }

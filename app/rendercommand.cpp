@@ -41,14 +41,7 @@ QSize plottingAreaSize() {
     return layout::pixels(layout::kCanvas).size() - QSize(frame, frame);
 }
 
-int runRender(const Invocation& invocation, char* programPath) {
-    // Drawing and fonts need the toolkit, a screen does not.
-    int argc = 3;
-    char platform[] = "-platform";
-    char offscreen[] = "offscreen";
-    char* argv[] = {programPath, platform, offscreen, nullptr};
-    const QApplication app(argc, argv);
-
+RenderOutcome renderFile(const Invocation& invocation) {
     const QSize size = invocation.size.isEmpty() ? plottingAreaSize() : invocation.size;
     const QString suffix = QFileInfo(invocation.output).suffix().toLower();
     RecordedLines list;
@@ -92,6 +85,18 @@ int runRender(const Invocation& invocation, char* programPath) {
         }
     }
 
+    return {error, failure};
+}
+
+int runRender(const Invocation& invocation, char* programPath) {
+    // Drawing and fonts need the toolkit, a screen does not.
+    int argc = 3;
+    char platform[] = "-platform";
+    char offscreen[] = "offscreen";
+    char* argv[] = {programPath, platform, offscreen, nullptr};
+    const QApplication app(argc, argv);
+
+    const auto [error, failure] = renderFile(invocation);
     if (!error.isEmpty()) {
         std::fprintf(stderr, "oltrave: %s\n", qUtf8Printable(error));
         return kExitFile;

@@ -99,42 +99,42 @@ void CurveRecorder::startLine(Colour colour) {
     hasPending_ = false;
 }
 
-// Streaming simplification: a point is held back while the stretch from the
-// last kept point to it passes within the tolerance of every point since.
+// Streaming simplification: the newest point stands at the end of the
+// polyline, replacing the one before it, while the stretch from the last
+// point kept for good to it passes within the tolerance of every point since.
 void CurveRecorder::extend(const ViewPoint& p) {
     std::vector<ViewPoint>& kept = polylines_.back().points;
     if (kept.empty()) {
         kept.push_back(p);
         return;
     }
-    const ViewPoint anchor = kept.back();
+    const ViewPoint anchor = hasPending_ ? kept[kept.size() - 2] : kept.back();
     const double du = p.u - anchor.u;
     const double dv = p.v - anchor.v;
     const double distance = std::hypot(du, dv);
     const double angle = std::atan2(dv, du);
     if (hasPending_ && (angle < coneLow_ || angle > coneHigh_)) {
-        // p cannot be reached in a straight stretch: the held point is kept.
-        kept.push_back(pending_);
+        // p cannot be reached in a straight stretch: the newest point stays.
         hasPending_ = false;
         extend(p);
         return;
     }
-    if (!hasPending_) {
+    if (hasPending_) {
+        kept.back() = p;
+    } else {
+        kept.push_back(p);
         coneLow_ = -M_PI;
         coneHigh_ = M_PI;
+        hasPending_ = true;
     }
     if (distance > kTolerance) {
         const double spread = std::asin(kTolerance / distance);
         coneLow_ = std::max(coneLow_, angle - spread);
         coneHigh_ = std::min(coneHigh_, angle + spread);
     }
-    pending_ = p;
-    hasPending_ = true;
 }
 
 void CurveRecorder::endLine() {
-    if (open_ && hasPending_)
-        polylines_.back().points.push_back(pending_);
     open_ = false;
     hasPending_ = false;
 }

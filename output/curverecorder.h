@@ -66,10 +66,9 @@ private:
     std::vector<Polyline> polylines_;
     Last last_;
     bool open_ = false; // the last polyline still grows
-    // The cone of directions, seen from the polyline's last kept point, in
-    // which the next point may lie so that every point dropped since stays
-    // within the tolerance.
-    ViewPoint pending_{0, 0};
+    // Whether the polyline's last point may still be replaced, and the cone
+    // of directions, seen from the point before it, in which the next point
+    // may lie so that every point dropped since stays within the tolerance.
     bool hasPending_ = false;
     double coneLow_ = 0, coneHigh_ = 0;
 };
