@@ -17,9 +17,8 @@ CanvasWidget::CanvasWidget(QWidget* parent) : QFrame(parent), background_(menuBa
     fitImage();
 }
 
-// Infinities and NaN fail the comparison too.
 inline bool CanvasWidget::accepted(float v) {
-    return std::fabs(v) <= std::numeric_limits<float>::max();
+    return fitsSinglePrecision(v);
 }
 
 // The pixels for direct writes. Fetching them unshares the image, so they

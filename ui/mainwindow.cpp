@@ -160,8 +160,8 @@ void MainWindow::buildControls(const QString& face) {
     combotype_ = place(new QComboBox(client), QStringLiteral("combotype"), layout::kChooser);
     combotype_->setAccessibleName(QStringLiteral("Type"));
     QStringList entries;
-    for (int family = 0; family < kFamilyCount; ++family)
-        entries << qs(familyInfo(family)->entry);
+    for (int family = 0; family < familyCount(); ++family)
+        entries << qs(familyDescription(family)->entry);
     combotype_->addItems(entries);
     constexpr int kArrowAndMargins = 30;
     combotype_->setFont(
