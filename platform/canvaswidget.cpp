@@ -135,6 +135,7 @@ void CanvasWidget::points(const CanvasPoint* first, std::size_t count, Colour co
         drawn = true;
         const int col = static_cast<int>(at.x());
         const int row = static_cast<int>(at.y());
+        Q_ASSERT(col < image_.width() && row < image_.height());
         if (bits)
             bits[row * perLine + col] = rgb;
         else
