@@ -179,9 +179,9 @@ ParseResult parseCommand(const Subcommand& command, const QStringList& arguments
     if (plot.coefficients.isEmpty())
         return failed(QStringLiteral("missing C0"));
     // A box the family does not show cannot be typed into.
-    const FamilyInfo* info = familyInfo(plot.family);
-    const auto shown = static_cast<qsizetype>(std::count_if(
-        info->captions.begin(), info->captions.end(), [](auto c) { return !c.empty(); }));
+    const auto& captions = familyDescription(plot.family)->captions;
+    const auto shown = static_cast<qsizetype>(
+        std::count_if(captions.begin(), captions.end(), [](auto c) { return !c.empty(); }));
     if (plot.coefficients.size() > shown)
         return failed(QStringLiteral("%1 takes at most %2 coefficients")
                           .arg(positional.constFirst())

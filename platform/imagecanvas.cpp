@@ -11,9 +11,8 @@ ImageCanvas::ImageCanvas(const QColor& background, const QColor& ink)
     fit(QSize(1, 1), 1);
 }
 
-// Infinities and NaN fail the comparison too.
 inline bool ImageCanvas::accepted(float v) {
-    return std::fabs(v) <= std::numeric_limits<float>::max();
+    return fitsSinglePrecision(v);
 }
 
 // The pixels for direct writes. Fetching them unshares the image, so they
@@ -121,6 +120,7 @@ void ImageCanvas::points(const CanvasPoint* first, std::size_t count, Colour col
         drawn = true;
         const int col = static_cast<int>(at.x());
         const int row = static_cast<int>(at.y());
+        Q_ASSERT(col < image_.width() && row < image_.height());
         if (bits)
             bits[row * perLine + col] = rgb;
         else
