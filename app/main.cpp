@@ -5,7 +5,7 @@
 
 #include "commandline.h"
 #include "subcommands.h"
-#include "windowmode.h"
+#include "guimodule.h"
 
 namespace {
 
@@ -40,7 +40,7 @@ int main(int argc, char* argv[]) {
     case Invocation::Kind::Version:
         write(stdout, QStringLiteral("Oltrave %1\n").arg(QLatin1String(OLTRAVE_VERSION)));
         return kExitOk;
-    case Invocation::Kind::Window: return runWindow(invocation, argv[0]);
+    case Invocation::Kind::Window: return runWindowInModule(invocation, argv[0]);
     case Invocation::Kind::Command: break;
     }
     qInstallMessageHandler(onlyErrors);

@@ -1,7 +1,7 @@
 #include "subcommands.h"
 
 #include "describecommand.h"
-#include "rendercommand.h"
+#include "guimodule.h"
 
 namespace oltrave::cli {
 
@@ -11,7 +11,7 @@ const std::vector<Subcommand>& subcommands() {
         {QStringLiteral("render"),
          {QStringLiteral("output"), QStringLiteral("size"), QStringLiteral("keypoints")},
          {QStringLiteral("png"), QStringLiteral("svg"), QStringLiteral("pdf")},
-         runRender},
+         runRenderInModule},
     };
     return table;
 }

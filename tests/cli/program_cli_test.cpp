@@ -270,6 +270,13 @@ private slots:
             run(kProgram, {"describe", "linear", "2", "-4"}, noDisplay, missingPlatform);
         QCOMPARE(describe.status, 0);
         QVERIFY(describe.out.startsWith(QStringLiteral("y = 2 x - 4\n")));
+        // Nor does describe load the GUI libraries: they take longer to load
+        // than it takes to run.
+        const Run libraries =
+            run(kProgram, {"describe", "linear", "2", "-4"}, {}, {"LD_DEBUG", "libs"});
+        QCOMPARE(libraries.status, 0);
+        QVERIFY(libraries.err.contains(QStringLiteral("libQt6Core")));
+        QVERIFY(!libraries.err.contains(QStringLiteral("libQt6Gui")));
         for (const char* suffix : {"png", "svg", "pdf"}) {
             const QString path = dir_.filePath(QStringLiteral("nodisplay.") + suffix);
             const Run render =
