@@ -3,7 +3,7 @@
 #include <string>
 
 #include "benchmain.h"
-#include "model/pointvalue.h"
+#include "model/familytable.h"
 #include "sound/sweep.h"
 
 namespace {
@@ -35,7 +35,7 @@ const SoundCase kCases[] = {
 
 void render(benchmark::State& state, const SoundCase& c) {
     const sound::CurveFunction curve = [&c](double x) {
-        return pointValue(c.family, 0, c.coef, x);
+        return valueInMode(*familyDescription(c.family), 0, c.coef, x);
     };
     for (auto _ : state) {
         Stopwatch watch(Stopwatch::Clock::Thread);

@@ -1,7 +1,7 @@
 #include "curvesound.h"
 
+#include "model/familytable.h"
 #include "model/form.h"
-#include "model/pointvalue.h"
 
 namespace oltrave::sound {
 
@@ -12,8 +12,11 @@ std::optional<PlottedCurve> plottedCurve(const Form& form) {
 }
 
 Samples renderCurve(const PlottedCurve& curve) {
-    const CurveFunction f = [&curve](double x) {
-        return pointValue(curve.family, curve.mode, curve.coef, x);
+    const FamilyDescription* family = familyDescription(curve.family);
+    if (!family)
+        return renderSweep([](double) { return std::nullopt; }, curve.zoom, Cues{});
+    const CurveFunction f = [family, &curve](double x) {
+        return valueInMode(*family, curve.mode, curve.coef, x);
     };
     return renderSweep(f, curve.zoom, Cues{});
 }
