@@ -1,6 +1,9 @@
 #include "curvesound.h"
 
+#include <utility>
+
 #include "model/familytable.h"
+#include "model/keypoints.h"
 #include "model/form.h"
 
 namespace oltrave::sound {
@@ -18,7 +21,10 @@ Samples renderCurve(const PlottedCurve& curve) {
     const CurveFunction f = [family, &curve](double x) {
         return valueInMode(*family, curve.mode, curve.coef, x);
     };
-    return renderSweep(f, curve.zoom, Cues{});
+    KeyPoints marks = keyPointsInMode(*family, curve.mode, curve.coef, curve.zoom);
+    return renderSweep(f, curve.zoom,
+                       Cues{std::move(marks.zeros), std::move(marks.extrema),
+                            std::move(marks.asymptotes)});
 }
 
 } // namespace oltrave::sound
