@@ -200,6 +200,11 @@ private slots:
                                    << "Calculate(&A)" << QKeySequence(Qt::CTRL | Qt::Key_A);
         QTest::newRow("clear") << "clear"
                                << "Clear(&L)" << QKeySequence(Qt::SHIFT | Qt::Key_Delete);
+        QTest::newRow("playsound")
+            << "playsound"
+            << "Play Curve as Sound(&S)" << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S);
+        QTest::newRow("stopsound") << "stopsound"
+                                   << "Stop Sound" << QKeySequence(Qt::Key_Escape);
         QTest::newRow("informationabout")
             << "informationabout" << QStringLiteral("About Oltrave 函数计算器(&A)...")
             << QKeySequence();
@@ -225,11 +230,11 @@ private slots:
         QCOMPARE(action->shortcut(), shortcut);
     }
 
-    void menuBarHoldsFileEditThenHelp() {
+    void menuBarHoldsFileEditViewHelp() {
         QStringList menus;
         for (QAction* action : window_->menuBar()->actions())
             menus << action->text();
-        QCOMPARE(menus, QStringList({"File(&F)", "Edit(&E)", "Help(&H)"}));
+        QCOMPARE(menus, QStringList({"File(&F)", "Edit(&E)", "View(&V)", "Help(&H)"}));
         QStringList files;
         for (QAction* action : window_->findChild<QMenu*>("file")->actions())
             files << (action->isSeparator() ? QStringLiteral("-") : action->objectName());
