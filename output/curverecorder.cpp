@@ -43,7 +43,8 @@ void CurveRecorder::clear() {
 }
 
 ViewPoint CurveRecorder::toView(double x, double y) const {
-    return {(x - scale_.x1) / (scale_.x2 - scale_.x1), (y - scale_.y1) / (scale_.y2 - scale_.y1)};
+    return {static_cast<float>((x - scale_.x1) / (scale_.x2 - scale_.x1)),
+            static_cast<float>((y - scale_.y1) / (scale_.y2 - scale_.y1))};
 }
 
 bool CurveRecorder::inside(const ViewPoint& p) {
@@ -109,8 +110,8 @@ void CurveRecorder::extend(const ViewPoint& p) {
         return;
     }
     const ViewPoint anchor = hasPending_ ? kept[kept.size() - 2] : kept.back();
-    const double du = p.u - anchor.u;
-    const double dv = p.v - anchor.v;
+    const double du = double(p.u) - anchor.u;
+    const double dv = double(p.v) - anchor.v;
     const double distance = std::hypot(du, dv);
     const double angle = std::atan2(dv, du);
     if (hasPending_ && (angle < coneLow_ || angle > coneHigh_)) {
@@ -135,6 +136,8 @@ void CurveRecorder::extend(const ViewPoint& p) {
 }
 
 void CurveRecorder::endLine() {
+    if (open_)
+        polylines_.back().points.shrink_to_fit();
     open_ = false;
     hasPending_ = false;
 }

@@ -91,7 +91,8 @@ private slots:
         QVERIFY(kept.size() < points.size() / 10);
         std::size_t segment = 0;
         for (const CanvasPoint& p : points) {
-            const oltrave::ViewPoint at{(p.x + 10) / 20.0, (10 - p.y) / 20.0};
+            const oltrave::ViewPoint at{static_cast<float>((p.x + 10) / 20.0),
+                                        static_cast<float>((10 - p.y) / 20.0)};
             while (segment + 2 < kept.size() && at.u > kept[segment + 1].u)
                 ++segment;
             const double d = distance(at, kept[segment], kept[segment + 1]);
