@@ -32,6 +32,11 @@ public:
     void editX(std::string_view text);
     void editZoom(std::string_view text);
 
+    // View > Exact Values: boxes read and numbers written in exact form from
+    // the next command on.
+    void setExactValues(bool on) { exactValues_ = on; }
+    bool exactValues() const { return exactValues_; }
+
     // Commands.
     void plot();
     void replot();
@@ -90,6 +95,7 @@ private:
     double zoom_ = 0;
     bool plotted_ = false;
     PeriodicValues periodic_;
+    bool exactValues_ = false;
 };
 
 } // namespace oltrave

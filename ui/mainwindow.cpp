@@ -271,17 +271,39 @@ void MainWindow::buildMenus() {
     QAction* clear = addCommand(edit, "clear", QStringLiteral("Clear(&L)"),
                                 QKeySequence(Qt::SHIFT | Qt::Key_Delete), &Form::clearAll);
 
+    QMenu* view = menuBar()->addMenu(QStringLiteral("View(&V)"));
+    view->setObjectName(QStringLiteral("view"));
+    exact_ = view->addAction(QStringLiteral("Exact Values"));
+    exact_->setObjectName(QStringLiteral("exact"));
+    exact_->setCheckable(true);
+    exact_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    addAction(exact_);
+    connect(exact_, &QAction::toggled, this, [this](bool on) {
+        form_->setExactValues(on);
+        emit exactValuesToggled(on);
+    });
+
     QMenu* help = menuBar()->addMenu(QStringLiteral("Help(&H)"));
     help->setObjectName(QStringLiteral("help"));
     QAction* about = help->addAction(QStringLiteral("About %1(&A)...").arg(kCaption));
     about->setObjectName(QStringLiteral("informationabout"));
     connect(about, &QAction::triggered, this, &MainWindow::aboutRequested);
 
-    auto* passThrough = new ShortcutPassThrough(commands + QList<QAction*>{clear}, this);
+    auto* passThrough = new ShortcutPassThrough(commands + QList<QAction*>{clear, exact_}, this);
     for (QWidget* widget : centralWidget()->findChildren<QWidget*>()) {
         if (widget->focusPolicy() != Qt::NoFocus)
             passThrough->watch(widget);
     }
+}
+
+void MainWindow::setExactValues(bool on) {
+    const QSignalBlocker quiet(exact_); // nothing to remember: the caller set it
+    exact_->setChecked(on);
+    form_->setExactValues(on);
+}
+
+bool MainWindow::exactValues() const {
+    return exact_->isChecked();
 }
 
 void MainWindow::buildContextMenus() {

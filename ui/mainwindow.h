@@ -32,9 +32,15 @@ public:
     const Form& form() const { return *form_; }
     const CanvasWidget& canvas() const { return *pic_; }
 
+    // View > Exact Values, set as its menu item sets it.
+    void setExactValues(bool on);
+    bool exactValues() const;
+
 signals:
     // The About command; whoever owns the About screen shows it modally.
     void aboutRequested();
+    // The person switched View > Exact Values; whoever remembers it stores it.
+    void exactValuesToggled(bool on);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -66,6 +72,7 @@ private:
     QLineEdit* setx_ = nullptr;
     QLineEdit* setdata_ = nullptr;
     QListWidget* lis_ = nullptr;
+    QAction* exact_ = nullptr;
 
     std::unique_ptr<ListResults> results_;
     std::unique_ptr<Form> form_;
