@@ -76,6 +76,10 @@ private:
     void applyZoom(std::optional<double> read);
     void drawAxes();
     void readCoefficients();
+    // A coefficient as last read, with its exact value (none in decimal mode).
+    Real coefficient(int box) const;
+    // The x box: exactly in exact mode when the text allows it.
+    Real readX() const;
     bool coefficientsInvalid() const;
 
     Canvas& canvas_;
@@ -92,6 +96,7 @@ private:
     std::string zoomText_;
 
     Coefficients coef_{};
+    ExactCoefficients exactCoef_;
     double zoom_ = 0;
     bool plotted_ = false;
     PeriodicValues periodic_;
