@@ -33,6 +33,8 @@ extern const FamilyDescription kCosineFamily{
     .exactFunction = periodicValue<CosineWave, Real>,
     .sample = sampleCurve<periodicValue<CosineWave, double>>,
     .lines = [](PlotContext& context) { waveLines(context, kCosine); },
+    .keyPoints = [](const Coefficients& coef,
+                    double reach) { return waveKeyPoints(coef, reach, WaveShape::Cosine); },
 };
 
 } // namespace oltrave

@@ -1,5 +1,6 @@
 #include <cmath>
 
+#include "model/keypoints.h"
 #include "model/logarithm.h"
 #include "pieces.h"
 
@@ -19,6 +20,14 @@ template <typename Number> Number exponential(const std::array<Number, kBoxCount
 
 bool exponentialValid(const Coefficients& coef) {
     return validBase(coef[0]);
+}
+
+// a ^ x = -M has a solution only below the axis.
+KeyPoints exponentialKeyPoints(const Coefficients& c, double) {
+    KeyPoints points;
+    if (c[1] < 0)
+        points.zeros.push_back(logBase(-c[1], c[0]));
+    return points;
 }
 
 // The lines of y = a ^ x + M in the modes f(x), |f(x)| and f(|x|).
@@ -75,6 +84,7 @@ extern const FamilyDescription kExponentialFamily{
     .exactFunction = exponential<Real>,
     .sample = sampleCurve<exponential<double>>,
     .lines = exponentialLines,
+    .keyPoints = exponentialKeyPoints,
 };
 
 } // namespace oltrave

@@ -1,5 +1,6 @@
 #include <cmath>
 
+#include "model/keypoints.h"
 #include "pieces.h"
 
 namespace oltrave {
@@ -10,6 +11,10 @@ constexpr FormulaForm kLinearForm{" x", " | x |"};
 
 template <typename Number> Number linear(const std::array<Number, kBoxCount>& c, Number x) {
     return x * c[0] + c[1];
+}
+
+KeyPoints linearKeyPoints(const Coefficients& c, double) {
+    return {{-c[1] / c[0]}, {}, {}};
 }
 
 // The lines of y = k x + b in the modes f(x), |f(x)| and f(|x|).
@@ -69,6 +74,7 @@ extern const FamilyDescription kLinearFamily{
     .exactFunction = linear<Real>,
     .sample = sampleCurve<linear<double>>,
     .lines = linearLines,
+    .keyPoints = linearKeyPoints,
 };
 
 } // namespace oltrave

@@ -3,6 +3,7 @@
 #include <string_view>
 #include <vector>
 
+#include "model/keypoints.h"
 #include "pieces.h"
 
 namespace oltrave {
@@ -207,6 +208,10 @@ template <typename Number> Number quadratic(const std::array<Number, kBoxCount>&
     return pow(x, 2) * c[0] + x * c[1] + c[2];
 }
 
+KeyPoints quadraticKeyPoints(const Coefficients& c, double) {
+    return {quadraticRoots(c[0], c[1], c[2]), {-c[1] / (2 * c[0])}, {}};
+}
+
 // The lines of y = a x ^ 2 + b x + c in the modes f(x), |f(x)| and f(|x|).
 void quadraticLines(PlotContext& context) {
     const int mode = context.absmode();
@@ -242,6 +247,7 @@ extern const FamilyDescription kQuadraticFamily{
     .exactFunction = quadratic<Real>,
     .sample = sampleCurve<quadratic<double>>,
     .lines = quadraticLines,
+    .keyPoints = quadraticKeyPoints,
 };
 
 } // namespace oltrave

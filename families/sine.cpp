@@ -36,6 +36,8 @@ extern const FamilyDescription kSineFamily{
     .exactFunction = periodicValue<SineWave, Real>,
     .sample = sampleCurve<periodicValue<SineWave, double>>,
     .lines = [](PlotContext& context) { waveLines(context, kSine); },
+    .keyPoints = [](const Coefficients& coef,
+                    double reach) { return waveKeyPoints(coef, reach, WaveShape::Sine); },
 };
 
 } // namespace oltrave

@@ -14,6 +14,13 @@ struct TangentWave {
     }
 };
 
+// Zeros where tan(ω x + φ) = -M / A, asymptotes where ω x + φ = π/2, each every π.
+KeyPoints tangentKeyPoints(const Coefficients& coef, double reach) {
+    return {phasePoints(coef, std::atan(-coef[3] / coef[0]), kPi, reach),
+            {},
+            phasePoints(coef, kPi / 2, kPi, reach)};
+}
+
 // The lines of y = A tan(ω x + φ) + M; the absolute-value modes do not apply.
 void tangentLines(PlotContext& context) {
     const Real a = context.value(0);
@@ -47,6 +54,7 @@ extern const FamilyDescription kTangentFamily{
     .exactFunction = periodicValue<TangentWave, Real>,
     .sample = sampleCurve<periodicValue<TangentWave, double>>,
     .lines = tangentLines,
+    .keyPoints = tangentKeyPoints,
 };
 
 } // namespace oltrave

@@ -27,7 +27,9 @@
 #include "platform/appearance.h"
 #include "platform/canvaswidget.h"
 #include "platform/listresults.h"
+#include "platform/soundplayer.h"
 #include "shortcutpassthrough.h"
+#include "sound/curvesound.h"
 
 namespace oltrave {
 
@@ -284,6 +286,8 @@ void MainWindow::buildMenus() {
         form_->setExactValues(on);
         emit exactValuesToggled(on);
     });
+    view->addSeparator();
+    buildSoundItems(view);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("Help(&H)"));
     help->setObjectName(QStringLiteral("help"));
@@ -306,6 +310,41 @@ void MainWindow::setExactValues(bool on) {
 
 bool MainWindow::exactValues() const {
     return exact_->isChecked();
+}
+
+void MainWindow::buildSoundItems(QMenu* view) {
+    player_ = new SoundPlayer(this);
+    playSound_ = view->addAction(QStringLiteral("Play Curve as Sound(&S)"));
+    playSound_->setObjectName(QStringLiteral("playsound"));
+    playSound_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    addAction(playSound_);
+    connect(playSound_, &QAction::triggered, this, &MainWindow::playCurve);
+    // Esc belongs to the sound only while one plays.
+    stopSound_ = view->addAction(QStringLiteral("Stop Sound"));
+    stopSound_->setObjectName(QStringLiteral("stopsound"));
+    stopSound_->setShortcut(QKeySequence(Qt::Key_Escape));
+    stopSound_->setEnabled(false);
+    addAction(stopSound_);
+    connect(stopSound_, &QAction::triggered, player_, &SoundPlayer::stop);
+    connect(player_, &SoundPlayer::stopped, this, [this] { stopSound_->setEnabled(false); });
+}
+
+void MainWindow::playCurve() {
+    const QString title = QStringLiteral("Play Curve as Sound");
+    const std::optional<sound::PlottedCurve> curve = sound::plottedCurve(*form_);
+    if (!curve) {
+        QMessageBox::information(this, title,
+                                 QStringLiteral("There is no curve to play yet: Print one first."));
+        return;
+    }
+    const QString error = player_->play(sound::renderCurve(*curve));
+    stopSound_->setEnabled(player_->playing());
+    if (!error.isEmpty())
+        QMessageBox::warning(this, title, error);
+}
+
+bool MainWindow::playingSound() const {
+    return player_->playing();
 }
 
 void MainWindow::buildContextMenus() {

@@ -202,6 +202,11 @@ private slots:
                                << "Clear(&L)" << QKeySequence(Qt::SHIFT | Qt::Key_Delete);
         QTest::newRow("exact") << "exact"
                                << "Exact Values" << QKeySequence(Qt::CTRL | Qt::Key_E);
+        QTest::newRow("playsound")
+            << "playsound"
+            << "Play Curve as Sound(&S)" << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S);
+        QTest::newRow("stopsound") << "stopsound"
+                                   << "Stop Sound" << QKeySequence(Qt::Key_Escape);
         QTest::newRow("informationabout")
             << "informationabout" << QStringLiteral("About Oltrave 函数计算器(&A)...")
             << QKeySequence();
@@ -216,7 +221,7 @@ private slots:
         QCOMPARE(action->shortcut(), shortcut);
     }
 
-    void menuBarHoldsEditViewThenHelp() {
+    void menuBarHoldsEditViewHelp() {
         QStringList menus;
         for (QAction* action : window_->menuBar()->actions())
             menus << action->text();
