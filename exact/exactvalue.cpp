@@ -156,6 +156,14 @@ ExactValue ExactValue::pow(const ExactValue& exponent) const {
         return {};
     const ex& base = expression();
     const ex& power = exponent.expression();
+    // GiNaC throws on 0 to a negative power and loses the object it built,
+    // so a zero base is settled here.
+    if (base.is_zero()) {
+        if (!GiNaC::is_a<numeric>(power) || !GiNaC::ex_to<numeric>(power).is_real())
+            return {};
+        const numeric& k = GiNaC::ex_to<numeric>(power);
+        return k.is_zero() ? integer(1) : k.is_positive() ? integer(0) : ExactValue();
+    }
     // Powers are multiplied out only while they stay short: a rational power of
     // a rational by the digits it would take, a power of anything else by the
     // size of the exponent's numerator.
@@ -187,11 +195,16 @@ ExactValue ExactValue::cos() const {
 ExactValue ExactValue::tan() const {
     if (!impl_)
         return {};
-    return guarded([&] { return fromExpression(GiNaC::tan(expression())); });
+    // A pole is settled before GiNaC throws on it (and loses what it built).
+    return guarded([&] {
+        if (ex(GiNaC::cos(expression())).is_zero())
+            return ExactValue();
+        return fromExpression(GiNaC::tan(expression()));
+    });
 }
 
 ExactValue ExactValue::log() const {
-    if (!impl_)
+    if (!impl_ || isZero())
         return {};
     return guarded([&] { return fromExpression(GiNaC::log(expression())); });
 }

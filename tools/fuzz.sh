@@ -14,6 +14,9 @@ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DOLTRAVE_FUZZ=ON -DOLTRAVE_GUI=OFF -DOLTRAVE_TESTS=OFF -DOLTRAVE_BENCH=OFF
 cmake --build "$build"
 
+# The leak suppressions of the sanitizer pass: third-party libraries only.
+export LSAN_OPTIONS="suppressions=$root/tests/lsan.supp:print_suppressions=0"
+
 passed=0
 failed=0
 for target in "${targets[@]}"; do

@@ -82,6 +82,9 @@ TEST(ExactWriter, WritesEachShapeInItsOrder) {
         {"division by zero", n(1) / n(0), ""},
         {"pole of the tangent", (pi / n(2)).tan(), ""},
         {"logarithm of zero", n(0).log(), ""},
+        {"zero to a negative power", n(0).pow(n(-1)), ""},
+        {"zero to the power zero", n(0).pow(n(0)), "1"},
+        {"zero squared", n(0).pow(n(2)), "0"},
         {"power beyond the bound", n(2).pow(n(100000)), ""},
         {"huge exponent", n(3).pow(n(1000000000)), ""},
     };
