@@ -26,6 +26,7 @@
 #include "platform/appearance.h"
 #include "platform/canvaswidget.h"
 #include "platform/listresults.h"
+#include "platform/longlistview.h"
 #include "shortcutpassthrough.h"
 
 namespace oltrave {
@@ -228,7 +229,7 @@ void MainWindow::buildControls(const QString& face) {
                        layout::kZoomBox);
     setdata_->setAccessibleName(zoomCaption->text());
 
-    lis_ = place(new QListWidget(client), QStringLiteral("lis"), layout::kList);
+    lis_ = place(new LongListView(client), QStringLiteral("lis"), layout::kList);
     lis_->setAccessibleName(QStringLiteral("Results"));
     // Lines can be selected for copying; the list itself only ever grows or empties.
     lis_->setSelectionMode(QAbstractItemView::ExtendedSelection);
