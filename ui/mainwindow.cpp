@@ -25,6 +25,7 @@
 #include "picturebutton.h"
 #include "platform/appearance.h"
 #include "platform/canvaswidget.h"
+#include "platform/graphemelimit.h"
 #include "platform/listresults.h"
 #include "platform/longlistview.h"
 #include "shortcutpassthrough.h"
@@ -81,7 +82,7 @@ Widget* place(Widget* widget, const QString& name, const layout::Twips& at) {
 QLineEdit* textBox(QWidget* parent, const QString& name, int maxLength, const QFont& font,
                    const layout::Twips& at) {
     auto* box = place(new QLineEdit(parent), name, at);
-    box->setMaxLength(maxLength);
+    GraphemeLimit::apply(*box, maxLength);
     box->setFont(font);
     setColour(box, QPalette::Base, menuBarColour());
     return box;
