@@ -26,6 +26,7 @@
 #include "platform/appearance.h"
 #include "platform/canvaswidget.h"
 #include "platform/graphemelimit.h"
+#include "platform/imageformat.h"
 #include "platform/listresults.h"
 #include "platform/longlistview.h"
 #include "shortcutpassthrough.h"
@@ -306,8 +307,8 @@ void MainWindow::copyLines(bool selectedOnly) {
 }
 
 void MainWindow::saveImage() {
-    QFileDialog dialog(this, QStringLiteral("Save Image"), QString(),
-                       QStringLiteral("PNG image (*.png)"));
+    QFileDialog dialog(this, QStringLiteral("Save Image"));
+    dialog.setNameFilters(imageNameFilters());
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("png"));
     const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
