@@ -1,6 +1,6 @@
 #include <cmath>
 
-#include "families.h"
+#include "model/keypoints.h"
 #include "pieces.h"
 
 namespace oltrave {
@@ -9,20 +9,21 @@ namespace {
 
 constexpr FormulaForm kLinearForm{" x", " | x |"};
 
-} // namespace
+double linear(const Coefficients& c, double x) {
+    return x * c[0] + c[1];
+}
 
-// y = k x + b in the modes f(x), |f(x)| and f(|x|).
-void plotLinear(PlotContext& context) {
+KeyPoints linearKeyPoints(const Coefficients& c, double) {
+    return {{-c[1] / c[0]}, {}, {}};
+}
+
+// The lines of y = k x + b in the modes f(x), |f(x)| and f(|x|).
+void linearLines(PlotContext& context) {
     const double k = context.coef(0);
     const double b = context.coef(1);
     const int mode = context.absmode();
-
-    sampleInMode(context, [&](double x) { return x * k + b; });
-
     const double x0 = -b / k;
     const double y0 = b;
-    if (!context.coefficientsValid(FunctionFamily::Linear))
-        return;
 
     ResultLine lead;
     lead << Num{k};
@@ -58,8 +59,21 @@ void plotLinear(PlotContext& context) {
             context.append(propertyLine(piece::kRange) << upToClosed(y0));
         break;
     }
-
-    context.setPlotted();
 }
+
+} // namespace
+
+extern const FamilyDescription kLinearFamily{
+    .name = "linear",
+    .entry = "Linear Function",
+    .formulaTemplate = "y = k x + b",
+    .captions = {"k =", "b =", "", ""},
+    .hasModes = true,
+    .valid = leadNonZero,
+    .function = linear,
+    .sample = sampleCurve<linear>,
+    .lines = linearLines,
+    .keyPoints = linearKeyPoints,
+};
 
 } // namespace oltrave
