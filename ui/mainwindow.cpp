@@ -26,7 +26,10 @@
 #include "picturebutton.h"
 #include "platform/appearance.h"
 #include "platform/canvaswidget.h"
+#include "platform/graphemelimit.h"
+#include "platform/imageformat.h"
 #include "platform/listresults.h"
+#include "platform/longlistview.h"
 #include "platform/soundplayer.h"
 #include "shortcutpassthrough.h"
 #include "sound/curvesound.h"
@@ -82,7 +85,7 @@ Widget* place(Widget* widget, const QString& name, const layout::Twips& at) {
 QLineEdit* textBox(QWidget* parent, const QString& name, int maxLength, const QFont& font,
                    const layout::Twips& at) {
     auto* box = place(new QLineEdit(parent), name, at);
-    box->setMaxLength(maxLength);
+    GraphemeLimit::apply(*box, maxLength);
     box->setFont(font);
     setColour(box, QPalette::Base, menuBarColour());
     return box;
@@ -232,7 +235,7 @@ void MainWindow::buildControls(const QString& face) {
                        layout::kZoomBox);
     setdata_->setAccessibleName(zoomCaption->text());
 
-    lis_ = place(new QListWidget(client), QStringLiteral("lis"), layout::kList);
+    lis_ = place(new LongListView(client), QStringLiteral("lis"), layout::kList);
     lis_->setAccessibleName(QStringLiteral("Results"));
     // Lines can be selected for copying; the list itself only ever grows or empties.
     lis_->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -347,8 +350,8 @@ void MainWindow::copyLines(bool selectedOnly) {
 }
 
 void MainWindow::saveImage() {
-    QFileDialog dialog(this, QStringLiteral("Save Image"), QString(),
-                       QStringLiteral("PNG image (*.png)"));
+    QFileDialog dialog(this, QStringLiteral("Save Image"));
+    dialog.setNameFilters(imageNameFilters());
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("png"));
     const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
