@@ -6,6 +6,9 @@
 #include <QFontDatabase>
 #include <QMenuBar>
 #include <QPalette>
+#include <QStyle>
+#include <QStyleFactory>
+#include <memory>
 
 namespace oltrave {
 
@@ -23,6 +26,13 @@ QString fallbackFamily() {
     return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
 }
 
+// Dark text on a light ground.
+bool isLight(const QPalette& palette) {
+    return palette.color(QPalette::Window).lightness() >
+               palette.color(QPalette::WindowText).lightness() &&
+           palette.color(QPalette::Base).lightness() > palette.color(QPalette::Text).lightness();
+}
+
 } // namespace
 
 QString registerProductFont(const QString& appDir) {
@@ -37,7 +47,16 @@ QString registerProductFont(const QString& appDir) {
 }
 
 QColor menuBarColour() {
-    return QApplication::palette("QMenuBar").color(QPalette::Window);
+    const QPalette desktop = QApplication::palette("QMenuBar");
+    return (isLight(desktop) ? desktop : designedPalette()).color(QPalette::Window);
+}
+
+QPalette designedPalette() {
+    const QPalette desktop = QApplication::palette();
+    if (isLight(desktop))
+        return desktop;
+    const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+    return fusion ? fusion->standardPalette() : desktop;
 }
 
 } // namespace oltrave

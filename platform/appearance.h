@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QPalette>
 #include <QString>
 
 namespace oltrave {
@@ -10,7 +11,13 @@ namespace oltrave {
 // then to the default sans. A missing or unreadable file is not an error.
 QString registerProductFont(const QString& appDir);
 
-// Background of the text boxes, the list and the plotting area.
+// Background of the text boxes, the list and the plotting area: the desktop's
+// menu-bar colour, or the designed palette's when the desktop's is dark.
 QColor menuBarColour();
+
+// The window's pictures are light, so its texts must stay dark on light: the
+// desktop's palette when it is so, otherwise the light palette of Qt's Fusion
+// style.
+QPalette designedPalette();
 
 } // namespace oltrave

@@ -60,6 +60,17 @@ Parsed namedAction(Action::Kind kind, const QStringList& words, const QStringLis
     return accepted(action);
 }
 
+// A sequence Qt read whole: no key it did not know, and at least one key.
+bool knownKeys(const QKeySequence& sequence) {
+    if (sequence.isEmpty())
+        return false;
+    for (int i = 0; i < sequence.count(); ++i) {
+        if (sequence[i].key() == Qt::Key_unknown)
+            return false;
+    }
+    return true;
+}
+
 QWidget* child(MainWindow& window, const QString& name) {
     return window.findChild<QWidget*>(name);
 }
@@ -152,13 +163,12 @@ Parsed parseLine(const QString& raw) {
     if (verb == QLatin1String("menu"))
         return namedAction(Action::Kind::Menu, words, kMenuItems);
     if (verb == QLatin1String("shortcut")) {
-        const QKeySequence sequence =
-            words.size() == 2 ? QKeySequence::fromString(words[1], QKeySequence::PortableText)
-                              : QKeySequence();
-        if (sequence.count() != 1 || sequence[0].key() == Qt::Key_unknown)
-            return invalid(QStringLiteral("expected shortcut followed by one key sequence"));
+        // Everything after the verb, so "Ctrl+K, Ctrl+C" is one sequence of two keys.
+        const QKeySequence sequence = QKeySequence::fromString(rest, QKeySequence::PortableText);
+        if (!knownKeys(sequence))
+            return invalid(QStringLiteral("expected shortcut followed by a key sequence"));
         Action action{Action::Kind::Shortcut};
-        action.target = words[1];
+        action.target = rest;
         return accepted(action);
     }
     if (verb == QLatin1String("dump")) {
@@ -234,10 +244,14 @@ std::optional<QString> perform(MainWindow& window, const Action& action) {
         break;
     }
     case Action::Kind::Shortcut: {
-        const QKeyCombination keys =
-            QKeySequence::fromString(action.target, QKeySequence::PortableText)[0];
-        QWidget* focus = QApplication::focusWidget();
-        QTest::keyClick(focus ? focus : &window, keys.key(), keys.keyboardModifiers());
+        const QKeySequence sequence =
+            QKeySequence::fromString(action.target, QKeySequence::PortableText);
+        // Each key goes wherever the one before it left the focus.
+        for (int i = 0; i < sequence.count(); ++i) {
+            QWidget* focus = QApplication::focusWidget();
+            QTest::keyClick(focus ? focus : &window, sequence[i].key(),
+                            sequence[i].keyboardModifiers());
+        }
         break;
     }
     case Action::Kind::Dump: break;
