@@ -1,5 +1,6 @@
 #include "mainwindow.h"
 
+#include <QAccessibleWidget>
 #include <QAction>
 #include <QClipboard>
 #include <QCloseEvent>
@@ -120,6 +121,13 @@ QString listLines(const QListWidget& list, bool selectedOnly) {
     return lines.join(QLatin1Char('\n'));
 }
 
+// Qt would present the plotting area as a bare frame.
+QAccessibleInterface* plotAccessible(const QString& className, QObject* object) {
+    if (className != QLatin1String(CanvasWidget::staticMetaObject.className()))
+        return nullptr;
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Chart);
+}
+
 QAction* contextAction(QWidget* widget, const char* name, const QString& caption) {
     auto* action = new QAction(caption, widget);
     action->setObjectName(QLatin1String(name));
@@ -137,6 +145,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 
     MenuItemAccessible::install();
+    static const bool plotDescribed = (QAccessible::installFactory(plotAccessible), true);
+    (void)plotDescribed;
     // The pictures are light whatever the desktop's colours are.
     setPalette(designedPalette());
     buildControls(registerProductFont(QCoreApplication::applicationDirPath()));
