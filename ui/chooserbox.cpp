@@ -12,9 +12,11 @@ const char* const kKeyboardFocus = "keyboardFocus";
 
 // Qt's own style would only tint the chooser; a style sheet shows the colour
 // itself. The focus border is one pixel thicker and the padding one pixel
-// thinner, so the text does not move.
+// thinner, so the text does not move. A styled widget takes its text colour
+// from the desktop, not from its window: the sheet names the window's.
 const QString kStyle = QStringLiteral(
-    "QComboBox { background-color: #C0C0FF; border: 1px solid #9090C8; padding: 1px 4px; }"
+    "QComboBox { background-color: #C0C0FF; border: 1px solid #9090C8; padding: 1px 4px;"
+    " color: %1; }"
     "QComboBox[keyboardFocus=\"true\"] { border: 2px solid #202070; padding: 0px 3px; }");
 
 } // namespace
@@ -22,7 +24,7 @@ const QString kStyle = QStringLiteral(
 ChooserBox::ChooserBox(QWidget* parent) : QComboBox(parent) {
     setFocusPolicy(Qt::StrongFocus);
     setProperty(kKeyboardFocus, false);
-    setStyleSheet(kStyle);
+    setStyleSheet(kStyle.arg(palette().color(QPalette::ButtonText).name()));
 }
 
 void ChooserBox::wheelEvent(QWheelEvent* event) {
