@@ -139,6 +139,18 @@ private slots:
         QCOMPARE(focusName(), QStringLiteral("llabs1"));
     }
 
+    // The group's Tab stop is the chosen mode, however it was chosen.
+    void tabReachesTheModeChosenByMouse() {
+        QTest::mouseClick(part(*window_, "llabs2"), Qt::LeftButton);
+        part(*window_, "tx1")->setFocus(Qt::TabFocusReason);
+        press(Qt::Key_Tab);
+        QCOMPARE(focusName(), QStringLiteral("llabs2"));
+        press(Qt::Key_Tab);
+        QCOMPARE(focusName(), QStringLiteral("prt"));
+        press(Qt::Key_Tab, Qt::ShiftModifier);
+        QCOMPARE(focusName(), QStringLiteral("llabs2"));
+    }
+
     // The ring belongs to the keyboard: a click, a hover and a press leave the
     // picture as it is.
     void focusRingShowsOnlyForTheKeyboard_data() {

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QStringList>
 #include <QTest>
 #include <algorithm>
@@ -58,6 +59,21 @@ Parsed namedAction(Action::Kind kind, const QStringList& words, const QStringLis
     Action action{kind};
     action.target = words[1];
     return accepted(action);
+}
+
+// Qt's text for a sequence, with the longer key names people write too
+// ("PageDown" for Qt's "PgDown").
+QKeySequence keySequence(QString text) {
+    static const std::pair<const char*, const char*> kAliases[] = {
+        {"PageDown", "PgDown"}, {"PageUp", "PgUp"}, {"Delete", "Del"},
+        {"Insert", "Ins"},      {"Escape", "Esc"},
+    };
+    for (const auto& [alias, name] : kAliases) {
+        const QRegularExpression word(QStringLiteral("\\b%1\\b").arg(QLatin1String(alias)),
+                                      QRegularExpression::CaseInsensitiveOption);
+        text.replace(word, QLatin1String(name));
+    }
+    return QKeySequence::fromString(text, QKeySequence::PortableText);
 }
 
 // A sequence Qt read whole: no key it did not know, and at least one key.
@@ -164,8 +180,7 @@ Parsed parseLine(const QString& raw) {
         return namedAction(Action::Kind::Menu, words, kMenuItems);
     if (verb == QLatin1String("shortcut")) {
         // Everything after the verb, so "Ctrl+K, Ctrl+C" is one sequence of two keys.
-        const QKeySequence sequence = QKeySequence::fromString(rest, QKeySequence::PortableText);
-        if (!knownKeys(sequence))
+        if (!knownKeys(keySequence(rest)))
             return invalid(QStringLiteral("expected shortcut followed by a key sequence"));
         Action action{Action::Kind::Shortcut};
         action.target = rest;
@@ -244,8 +259,7 @@ std::optional<QString> perform(MainWindow& window, const Action& action) {
         break;
     }
     case Action::Kind::Shortcut: {
-        const QKeySequence sequence =
-            QKeySequence::fromString(action.target, QKeySequence::PortableText);
+        const QKeySequence sequence = keySequence(action.target);
         // Each key goes wherever the one before it left the focus.
         for (int i = 0; i < sequence.count(); ++i) {
             QWidget* focus = QApplication::focusWidget();
