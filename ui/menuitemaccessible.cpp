@@ -134,7 +134,9 @@ void MenuItemAccessible::doAction(const QString& actionName) {
     if (!item->isEnabled())
         return;
     if (actionName == pressAction()) {
-        item->trigger();
+        // Later, so a command that opens a modal screen does not hold up the
+        // screen reader's call until the screen closes.
+        QMetaObject::invokeMethod(item, &QAction::trigger, Qt::QueuedConnection);
     } else if (actionName == showMenuAction()) {
         QMenu* menu = item->menu<QMenu*>();
         if (menu && menu->isVisible())

@@ -155,7 +155,7 @@ private slots:
         auto* print = window_->findChild<QAction*>("print");
         QAccessibleInterface* item = accessible(print);
         item->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-        QVERIFY(window_->form().plotted());
+        QTRY_VERIFY(window_->form().plotted());
     }
 
     void actionsDoWhatTheControlsDo() {
