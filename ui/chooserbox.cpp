@@ -1,5 +1,7 @@
 #include "chooserbox.h"
 
+#include "colourtable.h"
+
 #include <QFocusEvent>
 #include <QStyle>
 #include <QWheelEvent>
@@ -14,17 +16,22 @@ const char* const kKeyboardFocus = "keyboardFocus";
 // itself. The focus border is one pixel thicker and the padding one pixel
 // thinner, so the text does not move. A styled widget takes its text colour
 // from the desktop, not from its window: the sheet names the window's.
-const QString kStyle = QStringLiteral(
-    "QComboBox { background-color: #C0C0FF; border: 1px solid #9090C8; padding: 1px 4px;"
-    " color: %1; }"
-    "QComboBox[keyboardFocus=\"true\"] { border: 2px solid #202070; padding: 0px 3px; }");
+QString chooserStyle(const QColor& text) {
+    return QStringLiteral("QComboBox { background-color: %1; border: 1px solid %2;"
+                          " padding: 1px 4px; color: %3; }"
+                          "QComboBox[keyboardFocus=\"true\"] { border: 2px solid %4;"
+                          " padding: 0px 3px; }")
+        .arg(QColor::fromRgb(colours::kHighlight).name(),
+             QColor::fromRgb(colours::kChooserFrame).name(), text.name(),
+             QColor::fromRgb(colours::kChooserFocus).name());
+}
 
 } // namespace
 
 ChooserBox::ChooserBox(QWidget* parent) : QComboBox(parent) {
     setFocusPolicy(Qt::StrongFocus);
     setProperty(kKeyboardFocus, false);
-    setStyleSheet(kStyle.arg(palette().color(QPalette::ButtonText).name()));
+    setStyleSheet(chooserStyle(palette().color(QPalette::ButtonText)));
 }
 
 void ChooserBox::wheelEvent(QWheelEvent* event) {

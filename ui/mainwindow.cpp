@@ -24,6 +24,7 @@
 #include "backdrop.h"
 #include "centreonscreen.h"
 #include "chooserbox.h"
+#include "colourtable.h"
 #include "layouttable.h"
 #include "menuitemaccessible.h"
 #include "modebutton.h"
@@ -39,8 +40,7 @@ namespace oltrave {
 namespace {
 
 const QString kCaption = QStringLiteral("Oltrave 函数计算器");
-const QColor kHighlight(192, 192, 255);
-const QColor kFrameBackground(0xC0, 0xCF, 0xFF);
+const QColor kHighlight = QColor::fromRgb(colours::kHighlight);
 
 QString qs(const std::string& text) {
     return QString::fromStdString(text);
@@ -175,14 +175,14 @@ void MainWindow::buildControls(const QString& face) {
     auto* typeCaption = place(new QLabel(QStringLiteral("Type*"), client), QStringLiteral("Label1"),
                               layout::kTypeCaption);
     typeCaption->setFont(semibold(face, 12));
-    setColour(typeCaption, QPalette::WindowText, QColor(0x80, 0x80, 0x80));
+    setColour(typeCaption, QPalette::WindowText, QColor::fromRgb(colours::kCaptionGrey));
 
     combotype_ = place(new ChooserBox(client), QStringLiteral("combotype"), layout::kChooser);
     combotype_->setAccessibleName(QStringLiteral("Type"));
     typeCaption->setBuddy(combotype_);
     QStringList entries;
-    for (int family = 0; family < kFamilyCount; ++family)
-        entries << qs(familyInfo(family)->entry);
+    for (int family = 0; family < familyCount(); ++family)
+        entries << qs(familyDescription(family)->entry);
     combotype_->addItems(entries);
     constexpr int kArrowAndMargins = 30;
     combotype_->setFont(
@@ -232,7 +232,7 @@ void MainWindow::buildControls(const QString& face) {
                     layout::kXFrame);
     frame1_->setFont(semibold(face, 9));
     frame1_->setAutoFillBackground(true);
-    setColour(frame1_, QPalette::Window, kFrameBackground);
+    setColour(frame1_, QPalette::Window, QColor::fromRgb(colours::kXFrame));
     setx_ = textBox(frame1_, QStringLiteral("setx"), layout::kXMaxLength, semibold(face, 9),
                     layout::kXBox);
     setx_->setAccessibleName(accessibleCaption(frame1_->title()));
@@ -248,7 +248,7 @@ void MainWindow::buildControls(const QString& face) {
     lis_->setAccessibleName(QStringLiteral("Results"));
     // Lines can be selected for copying; the list itself only ever grows or empties.
     lis_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    QFont listFont(face);
+    QFont listFont(regularFamily());
     listFont.setPointSizeF(9);
     listFont.setWeight(QFont::Normal);
     lis_->setFont(listFont);
