@@ -33,7 +33,9 @@
 #include "platform/appearance.h"
 #include "platform/canvaswidget.h"
 #include "platform/listresults.h"
+#include "platform/soundplayer.h"
 #include "shortcutpassthrough.h"
+#include "sound/curvesound.h"
 
 namespace oltrave {
 
@@ -308,6 +310,10 @@ void MainWindow::buildMenus() {
     QAction* clear = addCommand(edit, "clear", QStringLiteral("Clear(&L)"),
                                 QKeySequence(Qt::SHIFT | Qt::Key_Delete), &Form::clearAll);
 
+    QMenu* view = menuBar()->addMenu(QStringLiteral("View(&V)"));
+    view->setObjectName(QStringLiteral("view"));
+    buildSoundItems(view);
+
     QMenu* help = menuBar()->addMenu(QStringLiteral("Help(&H)"));
     help->setObjectName(QStringLiteral("help"));
     help->setAccessibleName(MenuItemAccessible::spoken(help->title()));
@@ -319,6 +325,41 @@ void MainWindow::buildMenus() {
     auto* passThrough = new ShortcutPassThrough(commands + QList<QAction*>{clear}, this);
     for (QWidget* widget : centralWidget()->findChildren<QWidget*>())
         passThrough->watch(widget);
+}
+
+void MainWindow::buildSoundItems(QMenu* view) {
+    player_ = new SoundPlayer(this);
+    playSound_ = view->addAction(QStringLiteral("Play Curve as Sound(&S)"));
+    playSound_->setObjectName(QStringLiteral("playsound"));
+    playSound_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    addAction(playSound_);
+    connect(playSound_, &QAction::triggered, this, &MainWindow::playCurve);
+    // Esc belongs to the sound only while one plays.
+    stopSound_ = view->addAction(QStringLiteral("Stop Sound"));
+    stopSound_->setObjectName(QStringLiteral("stopsound"));
+    stopSound_->setShortcut(QKeySequence(Qt::Key_Escape));
+    stopSound_->setEnabled(false);
+    addAction(stopSound_);
+    connect(stopSound_, &QAction::triggered, player_, &SoundPlayer::stop);
+    connect(player_, &SoundPlayer::stopped, this, [this] { stopSound_->setEnabled(false); });
+}
+
+void MainWindow::playCurve() {
+    const QString title = QStringLiteral("Play Curve as Sound");
+    const std::optional<sound::PlottedCurve> curve = sound::plottedCurve(*form_);
+    if (!curve) {
+        QMessageBox::information(this, title,
+                                 QStringLiteral("There is no curve to play yet: Print one first."));
+        return;
+    }
+    const QString error = player_->play(sound::renderCurve(*curve));
+    stopSound_->setEnabled(player_->playing());
+    if (!error.isEmpty())
+        QMessageBox::warning(this, title, error);
+}
+
+bool MainWindow::playingSound() const {
+    return player_->playing();
 }
 
 void MainWindow::buildContextMenus() {

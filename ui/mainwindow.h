@@ -21,6 +21,7 @@ class CanvasWidget;
 class ListResults;
 class ModeButton;
 class PictureButton;
+class SoundPlayer;
 
 // The working window. It holds the form, forwards the user's events to it and
 // shows what the form then holds; the product's rules live in the form.
@@ -32,6 +33,8 @@ public:
 
     const Form& form() const { return *form_; }
     const CanvasWidget& canvas() const { return *pic_; }
+    // Whether View > Play Curve as Sound is still sounding.
+    bool playingSound() const;
 
 signals:
     // The About command; whoever owns the About screen shows it modally.
@@ -44,6 +47,8 @@ protected:
 private:
     void buildControls(const QString& face);
     void buildMenus();
+    void buildSoundItems(QMenu* view);
+    void playCurve();
     void buildContextMenus();
     void copyLines(bool selectedOnly);
     void saveImage();
@@ -70,6 +75,9 @@ private:
     QLineEdit* setx_ = nullptr;
     QLineEdit* setdata_ = nullptr;
     QListWidget* lis_ = nullptr;
+    SoundPlayer* player_ = nullptr;
+    QAction* playSound_ = nullptr;
+    QAction* stopSound_ = nullptr;
 
     std::unique_ptr<ListResults> results_;
     std::unique_ptr<Form> form_;

@@ -200,6 +200,11 @@ private slots:
                                    << "Calculate(&A)" << QKeySequence(Qt::CTRL | Qt::Key_A);
         QTest::newRow("clear") << "clear"
                                << "Clear(&L)" << QKeySequence(Qt::SHIFT | Qt::Key_Delete);
+        QTest::newRow("playsound")
+            << "playsound"
+            << "Play Curve as Sound(&S)" << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S);
+        QTest::newRow("stopsound") << "stopsound"
+                                   << "Stop Sound" << QKeySequence(Qt::Key_Escape);
         QTest::newRow("informationabout")
             << "informationabout" << QStringLiteral("About Oltrave 函数计算器(&A)...")
             << QKeySequence();
@@ -214,11 +219,11 @@ private slots:
         QCOMPARE(action->shortcut(), shortcut);
     }
 
-    void menuBarHoldsEditThenHelp() {
+    void menuBarHoldsEditViewHelp() {
         QStringList menus;
         for (QAction* action : window_->menuBar()->actions())
             menus << action->text();
-        QCOMPARE(menus, QStringList({"Edit(&E)", "Help(&H)"}));
+        QCOMPARE(menus, QStringList({"Edit(&E)", "View(&V)", "Help(&H)"}));
         QStringList items;
         for (QAction* action : window_->findChild<QMenu*>("edit")->actions())
             items << (action->isSeparator() ? QStringLiteral("-") : action->objectName());
