@@ -300,7 +300,6 @@ QAction* MainWindow::addCommand(QMenu* menu, const char* name, const QString& ca
 void MainWindow::buildMenus() {
     QMenu* edit = menuBar()->addMenu(QStringLiteral("Edit(&E)"));
     edit->setObjectName(QStringLiteral("edit"));
-    edit->setAccessibleName(MenuItemAccessible::spoken(edit->title()));
     const QList<QAction*> commands{
         addCommand(edit, "print", QStringLiteral("Print(&P)"), QKeySequence(Qt::CTRL | Qt::Key_P),
                    &Form::plot),
@@ -315,7 +314,6 @@ void MainWindow::buildMenus() {
 
     QMenu* view = menuBar()->addMenu(QStringLiteral("View(&V)"));
     view->setObjectName(QStringLiteral("view"));
-    view->setAccessibleName(MenuItemAccessible::spoken(view->title()));
     exact_ = view->addAction(QStringLiteral("Exact Values"));
     exact_->setObjectName(QStringLiteral("exact"));
     exact_->setCheckable(true);
@@ -330,10 +328,15 @@ void MainWindow::buildMenus() {
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("Help(&H)"));
     help->setObjectName(QStringLiteral("help"));
-    help->setAccessibleName(MenuItemAccessible::spoken(help->title()));
     QAction* about = help->addAction(QStringLiteral("About %1(&A)...").arg(kCaption));
     about->setObjectName(QStringLiteral("informationabout"));
     connect(about, &QAction::triggered, this, &MainWindow::aboutRequested);
+
+    // Popups read as their menu's words, whichever menus the bar holds.
+    for (QAction* entry : menuBar()->actions()) {
+        if (QMenu* menu = entry->menu())
+            menu->setAccessibleName(MenuItemAccessible::spoken(menu->title()));
+    }
 
     // Every control: the mode buttons' focus policy follows the chosen mode.
     auto* passThrough = new ShortcutPassThrough(commands + QList<QAction*>{clear, exact_}, this);
