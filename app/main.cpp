@@ -4,8 +4,8 @@
 #include <cstdio>
 
 #include "commandline.h"
-#include "subcommands.h"
 #include "guimodule.h"
+#include "subcommands.h"
 
 namespace {
 

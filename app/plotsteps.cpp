@@ -1,32 +1,23 @@
 #include "plotsteps.h"
 
-#include <QTextBoundaryFinder>
-
 #include "commandline.h"
 #include "model/boxlimits.h"
 #include "model/form.h"
+#include "platform/graphemes.h"
 
 namespace oltrave::cli {
-
-QString cutToBox(const QString& text, int limit) {
-    QTextBoundaryFinder characters(QTextBoundaryFinder::Grapheme, text);
-    int count = 0;
-    while (characters.toNextBoundary() >= 0) {
-        if (++count == limit)
-            return text.left(characters.position());
-    }
-    return text;
-}
 
 namespace {
 
 std::string boxText(const QString& text, int limit) {
-    return cutToBox(text, limit).toStdString();
+    return firstGraphemes(text, limit).toStdString();
 }
 
 } // namespace
 
 void runSteps(Form& form, const PlotRequest& request) {
+    // Decimal unless asked: the command line never reads the window's settings.
+    form.setExactValues(request.exact);
     form.chooseFamily(request.family);
     for (qsizetype box = 0; box < request.coefficients.size(); ++box)
         form.editBox(static_cast<int>(box),

@@ -12,16 +12,13 @@ namespace oltrave::cli {
 
 struct PlotRequest;
 
-// Runs on a started form what a person does in the window: the family
+// Runs on a started form what a person does in the window: Exact Values
+// set as asked, the family
 // chosen, the boxes typed, the zoom typed, the mode clicked, Print, then for
 // each x the x box typed and Calculate. Texts are cut to the boxes' limits.
 void runSteps(Form& form, const PlotRequest& request);
 
 // The failure the window shows after the steps, if any.
 std::optional<std::string_view> shownFailure(const Form& form);
-
-// A box's text as the box keeps it: at most limit characters as a person
-// sees them.
-QString cutToBox(const QString& text, int limit);
 
 } // namespace oltrave::cli

@@ -1,6 +1,7 @@
 // What a person waits for: from a click on Print or RePrint in the real
 // window to the plotting area repainted, off screen.
 #include <QApplication>
+#include <QListWidget>
 #include <QTest>
 #include <optional>
 #include <string>
@@ -18,6 +19,10 @@ using namespace oltrave;
 using namespace oltrave::bench;
 
 constexpr double kFrameMs = 16;
+// A longer list may cost a Print at most this much more than a short one.
+constexpr double kLongListRatio = 1.2;
+constexpr int kShortList = 10;
+constexpr int kLongList = 100000;
 
 // Notes a paint event reaching the plotting area.
 class PaintWatch : public QObject {
@@ -68,13 +73,18 @@ struct Window {
 
     // Seconds from the click to the plotting area repainted; none when it
     // was not repainted.
-    std::optional<double> click(const char* button) {
+    // With untilIdle, the time also covers what the click left for later, and
+    // is taken on this thread's processor clock: the work is all done here,
+    // and other programs on a busy machine do not count.
+    std::optional<double> click(const char* button, bool untilIdle = false) {
         settle();
         watch.arm();
-        const Stopwatch clicked;
+        const Stopwatch clicked(untilIdle ? Stopwatch::Clock::Thread : Stopwatch::Clock::Wall);
         QTest::mouseClick(window.findChild<QWidget*>(QLatin1String(button)), Qt::LeftButton);
         if (!waitForPaint())
             return std::nullopt;
+        if (untilIdle)
+            settle();
         return clicked.seconds();
     }
 
@@ -89,8 +99,9 @@ struct Window {
     }
 };
 
-void clickToPaint(benchmark::State& state, Window* w, const FamilyCase& c, const char* button) {
-    const std::string key = std::string(button) + "/" + c.name;
+void clickToPaint(benchmark::State& state, Window* w, const FamilyCase& c, const char* button,
+                  const char* series = nullptr) {
+    const std::string key = std::string(series ? series : button) + "/" + c.name;
     if (!w->enter(c)) {
         fail(state, "the function could not be typed in and plotted");
         return;
@@ -110,6 +121,69 @@ void clickToPaint(benchmark::State& state, Window* w, const FamilyCase& c, const
         }
     }
     state.counters["median_ms"] = median(key) * 1e3;
+}
+
+// Print with View > Exact Values on, the boxes holding exact texts.
+void exactClickToPaint(benchmark::State& state, Window* w, const FamilyCase& c) {
+    w->window.setExactValues(true);
+    clickToPaint(state, w, c, "prt", "prt-exact");
+    w->window.setExactValues(false);
+}
+
+// The largest time exact mode adds to a Print, over the families.
+Figure exactExtra(const std::string& what) {
+    double worst = 0;
+    std::string family = "none run";
+    bool measured = true;
+    for (const FamilyCase& c : kFamilyCases) {
+        const double exact = median(std::string("prt-exact/") + c.name) * 1e3;
+        const double decimal = median(std::string("prt/") + c.name) * 1e3;
+        measured = measured && exact > 0 && decimal > 0;
+        if (exact - decimal >= worst) {
+            worst = exact - decimal;
+            family = c.name;
+        }
+    }
+    return {what + ", median (most: " + family + ")", fixed(worst, 2) + " ms",
+            "< " + fixed(kFrameMs, 0) + " ms", measured && worst < kFrameMs};
+}
+
+// Print with a list already holding `lines` lines, from the click until the
+// plotting area is repainted and nothing is left to do (the list's own
+// layout included). The lines Print added are taken away again, untimed.
+void printAfterLines(benchmark::State& state, Window* w, int lines) {
+    auto* list = w->window.findChild<QListWidget*>(QStringLiteral("lis"));
+    if (!list || !w->enter(kFamilyCases[0])) {
+        fail(state, "the function could not be typed in and plotted");
+        return;
+    }
+    const QStringList block{QStringLiteral("y = 2 x - 4"), QStringLiteral("    [ x = 0 ] y = -4"),
+                            QStringLiteral("    [ y = 0 ] x = 2"), QStringLiteral("    Range : R")};
+    list->clear();
+    for (int i = 0; i < lines; ++i)
+        list->addItem(block[i % block.size()]);
+    const std::string key = "lines/" + std::to_string(lines);
+    for (auto _ : state) {
+        const std::optional<double> seconds = w->click("prt", true);
+        if (!seconds) {
+            fail(state, "the plotting area was not repainted within a second");
+            return;
+        }
+        recordIteration(state, key, *seconds);
+        while (list->count() > lines)
+            delete list->takeItem(list->count() - 1);
+    }
+    list->clear();
+    state.counters["median_ms"] = median(key) * 1e3;
+}
+
+Figure longList() {
+    const double shortMs = median("lines/" + std::to_string(kShortList)) * 1e3;
+    const double longMs = median("lines/" + std::to_string(kLongList)) * 1e3;
+    const double ratio = longMs / shortMs;
+    return {"2. Print click with 100,000 lines in the list / with 10",
+            fixed(longMs, 2) + " / " + fixed(shortMs, 2) + " ms = " + fixed(ratio, 2),
+            "< " + fixed(kLongListRatio, 1), ratio < kLongListRatio};
 }
 
 // The slowest family's median for one button.
@@ -141,13 +215,28 @@ int main(int argc, char* argv[]) {
     for (const char* button : {"prt", "rprt"}) {
         for (const FamilyCase& c : kFamilyCases) {
             const std::string name = std::string("click/") + button + "/" + c.name;
-            benchmark::RegisterBenchmark(name.c_str(), clickToPaint, &w, c, button)
+            benchmark::RegisterBenchmark(name.c_str(), clickToPaint, &w, c, button,
+                                         static_cast<const char*>(nullptr))
                 ->UseManualTime()
                 ->Unit(benchmark::kMillisecond);
         }
     }
+    for (const int lines : {kShortList, 10000, kLongList}) {
+        const std::string name = "click/prt/lines/" + std::to_string(lines);
+        benchmark::RegisterBenchmark(name.c_str(), printAfterLines, &w, lines)
+            ->UseManualTime()
+            ->Unit(benchmark::kMillisecond);
+    }
+    for (const FamilyCase& c : kExactFamilyCases) {
+        const std::string name = std::string("click/prt-exact/") + c.name;
+        benchmark::RegisterBenchmark(name.c_str(), exactClickToPaint, &w, c)
+            ->UseManualTime()
+            ->Unit(benchmark::kMillisecond);
+    }
     return runAndReport([] {
         return std::vector<Figure>{slowest("prt", "2. Print click to repainted area"),
-                                   slowest("rprt", "2. RePrint click to repainted area")};
+                                   slowest("rprt", "2. RePrint click to repainted area"),
+                                   longList(),
+                                   exactExtra("2. Print in exact mode, more than decimal")};
     });
 }

@@ -1,9 +1,11 @@
 #include "canvaswidget.h"
 
+#include <QImageWriter>
 #include <QPainter>
 #include <QResizeEvent>
 
 #include "appearance.h"
+#include "imageformat.h"
 #include "savefile.h"
 
 namespace oltrave {
@@ -60,8 +62,15 @@ void CanvasWidget::points(const CanvasPoint* first, std::size_t count, Colour co
 }
 
 QString CanvasWidget::saveImage(const QString& path) const {
-    return saveFile(path, [this](QIODevice& device, QString&) {
-        return drawing_.image().save(&device, "PNG");
+    const ImageTarget target = imageTarget(path);
+    if (!target.error.isEmpty())
+        return target.error;
+    return saveFile(target.path, [this, &target](QIODevice& device, QString& error) {
+        QImageWriter writer(&device, target.format);
+        if (writer.write(drawing_.image()))
+            return true;
+        error = writer.errorString();
+        return false;
     });
 }
 

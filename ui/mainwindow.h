@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QStringList>
 #include <array>
 #include <memory>
 
@@ -20,8 +21,8 @@ namespace oltrave {
 
 class CanvasWidget;
 struct Worksheet;
-class ClickableLabel;
 class ListResults;
+class ModeButton;
 class PictureButton;
 class SoundPlayer;
 
@@ -38,9 +39,15 @@ public:
     // Whether View > Play Curve as Sound is still sounding.
     bool playingSound() const;
 
+    // View > Exact Values, set as its menu item sets it.
+    void setExactValues(bool on);
+    bool exactValues() const;
+
 signals:
     // The About command; whoever owns the About screen shows it modally.
     void aboutRequested();
+    // The person switched View > Exact Values; whoever remembers it stores it.
+    void exactValuesToggled(bool on);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -62,14 +69,17 @@ private:
     void reportSaveError(const QString& title, const QString& error);
     QAction* addCommand(QMenu* menu, const char* name, const QString& caption,
                         const QKeySequence& shortcut, void (Form::*command)());
+    void setTabOrderAndTips();
     void connectEvents();
     void run(void (Form::*command)());
+    void describePlot(void (Form::*command)(), int firstNewLine, int pointsBefore);
+    void scrollToNewestLine();
     void mirror();
 
     QComboBox* combotype_ = nullptr;
     QLabel* labelv_ = nullptr;
     CanvasWidget* pic_ = nullptr;
-    std::array<ClickableLabel*, Form::kModeCount> llabs_{};
+    std::array<ModeButton*, Form::kModeCount> llabs_{};
     std::array<QLabel*, kBoxCount> lb_{};
     std::array<QLineEdit*, kBoxCount> tx_{};
     PictureButton* prt_ = nullptr;
@@ -80,6 +90,7 @@ private:
     QLineEdit* setx_ = nullptr;
     QLineEdit* setdata_ = nullptr;
     QListWidget* lis_ = nullptr;
+    QAction* exact_ = nullptr;
     SoundPlayer* player_ = nullptr;
     QAction* playSound_ = nullptr;
     QAction* stopSound_ = nullptr;
@@ -90,6 +101,9 @@ private:
     std::unique_ptr<CanvasTee> canvases_;
     std::unique_ptr<Form> form_;
     bool centred_ = false;
+    bool showingModes_ = false; // the mode buttons follow the form, not the user
+    bool scrollQueued_ = false;
+    QStringList curves_; // what the plotting area shows, for a screen reader
 };
 
 } // namespace oltrave

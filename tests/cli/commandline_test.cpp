@@ -3,7 +3,7 @@
 #include <QTest>
 
 #include "app/commandline.h"
-#include "app/plotsteps.h"
+#include "platform/graphemes.h"
 
 using oltrave::cli::Invocation;
 using oltrave::cli::parseCommandLine;
@@ -147,7 +147,7 @@ private slots:
         QFETCH(QString, text);
         QFETCH(int, limit);
         QFETCH(QString, kept);
-        QCOMPARE(oltrave::cli::cutToBox(text, limit), kept);
+        QCOMPARE(oltrave::firstGraphemes(text, limit), kept);
     }
 };
 

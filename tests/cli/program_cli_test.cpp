@@ -83,6 +83,7 @@ struct Case {
     int mode = 0;
     QString zoom;
     QStringList at;
+    bool exact = false;
 };
 
 const QStringList kNames{"linear", "quadratic", "cubic",       "sine",
@@ -109,11 +110,13 @@ Case randomCase(QRandomGenerator& random) {
     const int ats = random.bounded(4);
     for (int i = 0; i < ats; ++i)
         c.at << pick(kXs);
+    c.exact = random.bounded(3) == 0;
     return c;
 }
 
 QString scenarioFor(const Case& c) {
-    QString text = QStringLiteral("family %1\n").arg(c.family);
+    QString text = c.exact ? QStringLiteral("menu exact\n") : QString();
+    text += QStringLiteral("family %1\n").arg(c.family);
     for (qsizetype box = 0; box < c.boxes.size(); ++box)
         text += QStringLiteral("set tx%1 %2\n").arg(box).arg(c.boxes[box]);
     text += QStringLiteral("set setdata %1\nmode %2\nclick prt\n").arg(c.zoom).arg(c.mode);
@@ -127,6 +130,8 @@ QStringList argumentsFor(const Case& c, bool byName) {
                           QString::number(c.mode), QStringLiteral("--zoom"), c.zoom};
     for (const QString& x : c.at)
         arguments << QStringLiteral("--at") << x;
+    if (c.exact)
+        arguments << QStringLiteral("--exact");
     const bool needsSeparator = std::any_of(c.boxes.begin(), c.boxes.end(), [](const QString& b) {
         return b.startsWith('-') &&
                !(b.size() > 1 &&

@@ -1,7 +1,9 @@
+#include <QAction>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 
 #include "model/familytable.h"
 #include "model/numtext.h"
@@ -34,18 +36,30 @@ QString boxes(const MainWindow& window) {
     return shown.join(QStringLiteral(" | "));
 }
 
-// The selected mode is the one whose label shows its background.
+// The selected mode is the one whose control shows its background.
 QString modes(const MainWindow& window) {
     QString selected = QStringLiteral("-");
     bool enabled = true;
     for (int mode = 0; mode < kModeCount; ++mode) {
-        const auto& label = part<QLabel>(window, QStringLiteral("llabs%1").arg(mode));
+        const auto& label = part<QWidget>(window, QStringLiteral("llabs%1").arg(mode));
         enabled = enabled && label.isEnabled();
         if (label.autoFillBackground())
             selected = QString::number(mode);
     }
     return (enabled ? QStringLiteral("enabled") : QStringLiteral("disabled")) +
            QStringLiteral(", selected ") + selected;
+}
+
+// The checked items of the View menu, in menu order, by their driver names.
+QString viewOptions(const MainWindow& window) {
+    QStringList on;
+    if (const auto* view = window.findChild<const QMenu*>(QStringLiteral("view"))) {
+        for (const QAction* item : view->actions()) {
+            if (item->isCheckable() && item->isChecked())
+                on << item->objectName();
+        }
+    }
+    return on.join(QStringLiteral(", "));
 }
 
 } // namespace
@@ -65,6 +79,8 @@ QString stateBlock(const MainWindow& window) {
             .arg(quoted(part<QLineEdit>(window, QStringLiteral("setdata")).text()),
                  QString::fromStdString(numtext(window.form().zoom()))));
     add(QStringLiteral("x: ") + quoted(part<QLineEdit>(window, QStringLiteral("setx")).text()));
+    if (const QString options = viewOptions(window); !options.isEmpty())
+        add(QStringLiteral("view: ") + options);
     add(QStringLiteral("plotted: ") +
         (window.form().plotted() ? QStringLiteral("yes") : QStringLiteral("no")));
     add(QStringLiteral("canvas: lines %1, points %2")
