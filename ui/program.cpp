@@ -13,7 +13,7 @@ namespace oltrave {
 Program::Program(int startupIntervalMs, QObject* parent) : QObject(parent) {
     initArt();
     // Lets the desktop match the windows to the installed menu entry and its icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.oltrave.Oltrave"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.oltrave.oltrave"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/art/icon.svg")));
 
     auto* startup = new StartupScreen(startupIntervalMs);
