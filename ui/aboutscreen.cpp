@@ -4,6 +4,8 @@
 
 #include <QKeyEvent>
 #include <QPainter>
+#include <QRegularExpression>
+#include <QTextDocumentFragment>
 
 namespace oltrave {
 
@@ -12,9 +14,48 @@ namespace {
 const QSize kClientSize(377, 297);
 const QColor kOutline(0x80, 0x80, 0xFF);
 
+// The sentences of the About picture, as its text elements hold them.
+const char* const kSentences[] = {
+    QT_TRANSLATE_NOOP("oltrave::AboutScreen", "A grapher and calculator for elementary functions:"),
+    QT_TRANSLATE_NOOP("oltrave::AboutScreen", "lines, polynomials, sines, tangents, exponentials"),
+    QT_TRANSLATE_NOOP("oltrave::AboutScreen", "and logarithms, with their properties in words."),
+    QT_TRANSLATE_NOOP("oltrave::AboutScreen", "Design and programming"),
+    QT_TRANSLATE_NOOP("oltrave::AboutScreen", "The Oltrave developers"),
+    QT_TRANSLATE_NOOP("oltrave::AboutScreen", "Made with"),
+    QT_TRANSLATE_NOOP("oltrave::AboutScreen", "Click or press any key"),
+};
+
+// The About picture with each sentence swapped for its translation, so the
+// English screen is the picture itself.
+QString translatedPicture() {
+    QString svg = QString::fromUtf8(artData(QStringLiteral(":/art/about.svg")));
+    const QRegularExpression version(QStringLiteral(">Version ([^<]*)<"));
+    if (const QRegularExpressionMatch match = version.match(svg); match.hasMatch()) {
+        const QString line = AboutScreen::tr("Version %1").arg(match.captured(1));
+        svg.replace(match.capturedStart(), match.capturedLength(),
+                    QLatin1Char('>') + line.toHtmlEscaped() + QLatin1Char('<'));
+    }
+    for (const char* sentence : kSentences) {
+        svg.replace(QLatin1Char('>') + QLatin1String(sentence) + QLatin1Char('<'),
+                    QLatin1Char('>') + AboutScreen::tr(sentence).toHtmlEscaped() +
+                        QLatin1Char('<'));
+    }
+    return svg;
+}
+
 } // namespace
 
 AboutScreen::AboutScreen(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
+    const QString svg = translatedPicture();
+    picture_ = CachedArt::fromSvg(svg.toUtf8());
+    setAccessibleName(tr("About %1").arg(QStringLiteral("Oltrave 函数计算器")));
+    // A screen reader reads what the picture shows, line by line.
+    QStringList lines;
+    const QRegularExpression text(QStringLiteral(">([^<>]+)</text>"));
+    for (const QRegularExpressionMatch& match : text.globalMatch(svg))
+        lines << QTextDocumentFragment::fromHtml(match.captured(1)).toPlainText();
+    setAccessibleDescription(lines.join(QLatin1Char('\n')));
+
     setModal(true);
     setFixedSize(kClientSize);
     // An explicit place also keeps QDialog from centring it over its parent instead.

@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -152,13 +153,13 @@ void MainWindow::buildControls(const QString& face) {
     auto* client = new Backdrop(this);
     setCentralWidget(client);
 
-    auto* typeCaption = place(new QLabel(QStringLiteral("Type*"), client), QStringLiteral("Label1"),
-                              layout::kTypeCaption);
+    auto* typeCaption =
+        place(new QLabel(tr("Type*"), client), QStringLiteral("Label1"), layout::kTypeCaption);
     typeCaption->setFont(semibold(face, 12));
     setColour(typeCaption, QPalette::WindowText, QColor(0x80, 0x80, 0x80));
 
     combotype_ = place(new QComboBox(client), QStringLiteral("combotype"), layout::kChooser);
-    combotype_->setAccessibleName(QStringLiteral("Type"));
+    combotype_->setAccessibleName(tr("Type"));
     QStringList entries;
     for (int family = 0; family < kFamilyCount; ++family)
         entries << qs(familyInfo(family)->entry);
@@ -177,7 +178,7 @@ void MainWindow::buildControls(const QString& face) {
     setColour(labelv_, QPalette::Window, kHighlight);
 
     pic_ = place(new CanvasWidget(client), QStringLiteral("pic"), layout::kCanvas);
-    pic_->setAccessibleName(QStringLiteral("Plot"));
+    pic_->setAccessibleName(tr("Plot"));
 
     const QStringList modeCaptions{"f(x)", "|f(x)|", "f(|x|)"};
     const QFont modeFont = fitting(semibold(face, 10.5), modeCaptions,
@@ -202,15 +203,15 @@ void MainWindow::buildControls(const QString& face) {
                          semibold(face, 10.5), layout::kBoxes[i]);
     }
 
-    const auto button = [client](const char* name, const char* caption, const layout::Twips& at) {
-        const QString picture = QStringLiteral(":/art/button-%1.svg").arg(caption).toLower();
-        return place(new PictureButton(picture, QLatin1String(caption), client),
+    const auto button = [client](const char* name, const QString& caption,
+                                 const layout::Twips& at) {
+        return place(new PictureButton(QStringLiteral(":/art/button.svg"), caption, client),
                      QLatin1String(name), at);
     };
-    prt_ = button("prt", "Print", layout::kPrint);
-    rprt_ = button("rprt", "RePrint", layout::kReprint);
-    cleara_ = button("cleara", "Clear", layout::kClear);
-    calc_ = button("calc", "Calculate", layout::kCalculate);
+    prt_ = button("prt", tr("Print"), layout::kPrint);
+    rprt_ = button("rprt", tr("RePrint"), layout::kReprint);
+    cleara_ = button("cleara", tr("Clear"), layout::kClear);
+    calc_ = button("calc", tr("Calculate"), layout::kCalculate);
 
     frame1_ = place(new QGroupBox(QStringLiteral(" x = "), client), QStringLiteral("Frame1"),
                     layout::kXFrame);
@@ -221,15 +222,15 @@ void MainWindow::buildControls(const QString& face) {
                     layout::kXBox);
     setx_->setAccessibleName(accessibleCaption(frame1_->title()));
 
-    auto* zoomCaption = place(new QLabel(QStringLiteral("Zoom"), client), QStringLiteral("Label2"),
-                              layout::kZoomCaption);
+    auto* zoomCaption =
+        place(new QLabel(tr("Zoom"), client), QStringLiteral("Label2"), layout::kZoomCaption);
     zoomCaption->setFont(semibold(face, 10.5));
     setdata_ = textBox(client, QStringLiteral("setdata"), layout::kZoomMaxLength, semibold(face, 9),
                        layout::kZoomBox);
     setdata_->setAccessibleName(zoomCaption->text());
 
     lis_ = place(new QListWidget(client), QStringLiteral("lis"), layout::kList);
-    lis_->setAccessibleName(QStringLiteral("Results"));
+    lis_->setAccessibleName(tr("Results"));
     // Lines can be selected for copying; the list itself only ever grows or empties.
     lis_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     QFont listFont(face);
@@ -257,23 +258,26 @@ QAction* MainWindow::addCommand(QMenu* menu, const char* name, const QString& ca
 }
 
 void MainWindow::buildMenus() {
-    QMenu* edit = menuBar()->addMenu(QStringLiteral("Edit(&E)"));
+    QMenu* edit = menuBar()->addMenu(tr("Edit(&E)"));
     edit->setObjectName(QStringLiteral("edit"));
     const QList<QAction*> commands{
-        addCommand(edit, "print", QStringLiteral("Print(&P)"), QKeySequence(Qt::CTRL | Qt::Key_P),
-                   &Form::plot),
-        addCommand(edit, "reprint", QStringLiteral("RePrint(&R)"),
-                   QKeySequence(Qt::CTRL | Qt::Key_R), &Form::replot),
-        addCommand(edit, "calculate", QStringLiteral("Calculate(&A)"),
-                   QKeySequence(Qt::CTRL | Qt::Key_A), &Form::evaluate),
+        addCommand(edit, "print", tr("Print(&P)"), QKeySequence(Qt::CTRL | Qt::Key_P), &Form::plot),
+        addCommand(edit, "reprint", tr("RePrint(&R)"), QKeySequence(Qt::CTRL | Qt::Key_R),
+                   &Form::replot),
+        addCommand(edit, "calculate", tr("Calculate(&A)"), QKeySequence(Qt::CTRL | Qt::Key_A),
+                   &Form::evaluate),
     };
     edit->addSeparator()->setObjectName(QStringLiteral("menu_line1"));
-    QAction* clear = addCommand(edit, "clear", QStringLiteral("Clear(&L)"),
+    QAction* clear = addCommand(edit, "clear", tr("Clear(&L)"),
                                 QKeySequence(Qt::SHIFT | Qt::Key_Delete), &Form::clearAll);
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("Help(&H)"));
+    QMenu* view = menuBar()->addMenu(tr("View(&V)"));
+    view->setObjectName(QStringLiteral("view"));
+    buildLanguageMenu(view);
+
+    QMenu* help = menuBar()->addMenu(tr("Help(&H)"));
     help->setObjectName(QStringLiteral("help"));
-    QAction* about = help->addAction(QStringLiteral("About %1(&A)...").arg(kCaption));
+    QAction* about = help->addAction(tr("About %1(&A)...").arg(kCaption));
     about->setObjectName(QStringLiteral("informationabout"));
     connect(about, &QAction::triggered, this, &MainWindow::aboutRequested);
 
@@ -284,15 +288,46 @@ void MainWindow::buildMenus() {
     }
 }
 
+// Each language is named in its own words, whatever the window speaks.
+void MainWindow::buildLanguageMenu(QMenu* view) {
+    QMenu* languages = view->addMenu(tr("Language(&L)"));
+    languages->setObjectName(QStringLiteral("language"));
+    auto* group = new QActionGroup(languages);
+    const std::pair<Language, QString> choices[] = {
+        {Language::English, QStringLiteral("English")},
+        {Language::Chinese, QStringLiteral("简体中文")},
+    };
+    for (const auto& [language, name] : choices) {
+        QAction* action = languages->addAction(name);
+        action->setObjectName(QStringLiteral("language_") + qs(languageCode(language)));
+        action->setCheckable(true);
+        action->setChecked(language == chosenLanguage());
+        group->addAction(action);
+        connect(action, &QAction::triggered, this,
+                [this, language = language] { pickLanguage(language); });
+    }
+}
+
+// The words are chosen once at start-up; the choice is said in the language chosen.
+void MainWindow::pickLanguage(Language language) {
+    emit languageChosen(language);
+    if (language == chosenLanguage())
+        return;
+    const QString note = language == Language::Chinese
+                             ? QStringLiteral("下次启动 Oltrave 时使用简体中文。")
+                             : QStringLiteral("Oltrave will speak English from its next start.");
+    QMessageBox::information(this, kCaption, note);
+}
+
 void MainWindow::buildContextMenus() {
-    QAction* copy = contextAction(lis_, "copy", QStringLiteral("Copy"));
+    QAction* copy = contextAction(lis_, "copy", tr("Copy"));
     copy->setShortcut(QKeySequence::Copy);
     copy->setShortcutContext(Qt::WidgetShortcut);
     connect(copy, &QAction::triggered, this, [this] { copyLines(true); });
-    QAction* copyAll = contextAction(lis_, "copyall", QStringLiteral("Copy All"));
+    QAction* copyAll = contextAction(lis_, "copyall", tr("Copy All"));
     connect(copyAll, &QAction::triggered, this, [this] { copyLines(false); });
 
-    QAction* save = contextAction(pic_, "saveimage", QStringLiteral("Save Image..."));
+    QAction* save = contextAction(pic_, "saveimage", tr("Save Image..."));
     connect(save, &QAction::triggered, this, &MainWindow::saveImage);
 }
 
@@ -304,8 +339,7 @@ void MainWindow::copyLines(bool selectedOnly) {
 }
 
 void MainWindow::saveImage() {
-    QFileDialog dialog(this, QStringLiteral("Save Image"), QString(),
-                       QStringLiteral("PNG image (*.png)"));
+    QFileDialog dialog(this, tr("Save Image"), QString(), tr("PNG image (*.png)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("png"));
     const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
@@ -316,8 +350,8 @@ void MainWindow::saveImage() {
     const QString path = dialog.selectedFiles().constFirst();
     const QString error = pic_->saveImage(path);
     if (!error.isEmpty())
-        QMessageBox::warning(this, QStringLiteral("Save Image"),
-                             QStringLiteral("The image could not be written.\n%1").arg(error));
+        QMessageBox::warning(this, tr("Save Image"),
+                             tr("The image could not be written.\n%1").arg(error));
 }
 
 void MainWindow::connectEvents() {

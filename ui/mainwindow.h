@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "model/form.h"
+#include "model/language.h"
 
 class QAction;
 class QComboBox;
@@ -35,6 +36,9 @@ public:
 signals:
     // The About command; whoever owns the About screen shows it modally.
     void aboutRequested();
+    // View > Language: the language of the next start, to be remembered. This run
+    // keeps its words.
+    void languageChosen(oltrave::Language language);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -43,6 +47,8 @@ protected:
 private:
     void buildControls(const QString& face);
     void buildMenus();
+    void buildLanguageMenu(QMenu* view);
+    void pickLanguage(Language language);
     void buildContextMenus();
     void copyLines(bool selectedOnly);
     void saveImage();

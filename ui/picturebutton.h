@@ -7,8 +7,9 @@
 
 namespace oltrave {
 
-// A plain picture that reacts to a click: no pressed or focused look. The
-// caption is what a screen reader announces.
+// A plain picture that reacts to a click: no pressed or focused look. Its
+// caption is drawn over the caption-less button art, in the window's language,
+// and is what a screen reader announces.
 class PictureButton : public ClickableLabel {
     Q_OBJECT
 public:

@@ -6,6 +6,7 @@
 #include "aboutscreen.h"
 #include "art.h"
 #include "mainwindow.h"
+#include "platform/translation.h"
 #include "startupscreen.h"
 
 namespace oltrave {
@@ -28,6 +29,7 @@ void Program::openMainWindow() {
     if (!window_) {
         window_ = std::make_unique<MainWindow>();
         connect(window_.get(), &MainWindow::aboutRequested, this, &Program::showAbout);
+        connect(window_.get(), &MainWindow::languageChosen, this, &rememberLanguage);
     }
     window_->show();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 #include <QSize>
 #include <QString>
@@ -24,16 +25,23 @@ QSize artSize(const QString& path);
 // high-density screens; the image carries the ratio. An empty size means the picture's
 // own.
 QImage renderArt(const QString& path, qreal devicePixelRatio = 1.0, QSize size = {});
+// The same from the picture's SVG text.
+QImage renderArtData(const QByteArray& svg, qreal devicePixelRatio = 1.0, QSize size = {});
+// The SVG text of a picture compiled in; empty when there is none.
+QByteArray artData(const QString& path);
 
 // A picture at its own size, drawn again only when the ratio asked for changes (a
 // window moved to another screen).
 class CachedArt {
 public:
     explicit CachedArt(QString path) : path_(std::move(path)) {}
+    // A picture from its SVG text, such as one whose words were translated.
+    static CachedArt fromSvg(QByteArray svg);
     const QImage& at(qreal devicePixelRatio);
 
 private:
     QString path_;
+    QByteArray svg_;
     QImage image_;
 };
 

@@ -1,0 +1,144 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN" sourcelanguage="en">
+<context>
+    <name>oltrave::AboutScreen</name>
+    <message>
+        <source>A grapher and calculator for elementary functions:</source>
+        <translation>基本初等函数的绘图与计算工具：</translation>
+    </message>
+    <message>
+        <source>lines, polynomials, sines, tangents, exponentials</source>
+        <translation>一次函数、多项式函数、正弦函数、正切函数、</translation>
+    </message>
+    <message>
+        <source>and logarithms, with their properties in words.</source>
+        <translation>指数函数和对数函数，并用文字列出它们的性质。</translation>
+    </message>
+    <message>
+        <source>Design and programming</source>
+        <translation>设计与编程</translation>
+    </message>
+    <message>
+        <source>The Oltrave developers</source>
+        <translation>Oltrave 开发者</translation>
+    </message>
+    <message>
+        <source>Made with</source>
+        <translation>使用的软件与字体</translation>
+    </message>
+    <message>
+        <source>Click or press any key</source>
+        <translation>单击或按任意键关闭</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>版本 %1</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>关于 %1</translation>
+    </message>
+</context>
+<context>
+    <name>oltrave::MainWindow</name>
+    <message>
+        <source>Type*</source>
+        <translation>类型*</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>函数类型</translation>
+    </message>
+    <message>
+        <source>Plot</source>
+        <translation>函数图像</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>绘图</translation>
+    </message>
+    <message>
+        <source>RePrint</source>
+        <translation>重新绘图</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>清除</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>计算</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>缩放</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>结果</translation>
+    </message>
+    <message>
+        <source>Edit(&amp;E)</source>
+        <translation>编辑(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Print(&amp;P)</source>
+        <translation>绘图(&amp;P)</translation>
+    </message>
+    <message>
+        <source>RePrint(&amp;R)</source>
+        <translation>重新绘图(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Calculate(&amp;A)</source>
+        <translation>计算(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Clear(&amp;L)</source>
+        <translation>清除(&amp;L)</translation>
+    </message>
+    <message>
+        <source>View(&amp;V)</source>
+        <translation>视图(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Help(&amp;H)</source>
+        <translation>帮助(&amp;H)</translation>
+    </message>
+    <message>
+        <source>About %1(&amp;A)...</source>
+        <translation>关于 %1(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>Language(&amp;L)</source>
+        <translation>语言(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>复制</translation>
+    </message>
+    <message>
+        <source>Copy All</source>
+        <translation>全部复制</translation>
+    </message>
+    <message>
+        <source>Save Image...</source>
+        <translation>保存图像...</translation>
+    </message>
+    <message>
+        <source>Save Image</source>
+        <translation>保存图像</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>PNG 图像 (*.png)</translation>
+    </message>
+    <message>
+        <source>The image could not be written.
+%1</source>
+        <translation>无法写入图像。
+%1</translation>
+    </message>
+</context>
+</TS>
