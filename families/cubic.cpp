@@ -2,7 +2,6 @@
 #include <cmath>
 #include <string_view>
 
-#include "families.h"
 #include "pieces.h"
 
 namespace oltrave {
@@ -40,28 +39,32 @@ ResultLine cubicFormula(double a, double b, double c, double d) {
     return line;
 }
 
+// Left to right, each product first: the sum of two doubles does not depend
+// on their order, so this is also t = x ^ 3 a; x ^ 2 b + t; + x c; + d.
+double cubic(const Coefficients& c, double x) {
+    return std::pow(x, 3) * c[0] + std::pow(x, 2) * c[1] + x * c[2] + c[3];
+}
+
+// The lines of y = a x ^ 3 + b x ^ 2 + c x + d; no absolute-value mode applies.
+void cubicLines(PlotContext& context) {
+    const double d = context.coef(3);
+    context.append(cubicFormula(context.coef(0), context.coef(1), context.coef(2), d));
+    context.append(propertyLine(piece::kAtZero) << Num{d});
+    context.append(propertyLine(piece::kRange) << "R");
+}
+
 } // namespace
 
-// y = a x ^ 3 + b x ^ 2 + c x + d; no absolute-value mode applies.
-void plotCubic(PlotContext& context) {
-    const double a = context.coef(0);
-    const double b = context.coef(1);
-    const double c = context.coef(2);
-    const double d = context.coef(3);
-    const double y0 = d;
-
-    context.sample([&](double x) {
-        const double t = std::pow(x, 3) * a;
-        return std::pow(x, 2) * b + t + x * c + d;
-    });
-
-    if (!context.coefficientsValid(FunctionFamily::Cubic))
-        return;
-
-    context.append(cubicFormula(a, b, c, d));
-    context.append(propertyLine(piece::kAtZero) << Num{y0});
-    context.append(propertyLine(piece::kRange) << "R");
-    context.setPlotted();
-}
+extern const FamilyDescription kCubicFamily{
+    .name = "cubic",
+    .entry = "Cubics Function", // the entry's spelling
+    .formulaTemplate = "y = a x ^ 3 + b x ^ 2 + c x + d",
+    .captions = {"a =", "b =", "c =", "d ="},
+    .hasModes = false,
+    .valid = leadNonZero,
+    .function = cubic,
+    .sample = sampleCurve<cubic>,
+    .lines = cubicLines,
+};
 
 } // namespace oltrave

@@ -1,6 +1,6 @@
 #include <cmath>
 
-#include "families.h"
+#include "model/logarithm.h"
 #include "pieces.h"
 
 namespace oltrave {
@@ -9,22 +9,23 @@ namespace {
 
 constexpr FormulaForm kExponentialForm{" ^ x", " ^ | x |"};
 
-} // namespace
+// std::pow gives NaN for a negative base with a fractional exponent and an
+// infinity for a zero base with a negative one or on overflow; the context
+// draws no such point, so nothing traps and the pass goes on.
+double exponential(const Coefficients& c, double x) {
+    return std::pow(c[0], x) + c[1];
+}
 
-// y = a ^ x + M in the modes f(x), |f(x)| and f(|x|).
-void plotExponential(PlotContext& context) {
+bool exponentialValid(const Coefficients& coef) {
+    return validBase(coef[0]);
+}
+
+// The lines of y = a ^ x + M in the modes f(x), |f(x)| and f(|x|).
+void exponentialLines(PlotContext& context) {
     const double a = context.coef(0);
     const double M = context.coef(1);
     const int mode = context.absmode();
-
-    // std::pow gives NaN for a negative base with a fractional exponent and an
-    // infinity for a zero base with a negative one or on overflow; the context
-    // draws no such point, so nothing traps and the pass goes on.
-    sampleInMode(context, [&](double x) { return std::pow(a, x) + M; });
-
     const double Y0 = M + 1;
-    if (!context.coefficientsValid(FunctionFamily::Exponential))
-        return;
     const bool rising = a > 1;
 
     ResultLine lead;
@@ -58,8 +59,20 @@ void plotExponential(PlotContext& context) {
             context.append(line);
         break;
     }
-
-    context.setPlotted();
 }
+
+} // namespace
+
+extern const FamilyDescription kExponentialFamily{
+    .name = "exponential",
+    .entry = "Exponential Function",
+    .formulaTemplate = "y = a ^ x + M",
+    .captions = {"a =", "M =", "", ""},
+    .hasModes = true,
+    .valid = exponentialValid,
+    .function = exponential,
+    .sample = sampleCurve<exponential>,
+    .lines = exponentialLines,
+};
 
 } // namespace oltrave

@@ -1,6 +1,5 @@
 #include <cmath>
 
-#include "families.h"
 #include "pieces.h"
 
 namespace oltrave {
@@ -9,20 +8,17 @@ namespace {
 
 constexpr FormulaForm kLinearForm{" x", " | x |"};
 
-} // namespace
+double linear(const Coefficients& c, double x) {
+    return x * c[0] + c[1];
+}
 
-// y = k x + b in the modes f(x), |f(x)| and f(|x|).
-void plotLinear(PlotContext& context) {
+// The lines of y = k x + b in the modes f(x), |f(x)| and f(|x|).
+void linearLines(PlotContext& context) {
     const double k = context.coef(0);
     const double b = context.coef(1);
     const int mode = context.absmode();
-
-    sampleInMode(context, [&](double x) { return x * k + b; });
-
     const double x0 = -b / k;
     const double y0 = b;
-    if (!context.coefficientsValid(FunctionFamily::Linear))
-        return;
 
     ResultLine lead;
     lead << Num{k};
@@ -58,8 +54,20 @@ void plotLinear(PlotContext& context) {
             context.append(propertyLine(piece::kRange) << upToClosed(y0));
         break;
     }
-
-    context.setPlotted();
 }
+
+} // namespace
+
+extern const FamilyDescription kLinearFamily{
+    .name = "linear",
+    .entry = "Linear Function",
+    .formulaTemplate = "y = k x + b",
+    .captions = {"k =", "b =", "", ""},
+    .hasModes = true,
+    .valid = leadNonZero,
+    .function = linear,
+    .sample = sampleCurve<linear>,
+    .lines = linearLines,
+};
 
 } // namespace oltrave

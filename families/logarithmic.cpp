@@ -1,21 +1,25 @@
 #include <cmath>
 
-#include "families.h"
 #include "model/logarithm.h"
 #include "pieces.h"
 
 namespace oltrave {
 
-// y = log a ( x ) + M in the modes f(x), |f(x)| and f(|x|).
-void plotLogarithmic(PlotContext& context) {
+namespace {
+
+double logarithmic(const Coefficients& c, double x) {
+    return logBase(x, c[0]) + c[1];
+}
+
+bool logarithmicValid(const Coefficients& coef) {
+    return validBase(coef[0]);
+}
+
+// The lines of y = log a ( x ) + M in the modes f(x), |f(x)| and f(|x|).
+void logarithmicLines(PlotContext& context) {
     const double a = context.coef(0);
     const double M = context.coef(1);
     const int mode = context.absmode();
-
-    sampleInMode(context, [&](double x) { return logBase(x, a) + M; });
-
-    if (!context.coefficientsValid(FunctionFamily::Logarithmic))
-        return;
     const bool rising = a > 1;
 
     ResultLine body;
@@ -43,8 +47,20 @@ void plotLogarithmic(PlotContext& context) {
         for (const ResultLine& line : mirroredIntervals(!rising))
             context.append(line);
     }
-
-    context.setPlotted();
 }
+
+} // namespace
+
+extern const FamilyDescription kLogarithmicFamily{
+    .name = "logarithmic",
+    .entry = "Logarithmic Function",
+    .formulaTemplate = "y = log a ( x ) + M",
+    .captions = {"a =", "M =", "", ""},
+    .hasModes = true,
+    .valid = logarithmicValid,
+    .function = logarithmic,
+    .sample = sampleCurve<logarithmic>,
+    .lines = logarithmicLines,
+};
 
 } // namespace oltrave

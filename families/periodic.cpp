@@ -56,16 +56,11 @@ void appendInterval(PlotContext& context, std::string_view label, double first, 
     context.append(closing);
 }
 
-void plotWave(PlotContext& context, const WaveFamily& family) {
+void waveLines(PlotContext& context, const WaveFamily& family) {
     const double a = context.coef(0);
     const double omega = context.coef(1);
     const double phi = context.coef(2);
     const double m = context.coef(3);
-
-    context.sample([&](double x) { return a * family.wave(x * omega + phi) + m; });
-    if (!context.coefficientsValid(family.id))
-        return;
-
     const PeriodicValues& p = context.periodic();
     context.append(periodicFormula(family.function, a, omega, phi, m));
     context.append(periodLine(p.period));
@@ -73,8 +68,7 @@ void plotWave(PlotContext& context, const WaveFamily& family) {
     appendEveryK(context, piece::kSymmetryAxis, family.axis(p), kTerm(p.hperiod));
     appendEveryK(context, piece::kSymmetricCenter, family.centre(p), kTerm(p.hperiod));
 
-    // A negative amplitude or a negative ω each turn a rise into a fall.
-    const bool signsAgree = (a > 0) == (omega > 0);
+    const bool signsAgree = risesWithWave(a, omega);
     const EndpointPair& falling =
         signsAgree ? family.fallingWhenSignsAgree : family.fallingWhenSignsDiffer;
     const EndpointPair& rising =
@@ -86,8 +80,6 @@ void plotWave(PlotContext& context, const WaveFamily& family) {
     };
     section(piece::kDecreasing, falling);
     section(piece::kIncreasing, rising);
-
-    context.setPlotted();
 }
 
 } // namespace oltrave

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string_view>
 
 #include "model/plotcontext.h"
@@ -13,6 +14,25 @@ namespace piece {
 inline constexpr std::string_view kSymmetricCenter = "Symmetric Center : ";
 inline constexpr std::string_view kForEveryK = "( k ∈ Z )";
 } // namespace piece
+
+inline constexpr std::array<std::string_view, kBoxCount> kPeriodicCaptions{
+    "A =", "ω =", "φ =", "M ="};
+
+// A function needs an amplitude and a frequency.
+inline bool amplitudeAndFrequency(const Coefficients& coef) {
+    return coef[0] != 0 && coef[1] != 0;
+}
+
+// A Wave(ω x + φ) + M, each product first.
+template <double (*Wave)(double)> double periodicValue(const Coefficients& c, double x) {
+    return Wave(x * c[1] + c[2]) * c[0] + c[3];
+}
+
+// Whether the curve rises where the wave itself rises: a negative amplitude or
+// a negative ω each turn a rise into a fall.
+inline bool risesWithWave(double a, double omega) {
+    return (a > 0) == (omega > 0);
+}
 
 // The x where ω x + φ reaches a given phase, from the plot's derived values.
 using PhasePoint = double (*)(const PeriodicValues& p);
@@ -65,18 +85,16 @@ struct EndpointPair {
     bool bareWhenEqualForPositiveA; // see appendInterval
 };
 
-// What tells the sine and cosine apart.
+// What tells the sine and cosine apart in their lines.
 struct WaveFamily {
-    FunctionFamily id;
     std::string_view function; // formula piece
-    double (*wave)(double);
     PhasePoint axis;
     PhasePoint centre;
     EndpointPair fallingWhenSignsAgree; // A and ω of one sign
     EndpointPair fallingWhenSignsDiffer;
 };
 
-// The sine or cosine branch: curve, then the thirteen lines of a valid function.
-void plotWave(PlotContext& context, const WaveFamily& family);
+// The thirteen lines of a valid sine or cosine.
+void waveLines(PlotContext& context, const WaveFamily& family);
 
 } // namespace oltrave

@@ -22,13 +22,9 @@ inline int sign(double v) {
     return (v > 0) - (v < 0);
 }
 
-// The sampling loop in the chosen absolute-value mode: f(x), |f(x)| or f(|x|).
-template <typename Function> void sampleInMode(PlotContext& context, Function f) {
-    switch (context.absmode()) {
-    case 0: context.sample(f); break;
-    case 1: context.sample([&](double x) { return std::fabs(f(x)); }); break;
-    case 2: context.sample([&](double x) { return f(std::fabs(x)); }); break;
-    }
+// The validity rule of the polynomial families: a leading coefficient.
+inline bool leadNonZero(const Coefficients& coef) {
+    return coef[0] != 0;
 }
 
 // A property line: the indent, then the label piece.

@@ -3,7 +3,6 @@
 #include <string_view>
 #include <vector>
 
-#include "families.h"
 #include "pieces.h"
 
 namespace oltrave {
@@ -202,21 +201,15 @@ void evenIntervals(PlotContext& context, const Parabola& p) {
     }
 }
 
-} // namespace
+// In f(| x |), | x | ^ 2 is the same double as | x ^ 2 |.
+double quadratic(const Coefficients& c, double x) {
+    return std::pow(x, 2) * c[0] + x * c[1] + c[2];
+}
 
-// y = a x ^ 2 + b x + c in the modes f(x), |f(x)| and f(|x|).
-void plotQuadratic(PlotContext& context) {
-    const double a = context.coef(0);
-    const double b = context.coef(1);
-    const double c = context.coef(2);
+// The lines of y = a x ^ 2 + b x + c in the modes f(x), |f(x)| and f(|x|).
+void quadraticLines(PlotContext& context) {
     const int mode = context.absmode();
-
-    // In f(| x |), | x | ^ 2 is the same double as | x ^ 2 |.
-    sampleInMode(context, [&](double x) { return std::pow(x, 2) * a + x * b + c; });
-
-    const Parabola p = solve(a, b, c);
-    if (!context.coefficientsValid(FunctionFamily::Quadratic))
-        return;
+    const Parabola p = solve(context.coef(0), context.coef(1), context.coef(2));
 
     context.append(formula(mode, p));
     if (mode == 2)
@@ -233,8 +226,20 @@ void plotQuadratic(PlotContext& context) {
         zerosAndRange(context, mode, p);
         intervals(context, mode, p);
     }
-
-    context.setPlotted();
 }
+
+} // namespace
+
+extern const FamilyDescription kQuadraticFamily{
+    .name = "quadratic",
+    .entry = "Quadratic Function",
+    .formulaTemplate = "y = a x ^ 2 + b x + c",
+    .captions = {"a =", "b =", "c =", ""},
+    .hasModes = true,
+    .valid = leadNonZero,
+    .function = quadratic,
+    .sample = sampleCurve<quadratic>,
+    .lines = quadraticLines,
+};
 
 } // namespace oltrave

@@ -1,21 +1,22 @@
 #include <cmath>
 
-#include "families.h"
 #include "periodic.h"
 #include "pieces.h"
 
 namespace oltrave {
 
-// y = A tan(ω x + φ) + M; the absolute-value modes do not apply.
-void plotTangent(PlotContext& context) {
+namespace {
+
+double tangent(double v) {
+    return std::tan(v);
+}
+
+// The lines of y = A tan(ω x + φ) + M; the absolute-value modes do not apply.
+void tangentLines(PlotContext& context) {
     const double a = context.coef(0);
     const double omega = context.coef(1);
     const double phi = context.coef(2);
     const double m = context.coef(3);
-
-    context.sample([&](double x) { return std::tan(x * omega + phi) * a + m; });
-    if (!context.coefficientsValid(FunctionFamily::Tangent))
-        return;
 
     const PeriodicValues& p = context.periodic();
     context.append(periodicFormula(" tan( ", a, omega, phi, m));
@@ -26,11 +27,22 @@ void plotTangent(PlotContext& context) {
     appendEveryK(context, piece::kSymmetricCenter, phaseHalfPi(p), kTerm(p.qperiod, p.hperiod));
 
     // One branch rises everywhere when A and ω share a sign, and falls otherwise.
-    const bool rising = (a > 0) == (omega > 0);
-    appendInterval(context, rising ? piece::kIncreasing : piece::kDecreasing, phaseMinusHalfPi(p),
-                   phaseHalfPi(p), kTerm(p.hperiod), false);
-
-    context.setPlotted();
+    appendInterval(context, risesWithWave(a, omega) ? piece::kIncreasing : piece::kDecreasing,
+                   phaseMinusHalfPi(p), phaseHalfPi(p), kTerm(p.hperiod), false);
 }
+
+} // namespace
+
+extern const FamilyDescription kTangentFamily{
+    .name = "tangent",
+    .entry = "Tangent Function",
+    .formulaTemplate = "y = A Tan ( ω x + φ ) + M",
+    .captions = kPeriodicCaptions,
+    .hasModes = false,
+    .valid = amplitudeAndFrequency,
+    .function = periodicValue<tangent>,
+    .sample = sampleCurve<periodicValue<tangent>>,
+    .lines = tangentLines,
+};
 
 } // namespace oltrave

@@ -2,16 +2,14 @@
 
 #include <cmath>
 
-#include "families/families.h"
 #include "numtext.h"
-#include "pointvalue.h"
 
 namespace oltrave {
 
 Form::Form(Canvas& canvas, ResultList& list) : canvas_(canvas), list_(list) {}
 
 void Form::start() {
-    chooseFamily(static_cast<int>(FunctionFamily::Linear));
+    chooseFamily(kStartFamily);
     plotted_ = false;
     setZoomText("10");
     loadcoordinates();
@@ -24,17 +22,12 @@ void Form::chooseFamily(int family) {
     plotted_ = false;
     for (int box = 0; box < kBoxCount; ++box)
         setBoxText(box, "");
-    const FamilyInfo* info = familyInfo(family_);
+    const FamilyDescription* info = familyDescription(family_);
     if (!info)
         return;
-    llabsready(info->locksModes ? 1 : 0);
+    llabsready(info->hasModes ? 0 : 1);
     formula_ = std::string(info->formulaTemplate);
-    const auto kind = static_cast<FunctionFamily>(family_);
-    if (kind == FunctionFamily::Sine || kind == FunctionFamily::Cosine ||
-        kind == FunctionFamily::Tangent)
-        loadtriglabels();
-    else
-        showBoxes(info->captions);
+    showBoxes(info->captions);
 }
 
 // An empty caption hides the box and its label; a hidden label keeps its caption.
@@ -67,12 +60,8 @@ void Form::llabsready(int lock) {
 }
 
 void Form::loadformula() {
-    if (const FamilyInfo* info = familyInfo(family_))
+    if (const FamilyDescription* info = familyDescription(family_))
         formula_ = std::string(info->formulaTemplate);
-}
-
-void Form::loadtriglabels() {
-    showBoxes(kTrigCaptions);
 }
 
 // ---- Text boxes ------------------------------------------------------------
@@ -131,7 +120,7 @@ void Form::applyZoom(std::optional<double> read) {
 }
 
 void Form::drawAxes() {
-    if (!PlotContext::fitsCanvas(zoom_))
+    if (!fitsSinglePrecision(zoom_))
         return; // the canvas cannot take the coordinates: every step fails
     const float z = static_cast<float>(zoom_);
     canvas_.setScale(-z, z, z, -z); // a refused scale leaves the previous one
@@ -161,10 +150,9 @@ void Form::plot() {
     const std::optional<double> zoomRead = numval(zoomText_);
     const bool zoomOk = zoomRead && *zoomRead > 0;
     if (zoomOk) {
-        if (const FamilyBranch branch = familyBranch(family_)) {
+        if (const FamilyDescription* info = familyDescription(family_)) {
             PlotContext context(coef_, zoom_, absmode_, periodic_, canvas_, list_);
-            branch(context);
-            if (context.plotted())
+            if (plotFamily(*info, context))
                 plotted_ = true;
         }
     } else {
@@ -184,7 +172,8 @@ void Form::plot() {
 }
 
 bool Form::coefficientsInvalid() const {
-    return familyInfo(family_) && !coefficientsValid(static_cast<FunctionFamily>(family_), coef_);
+    const FamilyDescription* info = familyDescription(family_);
+    return info && !info->valid(coef_);
 }
 
 void Form::replot() {
@@ -213,7 +202,10 @@ void Form::evaluate() {
     line << piece::kIndent << "[ x = " << Num{x} << " ] y = ";
     if (!plotted_)
         return;
-    const std::optional<double> y = pointValue(family_, absmode_, coef_, x);
+    const FamilyDescription* info = familyDescription(family_);
+    if (!info)
+        return;
+    const std::optional<double> y = valueInMode(*info, absmode_, coef_, x);
     if (!y)
         return;
     line << Num{*y};

@@ -18,7 +18,8 @@ class Form {
 public:
     static constexpr std::string_view kNotAFunction = "Not a Function";
     static constexpr std::string_view kZoomError = "Error : Zoom";
-    static constexpr int kModeCount = 3;
+    static constexpr int kModeCount = oltrave::kModeCount;
+    static constexpr int kStartFamily = 0; // the first entry of the chooser
 
     Form(Canvas& canvas, ResultList& list);
 
@@ -52,7 +53,7 @@ public:
     // Form-level values the commands share.
     double zoom() const { return zoom_; }
     bool plotted() const { return plotted_; }
-    const std::array<double, kBoxCount>& coef() const { return coef_; }
+    const Coefficients& coef() const { return coef_; }
     const PeriodicValues& periodic() const { return periodic_; }
 
 private:
@@ -62,7 +63,6 @@ private:
     void setZoomText(std::string_view text);
     void zoomGuard();
     void loadformula();
-    void loadtriglabels();
     void showBoxes(const std::array<std::string_view, kBoxCount>& captions);
     void llabsready(int lock);
     void selectMode(int mode);
@@ -86,7 +86,7 @@ private:
     std::string xText_;
     std::string zoomText_;
 
-    std::array<double, kBoxCount> coef_{};
+    Coefficients coef_{};
     double zoom_ = 0;
     bool plotted_ = false;
     PeriodicValues periodic_;

@@ -2,8 +2,8 @@
 
 #include <array>
 #include <cmath>
-#include <limits>
 
+#include "absmode.h"
 #include "canvas.h"
 #include "familytable.h"
 #include "resultline.h"
@@ -24,20 +24,17 @@ struct PeriodicValues {
     double hperiod = 0; // π / ω
 };
 
-// What a family branch receives from the plot command and the only ways it
-// can act: draw points, append lines, report a completed plot.
+// What a family receives from the plot command and the only ways it can act:
+// draw points and append lines.
 class PlotContext {
 public:
-    PlotContext(const std::array<double, 4>& coef, double zoom, int absmode,
-                const PeriodicValues& periodic, Canvas& canvas, ResultList& list)
+    PlotContext(const Coefficients& coef, double zoom, int absmode, const PeriodicValues& periodic,
+                Canvas& canvas, ResultList& list)
         : coef_(coef), zoom_(zoom), absmode_(absmode), periodic_(periodic), canvas_(canvas),
           list_(list) {}
 
     double coef(int index) const { return coef_[static_cast<std::size_t>(index)]; }
-    // A branch lists nothing for coefficients outside its family.
-    bool coefficientsValid(FunctionFamily family) const {
-        return oltrave::coefficientsValid(family, coef_);
-    }
+    const Coefficients& coefficients() const { return coef_; }
     double zoom() const { return zoom_; }
     int absmode() const { return absmode_; }
     const PeriodicValues& periodic() const { return periodic_; }
@@ -69,37 +66,34 @@ public:
             canvas_.points(run.data(), held, kCurveColour);
     }
 
-    // Draws one curve point; a coordinate that is not finite or lies beyond
-    // single precision cannot be drawn and is skipped.
-    void drawPoint(double x, double y) {
-        if (drawable(x, y))
-            canvas_.point(static_cast<float>(x), static_cast<float>(y), kCurveColour);
-    }
-
     // Appends a line unless one of its numbers could not be computed.
     void append(const ResultLine& line) {
         if (line.valid())
             list_.append(line.text());
     }
 
-    void setPlotted() { plotted_ = true; }
-    bool plotted() const { return plotted_; }
-
-    static bool fitsCanvas(double v) {
-        return std::fabs(v) <= static_cast<double>(std::numeric_limits<float>::max());
+    static bool drawable(double x, double y) {
+        return fitsSinglePrecision(x) && fitsSinglePrecision(y);
     }
-    static bool drawable(double x, double y) { return fitsCanvas(x) && fitsCanvas(y); }
 
     static constexpr double kStepsPerHalfWidth = 10000;
 
 private:
-    const std::array<double, 4>& coef_;
+    const Coefficients& coef_;
     double zoom_;
     int absmode_;
     const PeriodicValues& periodic_;
     Canvas& canvas_;
     ResultList& list_;
-    bool plotted_ = false;
 };
+
+// A family's curve: its function in the given mode, chosen once per loop and
+// inlined into it.
+template <FamilyFunction F> void sampleCurve(PlotContext& context, int mode) {
+    const Coefficients& coef = context.coefficients();
+    const auto f = [&coef](double x) { return F(coef, x); };
+    withMode(mode,
+             [&](auto mode) { context.sample([&](double x) { return inMode(mode, f, x); }); });
+}
 
 } // namespace oltrave

@@ -1,6 +1,7 @@
 #include "aboutscreen.h"
 
 #include "centreonscreen.h"
+#include "colourtable.h"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -12,7 +13,7 @@ namespace oltrave {
 namespace {
 
 const QSize kClientSize(377, 297);
-const QColor kOutline(0x80, 0x80, 0xFF);
+const QColor kOutline = QColor::fromRgb(colours::kAboutOutline);
 
 // The sentences of the About picture, as its text elements hold them.
 const char* const kSentences[] = {

@@ -22,6 +22,7 @@
 #include "backdrop.h"
 #include "centreonscreen.h"
 #include "clickablelabel.h"
+#include "colourtable.h"
 #include "layouttable.h"
 #include "picturebutton.h"
 #include "platform/appearance.h"
@@ -34,8 +35,7 @@ namespace oltrave {
 namespace {
 
 const QString kCaption = QStringLiteral("Oltrave 函数计算器");
-const QColor kHighlight(192, 192, 255);
-const QColor kFrameBackground(0xC0, 0xCF, 0xFF);
+const QColor kHighlight = QColor::fromRgb(colours::kHighlight);
 
 QString qs(const std::string& text) {
     return QString::fromStdString(text);
@@ -156,20 +156,22 @@ void MainWindow::buildControls(const QString& face) {
     auto* typeCaption =
         place(new QLabel(tr("Type*"), client), QStringLiteral("Label1"), layout::kTypeCaption);
     typeCaption->setFont(semibold(face, 12));
-    setColour(typeCaption, QPalette::WindowText, QColor(0x80, 0x80, 0x80));
+    setColour(typeCaption, QPalette::WindowText, QColor::fromRgb(colours::kCaptionGrey));
 
     combotype_ = place(new QComboBox(client), QStringLiteral("combotype"), layout::kChooser);
     combotype_->setAccessibleName(tr("Type"));
     QStringList entries;
-    for (int family = 0; family < kFamilyCount; ++family)
-        entries << qs(familyInfo(family)->entry);
+    for (int family = 0; family < familyCount(); ++family)
+        entries << qs(familyDescription(family)->entry);
     combotype_->addItems(entries);
     constexpr int kArrowAndMargins = 30;
     combotype_->setFont(
         fitting(semibold(face, 9.75), entries, combotype_->width() - kArrowAndMargins));
     // Qt's own style would only tint the chooser; a style sheet shows the colour itself.
-    combotype_->setStyleSheet(QStringLiteral("QComboBox { background-color: #C0C0FF;"
-                                             " border: 1px solid #9090C8; padding: 1px 4px; }"));
+    combotype_->setStyleSheet(
+        QStringLiteral(
+            "QComboBox { background-color: %1; border: 1px solid %2; padding: 1px 4px; }")
+            .arg(kHighlight.name(), QColor::fromRgb(colours::kChooserFrame).name()));
 
     labelv_ = place(new QLabel(client), QStringLiteral("labelv"), layout::kFormula);
     labelv_->setAlignment(Qt::AlignCenter);
@@ -217,7 +219,7 @@ void MainWindow::buildControls(const QString& face) {
                     layout::kXFrame);
     frame1_->setFont(semibold(face, 9));
     frame1_->setAutoFillBackground(true);
-    setColour(frame1_, QPalette::Window, kFrameBackground);
+    setColour(frame1_, QPalette::Window, QColor::fromRgb(colours::kXFrame));
     setx_ = textBox(frame1_, QStringLiteral("setx"), layout::kXMaxLength, semibold(face, 9),
                     layout::kXBox);
     setx_->setAccessibleName(accessibleCaption(frame1_->title()));
@@ -233,7 +235,7 @@ void MainWindow::buildControls(const QString& face) {
     lis_->setAccessibleName(tr("Results"));
     // Lines can be selected for copying; the list itself only ever grows or empties.
     lis_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    QFont listFont(face);
+    QFont listFont(regularFamily());
     listFont.setPointSizeF(9);
     listFont.setWeight(QFont::Normal);
     lis_->setFont(listFont);
