@@ -29,7 +29,7 @@ ResultLine periodicFormula(std::string_view function, double a, double omega, do
 }
 
 ResultLine periodLine(double period) {
-    return propertyLine("T = ") << Num{period};
+    return propertyLine(piece::kPeriod) << Num{period};
 }
 
 void appendEveryK(PlotContext& context, std::string_view label, double value,

@@ -2,12 +2,13 @@
 
 #include <cmath>
 
+#include "catalogue.h"
 #include "numtext.h"
 
 namespace oltrave {
 
 ResultLine& ResultLine::operator<<(std::string_view piece) {
-    text_.append(piece);
+    text_.append(inChosenLanguage(piece));
     return *this;
 }
 

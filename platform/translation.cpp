@@ -66,7 +66,7 @@ void useLanguage(Language language) {
     if (language == Language::English)
         return; // the words in the code
     // Qt's own words (the file dialog's, the line edits' menus) where Debian installed them.
-    install(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    install(QStringLiteral("qt_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     install(QStringLiteral("oltrave_zh_CN"), QStringLiteral(":/i18n"));
 }
 

@@ -162,7 +162,7 @@ void MainWindow::buildControls(const QString& face) {
     combotype_->setAccessibleName(tr("Type"));
     QStringList entries;
     for (int family = 0; family < familyCount(); ++family)
-        entries << qs(familyDescription(family)->entry);
+        entries << qs(inChosenLanguage(familyDescription(family)->entry));
     combotype_->addItems(entries);
     constexpr int kArrowAndMargins = 30;
     combotype_->setFont(

@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include "model/catalogue.h"
+#include "model/familytable.h"
+#include "model/form.h"
 #include "model/language.h"
+#include "model/resultline.h"
 
 using oltrave::Language;
 using oltrave::LocaleEnvironment;
@@ -60,4 +64,29 @@ TEST(Language, FromALocaleName) {
 TEST(Language, CodesReadBack) {
     for (Language language : {En, Zh})
         EXPECT_EQ(oltrave::languageFromLocaleName(oltrave::languageCode(language)), language);
+}
+
+// The chosen language stays for the rest of the process: each check puts English back.
+class Catalogue : public ::testing::Test {
+protected:
+    void TearDown() override { oltrave::chooseLanguage(En); }
+};
+
+TEST_F(Catalogue, EnglishIsThePiecesThemselves) {
+    for (std::string_view piece : {oltrave::piece::kRange, oltrave::piece::kPeriod,
+                                   std::string_view(" , "), std::string_view("")})
+        EXPECT_EQ(oltrave::inChosenLanguage(piece), piece);
+}
+
+// A family renamed in English without its Chinese would show English in a Chinese chooser.
+TEST_F(Catalogue, EveryFamilyHasItsChineseName) {
+    oltrave::chooseLanguage(Zh);
+    const char* const chinese[] = {"一次函数", "二次函数", "三次函数", "正弦函数",
+                                   "余弦函数", "正切函数", "指数函数", "对数函数"};
+    ASSERT_EQ(oltrave::familyCount(), 8);
+    for (int family = 0; family < oltrave::familyCount(); ++family)
+        EXPECT_EQ(oltrave::inChosenLanguage(oltrave::familyDescription(family)->entry),
+                  chinese[family]);
+    EXPECT_EQ(oltrave::inChosenLanguage(oltrave::Form::kNotAFunction), "不是函数");
+    EXPECT_EQ(oltrave::inChosenLanguage(" x"), " x");
 }

@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -7,6 +8,7 @@
 #include <QMenuBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 #include "platform/canvaswidget.h"
 #include "ui/art/art.h"
@@ -248,6 +250,32 @@ private slots:
         QSignalSpy about(window_.get(), &MainWindow::aboutRequested);
         window_->findChild<QAction*>("informationabout")->trigger();
         QCOMPARE(about.count(), 1);
+    }
+
+    // Each language in its own words; a choice is handed on to be remembered, and
+    // this run keeps its words.
+    void languageMenuHandsOnTheChoice() {
+        auto* english = window_->findChild<QAction*>("language_en");
+        auto* chinese = window_->findChild<QAction*>("language_zh_CN");
+        QVERIFY(english && chinese);
+        QCOMPARE(english->text(), QStringLiteral("English"));
+        QCOMPARE(chinese->text(), QStringLiteral("简体中文"));
+        QVERIFY(english->isChecked() && !chinese->isChecked());
+
+        QSignalSpy chosen(window_.get(), &MainWindow::languageChosen);
+        bool noted = false;
+        QTimer::singleShot(0, window_.get(), [&noted] {
+            if (QWidget* note = QApplication::activeModalWidget()) {
+                noted = true;
+                note->close();
+            }
+        });
+        chinese->trigger();
+        QVERIFY(noted);
+        QCOMPARE(chosen.count(), 1);
+        QCOMPARE(chosen.at(0).at(0).value<oltrave::Language>(), oltrave::Language::Chinese);
+        QVERIFY(chinese->isChecked() && !english->isChecked());
+        QCOMPARE(part<QLabel>(*window_, "prt")->text(), QStringLiteral("Print"));
     }
 
     // The zoom box turns an emptied text into "1" in the same keystroke.
