@@ -318,7 +318,11 @@ void MainWindow::pickLanguage(Language language) {
     const QString note = language == Language::Chinese
                              ? QStringLiteral("下次启动 Oltrave 时使用简体中文。")
                              : QStringLiteral("Oltrave will speak English from its next start.");
-    QMessageBox::information(this, kCaption, note);
+    // Shown without waiting, so nothing that triggers the item is held up by it.
+    auto* box = new QMessageBox(QMessageBox::Information, kCaption, note, QMessageBox::Ok, this);
+    box->setObjectName(QStringLiteral("languagenote"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
 }
 
 void MainWindow::buildContextMenus() {

@@ -1,5 +1,4 @@
 #include <QAction>
-#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -8,7 +7,6 @@
 #include <QMenuBar>
 #include <QSignalSpy>
 #include <QTest>
-#include <QTimer>
 
 #include "platform/canvaswidget.h"
 #include "ui/art/art.h"
@@ -263,15 +261,10 @@ private slots:
         QVERIFY(english->isChecked() && !chinese->isChecked());
 
         QSignalSpy chosen(window_.get(), &MainWindow::languageChosen);
-        bool noted = false;
-        QTimer::singleShot(0, window_.get(), [&noted] {
-            if (QWidget* note = QApplication::activeModalWidget()) {
-                noted = true;
-                note->close();
-            }
-        });
         chinese->trigger();
-        QVERIFY(noted);
+        auto* note = window_->findChild<QWidget*>("languagenote");
+        QVERIFY(note && note->isVisible());
+        note->close();
         QCOMPARE(chosen.count(), 1);
         QCOMPARE(chosen.at(0).at(0).value<oltrave::Language>(), oltrave::Language::Chinese);
         QVERIFY(chinese->isChecked() && !english->isChecked());
