@@ -29,6 +29,8 @@ extern const FamilyDescription kCosineFamily{
     .function = periodicValue<cosine>,
     .sample = sampleCurve<periodicValue<cosine>>,
     .lines = [](PlotContext& context) { waveLines(context, kCosine); },
+    .keyPoints = [](const Coefficients& coef,
+                    double reach) { return waveKeyPoints(coef, reach, WaveShape::Cosine); },
 };
 
 } // namespace oltrave

@@ -1,5 +1,6 @@
 #include <cmath>
 
+#include "model/keypoints.h"
 #include "model/logarithm.h"
 #include "pieces.h"
 
@@ -18,6 +19,14 @@ double exponential(const Coefficients& c, double x) {
 
 bool exponentialValid(const Coefficients& coef) {
     return validBase(coef[0]);
+}
+
+// a ^ x = -M has a solution only below the axis.
+KeyPoints exponentialKeyPoints(const Coefficients& c, double) {
+    KeyPoints points;
+    if (c[1] < 0)
+        points.zeros.push_back(logBase(-c[1], c[0]));
+    return points;
 }
 
 // The lines of y = a ^ x + M in the modes f(x), |f(x)| and f(|x|).
@@ -73,6 +82,7 @@ extern const FamilyDescription kExponentialFamily{
     .function = exponential,
     .sample = sampleCurve<exponential>,
     .lines = exponentialLines,
+    .keyPoints = exponentialKeyPoints,
 };
 
 } // namespace oltrave

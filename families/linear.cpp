@@ -1,5 +1,6 @@
 #include <cmath>
 
+#include "model/keypoints.h"
 #include "pieces.h"
 
 namespace oltrave {
@@ -10,6 +11,10 @@ constexpr FormulaForm kLinearForm{" x", " | x |"};
 
 double linear(const Coefficients& c, double x) {
     return x * c[0] + c[1];
+}
+
+KeyPoints linearKeyPoints(const Coefficients& c, double) {
+    return {{-c[1] / c[0]}, {}, {}};
 }
 
 // The lines of y = k x + b in the modes f(x), |f(x)| and f(|x|).
@@ -68,6 +73,7 @@ extern const FamilyDescription kLinearFamily{
     .function = linear,
     .sample = sampleCurve<linear>,
     .lines = linearLines,
+    .keyPoints = linearKeyPoints,
 };
 
 } // namespace oltrave

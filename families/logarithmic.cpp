@@ -1,5 +1,6 @@
 #include <cmath>
 
+#include "model/keypoints.h"
 #include "model/logarithm.h"
 #include "pieces.h"
 
@@ -13,6 +14,11 @@ double logarithmic(const Coefficients& c, double x) {
 
 bool logarithmicValid(const Coefficients& coef) {
     return validBase(coef[0]);
+}
+
+// log a ( x ) = -M at x = a ^ -M; the y axis is the asymptote.
+KeyPoints logarithmicKeyPoints(const Coefficients& c, double) {
+    return {{std::pow(c[0], -c[1])}, {}, {0}};
 }
 
 // The lines of y = log a ( x ) + M in the modes f(x), |f(x)| and f(|x|).
@@ -61,6 +67,7 @@ extern const FamilyDescription kLogarithmicFamily{
     .function = logarithmic,
     .sample = sampleCurve<logarithmic>,
     .lines = logarithmicLines,
+    .keyPoints = logarithmicKeyPoints,
 };
 
 } // namespace oltrave

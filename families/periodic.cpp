@@ -1,7 +1,9 @@
 #include "periodic.h"
 
+#include <algorithm>
 #include <cmath>
 
+#include "model/keypoints.h"
 #include "pieces.h"
 
 namespace oltrave {
@@ -80,6 +82,40 @@ void waveLines(PlotContext& context, const WaveFamily& family) {
     };
     section(piece::kDecreasing, falling);
     section(piece::kIncreasing, rising);
+}
+
+std::vector<double> phasePoints(const Coefficients& coef, double phase, double step, double reach) {
+    const double omega = coef[1];
+    const double phi = coef[2];
+    const double low = std::min(-reach * omega + phi, reach * omega + phi);
+    const double high = std::max(-reach * omega + phi, reach * omega + phi);
+    const double first = std::ceil((low - phase) / step);
+    const double last = std::floor((high - phase) / step);
+    std::vector<double> xs;
+    if (!std::isfinite(first) || !std::isfinite(last))
+        return xs;
+    for (double k = first; k <= last && xs.size() < kMaxKeyPoints; ++k)
+        xs.push_back((phase + k * step - phi) / omega);
+    return xs;
+}
+
+KeyPoints waveKeyPoints(const Coefficients& coef, double reach, WaveShape shape) {
+    KeyPoints points;
+    const double level = -coef[3] / coef[0]; // where the wave itself must be for y = 0
+    if (std::fabs(level) <= 1) {
+        // The two solutions of one period: sin v = level at asin and π - asin,
+        // cos v = level at acos and -acos.
+        const double v = shape == WaveShape::Sine ? std::asin(level) : std::acos(level);
+        const double other = shape == WaveShape::Sine ? kPi - v : -v;
+        points.zeros = phasePoints(coef, v, 2 * kPi, reach);
+        if (std::fabs(level) < 1) { // at ±1 the curve touches the axis once a period
+            const std::vector<double> more = phasePoints(coef, other, 2 * kPi, reach);
+            points.zeros.insert(points.zeros.end(), more.begin(), more.end());
+        }
+    }
+    // Crests and troughs every half period: sine at π/2, cosine at 0.
+    points.extrema = phasePoints(coef, shape == WaveShape::Sine ? kPi / 2 : 0, kPi, reach);
+    return points;
 }
 
 } // namespace oltrave

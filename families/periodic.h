@@ -2,7 +2,9 @@
 
 #include <array>
 #include <string_view>
+#include <vector>
 
+#include "model/keypoints.h"
 #include "model/plotcontext.h"
 #include "model/resultline.h"
 
@@ -92,6 +94,14 @@ struct WaveFamily {
     EndpointPair fallingWhenSignsAgree; // A and ω of one sign
     EndpointPair fallingWhenSignsDiffer;
 };
+
+// The x where ω x + φ = phase + k step for whole k, with x in [-reach, reach],
+// ascending in k; at most kMaxKeyPoints of them.
+std::vector<double> phasePoints(const Coefficients& coef, double phase, double step, double reach);
+
+enum class WaveShape { Sine, Cosine };
+// Zeros and extrema of A wave(ω x + φ) + M.
+KeyPoints waveKeyPoints(const Coefficients& coef, double reach, WaveShape shape);
 
 // The thirteen lines of a valid sine or cosine.
 void waveLines(PlotContext& context, const WaveFamily& family);

@@ -1,5 +1,6 @@
 #include "pieces.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace oltrave {
@@ -86,6 +87,19 @@ std::array<ResultLine, 2> mirroredIntervals(bool decreasingOnRight) {
     const ResultLine left = upToOpen(0);
     return {propertyLine(piece::kDecreasing) << (decreasingOnRight ? right : left),
             propertyLine(piece::kIncreasing) << (decreasingOnRight ? left : right)};
+}
+
+std::vector<double> quadraticRoots(double a, double b, double c) {
+    const double disc = b * b - 4 * a * c;
+    if (disc < 0 || std::isnan(disc))
+        return {};
+    if (disc == 0)
+        return {-b / (2 * a)};
+    // The form without cancellation: q takes the sign of b, the roots are q / a and c / q.
+    const double q = -(b + std::copysign(std::sqrt(disc), b)) / 2;
+    const double first = q / a;
+    const double second = c / q;
+    return {std::min(first, second), std::max(first, second)};
 }
 
 } // namespace oltrave

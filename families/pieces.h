@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 #include <string_view>
+#include <vector>
 
 #include "model/plotcontext.h"
 #include "model/resultline.h"
@@ -16,6 +17,9 @@ inline constexpr std::array<std::string_view, 4> kNumberedZero{
 // A range from 0 upwards, as a curve under absolute value bars has it.
 inline constexpr std::string_view kFromZero = "[ 0 , + ∞ )";
 } // namespace piece
+
+// The real roots of a x ^ 2 + b x + c (a not 0), ascending; one for a double root.
+std::vector<double> quadraticRoots(double a, double b, double c);
 
 // The sign function: -1, 0 or +1.
 inline int sign(double v) {

@@ -3,6 +3,7 @@
 #include <string_view>
 #include <vector>
 
+#include "model/keypoints.h"
 #include "pieces.h"
 
 namespace oltrave {
@@ -206,6 +207,10 @@ double quadratic(const Coefficients& c, double x) {
     return std::pow(x, 2) * c[0] + x * c[1] + c[2];
 }
 
+KeyPoints quadraticKeyPoints(const Coefficients& c, double) {
+    return {quadraticRoots(c[0], c[1], c[2]), {-c[1] / (2 * c[0])}, {}};
+}
+
 // The lines of y = a x ^ 2 + b x + c in the modes f(x), |f(x)| and f(|x|).
 void quadraticLines(PlotContext& context) {
     const int mode = context.absmode();
@@ -240,6 +245,7 @@ extern const FamilyDescription kQuadraticFamily{
     .function = quadratic,
     .sample = sampleCurve<quadratic>,
     .lines = quadraticLines,
+    .keyPoints = quadraticKeyPoints,
 };
 
 } // namespace oltrave

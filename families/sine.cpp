@@ -32,6 +32,8 @@ extern const FamilyDescription kSineFamily{
     .function = periodicValue<sine>,
     .sample = sampleCurve<periodicValue<sine>>,
     .lines = [](PlotContext& context) { waveLines(context, kSine); },
+    .keyPoints = [](const Coefficients& coef,
+                    double reach) { return waveKeyPoints(coef, reach, WaveShape::Sine); },
 };
 
 } // namespace oltrave

@@ -11,6 +11,13 @@ double tangent(double v) {
     return std::tan(v);
 }
 
+// Zeros where tan(ω x + φ) = -M / A, asymptotes where ω x + φ = π/2, each every π.
+KeyPoints tangentKeyPoints(const Coefficients& coef, double reach) {
+    return {phasePoints(coef, std::atan(-coef[3] / coef[0]), kPi, reach),
+            {},
+            phasePoints(coef, kPi / 2, kPi, reach)};
+}
+
 // The lines of y = A tan(ω x + φ) + M; the absolute-value modes do not apply.
 void tangentLines(PlotContext& context) {
     const double a = context.coef(0);
@@ -43,6 +50,7 @@ extern const FamilyDescription kTangentFamily{
     .function = periodicValue<tangent>,
     .sample = sampleCurve<periodicValue<tangent>>,
     .lines = tangentLines,
+    .keyPoints = tangentKeyPoints,
 };
 
 } // namespace oltrave

@@ -7,6 +7,7 @@
 namespace oltrave {
 
 class PlotContext;
+struct KeyPoints;
 
 inline constexpr int kBoxCount = 4;
 inline constexpr int kModeCount = 3; // f(x), |f(x)|, f(|x|)
@@ -30,6 +31,9 @@ struct FamilyDescription {
     FamilyFunction function;                          // for point evaluation and any caller
     void (*sample)(PlotContext& context, int mode);   // the curve, the function inlined
     void (*lines)(PlotContext& context);              // result lines of a valid function
+    // Zeros, extrema and vertical asymptotes of f(x) (no mode) with x in
+    // [-reach, reach], from closed forms; valid coefficients only.
+    KeyPoints (*keyPoints)(const Coefficients& coef, double reach);
 };
 
 // The families in chooser order; the index is the family number.

@@ -90,7 +90,8 @@ private:
 // A family's curve: its function in the given mode, chosen once per loop and
 // inlined into it.
 template <FamilyFunction F> void sampleCurve(PlotContext& context, int mode) {
-    const Coefficients& coef = context.coefficients();
+    // A copy the loop owns: nothing the loop writes can be taken to change it.
+    const Coefficients coef = context.coefficients();
     const auto f = [&coef](double x) { return F(coef, x); };
     withMode(mode,
              [&](auto mode) { context.sample([&](double x) { return inMode(mode, f, x); }); });

@@ -140,5 +140,36 @@
         <translation>无法写入图像。
 %1</translation>
     </message>
+    <message>
+        <source>Play Curve as Sound(&amp;S)</source>
+        <translation>用声音播放曲线(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Stop Sound</source>
+        <translation>停止声音</translation>
+    </message>
+    <message>
+        <source>Play Curve as Sound</source>
+        <translation>用声音播放曲线</translation>
+    </message>
+    <message>
+        <source>There is no curve to play yet: Print one first.</source>
+        <translation>还没有可以播放的曲线：请先绘图。</translation>
+    </message>
+</context>
+<context>
+    <name>oltrave::SoundPlayer</name>
+    <message>
+        <source>No sound device was found, so the curve cannot be played. Connect speakers or headphones, or write the sound to a file with &quot;oltrave sound&quot;.</source>
+        <translation>找不到声音设备，无法播放曲线。请连接扬声器或耳机，或者用 "oltrave sound" 把声音写入文件。</translation>
+    </message>
+    <message>
+        <source>The sound device &quot;%1&quot; cannot play 16-bit stereo sound at %2 Hz.</source>
+        <translation>声音设备 "%1" 不能播放 %2 Hz 的 16 位立体声。</translation>
+    </message>
+    <message>
+        <source>The sound device &quot;%1&quot; could not be opened.</source>
+        <translation>无法打开声音设备 "%1"。</translation>
+    </message>
 </context>
 </TS>

@@ -28,7 +28,9 @@
 #include "platform/appearance.h"
 #include "platform/canvaswidget.h"
 #include "platform/listresults.h"
+#include "platform/soundplayer.h"
 #include "shortcutpassthrough.h"
+#include "sound/curvesound.h"
 
 namespace oltrave {
 
@@ -275,6 +277,8 @@ void MainWindow::buildMenus() {
 
     QMenu* view = menuBar()->addMenu(tr("View(&V)"));
     view->setObjectName(QStringLiteral("view"));
+    buildSoundItems(view);
+    view->addSeparator();
     buildLanguageMenu(view);
 
     QMenu* help = menuBar()->addMenu(tr("Help(&H)"));
@@ -288,6 +292,41 @@ void MainWindow::buildMenus() {
         if (widget->focusPolicy() != Qt::NoFocus)
             passThrough->watch(widget);
     }
+}
+
+void MainWindow::buildSoundItems(QMenu* view) {
+    player_ = new SoundPlayer(this);
+    playSound_ = view->addAction(tr("Play Curve as Sound(&S)"));
+    playSound_->setObjectName(QStringLiteral("playsound"));
+    playSound_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    addAction(playSound_);
+    connect(playSound_, &QAction::triggered, this, &MainWindow::playCurve);
+    // Esc belongs to the sound only while one plays.
+    stopSound_ = view->addAction(tr("Stop Sound"));
+    stopSound_->setObjectName(QStringLiteral("stopsound"));
+    stopSound_->setShortcut(QKeySequence(Qt::Key_Escape));
+    stopSound_->setEnabled(false);
+    addAction(stopSound_);
+    connect(stopSound_, &QAction::triggered, player_, &SoundPlayer::stop);
+    connect(player_, &SoundPlayer::stopped, this, [this] { stopSound_->setEnabled(false); });
+}
+
+void MainWindow::playCurve() {
+    const QString title = tr("Play Curve as Sound");
+    const std::optional<sound::PlottedCurve> curve = sound::plottedCurve(*form_);
+    if (!curve) {
+        QMessageBox::information(this, title,
+                                 tr("There is no curve to play yet: Print one first."));
+        return;
+    }
+    const QString error = player_->play(sound::renderCurve(*curve));
+    stopSound_->setEnabled(player_->playing());
+    if (!error.isEmpty())
+        QMessageBox::warning(this, title, error);
+}
+
+bool MainWindow::playingSound() const {
+    return player_->playing();
 }
 
 // Each language is named in its own words, whatever the window speaks.

@@ -200,6 +200,11 @@ private slots:
                                    << "Calculate(&A)" << QKeySequence(Qt::CTRL | Qt::Key_A);
         QTest::newRow("clear") << "clear"
                                << "Clear(&L)" << QKeySequence(Qt::SHIFT | Qt::Key_Delete);
+        QTest::newRow("playsound")
+            << "playsound"
+            << "Play Curve as Sound(&S)" << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S);
+        QTest::newRow("stopsound") << "stopsound"
+                                   << "Stop Sound" << QKeySequence(Qt::Key_Escape);
         QTest::newRow("informationabout")
             << "informationabout" << QStringLiteral("About Oltrave 函数计算器(&A)...")
             << QKeySequence();
