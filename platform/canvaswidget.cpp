@@ -1,11 +1,13 @@
 #include "canvaswidget.h"
 
+#include <QImageWriter>
 #include <QPainter>
 #include <QResizeEvent>
 #include <cmath>
 #include <limits>
 
 #include "appearance.h"
+#include "imageformat.h"
 #include "savefile.h"
 
 namespace oltrave {
@@ -160,8 +162,16 @@ void CanvasWidget::dot(int col, int row, QRgb rgb) {
 }
 
 QString CanvasWidget::saveImage(const QString& path) const {
-    return saveFile(path,
-                    [this](QIODevice& device, QString&) { return image_.save(&device, "PNG"); });
+    const ImageTarget target = imageTarget(path);
+    if (!target.error.isEmpty())
+        return target.error;
+    return saveFile(target.path, [this, &target](QIODevice& device, QString& error) {
+        QImageWriter writer(&device, target.format);
+        if (writer.write(image_))
+            return true;
+        error = writer.errorString();
+        return false;
+    });
 }
 
 void CanvasWidget::paintEvent(QPaintEvent* event) {

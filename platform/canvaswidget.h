@@ -27,7 +27,9 @@ public:
 
     // The drawing in device pixels.
     const QImage& image() const { return image_; }
-    // Writes the drawing as a PNG file; empty on success, otherwise the reason.
+    // Writes the drawing in the format the path's suffix names (PNG, with
+    // ".png" added, when it has none); empty on success, otherwise the path
+    // and the reason.
     QString saveImage(const QString& path) const;
 
 protected:

@@ -36,8 +36,23 @@
         <translation>版本 %1</translation>
     </message>
     <message>
-        <source>About %1</source>
-        <translation>关于 %1</translation>
+        <source>About Oltrave</source>
+        <translation>关于 Oltrave</translation>
+    </message>
+</context>
+<context>
+    <name>oltrave::ImageFormat</name>
+    <message>
+        <source>%1: no image type has the suffix &quot;.%2&quot;; the types that can be written are: %3</source>
+        <translation>%1：没有扩展名为 ".%2" 的图像类型；可以写入的类型有：%3</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>PNG 图像 (*.png)</translation>
+    </message>
+    <message>
+        <source>All image types (%1)</source>
+        <translation>所有图像类型 (%1)</translation>
     </message>
 </context>
 <context>
@@ -131,10 +146,6 @@
         <translation>保存图像</translation>
     </message>
     <message>
-        <source>PNG image (*.png)</source>
-        <translation>PNG 图像 (*.png)</translation>
-    </message>
-    <message>
         <source>The image could not be written.
 %1</source>
         <translation>无法写入图像。
@@ -156,20 +167,56 @@
         <source>There is no curve to play yet: Print one first.</source>
         <translation>还没有可以播放的曲线：请先绘图。</translation>
     </message>
+    <message>
+        <source>Plot the curve</source>
+        <translation>绘制函数图像</translation>
+    </message>
+    <message>
+        <source>Clear the plot and the list, then plot</source>
+        <translation>清除图像和结果列表，然后重新绘图</translation>
+    </message>
+    <message>
+        <source>Clear the boxes, the plot and the list</source>
+        <translation>清除输入框、图像和结果列表</translation>
+    </message>
+    <message>
+        <source>Value of the function at x</source>
+        <translation>求函数在 x 处的值</translation>
+    </message>
+    <message>
+        <source>Plot f(x), |f(x)| or f(|x|) (arrow keys choose)</source>
+        <translation>绘制 f(x)、|f(x)| 或 f(|x|)（用方向键选择）</translation>
+    </message>
+    <message>
+        <source>The plot runs from -zoom to zoom on both axes</source>
+        <translation>两条坐标轴的范围都是从 -缩放值 到 缩放值</translation>
+    </message>
+    <message>
+        <source>Function family</source>
+        <translation>函数类型</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>空白</translation>
+    </message>
+    <message>
+        <source>%1, from -%2 to %2</source>
+        <translation>%1，从 -%2 到 %2</translation>
+    </message>
 </context>
 <context>
     <name>oltrave::SoundPlayer</name>
     <message>
         <source>No sound device was found, so the curve cannot be played. Connect speakers or headphones, or write the sound to a file with &quot;oltrave sound&quot;.</source>
-        <translation>找不到声音设备，无法播放曲线。请连接扬声器或耳机，或者用 "oltrave sound" 把声音写入文件。</translation>
+        <translation>找不到声音设备，无法播放曲线。请连接扬声器或耳机，或者用 &quot;oltrave sound&quot; 把声音写入文件。</translation>
     </message>
     <message>
         <source>The sound device &quot;%1&quot; cannot play 16-bit stereo sound at %2 Hz.</source>
-        <translation>声音设备 "%1" 不能播放 %2 Hz 的 16 位立体声。</translation>
+        <translation>声音设备 &quot;%1&quot; 不能播放 %2 Hz 的 16 位立体声。</translation>
     </message>
     <message>
         <source>The sound device &quot;%1&quot; could not be opened.</source>
-        <translation>无法打开声音设备 "%1"。</translation>
+        <translation>无法打开声音设备 &quot;%1&quot;。</translation>
     </message>
 </context>
 </TS>

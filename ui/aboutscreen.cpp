@@ -6,7 +6,6 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QRegularExpression>
-#include <QTextDocumentFragment>
 
 namespace oltrave {
 
@@ -14,9 +13,11 @@ namespace {
 
 const QSize kClientSize(377, 297);
 const QColor kOutline = QColor::fromRgb(colours::kAboutOutline);
+const QString kPicture = QStringLiteral(":/art/about.svg");
 
-// The sentences of the About picture, as its text elements hold them.
+// The sentences of the About picture, as its title and text elements hold them.
 const char* const kSentences[] = {
+    QT_TRANSLATE_NOOP("oltrave::AboutScreen", "About Oltrave"),
     QT_TRANSLATE_NOOP("oltrave::AboutScreen", "A grapher and calculator for elementary functions:"),
     QT_TRANSLATE_NOOP("oltrave::AboutScreen", "lines, polynomials, sines, tangents, exponentials"),
     QT_TRANSLATE_NOOP("oltrave::AboutScreen", "and logarithms, with their properties in words."),
@@ -29,7 +30,7 @@ const char* const kSentences[] = {
 // The About picture with each sentence swapped for its translation, so the
 // English screen is the picture itself.
 QString translatedPicture() {
-    QString svg = QString::fromUtf8(artData(QStringLiteral(":/art/about.svg")));
+    QString svg = QString::fromUtf8(artData(kPicture));
     const QRegularExpression version(QStringLiteral(">Version ([^<]*)<"));
     if (const QRegularExpressionMatch match = version.match(svg); match.hasMatch()) {
         const QString line = AboutScreen::tr("Version %1").arg(match.captured(1));
@@ -47,18 +48,14 @@ QString translatedPicture() {
 } // namespace
 
 AboutScreen::AboutScreen(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
-    const QString svg = translatedPicture();
-    picture_ = CachedArt::fromSvg(svg.toUtf8());
-    setAccessibleName(tr("About %1").arg(QStringLiteral("Oltrave 函数计算器")));
-    // A screen reader reads what the picture shows, line by line.
-    QStringList lines;
-    const QRegularExpression text(QStringLiteral(">([^<>]+)</text>"));
-    for (const QRegularExpressionMatch& match : text.globalMatch(svg))
-        lines << QTextDocumentFragment::fromHtml(match.captured(1)).toPlainText();
-    setAccessibleDescription(lines.join(QLatin1Char('\n')));
-
+    const QByteArray svg = translatedPicture().toUtf8();
+    picture_ = CachedArt::fromSvg(svg);
     setModal(true);
     setFixedSize(kClientSize);
+    // A screen reader reads what the picture shows, in the window's language.
+    const ArtWords words = artWordsOf(svg);
+    setAccessibleName(words.title);
+    setAccessibleDescription(words.lines.join(QLatin1Char('\n')));
     // An explicit place also keeps QDialog from centring it over its parent instead.
     centreOnScreen(*this);
 }

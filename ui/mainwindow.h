@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QStringList>
 #include <array>
 #include <memory>
 
@@ -18,8 +19,8 @@ class QMenu;
 namespace oltrave {
 
 class CanvasWidget;
-class ClickableLabel;
 class ListResults;
+class ModeButton;
 class PictureButton;
 class SoundPlayer;
 
@@ -59,14 +60,17 @@ private:
     void saveImage();
     QAction* addCommand(QMenu* menu, const char* name, const QString& caption,
                         const QKeySequence& shortcut, void (Form::*command)());
+    void setTabOrderAndTips();
     void connectEvents();
     void run(void (Form::*command)());
+    void describePlot(void (Form::*command)(), int firstNewLine, int pointsBefore);
+    void scrollToNewestLine();
     void mirror();
 
     QComboBox* combotype_ = nullptr;
     QLabel* labelv_ = nullptr;
     CanvasWidget* pic_ = nullptr;
-    std::array<ClickableLabel*, Form::kModeCount> llabs_{};
+    std::array<ModeButton*, Form::kModeCount> llabs_{};
     std::array<QLabel*, kBoxCount> lb_{};
     std::array<QLineEdit*, kBoxCount> tx_{};
     PictureButton* prt_ = nullptr;
@@ -84,6 +88,9 @@ private:
     std::unique_ptr<ListResults> results_;
     std::unique_ptr<Form> form_;
     bool centred_ = false;
+    bool showingModes_ = false; // the mode buttons follow the form, not the user
+    bool scrollQueued_ = false;
+    QStringList curves_; // what the plotting area shows, for a screen reader
 };
 
 } // namespace oltrave

@@ -21,12 +21,13 @@ QFont captionFont() {
     return font;
 }
 
+// Keeps the ring clear of the picture's rounded border.
+constexpr int kRingInset = 3;
+
 } // namespace
 
 PictureButton::PictureButton(const QString& picture, const QString& caption, QWidget* parent)
-    : ClickableLabel(caption, parent), picture_(picture) {
-    setFocusPolicy(Qt::NoFocus);
-    setAccessibleName(caption);
+    : KeyboardButton(caption, parent), picture_(picture) {
     setFont(captionFont());
 }
 
@@ -40,6 +41,7 @@ void PictureButton::paintEvent(QPaintEvent*) {
     caption.addText(QPointF((width() - advance) / 2, kBaselineFromTop), font(), text());
     painter.setRenderHint(QPainter::Antialiasing);
     painter.fillPath(caption, kCaptionColour);
+    paintFocusRing(painter, kRingInset);
 }
 
 } // namespace oltrave

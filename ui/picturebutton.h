@@ -3,14 +3,14 @@
 #include <QString>
 
 #include "art.h"
-#include "clickablelabel.h"
+#include "keyboardbutton.h"
 
 namespace oltrave {
 
-// A plain picture that reacts to a click: no pressed or focused look. Its
-// caption is drawn over the caption-less button art, in the window's language,
-// and is what a screen reader announces.
-class PictureButton : public ClickableLabel {
+// A push button that is only its picture: no pressed or hover look. Its caption
+// is drawn over the caption-less button art, in the window's language, and is
+// what a screen reader announces.
+class PictureButton : public KeyboardButton {
     Q_OBJECT
 public:
     PictureButton(const QString& picture, const QString& caption, QWidget* parent = nullptr);

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QPainter>
 #include <QSvgRenderer>
+#include <QXmlStreamReader>
 
 // Outside the namespace: the macro declares a global function.
 static void registerArtResources() {
@@ -67,6 +68,25 @@ CachedArt CachedArt::fromSvg(QByteArray svg) {
     CachedArt art{QString()};
     art.svg_ = std::move(svg);
     return art;
+}
+
+ArtWords artWords(const QString& path) {
+    return artWordsOf(artData(path));
+}
+
+ArtWords artWordsOf(const QByteArray& data) {
+    ArtWords words;
+    QXmlStreamReader svg(data);
+    while (!svg.atEnd()) {
+        if (svg.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        const auto name = svg.name();
+        if (name == QLatin1String("title"))
+            words.title = svg.readElementText().simplified();
+        else if (name == QLatin1String("text"))
+            words.lines << svg.readElementText(QXmlStreamReader::IncludeChildElements).simplified();
+    }
+    return svg.hasError() ? ArtWords() : words;
 }
 
 const QImage& CachedArt::at(qreal devicePixelRatio) {

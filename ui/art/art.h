@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 #include <utility>
@@ -29,6 +30,16 @@ QImage renderArt(const QString& path, qreal devicePixelRatio = 1.0, QSize size =
 QImage renderArtData(const QByteArray& svg, qreal devicePixelRatio = 1.0, QSize size = {});
 // The SVG text of a picture compiled in; empty when there is none.
 QByteArray artData(const QString& path);
+
+// The words a picture shows, for whoever cannot see it: its title and the
+// lines of its texts in drawing order. Empty when it cannot be read.
+struct ArtWords {
+    QString title;
+    QStringList lines;
+};
+ArtWords artWords(const QString& path);
+// The same from the picture's SVG text.
+ArtWords artWordsOf(const QByteArray& svg);
 
 // A picture at its own size, drawn again only when the ratio asked for changes (a
 // window moved to another screen).
