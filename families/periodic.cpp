@@ -8,33 +8,33 @@
 
 namespace oltrave {
 
-ResultLine kTerm(double step, double signSource) {
+ResultLine kTerm(const Real& step, const Real& signSource) {
     ResultLine term;
     if (signSource > 0)
         term << " + " << Num{step} << " * k";
     else if (signSource < 0)
-        term << " - " << Num{std::fabs(step)} << " * k";
+        term << " - " << Num{fabs(step)} << " * k";
     return term;
 }
 
-ResultLine periodicFormula(std::string_view function, double a, double omega, double phi,
-                           double m) {
+ResultLine periodicFormula(std::string_view function, const Real& a, const Real& omega,
+                           const Real& phi, const Real& m) {
     ResultLine line;
     line << piece::kFormulaStart << Num{a} << function << Num{omega} << " x" << signedTail(phi);
     if (m == 0)
         line << " )";
     else if (m < 0 && phi != 0)
-        line << " ) - " << Num{std::fabs(m)};
+        line << " ) - " << Num{fabs(m)};
     else
         line << " ) + " << Num{m}; // with no phase a negative M keeps its own sign
     return line;
 }
 
-ResultLine periodLine(double period) {
+ResultLine periodLine(const Real& period) {
     return propertyLine(piece::kPeriod) << Num{period};
 }
 
-void appendEveryK(PlotContext& context, std::string_view label, double value,
+void appendEveryK(PlotContext& context, std::string_view label, const Real& value,
                   const ResultLine& step) {
     context.append(propertyLine(label) << piece::kForEveryK);
     ResultLine line;
@@ -42,14 +42,14 @@ void appendEveryK(PlotContext& context, std::string_view label, double value,
     context.append(line);
 }
 
-void appendInterval(PlotContext& context, std::string_view label, double first, double second,
-                    const ResultLine& step, bool bareWhenEqual) {
+void appendInterval(PlotContext& context, std::string_view label, const Real& first,
+                    const Real& second, const ResultLine& step, bool bareWhenEqual) {
     context.append(propertyLine(label) << piece::kForEveryK);
     if (bareWhenEqual && first == second)
         return;
     const bool ordered = second > first;
-    const double lo = ordered ? first : second;
-    const double hi = ordered ? second : first;
+    const Real& lo = ordered ? first : second;
+    const Real& hi = ordered ? second : first;
     ResultLine opening;
     opening << piece::kIndent << " ( " << Num{lo} << step << " , ";
     context.append(opening);
@@ -59,14 +59,14 @@ void appendInterval(PlotContext& context, std::string_view label, double first, 
 }
 
 void waveLines(PlotContext& context, const WaveFamily& family) {
-    const double a = context.coef(0);
-    const double omega = context.coef(1);
-    const double phi = context.coef(2);
-    const double m = context.coef(3);
+    const Real a = context.value(0);
+    const Real omega = context.value(1);
+    const Real phi = context.value(2);
+    const Real m = context.value(3);
     const PeriodicValues& p = context.periodic();
     context.append(periodicFormula(family.function, a, omega, phi, m));
     context.append(periodLine(p.period));
-    context.append(propertyLine(piece::kRange) << between(m - std::fabs(a), m + std::fabs(a)));
+    context.append(propertyLine(piece::kRange) << between(m - fabs(a), m + fabs(a)));
     appendEveryK(context, piece::kSymmetryAxis, family.axis(p), kTerm(p.hperiod));
     appendEveryK(context, piece::kSymmetricCenter, family.centre(p), kTerm(p.hperiod));
 

@@ -12,36 +12,36 @@ namespace {
 
 // Everything the lines say about a x ^ 2 + b x + c, worked out in closed form.
 struct Parabola {
-    double a = 0;
-    double b = 0;
-    double c = 0;
-    double D = 0;
+    Real a;
+    Real b;
+    Real c;
+    Real D;
     // Unsorted: r0 <= r1 when a > 0, r0 >= r1 when a < 0; both stay 0 when D < 0.
-    double r0 = 0;
-    double r1 = 0;
-    double y0 = 0;
-    double yv = 0;
-    double axis = 0;
+    Real r0;
+    Real r1;
+    Real y0;
+    Real yv;
+    Real axis;
 
     bool opensUp() const { return a > 0; }
-    double lowRoot() const { return opensUp() ? r0 : r1; }
-    double highRoot() const { return opensUp() ? r1 : r0; }
+    const Real& lowRoot() const { return opensUp() ? r0 : r1; }
+    const Real& highRoot() const { return opensUp() ? r1 : r0; }
     // With b of another sign than a (or 0) the vertex lies at x >= 0.
     bool vertexRight() const { return sign(b) != sign(a); }
 };
 
-Parabola solve(double a, double b, double c) {
+Parabola solve(const Real& a, const Real& b, const Real& c) {
     Parabola p;
     p.a = a;
     p.b = b;
     p.c = c;
-    p.D = std::pow(b, 2) - 4 * a * c;
+    p.D = pow(b, 2) - 4 * a * c;
     if (!(p.D < 0)) {
-        p.r0 = (-b - std::sqrt(p.D)) / (2 * a);
-        p.r1 = (-b + std::sqrt(p.D)) / (2 * a);
+        p.r0 = (-b - sqrt(p.D)) / (2 * a);
+        p.r1 = (-b + sqrt(p.D)) / (2 * a);
     }
     p.y0 = c;
-    p.yv = (4 * a * c - std::pow(b, 2)) / (4 * a);
+    p.yv = (4 * a * c - pow(b, 2)) / (4 * a);
     p.axis = -b / (2 * a);
     return p;
 }
@@ -62,13 +62,13 @@ ResultLine formula(int mode, const Parabola& p) {
     return formulaFrame(mode, body);
 }
 
-void appendZeros(PlotContext& context, std::initializer_list<double> zeros) {
+void appendZeros(PlotContext& context, std::initializer_list<Real> zeros) {
     std::size_t label = 0;
-    for (double zero : zeros)
+    for (const Real& zero : zeros)
         context.append(propertyLine(piece::kNumberedZero[label++]) << Num{zero});
 }
 
-void appendSingleZero(PlotContext& context, double zero) {
+void appendSingleZero(PlotContext& context, const Real& zero) {
     context.append(propertyLine(piece::kZero) << Num{zero});
 }
 
@@ -95,7 +95,7 @@ void zerosAndRange(PlotContext& context, int mode, const Parabola& p) {
     if (mode == 0)
         appendRange(context, p.opensUp() ? fromClosed(p.yv) : upToClosed(p.yv));
     else if (p.D >= 0 && p.opensUp())
-        appendRange(context, fromClosed(0));
+        appendRange(context, fromClosed(Real(0)));
     else if (p.D >= 0)
         appendRange(context, piece::kFromZero);
     else if (p.D < 0)
@@ -105,8 +105,8 @@ void zerosAndRange(PlotContext& context, int mode, const Parabola& p) {
 
 // f(| x |): each root r >= 0 of f gives the zeros -r and r.
 void evenZerosAndRange(PlotContext& context, const Parabola& p) {
-    const double low = p.lowRoot();
-    const double high = p.highRoot();
+    const Real& low = p.lowRoot();
+    const Real& high = p.highRoot();
     if (p.vertexRight()) {
         if (p.D > 0) {
             if (low == 0)
@@ -157,7 +157,7 @@ void appendMonotonic(PlotContext& context, const ResultLine& falling, const Resu
 }
 
 // Falls then rises about the axis, as f does for a > 0.
-void appendValley(PlotContext& context, double axis) {
+void appendValley(PlotContext& context, const Real& axis) {
     appendMonotonic(context, upToOpen(axis), fromOpen(axis));
 }
 
@@ -169,8 +169,8 @@ void intervals(PlotContext& context, int mode, const Parabola& p) {
             appendMonotonic(context, fromOpen(p.axis), upToOpen(p.axis));
     } else if (p.D > 0) {
         // | f | falls and rises twice: the roots fold the part below the axis up.
-        const double low = p.lowRoot();
-        const double high = p.highRoot();
+        const Real& low = p.lowRoot();
+        const Real& high = p.highRoot();
         appendList(context, piece::kDecreasing, piece::kDeepIndent,
                    {{upToOpen(low), true}, {openInterval(p.axis, high)}});
         appendList(context, piece::kIncreasing, piece::kDeepIndent,
@@ -188,23 +188,24 @@ void evenIntervals(PlotContext& context, const Parabola& p) {
         std::vector<Span> outer{{upToOpen(-p.axis), true}};
         std::vector<Span> middle;
         if (inner) {
-            outer.push_back({openInterval(0, p.axis)});
-            middle.push_back({openInterval(-p.axis, 0), true});
+            outer.push_back({openInterval(Real(0), p.axis)});
+            middle.push_back({openInterval(-p.axis, Real(0)), true});
         }
         middle.push_back({fromOpen(p.axis)});
         appendList(context, piece::kDecreasing, piece::kDeepIndent, p.opensUp() ? outer : middle);
         appendList(context, piece::kIncreasing, piece::kDeepIndent, p.opensUp() ? middle : outer);
     } else {
-        const Span left{upToOpen(0)};
-        const Span right{fromOpen(0)};
+        const Span left{upToOpen(Real(0))};
+        const Span right{fromOpen(Real(0))};
         appendList(context, piece::kDecreasing, piece::kIndent, {p.opensUp() ? left : right});
         appendList(context, piece::kIncreasing, piece::kIndent, {p.opensUp() ? right : left});
     }
 }
 
 // In f(| x |), | x | ^ 2 is the same double as | x ^ 2 |.
-double quadratic(const Coefficients& c, double x) {
-    return std::pow(x, 2) * c[0] + x * c[1] + c[2];
+template <typename Number> Number quadratic(const std::array<Number, kBoxCount>& c, Number x) {
+    using std::pow;
+    return pow(x, 2) * c[0] + x * c[1] + c[2];
 }
 
 KeyPoints quadraticKeyPoints(const Coefficients& c, double) {
@@ -214,7 +215,7 @@ KeyPoints quadraticKeyPoints(const Coefficients& c, double) {
 // The lines of y = a x ^ 2 + b x + c in the modes f(x), |f(x)| and f(|x|).
 void quadraticLines(PlotContext& context) {
     const int mode = context.absmode();
-    const Parabola p = solve(context.coef(0), context.coef(1), context.coef(2));
+    const Parabola p = solve(context.value(0), context.value(1), context.value(2));
 
     context.append(formula(mode, p));
     if (mode == 2)
@@ -222,7 +223,7 @@ void quadraticLines(PlotContext& context) {
     else
         context.append(propertyLine(piece::kSymmetryAxis) << Num{p.axis});
     // | f | is | c | at 0.
-    context.append(propertyLine(piece::kAtZero) << Num{mode == 1 ? std::fabs(p.y0) : p.y0});
+    context.append(propertyLine(piece::kAtZero) << Num{mode == 1 ? fabs(p.y0) : p.y0});
 
     if (mode == 2) {
         evenZerosAndRange(context, p);
@@ -242,8 +243,9 @@ extern const FamilyDescription kQuadraticFamily{
     .captions = {"a =", "b =", "c =", ""},
     .hasModes = true,
     .valid = leadNonZero,
-    .function = quadratic,
-    .sample = sampleCurve<quadratic>,
+    .function = quadratic<double>,
+    .exactFunction = quadratic<Real>,
+    .sample = sampleCurve<quadratic<double>>,
     .lines = quadraticLines,
     .keyPoints = quadraticKeyPoints,
 };

@@ -44,7 +44,7 @@
     <name>oltrave::ImageFormat</name>
     <message>
         <source>%1: no image type has the suffix &quot;.%2&quot;; the types that can be written are: %3</source>
-        <translation>%1：没有扩展名为 ".%2" 的图像类型；可以写入的类型有：%3</translation>
+        <translation>%1：没有扩展名为 &quot;.%2&quot; 的图像类型；可以写入的类型有：%3</translation>
     </message>
     <message>
         <source>PNG image (*.png)</source>
@@ -202,6 +202,10 @@
     <message>
         <source>%1, from -%2 to %2</source>
         <translation>%1，从 -%2 到 %2</translation>
+    </message>
+    <message>
+        <source>Exact Values</source>
+        <translation>精确值</translation>
     </message>
 </context>
 <context>

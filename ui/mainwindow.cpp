@@ -314,6 +314,16 @@ void MainWindow::buildMenus() {
 
     QMenu* view = menuBar()->addMenu(tr("View(&V)"));
     view->setObjectName(QStringLiteral("view"));
+    exact_ = view->addAction(tr("Exact Values"));
+    exact_->setObjectName(QStringLiteral("exact"));
+    exact_->setCheckable(true);
+    exact_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    addAction(exact_);
+    connect(exact_, &QAction::toggled, this, [this](bool on) {
+        form_->setExactValues(on);
+        emit exactValuesToggled(on);
+    });
+    view->addSeparator();
     buildSoundItems(view);
     view->addSeparator();
     buildLanguageMenu(view);
@@ -331,9 +341,19 @@ void MainWindow::buildMenus() {
     }
 
     // Every control: the mode buttons' focus policy follows the chosen mode.
-    auto* passThrough = new ShortcutPassThrough(commands + QList<QAction*>{clear}, this);
+    auto* passThrough = new ShortcutPassThrough(commands + QList<QAction*>{clear, exact_}, this);
     for (QWidget* widget : centralWidget()->findChildren<QWidget*>())
         passThrough->watch(widget);
+}
+
+void MainWindow::setExactValues(bool on) {
+    const QSignalBlocker quiet(exact_); // nothing to remember: the caller set it
+    exact_->setChecked(on);
+    form_->setExactValues(on);
+}
+
+bool MainWindow::exactValues() const {
+    return exact_->isChecked();
 }
 
 void MainWindow::buildSoundItems(QMenu* view) {

@@ -37,9 +37,15 @@ public:
     // Whether View > Play Curve as Sound is still sounding.
     bool playingSound() const;
 
+    // View > Exact Values, set as its menu item sets it.
+    void setExactValues(bool on);
+    bool exactValues() const;
+
 signals:
     // The About command; whoever owns the About screen shows it modally.
     void aboutRequested();
+    // The person switched View > Exact Values; whoever remembers it stores it.
+    void exactValuesToggled(bool on);
     // View > Language: the language of the next start, to be remembered. This run
     // keeps its words.
     void languageChosen(oltrave::Language language);
@@ -81,6 +87,7 @@ private:
     QLineEdit* setx_ = nullptr;
     QLineEdit* setdata_ = nullptr;
     QListWidget* lis_ = nullptr;
+    QAction* exact_ = nullptr;
     SoundPlayer* player_ = nullptr;
     QAction* playSound_ = nullptr;
     QAction* stopSound_ = nullptr;

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QSettings>
 
 #include "aboutscreen.h"
 #include "art.h"
@@ -10,6 +11,14 @@
 #include "startupscreen.h"
 
 namespace oltrave {
+
+namespace {
+
+const QString kOrganisation = QStringLiteral("Oltrave");
+const QString kApplication = QStringLiteral("Oltrave");
+const QString kExactValuesKey = QStringLiteral("view/exactValues");
+
+} // namespace
 
 Program::Program(int startupIntervalMs, QObject* parent) : QObject(parent) {
     initArt();
@@ -30,6 +39,12 @@ void Program::openMainWindow() {
         window_ = std::make_unique<MainWindow>();
         connect(window_.get(), &MainWindow::aboutRequested, this, &Program::showAbout);
         connect(window_.get(), &MainWindow::languageChosen, this, &rememberLanguage);
+        // The view options are remembered between runs.
+        window_->setExactValues(
+            QSettings(kOrganisation, kApplication).value(kExactValuesKey, false).toBool());
+        connect(window_.get(), &MainWindow::exactValuesToggled, this, [](bool on) {
+            QSettings(kOrganisation, kApplication).setValue(kExactValuesKey, on);
+        });
     }
     window_->show();
 }

@@ -144,12 +144,16 @@ private slots:
                                     item->text(QAccessible::Accelerator));
             }
         }
-        QCOMPARE(menus, QStringList({"Edit", "View", "Help"}));
-        QCOMPARE(items,
-                 QStringList({"Print Ctrl+P", "RePrint Ctrl+R", "Calculate Ctrl+A", "-",
-                              "Clear Shift+Del", "Play Curve as Sound Ctrl+Shift+S",
-                              "Stop Sound Esc", "-", "Language ",
-                              QStringLiteral("About Oltrave 函数计算器... ")}));
+        // Other menus come and go with the options; these stay, and none shows an access key.
+        QCOMPARE(menus.first(), QStringLiteral("Edit"));
+        QCOMPARE(menus.last(), QStringLiteral("Help"));
+        for (const QString& item : items + menus)
+            QVERIFY2(!item.contains(QRegularExpression(QStringLiteral("\\(&?\\w\\)|&"))),
+                     qPrintable(item));
+        for (const char* item :
+             {"Print Ctrl+P", "RePrint Ctrl+R", "Calculate Ctrl+A", "Clear Shift+Del"})
+            QVERIFY2(items.contains(QLatin1String(item)), item);
+        QVERIFY(items.contains(QStringLiteral("About Oltrave 函数计算器... ")));
     }
 
     void menuItemsRunTheirCommands() {

@@ -20,7 +20,7 @@ namespace {
 
 const QStringList kBoxes{"tx0", "tx1", "tx2", "tx3", "setx", "setdata"};
 const QStringList kButtons{"prt", "rprt", "cleara", "calc"};
-const QStringList kMenuItems{"print", "reprint", "calculate", "clear"};
+const QStringList kMenuItems{"print", "reprint", "calculate", "clear", "exact"};
 const QStringList kKeys{"Enter", "Backspace"};
 
 Parsed invalid(const QString& problem) {

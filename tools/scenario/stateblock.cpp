@@ -1,7 +1,9 @@
+#include <QAction>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 
 #include "model/familytable.h"
 #include "model/numtext.h"
@@ -48,6 +50,18 @@ QString modes(const MainWindow& window) {
            QStringLiteral(", selected ") + selected;
 }
 
+// The checked items of the View menu, in menu order, by their driver names.
+QString viewOptions(const MainWindow& window) {
+    QStringList on;
+    if (const auto* view = window.findChild<const QMenu*>(QStringLiteral("view"))) {
+        for (const QAction* item : view->actions()) {
+            if (item->isCheckable() && item->isChecked())
+                on << item->objectName();
+        }
+    }
+    return on.join(QStringLiteral(", "));
+}
+
 } // namespace
 
 QString stateBlock(const MainWindow& window) {
@@ -65,6 +79,8 @@ QString stateBlock(const MainWindow& window) {
             .arg(quoted(part<QLineEdit>(window, QStringLiteral("setdata")).text()),
                  QString::fromStdString(numtext(window.form().zoom()))));
     add(QStringLiteral("x: ") + quoted(part<QLineEdit>(window, QStringLiteral("setx")).text()));
+    if (const QString options = viewOptions(window); !options.isEmpty())
+        add(QStringLiteral("view: ") + options);
     add(QStringLiteral("plotted: ") +
         (window.form().plotted() ? QStringLiteral("yes") : QStringLiteral("no")));
     add(QStringLiteral("canvas: lines %1, points %2")
