@@ -1,12 +1,25 @@
 #include "form.h"
 
 #include <cmath>
+#include <cstdlib>
 
 #include "families/families.h"
 #include "numtext.h"
 #include "pointvalue.h"
+#include "zoomseries.h"
 
 namespace oltrave {
+
+namespace {
+
+// Where a redrawn curve's lines go: the list already holds them.
+class NoLines : public ResultList {
+public:
+    void clear() override {}
+    void append(const std::string&) override {}
+};
+
+} // namespace
 
 Form::Form(Canvas& canvas, ResultList& list) : canvas_(canvas), list_(list) {}
 
@@ -150,13 +163,8 @@ void Form::readCoefficients() {
 
 void Form::plot() {
     readCoefficients();
-    const double omega = coef_[1];
-    periodic_.period = std::fabs(2 * kPi / omega);
+    periodic_ = periodicValues(coef_[1], coef_[2]);
     loadscale();
-    periodic_.qperiod = kPi / (2 * omega);
-    periodic_.shift = coef_[2] / omega;
-    periodic_.speriod = 2 * kPi / omega;
-    periodic_.hperiod = kPi / omega;
 
     const std::optional<double> zoomRead = numval(zoomText_);
     const bool zoomOk = zoomRead && *zoomRead > 0;
@@ -164,8 +172,10 @@ void Form::plot() {
         if (const FamilyBranch branch = familyBranch(family_)) {
             PlotContext context(coef_, zoom_, absmode_, periodic_, canvas_, list_);
             branch(context);
-            if (context.plotted())
+            if (context.plotted()) {
                 plotted_ = true;
+                drawn_.push_back({family_, absmode_, coef_});
+            }
         }
     } else {
         formula_ = std::string(kZoomError);
@@ -173,6 +183,7 @@ void Form::plot() {
 
     if (coefficientsInvalid()) {
         canvas_.clear();
+        drawn_.clear();
         loadscale();
         formula_ = std::string(kNotAFunction);
         plotted_ = false;
@@ -189,7 +200,9 @@ bool Form::coefficientsInvalid() const {
 
 void Form::replot() {
     canvas_.clear();
+    drawn_.clear();
     list_.clear();
+    marked_.clear();
     loadscale();
     plot();
 }
@@ -197,12 +210,42 @@ void Form::replot() {
 void Form::clearAll() {
     plotted_ = false;
     canvas_.clear();
+    drawn_.clear();
     for (int box = 0; box < kBoxCount; ++box)
         setBoxText(box, "");
     xText_.clear();
     loadcoordinates();
     loadformula();
     list_.clear();
+    marked_.clear();
+}
+
+void Form::wheelZoom(int notches) {
+    std::optional<double> target;
+    for (int notch = 0; notch < std::abs(notches); ++notch) {
+        const std::optional<double> next = zoomStep(target.value_or(zoom_), notches > 0 ? -1 : 1);
+        if (!next)
+            break;
+        target = next;
+    }
+    if (!target)
+        return;
+    canvas_.clear();
+    setZoomText(numtext(*target));
+    loadscale();
+    for (const DrawnCurve& curve : drawn_)
+        redraw(curve);
+}
+
+// The curve's own branch at the zoom in use; its lines are not listed again.
+void Form::redraw(const DrawnCurve& curve) {
+    const FamilyBranch branch = familyBranch(curve.family);
+    if (!branch)
+        return;
+    const PeriodicValues periodic = periodicValues(curve.coef[1], curve.coef[2]);
+    NoLines none;
+    PlotContext context(curve.coef, zoom_, curve.absmode, periodic, canvas_, none);
+    branch(context);
 }
 
 void Form::evaluate() {

@@ -24,6 +24,17 @@ struct PeriodicValues {
     double hperiod = 0; // π / ω
 };
 
+// The periodic quantities of ω and φ.
+inline PeriodicValues periodicValues(double omega, double phi) {
+    PeriodicValues p;
+    p.period = std::fabs(2 * kPi / omega);
+    p.qperiod = kPi / (2 * omega);
+    p.shift = phi / omega;
+    p.speriod = 2 * kPi / omega;
+    p.hperiod = kPi / omega;
+    return p;
+}
+
 // What a family branch receives from the plot command and the only ways it
 // can act: draw points, append lines, report a completed plot.
 class PlotContext {

@@ -5,6 +5,8 @@
 #include <memory>
 
 #include "model/form.h"
+#include "overlay/trace.h"
+#include "platform/canvaswidget.h"
 
 class QAction;
 class QComboBox;
@@ -26,7 +28,10 @@ class PictureButton;
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit MainWindow(QWidget* parent = nullptr);
+    // Whether the View options come from the person's remembered settings and
+    // go back there; with Defaults every option starts off and nothing is written.
+    enum class Options { Defaults, Remembered };
+    explicit MainWindow(QWidget* parent = nullptr, Options options = Options::Defaults);
     ~MainWindow() override;
 
     const Form& form() const { return *form_; }
@@ -52,6 +57,17 @@ private:
     void run(void (Form::*command)());
     void mirror();
 
+    void setKeyPoints(bool on);
+    Viewport viewport() const;
+    std::vector<MarkedLine> tracedCurveLines() const;
+    void refreshMarks();
+    void refreshTrace();
+    void hover(QPoint pixel);
+    void leaveArea();
+    void wheelZoom(int notches);
+    void traceKey(CanvasWidget::TraceKey key);
+    void enterTrace();
+
     QComboBox* combotype_ = nullptr;
     QLabel* labelv_ = nullptr;
     CanvasWidget* pic_ = nullptr;
@@ -70,6 +86,11 @@ private:
     std::unique_ptr<ListResults> results_;
     std::unique_ptr<Form> form_;
     bool centred_ = false;
+
+    Options options_;
+    QAction* keyPoints_ = nullptr;
+    Trace trace_;
+    std::optional<QPoint> mousePixel_; // over the drawing rectangle
 };
 
 } // namespace oltrave

@@ -158,11 +158,11 @@ private slots:
         QCOMPARE(action->shortcut(), shortcut);
     }
 
-    void menuBarHoldsEditThenHelp() {
+    void menuBarHoldsEditViewThenHelp() {
         QStringList menus;
         for (QAction* action : window_->menuBar()->actions())
             menus << action->text();
-        QCOMPARE(menus, QStringList({"Edit(&E)", "Help(&H)"}));
+        QCOMPARE(menus, QStringList({"Edit(&E)", "View(&V)", "Help(&H)"}));
         QStringList items;
         for (QAction* action : window_->findChild<QMenu*>("edit")->actions())
             items << (action->isSeparator() ? QStringLiteral("-") : action->objectName());

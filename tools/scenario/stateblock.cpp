@@ -1,3 +1,4 @@
+#include <QAction>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -47,6 +48,17 @@ QString modes(const MainWindow& window) {
            QStringLiteral(", selected ") + selected;
 }
 
+// The View options that are on, in menu order.
+QString viewOptions(const MainWindow& window) {
+    QStringList on;
+    for (const char* name : {"exact", "keypoints"}) {
+        const auto* option = window.findChild<QAction*>(QLatin1String(name));
+        if (option && option->isChecked())
+            on << QLatin1String(name);
+    }
+    return on.join(QStringLiteral(", "));
+}
+
 } // namespace
 
 QString stateBlock(const MainWindow& window) {
@@ -64,14 +76,29 @@ QString stateBlock(const MainWindow& window) {
             .arg(quoted(part<QLineEdit>(window, QStringLiteral("setdata")).text()),
                  QString::fromStdString(numtext(window.form().zoom()))));
     add(QStringLiteral("x: ") + quoted(part<QLineEdit>(window, QStringLiteral("setx")).text()));
+    if (const QString on = viewOptions(window); !on.isEmpty())
+        add(QStringLiteral("view: ") + on);
     add(QStringLiteral("plotted: ") +
         (window.form().plotted() ? QStringLiteral("yes") : QStringLiteral("no")));
     add(QStringLiteral("canvas: lines %1, points %2")
             .arg(canvas.lineCount())
             .arg(canvas.pointCount()));
+    if (const QString trace = canvas.traceText(); !trace.isEmpty())
+        add(QStringLiteral("trace: ") + trace);
     add(QStringLiteral("list: %1").arg(list.count()));
     for (int row = 0; row < list.count(); ++row)
         add(QStringLiteral("«") + list.item(row)->text() + QStringLiteral("»"));
+    const auto* keyPoints = window.findChild<QAction*>(QStringLiteral("keypoints"));
+    if (keyPoints && keyPoints->isChecked()) {
+        const std::vector<MarkInstance>& marks = canvas.marks();
+        add(QStringLiteral("marks: %1").arg(marks.size()));
+        for (const MarkInstance& mark : marks) {
+            const QListWidgetItem* line = list.item(mark.row);
+            add(QStringLiteral("«") + QString::fromStdString(markText(mark)) +
+                QStringLiteral(" : ") + (line ? line->text().trimmed() : QString()) +
+                QStringLiteral("»"));
+        }
+    }
     return block;
 }
 
