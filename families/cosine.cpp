@@ -1,27 +1,36 @@
 #include <cmath>
 
-#include "families.h"
 #include "periodic.h"
 
 namespace oltrave {
 
 namespace {
 
+double cosine(double v) {
+    return std::cos(v);
+}
+
 constexpr WaveFamily kCosine{
-    FunctionFamily::Cosine,
     " cos( ",
-    [](double v) { return std::cos(v); },
     phaseZero, // crests and troughs
-    phaseHalfPi,
-    {phaseZero, phasePi, false},
-    {phasePi, phaseTwoPi, false},
+    phaseHalfPi, {phaseZero, phasePi, false}, {phasePi, phaseTwoPi, false},
 };
 
 } // namespace
 
 // y = A cos(ω x + φ) + M; the absolute-value modes do not apply.
-void plotCosine(PlotContext& context) {
-    plotWave(context, kCosine);
-}
+extern const FamilyDescription kCosineFamily{
+    .name = "cosine",
+    .entry = "Cosine Function",
+    .formulaTemplate = "y = A Cos ( ω x + φ ) + M",
+    .captions = kPeriodicCaptions,
+    .hasModes = false,
+    .valid = amplitudeAndFrequency,
+    .function = periodicValue<cosine>,
+    .sample = sampleCurve<periodicValue<cosine>>,
+    .lines = [](PlotContext& context) { waveLines(context, kCosine); },
+    .keyPoints = [](const Coefficients& coef,
+                    double reach) { return waveKeyPoints(coef, reach, WaveShape::Cosine); },
+};
 
 } // namespace oltrave

@@ -1,8 +1,9 @@
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <string_view>
 
-#include "families.h"
+#include "model/keypoints.h"
 #include "pieces.h"
 
 namespace oltrave {
@@ -40,28 +41,81 @@ ResultLine cubicFormula(double a, double b, double c, double d) {
     return line;
 }
 
+// Left to right, each product first: the sum of two doubles does not depend
+// on their order, so this is also t = x ^ 3 a; x ^ 2 b + t; + x c; + d.
+double cubic(const Coefficients& c, double x) {
+    return std::pow(x, 3) * c[0] + std::pow(x, 2) * c[1] + x * c[2] + c[3];
+}
+
+// The real roots in closed form (Cardano, or the trigonometric form for three
+// roots), each then polished by Newton steps against rounding in the formula.
+std::vector<double> cubicRoots(const Coefficients& coef) {
+    const double a = coef[0], b = coef[1], c = coef[2], d = coef[3];
+    // x = t - shift turns the cubic into t ^ 3 + p t + q.
+    const double shift = b / (3 * a);
+    const double p = (3 * a * c - b * b) / (3 * a * a);
+    const double q = (2 * b * b * b - 9 * a * b * c + 27 * a * a * d) / (27 * a * a * a);
+    const double disc = q * q / 4 + p * p * p / 27;
+    std::vector<double> ts;
+    if (p == 0 && q == 0) {
+        ts = {0};
+    } else if (disc > 0) {
+        const double r = std::sqrt(disc);
+        ts = {std::cbrt(-q / 2 + r) + std::cbrt(-q / 2 - r)};
+    } else if (disc == 0) {
+        ts = {3 * q / p, -3 * q / (2 * p)};
+    } else {
+        const double m = 2 * std::sqrt(-p / 3);
+        const double angle =
+            std::acos(std::clamp(3 * q / (2 * p) * std::sqrt(-3 / p), -1.0, 1.0)) / 3;
+        for (int k = 0; k < 3; ++k)
+            ts.push_back(m * std::cos(angle - 2 * kPi * k / 3));
+    }
+    std::vector<double> roots;
+    for (double t : ts) {
+        double x = t - shift;
+        for (int step = 0; step < 2; ++step) {
+            const double slope = (3 * a * x + 2 * b) * x + c;
+            const double next = slope != 0 ? x - cubic(coef, x) / slope : x;
+            if (!(std::fabs(cubic(coef, next)) < std::fabs(cubic(coef, x))))
+                break;
+            x = next;
+        }
+        roots.push_back(x);
+    }
+    return roots;
+}
+
+// Extrema where the slope 3 a x ^ 2 + 2 b x + c changes sign: two distinct roots.
+KeyPoints cubicKeyPoints(const Coefficients& c, double) {
+    std::vector<double> turns = quadraticRoots(3 * c[0], 2 * c[1], c[2]);
+    if (turns.size() < 2)
+        turns.clear();
+    return {cubicRoots(c), turns, {}};
+}
+
+// The lines of y = a x ^ 3 + b x ^ 2 + c x + d; no absolute-value mode applies.
+void cubicLines(PlotContext& context) {
+    const double d = context.coef(3);
+    context.append(cubicFormula(context.coef(0), context.coef(1), context.coef(2), d));
+    context.append(propertyLine(piece::kAtZero) << Num{d},
+                   {pointMark(MarkKind::ValueAtZero, 0, d)});
+    context.append(propertyLine(piece::kRange) << "R");
+}
+
 } // namespace
 
-// y = a x ^ 3 + b x ^ 2 + c x + d; no absolute-value mode applies.
-void plotCubic(PlotContext& context) {
-    const double a = context.coef(0);
-    const double b = context.coef(1);
-    const double c = context.coef(2);
-    const double d = context.coef(3);
-    const double y0 = d;
-
-    context.sample([&](double x) {
-        const double t = std::pow(x, 3) * a;
-        return std::pow(x, 2) * b + t + x * c + d;
-    });
-
-    if (!context.coefficientsValid(FunctionFamily::Cubic))
-        return;
-
-    context.append(cubicFormula(a, b, c, d));
-    context.append(propertyLine(piece::kAtZero) << Num{y0});
-    context.append(propertyLine(piece::kRange) << "R");
-    context.setPlotted();
-}
+extern const FamilyDescription kCubicFamily{
+    .name = "cubic",
+    .entry = "Cubics Function", // the entry's spelling
+    .formulaTemplate = "y = a x ^ 3 + b x ^ 2 + c x + d",
+    .captions = {"a =", "b =", "c =", "d ="},
+    .hasModes = false,
+    .valid = leadNonZero,
+    .function = cubic,
+    .sample = sampleCurve<cubic>,
+    .lines = cubicLines,
+    .keyPoints = cubicKeyPoints,
+};
 
 } // namespace oltrave

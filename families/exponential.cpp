@@ -1,6 +1,7 @@
 #include <cmath>
 
-#include "families.h"
+#include "model/keypoints.h"
+#include "model/logarithm.h"
 #include "pieces.h"
 
 namespace oltrave {
@@ -9,22 +10,31 @@ namespace {
 
 constexpr FormulaForm kExponentialForm{" ^ x", " ^ | x |"};
 
-} // namespace
+// std::pow gives NaN for a negative base with a fractional exponent and an
+// infinity for a zero base with a negative one or on overflow; the context
+// draws no such point, so nothing traps and the pass goes on.
+double exponential(const Coefficients& c, double x) {
+    return std::pow(c[0], x) + c[1];
+}
 
-// y = a ^ x + M in the modes f(x), |f(x)| and f(|x|).
-void plotExponential(PlotContext& context) {
+bool exponentialValid(const Coefficients& coef) {
+    return validBase(coef[0]);
+}
+
+// a ^ x = -M has a solution only below the axis.
+KeyPoints exponentialKeyPoints(const Coefficients& c, double) {
+    KeyPoints points;
+    if (c[1] < 0)
+        points.zeros.push_back(logBase(-c[1], c[0]));
+    return points;
+}
+
+// The lines of y = a ^ x + M in the modes f(x), |f(x)| and f(|x|).
+void exponentialLines(PlotContext& context) {
     const double a = context.coef(0);
     const double M = context.coef(1);
     const int mode = context.absmode();
-
-    // std::pow gives NaN for a negative base with a fractional exponent and an
-    // infinity for a zero base with a negative one or on overflow; the context
-    // draws no such point, so nothing traps and the pass goes on.
-    sampleInMode(context, [&](double x) { return std::pow(a, x) + M; });
-
     const double Y0 = M + 1;
-    if (!context.coefficientsValid(FunctionFamily::Exponential))
-        return;
     const bool rising = a > 1;
 
     ResultLine lead;
@@ -32,34 +42,58 @@ void plotExponential(PlotContext& context) {
     context.append(formulaLine(mode, lead, kExponentialForm, M));
 
     if (mode == 2)
-        context.append(propertyLine(piece::kSymmetryAxis) << "0");
+        context.append(propertyLine(piece::kSymmetryAxis) << "0",
+                       {verticalMark(MarkKind::SymmetryAxis, 0)});
 
     // |a ^ x + M| is |M + 1| at 0.
-    context.append(propertyLine(piece::kAtZero) << Num{mode == 1 ? std::fabs(Y0) : Y0});
+    const double atZero = mode == 1 ? std::fabs(Y0) : Y0;
+    context.append(propertyLine(piece::kAtZero) << Num{atZero},
+                   {pointMark(MarkKind::ValueAtZero, 0, atZero)});
 
+    // A range open at M names the level the curve approaches.
     ResultLine range = propertyLine(piece::kRange);
+    bool openAtM = true;
     switch (mode) {
     case 0: range << fromOpen(M); break;
-    case 1: range << (M < 0 ? fromClosed(0) : fromOpen(M)); break;
-    case 2: range << (rising ? fromClosed(Y0) : openClosed(M, Y0)); break;
+    case 1:
+        openAtM = M >= 0;
+        range << (M < 0 ? fromClosed(0) : fromOpen(M));
+        break;
+    case 2:
+        openAtM = !rising;
+        range << (rising ? fromClosed(Y0) : openClosed(M, Y0));
+        break;
     }
-    context.append(range);
+    context.append(range, openAtM ? std::vector<Mark>{horizontalMark(MarkKind::Asymptote, M)}
+                                  : std::vector<Mark>{});
 
     const std::string_view monotonic = rising ? piece::kIncreasing : piece::kDecreasing;
     switch (mode) {
-    case 0: context.append(propertyLine(monotonic) << "R"); break;
+    case 0:
+        context.append(propertyLine(monotonic) << "R", {}, stretch(-kInfinity, kInfinity));
+        break;
     case 1:
         // Below the axis the bars fold the curve, which then falls and rises.
         if (M >= 0)
-            context.append(propertyLine(monotonic) << "R");
+            context.append(propertyLine(monotonic) << "R", {}, stretch(-kInfinity, kInfinity));
         break;
-    case 2:
-        for (const ResultLine& line : mirroredIntervals(!rising))
-            context.append(line);
-        break;
+    case 2: appendMirroredIntervals(context, !rising); break;
     }
-
-    context.setPlotted();
 }
+
+} // namespace
+
+extern const FamilyDescription kExponentialFamily{
+    .name = "exponential",
+    .entry = "Exponential Function",
+    .formulaTemplate = "y = a ^ x + M",
+    .captions = {"a =", "M =", "", ""},
+    .hasModes = true,
+    .valid = exponentialValid,
+    .function = exponential,
+    .sample = sampleCurve<exponential>,
+    .lines = exponentialLines,
+    .keyPoints = exponentialKeyPoints,
+};
 
 } // namespace oltrave

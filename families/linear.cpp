@@ -1,6 +1,6 @@
 #include <cmath>
 
-#include "families.h"
+#include "model/keypoints.h"
 #include "pieces.h"
 
 namespace oltrave {
@@ -9,42 +9,51 @@ namespace {
 
 constexpr FormulaForm kLinearForm{" x", " | x |"};
 
-} // namespace
+double linear(const Coefficients& c, double x) {
+    return x * c[0] + c[1];
+}
 
-// y = k x + b in the modes f(x), |f(x)| and f(|x|).
-void plotLinear(PlotContext& context) {
+KeyPoints linearKeyPoints(const Coefficients& c, double) {
+    return {{-c[1] / c[0]}, {}, {}};
+}
+
+// The lines of y = k x + b in the modes f(x), |f(x)| and f(|x|).
+void linearLines(PlotContext& context) {
     const double k = context.coef(0);
     const double b = context.coef(1);
     const int mode = context.absmode();
-
-    sampleInMode(context, [&](double x) { return x * k + b; });
-
     const double x0 = -b / k;
     const double y0 = b;
-    if (!context.coefficientsValid(FunctionFamily::Linear))
-        return;
 
     ResultLine lead;
     lead << Num{k};
     context.append(formulaLine(mode, lead, kLinearForm, b));
 
     if (mode == 1)
-        context.append(propertyLine(piece::kSymmetryAxis) << Num{x0});
+        context.append(propertyLine(piece::kSymmetryAxis) << Num{x0},
+                       {verticalMark(MarkKind::SymmetryAxis, x0)});
     if (mode == 2)
-        context.append(propertyLine(piece::kSymmetryAxis) << "0");
+        context.append(propertyLine(piece::kSymmetryAxis) << "0",
+                       {verticalMark(MarkKind::SymmetryAxis, 0)});
 
     if (mode == 0 || mode == 1) {
         // |k x + b| is |b| at 0.
-        context.append(propertyLine(piece::kAtZero) << Num{mode == 1 ? std::fabs(y0) : y0});
-        context.append(propertyLine(piece::kZero) << Num{x0});
+        const double atZero = mode == 1 ? std::fabs(y0) : y0;
+        context.append(propertyLine(piece::kAtZero) << Num{atZero},
+                       {pointMark(MarkKind::ValueAtZero, 0, atZero)});
+        context.append(propertyLine(piece::kZero) << Num{x0}, {pointMark(MarkKind::Zero, x0, 0)});
     } else if (mode == 2) {
-        context.append(propertyLine(piece::kAtZero) << Num{b});
+        context.append(propertyLine(piece::kAtZero) << Num{b},
+                       {pointMark(MarkKind::ValueAtZero, 0, b)});
         if (b == 0) {
-            context.append(propertyLine(piece::kZero) << Num{x0});
+            context.append(propertyLine(piece::kZero) << Num{x0},
+                           {pointMark(MarkKind::Zero, x0, 0)});
         } else if (sign(k) != sign(b)) {
             // k |x| + b vanishes on both sides of the axis.
-            context.append(propertyLine(piece::kNumberedZero[0]) << Num{-x0});
-            context.append(propertyLine(piece::kNumberedZero[1]) << Num{x0});
+            context.append(propertyLine(piece::kNumberedZero[0]) << Num{-x0},
+                           {pointMark(MarkKind::Zero, -x0, 0)});
+            context.append(propertyLine(piece::kNumberedZero[1]) << Num{x0},
+                           {pointMark(MarkKind::Zero, x0, 0)});
         }
     }
 
@@ -58,8 +67,21 @@ void plotLinear(PlotContext& context) {
             context.append(propertyLine(piece::kRange) << upToClosed(y0));
         break;
     }
-
-    context.setPlotted();
 }
+
+} // namespace
+
+extern const FamilyDescription kLinearFamily{
+    .name = "linear",
+    .entry = "Linear Function",
+    .formulaTemplate = "y = k x + b",
+    .captions = {"k =", "b =", "", ""},
+    .hasModes = true,
+    .valid = leadNonZero,
+    .function = linear,
+    .sample = sampleCurve<linear>,
+    .lines = linearLines,
+    .keyPoints = linearKeyPoints,
+};
 
 } // namespace oltrave

@@ -1,21 +1,31 @@
 #include <cmath>
 
-#include "families.h"
+#include "model/keypoints.h"
 #include "model/logarithm.h"
 #include "pieces.h"
 
 namespace oltrave {
 
-// y = log a ( x ) + M in the modes f(x), |f(x)| and f(|x|).
-void plotLogarithmic(PlotContext& context) {
+namespace {
+
+double logarithmic(const Coefficients& c, double x) {
+    return logBase(x, c[0]) + c[1];
+}
+
+bool logarithmicValid(const Coefficients& coef) {
+    return validBase(coef[0]);
+}
+
+// log a ( x ) = -M at x = a ^ -M; the y axis is the asymptote.
+KeyPoints logarithmicKeyPoints(const Coefficients& c, double) {
+    return {{std::pow(c[0], -c[1])}, {}, {0}};
+}
+
+// The lines of y = log a ( x ) + M in the modes f(x), |f(x)| and f(|x|).
+void logarithmicLines(PlotContext& context) {
     const double a = context.coef(0);
     const double M = context.coef(1);
     const int mode = context.absmode();
-
-    sampleInMode(context, [&](double x) { return logBase(x, a) + M; });
-
-    if (!context.coefficientsValid(FunctionFamily::Logarithmic))
-        return;
     const bool rising = a > 1;
 
     ResultLine body;
@@ -29,7 +39,8 @@ void plotLogarithmic(PlotContext& context) {
     context.append(formulaFrame(mode, body));
 
     if (mode == 2)
-        context.append(propertyLine(piece::kSymmetryAxis) << "0");
+        context.append(propertyLine(piece::kSymmetryAxis) << "0",
+                       {verticalMark(MarkKind::SymmetryAxis, 0)});
 
     if (mode == 1)
         context.append(propertyLine(piece::kRange) << fromClosed(0));
@@ -38,13 +49,26 @@ void plotLogarithmic(PlotContext& context) {
 
     if (mode == 0) {
         context.append(propertyLine(rising ? piece::kIncreasing : piece::kDecreasing)
-                       << fromOpen(0));
+                           << fromOpen(0),
+                       {}, stretch(0, kInfinity));
     } else if (mode == 2) {
-        for (const ResultLine& line : mirroredIntervals(!rising))
-            context.append(line);
+        appendMirroredIntervals(context, !rising);
     }
-
-    context.setPlotted();
 }
+
+} // namespace
+
+extern const FamilyDescription kLogarithmicFamily{
+    .name = "logarithmic",
+    .entry = "Logarithmic Function",
+    .formulaTemplate = "y = log a ( x ) + M",
+    .captions = {"a =", "M =", "", ""},
+    .hasModes = true,
+    .valid = logarithmicValid,
+    .function = logarithmic,
+    .sample = sampleCurve<logarithmic>,
+    .lines = logarithmicLines,
+    .keyPoints = logarithmicKeyPoints,
+};
 
 } // namespace oltrave

@@ -1,7 +1,9 @@
 #include "periodic.h"
 
+#include <algorithm>
 #include <cmath>
 
+#include "model/keypoints.h"
 #include "pieces.h"
 
 namespace oltrave {
@@ -33,15 +35,16 @@ ResultLine periodLine(double period) {
 }
 
 void appendEveryK(PlotContext& context, std::string_view label, double value,
-                  const ResultLine& step) {
+                  const ResultLine& step, std::vector<Mark> marks) {
     context.append(propertyLine(label) << piece::kForEveryK);
     ResultLine line;
     line << piece::kIndent << Num{value} << step;
-    context.append(line);
+    context.append(line, std::move(marks));
 }
 
 void appendInterval(PlotContext& context, std::string_view label, double first, double second,
-                    const ResultLine& step, bool bareWhenEqual) {
+                    const ResultLine& step, bool bareWhenEqual, double stepValue,
+                    std::vector<Mark> (*atLow)(double lo, double stepValue)) {
     context.append(propertyLine(label) << piece::kForEveryK);
     if (bareWhenEqual && first == second)
         return;
@@ -50,31 +53,32 @@ void appendInterval(PlotContext& context, std::string_view label, double first, 
     const double hi = ordered ? second : first;
     ResultLine opening;
     opening << piece::kIndent << " ( " << Num{lo} << step << " , ";
-    context.append(opening);
+    const Stretch span = stretch(lo, hi, stepValue);
+    context.append(opening, atLow ? atLow(lo, stepValue) : std::vector<Mark>{}, span);
     ResultLine closing;
     closing << piece::kIndent << Num{hi} << step << " ) ";
-    context.append(closing);
+    context.append(closing, {}, span);
 }
 
-void plotWave(PlotContext& context, const WaveFamily& family) {
+void waveLines(PlotContext& context, const WaveFamily& family) {
     const double a = context.coef(0);
     const double omega = context.coef(1);
     const double phi = context.coef(2);
     const double m = context.coef(3);
-
-    context.sample([&](double x) { return a * family.wave(x * omega + phi) + m; });
-    if (!context.coefficientsValid(family.id))
-        return;
-
     const PeriodicValues& p = context.periodic();
     context.append(periodicFormula(family.function, a, omega, phi, m));
     context.append(periodLine(p.period));
     context.append(propertyLine(piece::kRange) << between(m - std::fabs(a), m + std::fabs(a)));
-    appendEveryK(context, piece::kSymmetryAxis, family.axis(p), kTerm(p.hperiod));
-    appendEveryK(context, piece::kSymmetricCenter, family.centre(p), kTerm(p.hperiod));
+    // Crests on the axes for even k (wave 1), troughs for odd k.
+    const double axis = family.axis(p);
+    appendEveryK(context, piece::kSymmetryAxis, axis, kTerm(p.hperiod),
+                 {everyK(verticalMark(MarkKind::SymmetryAxis, axis), p.hperiod),
+                  everyK(pointMark(MarkKind::Extremum, axis, m + a), p.hperiod, m - a)});
+    const double centre = family.centre(p);
+    appendEveryK(context, piece::kSymmetricCenter, centre, kTerm(p.hperiod),
+                 {everyK(pointMark(MarkKind::SymmetricCentre, centre, m), p.hperiod)});
 
-    // A negative amplitude or a negative ω each turn a rise into a fall.
-    const bool signsAgree = (a > 0) == (omega > 0);
+    const bool signsAgree = risesWithWave(a, omega);
     const EndpointPair& falling =
         signsAgree ? family.fallingWhenSignsAgree : family.fallingWhenSignsDiffer;
     const EndpointPair& rising =
@@ -82,12 +86,44 @@ void plotWave(PlotContext& context, const WaveFamily& family) {
     const ResultLine step = kTerm(p.speriod);
     const auto section = [&](std::string_view label, const EndpointPair& pair) {
         appendInterval(context, label, pair.first(p), pair.second(p), step,
-                       pair.bareWhenEqualForPositiveA && a > 0);
+                       pair.bareWhenEqualForPositiveA && a > 0, p.speriod);
     };
     section(piece::kDecreasing, falling);
     section(piece::kIncreasing, rising);
+}
 
-    context.setPlotted();
+std::vector<double> phasePoints(const Coefficients& coef, double phase, double step, double reach) {
+    const double omega = coef[1];
+    const double phi = coef[2];
+    const double low = std::min(-reach * omega + phi, reach * omega + phi);
+    const double high = std::max(-reach * omega + phi, reach * omega + phi);
+    const double first = std::ceil((low - phase) / step);
+    const double last = std::floor((high - phase) / step);
+    std::vector<double> xs;
+    if (!std::isfinite(first) || !std::isfinite(last))
+        return xs;
+    for (double k = first; k <= last && xs.size() < kMaxKeyPoints; ++k)
+        xs.push_back((phase + k * step - phi) / omega);
+    return xs;
+}
+
+KeyPoints waveKeyPoints(const Coefficients& coef, double reach, WaveShape shape) {
+    KeyPoints points;
+    const double level = -coef[3] / coef[0]; // where the wave itself must be for y = 0
+    if (std::fabs(level) <= 1) {
+        // The two solutions of one period: sin v = level at asin and π - asin,
+        // cos v = level at acos and -acos.
+        const double v = shape == WaveShape::Sine ? std::asin(level) : std::acos(level);
+        const double other = shape == WaveShape::Sine ? kPi - v : -v;
+        points.zeros = phasePoints(coef, v, 2 * kPi, reach);
+        if (std::fabs(level) < 1) { // at ±1 the curve touches the axis once a period
+            const std::vector<double> more = phasePoints(coef, other, 2 * kPi, reach);
+            points.zeros.insert(points.zeros.end(), more.begin(), more.end());
+        }
+    }
+    // Crests and troughs every half period: sine at π/2, cosine at 0.
+    points.extrema = phasePoints(coef, shape == WaveShape::Sine ? kPi / 2 : 0, kPi, reach);
+    return points;
 }
 
 } // namespace oltrave

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <array>
 #include <string_view>
+#include <vector>
 
+#include "model/keypoints.h"
 #include "model/plotcontext.h"
 #include "model/resultline.h"
 
@@ -13,6 +16,25 @@ namespace piece {
 inline constexpr std::string_view kSymmetricCenter = "Symmetric Center : ";
 inline constexpr std::string_view kForEveryK = "( k ∈ Z )";
 } // namespace piece
+
+inline constexpr std::array<std::string_view, kBoxCount> kPeriodicCaptions{
+    "A =", "ω =", "φ =", "M ="};
+
+// A function needs an amplitude and a frequency.
+inline bool amplitudeAndFrequency(const Coefficients& coef) {
+    return coef[0] != 0 && coef[1] != 0;
+}
+
+// A Wave(ω x + φ) + M, each product first.
+template <double (*Wave)(double)> double periodicValue(const Coefficients& c, double x) {
+    return Wave(x * c[1] + c[2]) * c[0] + c[3];
+}
+
+// Whether the curve rises where the wave itself rises: a negative amplitude or
+// a negative ω each turn a rise into a fall.
+inline bool risesWithWave(double a, double omega) {
+    return (a > 0) == (omega > 0);
+}
 
 // The x where ω x + φ reaches a given phase, from the plot's derived values.
 using PhasePoint = double (*)(const PeriodicValues& p);
@@ -50,13 +72,16 @@ ResultLine periodLine(double period);
 
 // A header "    label( k ∈ Z )", then "    n(value) k-term".
 void appendEveryK(PlotContext& context, std::string_view label, double value,
-                  const ResultLine& step);
+                  const ResultLine& step, std::vector<Mark> marks);
 
 // A header "    label( k ∈ Z )", then the open interval between the two endpoints,
 // smaller first, over two lines. With bareWhenEqual, endpoints that came out
 // as the same double leave the header alone.
+// Both lines name the stretch from lo to hi every stepValue; the opening line
+// also carries the marks made by atLow from lo.
 void appendInterval(PlotContext& context, std::string_view label, double first, double second,
-                    const ResultLine& step, bool bareWhenEqual);
+                    const ResultLine& step, bool bareWhenEqual, double stepValue,
+                    std::vector<Mark> (*atLow)(double lo, double stepValue) = nullptr);
 
 // A pair of endpoints of one monotonic stretch.
 struct EndpointPair {
@@ -65,18 +90,24 @@ struct EndpointPair {
     bool bareWhenEqualForPositiveA; // see appendInterval
 };
 
-// What tells the sine and cosine apart.
+// What tells the sine and cosine apart in their lines.
 struct WaveFamily {
-    FunctionFamily id;
     std::string_view function; // formula piece
-    double (*wave)(double);
     PhasePoint axis;
     PhasePoint centre;
     EndpointPair fallingWhenSignsAgree; // A and ω of one sign
     EndpointPair fallingWhenSignsDiffer;
 };
 
-// The sine or cosine branch: curve, then the thirteen lines of a valid function.
-void plotWave(PlotContext& context, const WaveFamily& family);
+// The x where ω x + φ = phase + k step for whole k, with x in [-reach, reach],
+// ascending in k; at most kMaxKeyPoints of them.
+std::vector<double> phasePoints(const Coefficients& coef, double phase, double step, double reach);
+
+enum class WaveShape { Sine, Cosine };
+// Zeros and extrema of A wave(ω x + φ) + M.
+KeyPoints waveKeyPoints(const Coefficients& coef, double reach, WaveShape shape);
+
+// The thirteen lines of a valid sine or cosine.
+void waveLines(PlotContext& context, const WaveFamily& family);
 
 } // namespace oltrave

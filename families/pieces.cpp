@@ -1,5 +1,6 @@
 #include "pieces.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace oltrave {
@@ -81,11 +82,32 @@ ResultLine openClosed(double low, double high) {
     return bracketed("(", number(low), number(high), "]");
 }
 
+void appendMirroredIntervals(PlotContext& context, bool decreasingOnRight) {
+    const std::array<ResultLine, 2> lines = mirroredIntervals(decreasingOnRight);
+    const Stretch right = stretch(0, kInfinity);
+    const Stretch left = stretch(-kInfinity, 0);
+    context.append(lines[0], {}, decreasingOnRight ? right : left);
+    context.append(lines[1], {}, decreasingOnRight ? left : right);
+}
+
 std::array<ResultLine, 2> mirroredIntervals(bool decreasingOnRight) {
     const ResultLine right = fromOpen(0);
     const ResultLine left = upToOpen(0);
     return {propertyLine(piece::kDecreasing) << (decreasingOnRight ? right : left),
             propertyLine(piece::kIncreasing) << (decreasingOnRight ? left : right)};
+}
+
+std::vector<double> quadraticRoots(double a, double b, double c) {
+    const double disc = b * b - 4 * a * c;
+    if (disc < 0 || std::isnan(disc))
+        return {};
+    if (disc == 0)
+        return {-b / (2 * a)};
+    // The form without cancellation: q takes the sign of b, the roots are q / a and c / q.
+    const double q = -(b + std::copysign(std::sqrt(disc), b)) / 2;
+    const double first = q / a;
+    const double second = c / q;
+    return {std::min(first, second), std::max(first, second)};
 }
 
 } // namespace oltrave

@@ -2,7 +2,9 @@
 
 #include <array>
 #include <cmath>
+#include <limits>
 #include <string_view>
+#include <vector>
 
 #include "model/plotcontext.h"
 #include "model/resultline.h"
@@ -17,18 +19,17 @@ inline constexpr std::array<std::string_view, 4> kNumberedZero{
 inline constexpr std::string_view kFromZero = "[ 0 , + ∞ )";
 } // namespace piece
 
+// The real roots of a x ^ 2 + b x + c (a not 0), ascending; one for a double root.
+std::vector<double> quadraticRoots(double a, double b, double c);
+
 // The sign function: -1, 0 or +1.
 inline int sign(double v) {
     return (v > 0) - (v < 0);
 }
 
-// The sampling loop in the chosen absolute-value mode: f(x), |f(x)| or f(|x|).
-template <typename Function> void sampleInMode(PlotContext& context, Function f) {
-    switch (context.absmode()) {
-    case 0: context.sample(f); break;
-    case 1: context.sample([&](double x) { return std::fabs(f(x)); }); break;
-    case 2: context.sample([&](double x) { return f(std::fabs(x)); }); break;
-    }
+// The validity rule of the polynomial families: a leading coefficient.
+inline bool leadNonZero(const Coefficients& coef) {
+    return coef[0] != 0;
 }
 
 // A property line: the indent, then the label piece.
@@ -67,5 +68,10 @@ ResultLine openClosed(double low, double high); //  ( low , high ]
 // The interval lines of a curve mirrored in the y axis: the decreasing line
 // first, on the right half-line or on the left one, then the increasing line.
 std::array<ResultLine, 2> mirroredIntervals(bool decreasingOnRight);
+// Appends them, each with the half of the curve it names.
+void appendMirroredIntervals(PlotContext& context, bool decreasingOnRight);
+
+// Every x, for an interval line that names the whole curve.
+inline constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
 } // namespace oltrave

@@ -1,16 +1,17 @@
 #include <cmath>
 
-#include "families.h"
 #include "periodic.h"
 
 namespace oltrave {
 
 namespace {
 
+double sine(double v) {
+    return std::sin(v);
+}
+
 constexpr WaveFamily kSine{
-    FunctionFamily::Sine,
     " sin( ",
-    [](double v) { return std::sin(v); },
     phaseHalfPi, // crests and troughs
     phaseZero,
     // From π/2 to 3π/2; equal endpoints leave this section bare when A > 0.
@@ -21,8 +22,18 @@ constexpr WaveFamily kSine{
 } // namespace
 
 // y = A sin(ω x + φ) + M; the absolute-value modes do not apply.
-void plotSine(PlotContext& context) {
-    plotWave(context, kSine);
-}
+extern const FamilyDescription kSineFamily{
+    .name = "sine",
+    .entry = "Sine Function",
+    .formulaTemplate = "y = A Sin ( ω x + φ ) + M",
+    .captions = kPeriodicCaptions,
+    .hasModes = false,
+    .valid = amplitudeAndFrequency,
+    .function = periodicValue<sine>,
+    .sample = sampleCurve<periodicValue<sine>>,
+    .lines = [](PlotContext& context) { waveLines(context, kSine); },
+    .keyPoints = [](const Coefficients& coef,
+                    double reach) { return waveKeyPoints(coef, reach, WaveShape::Sine); },
+};
 
 } // namespace oltrave

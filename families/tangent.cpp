@@ -1,21 +1,29 @@
 #include <cmath>
 
-#include "families.h"
 #include "periodic.h"
 #include "pieces.h"
 
 namespace oltrave {
 
-// y = A tan(ω x + φ) + M; the absolute-value modes do not apply.
-void plotTangent(PlotContext& context) {
+namespace {
+
+double tangent(double v) {
+    return std::tan(v);
+}
+
+// Zeros where tan(ω x + φ) = -M / A, asymptotes where ω x + φ = π/2, each every π.
+KeyPoints tangentKeyPoints(const Coefficients& coef, double reach) {
+    return {phasePoints(coef, std::atan(-coef[3] / coef[0]), kPi, reach),
+            {},
+            phasePoints(coef, kPi / 2, kPi, reach)};
+}
+
+// The lines of y = A tan(ω x + φ) + M; the absolute-value modes do not apply.
+void tangentLines(PlotContext& context) {
     const double a = context.coef(0);
     const double omega = context.coef(1);
     const double phi = context.coef(2);
     const double m = context.coef(3);
-
-    context.sample([&](double x) { return std::tan(x * omega + phi) * a + m; });
-    if (!context.coefficientsValid(FunctionFamily::Tangent))
-        return;
 
     const PeriodicValues& p = context.periodic();
     context.append(periodicFormula(" tan( ", a, omega, phi, m));
@@ -23,14 +31,33 @@ void plotTangent(PlotContext& context) {
     context.append(periodLine(std::fabs(p.hperiod)));
     context.append(propertyLine(piece::kRange) << "R");
     // qperiod is 0 when 2 ω overflowed; hperiod still carries the sign of ω.
-    appendEveryK(context, piece::kSymmetricCenter, phaseHalfPi(p), kTerm(p.qperiod, p.hperiod));
+    const double centre = phaseHalfPi(p);
+    appendEveryK(context, piece::kSymmetricCenter, centre, kTerm(p.qperiod, p.hperiod),
+                 {everyK(pointMark(MarkKind::SymmetricCentre, centre, m), p.qperiod)});
 
     // One branch rises everywhere when A and ω share a sign, and falls otherwise.
-    const bool rising = (a > 0) == (omega > 0);
-    appendInterval(context, rising ? piece::kIncreasing : piece::kDecreasing, phaseMinusHalfPi(p),
-                   phaseHalfPi(p), kTerm(p.hperiod), false);
-
-    context.setPlotted();
+    appendInterval(context, risesWithWave(a, omega) ? piece::kIncreasing : piece::kDecreasing,
+                   phaseMinusHalfPi(p), phaseHalfPi(p), kTerm(p.hperiod), false, p.hperiod,
+                   // Each branch starts at an asymptote.
+                   [](double lo, double step) {
+                       return std::vector<Mark>{
+                           everyK(verticalMark(MarkKind::Asymptote, lo), step)};
+                   });
 }
+
+} // namespace
+
+extern const FamilyDescription kTangentFamily{
+    .name = "tangent",
+    .entry = "Tangent Function",
+    .formulaTemplate = "y = A Tan ( ω x + φ ) + M",
+    .captions = kPeriodicCaptions,
+    .hasModes = false,
+    .valid = amplitudeAndFrequency,
+    .function = periodicValue<tangent>,
+    .sample = sampleCurve<periodicValue<tangent>>,
+    .lines = tangentLines,
+    .keyPoints = tangentKeyPoints,
+};
 
 } // namespace oltrave

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 
 namespace oltrave {
 
@@ -16,6 +18,12 @@ struct Colour {
 
 // Every sampled point of a curve is drawn in this colour (red 146, green 137, blue 249).
 inline constexpr Colour kCurveColour{16353682};
+
+// Whether a coordinate can reach the plotting surface: finite and within the
+// single-precision range. Infinities and NaN fail the comparison.
+inline bool fitsSinglePrecision(double v) {
+    return std::fabs(v) <= static_cast<double>(std::numeric_limits<float>::max());
+}
 
 struct CanvasPoint {
     float x, y;

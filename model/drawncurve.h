@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 
 #include "familytable.h"
 
@@ -11,10 +12,18 @@ namespace oltrave {
 struct DrawnCurve {
     int family = 0;
     int absmode = 0;
-    std::array<double, kBoxCount> coef{};
+    Coefficients coef{};
 
     bool operator==(const DrawnCurve& other) const {
         return family == other.family && absmode == other.absmode && coef == other.coef;
+    }
+
+    // The curve's value at x in its mode, as Calculate computes it.
+    std::optional<double> valueAt(double x) const {
+        const FamilyDescription* description = familyDescription(family);
+        if (!description)
+            return std::nullopt;
+        return valueInMode(*description, absmode, coef, x);
     }
 };
 

@@ -1,42 +1,54 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string_view>
 
 namespace oltrave {
 
-// The chooser's entries, in list order; the index is the family number.
-enum class FunctionFamily {
-    Linear = 0,
-    Quadratic = 1,
-    Cubic = 2,
-    Sine = 3,
-    Cosine = 4,
-    Tangent = 5,
-    Exponential = 6,
-    Logarithmic = 7,
-};
+class PlotContext;
+struct KeyPoints;
 
-inline constexpr int kFamilyCount = 8;
 inline constexpr int kBoxCount = 4;
+inline constexpr int kModeCount = 3; // f(x), |f(x)|, f(|x|)
 
-// Captions of the sine, cosine and tangent boxes.
-inline constexpr std::array<std::string_view, kBoxCount> kTrigCaptions{"A =", "ω =", "φ =", "M ="};
+// The numbers read from the coefficient boxes, in box order.
+using Coefficients = std::array<double, kBoxCount>;
 
-// What choosing a family shows above and beside the coefficient boxes.
-struct FamilyInfo {
+// A family's function at x, before any absolute-value mode is applied.
+using FamilyFunction = double (*)(const Coefficients& coef, double x);
+
+// Everything the program asks about one function family. Each family unit in
+// families/ defines one of these; the table below lists them in chooser order
+// and nothing else names a family.
+struct FamilyDescription {
+    std::string_view name;                            // command-line name: "linear"
     std::string_view entry;                           // chooser text
     std::string_view formulaTemplate;                 // formula label text
     std::array<std::string_view, kBoxCount> captions; // empty: box and label hidden
-    bool locksModes;                                  // mode forced to f(x), mode labels disabled
+    bool hasModes;                                    // false: f(x) only, mode labels disabled
+    bool (*valid)(const Coefficients& coef);          // a function of this family at all
+    FamilyFunction function;                          // for point evaluation and any caller
+    void (*sample)(PlotContext& context, int mode);   // the curve, the function inlined
+    void (*lines)(PlotContext& context);              // result lines of a valid function
+    // Zeros, extrema and vertical asymptotes of f(x) (no mode) with x in
+    // [-reach, reach], from closed forms; valid coefficients only.
+    KeyPoints (*keyPoints)(const Coefficients& coef, double reach);
 };
 
+// The families in chooser order; the index is the family number.
+int familyCount();
 // Nothing for an index outside the chooser's list.
-const FamilyInfo* familyInfo(int family);
+const FamilyDescription* familyDescription(int family);
 
-// Whether the coefficients give a function of the family: a non-zero leading
-// coefficient; for sine, cosine and tangent a non-zero ω as well; for the
-// exponential and the logarithm a positive base other than 1.
-bool coefficientsValid(FunctionFamily family, const std::array<double, kBoxCount>& coef);
+// Runs a family's part of the plot command: the curve, then, for valid
+// coefficients, the lines. Returns whether the lines were written.
+bool plotFamily(const FamilyDescription& family, PlotContext& context);
+
+// f(x), |f(x)| or f(|x|) of the family at x; empty when the value cannot be
+// computed (domain, overflow) or the mode is unknown. A family without modes
+// is always f(x).
+std::optional<double> valueInMode(const FamilyDescription& family, int mode,
+                                  const Coefficients& coef, double x);
 
 } // namespace oltrave

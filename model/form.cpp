@@ -3,9 +3,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "families/families.h"
 #include "numtext.h"
-#include "pointvalue.h"
 #include "zoomseries.h"
 
 namespace oltrave {
@@ -24,7 +22,7 @@ public:
 Form::Form(Canvas& canvas, ResultList& list) : canvas_(canvas), list_(list) {}
 
 void Form::start() {
-    chooseFamily(static_cast<int>(FunctionFamily::Linear));
+    chooseFamily(kStartFamily);
     plotted_ = false;
     setZoomText("10");
     loadcoordinates();
@@ -37,17 +35,12 @@ void Form::chooseFamily(int family) {
     plotted_ = false;
     for (int box = 0; box < kBoxCount; ++box)
         setBoxText(box, "");
-    const FamilyInfo* info = familyInfo(family_);
+    const FamilyDescription* info = familyDescription(family_);
     if (!info)
         return;
-    llabsready(info->locksModes ? 1 : 0);
+    llabsready(info->hasModes ? 0 : 1);
     formula_ = std::string(info->formulaTemplate);
-    const auto kind = static_cast<FunctionFamily>(family_);
-    if (kind == FunctionFamily::Sine || kind == FunctionFamily::Cosine ||
-        kind == FunctionFamily::Tangent)
-        loadtriglabels();
-    else
-        showBoxes(info->captions);
+    showBoxes(info->captions);
 }
 
 // An empty caption hides the box and its label; a hidden label keeps its caption.
@@ -80,12 +73,8 @@ void Form::llabsready(int lock) {
 }
 
 void Form::loadformula() {
-    if (const FamilyInfo* info = familyInfo(family_))
+    if (const FamilyDescription* info = familyDescription(family_))
         formula_ = std::string(info->formulaTemplate);
-}
-
-void Form::loadtriglabels() {
-    showBoxes(kTrigCaptions);
 }
 
 // ---- Text boxes ------------------------------------------------------------
@@ -144,7 +133,7 @@ void Form::applyZoom(std::optional<double> read) {
 }
 
 void Form::drawAxes() {
-    if (!PlotContext::fitsCanvas(zoom_))
+    if (!fitsSinglePrecision(zoom_))
         return; // the canvas cannot take the coordinates: every step fails
     const float z = static_cast<float>(zoom_);
     canvas_.setScale(-z, z, z, -z); // a refused scale leaves the previous one
@@ -163,18 +152,29 @@ void Form::readCoefficients() {
 
 void Form::plot() {
     readCoefficients();
-    periodic_ = periodicValues(coef_[1], coef_[2]);
+    const double omega = coef_[1];
+    periodic_.period = std::fabs(2 * kPi / omega);
     loadscale();
+    periodic_.qperiod = kPi / (2 * omega);
+    periodic_.shift = coef_[2] / omega;
+    periodic_.speriod = 2 * kPi / omega;
+    periodic_.hperiod = kPi / omega;
 
     const std::optional<double> zoomRead = numval(zoomText_);
     const bool zoomOk = zoomRead && *zoomRead > 0;
     if (zoomOk) {
-        if (const FamilyBranch branch = familyBranch(family_)) {
+        if (const FamilyDescription* info = familyDescription(family_)) {
             PlotContext context(coef_, zoom_, absmode_, periodic_, canvas_, list_);
-            branch(context);
-            if (context.plotted()) {
+            std::vector<MarkedLine> marked;
+            context.collectMarks(marked, rows_);
+            if (plotFamily(*info, context)) {
                 plotted_ = true;
                 drawn_.push_back({family_, absmode_, coef_});
+            }
+            rows_ += context.appended();
+            for (MarkedLine& line : marked) {
+                line.curve = {family_, absmode_, coef_};
+                marked_.push_back(std::move(line));
             }
         }
     } else {
@@ -195,7 +195,8 @@ void Form::plot() {
 }
 
 bool Form::coefficientsInvalid() const {
-    return familyInfo(family_) && !coefficientsValid(static_cast<FunctionFamily>(family_), coef_);
+    const FamilyDescription* info = familyDescription(family_);
+    return info && !info->valid(coef_);
 }
 
 void Form::replot() {
@@ -203,6 +204,7 @@ void Form::replot() {
     drawn_.clear();
     list_.clear();
     marked_.clear();
+    rows_ = 0;
     loadscale();
     plot();
 }
@@ -218,6 +220,7 @@ void Form::clearAll() {
     loadformula();
     list_.clear();
     marked_.clear();
+    rows_ = 0;
 }
 
 void Form::wheelZoom(int notches) {
@@ -237,15 +240,15 @@ void Form::wheelZoom(int notches) {
         redraw(curve);
 }
 
-// The curve's own branch at the zoom in use; its lines are not listed again.
+// The curve alone, at the zoom in use; its lines are in the list already.
 void Form::redraw(const DrawnCurve& curve) {
-    const FamilyBranch branch = familyBranch(curve.family);
-    if (!branch)
+    const FamilyDescription* info = familyDescription(curve.family);
+    if (!info)
         return;
-    const PeriodicValues periodic = periodicValues(curve.coef[1], curve.coef[2]);
+    const PeriodicValues unused; // only the lines read them
     NoLines none;
-    PlotContext context(curve.coef, zoom_, curve.absmode, periodic, canvas_, none);
-    branch(context);
+    PlotContext context(curve.coef, zoom_, curve.absmode, unused, canvas_, none);
+    info->sample(context, curve.absmode);
 }
 
 void Form::evaluate() {
@@ -256,12 +259,17 @@ void Form::evaluate() {
     line << piece::kIndent << "[ x = " << Num{x} << " ] y = ";
     if (!plotted_)
         return;
-    const std::optional<double> y = pointValue(family_, absmode_, coef_, x);
+    const FamilyDescription* info = familyDescription(family_);
+    if (!info)
+        return;
+    const std::optional<double> y = valueInMode(*info, absmode_, coef_, x);
     if (!y)
         return;
     line << Num{*y};
-    if (line.valid())
+    if (line.valid()) {
         list_.append(line.text());
+        ++rows_;
+    }
 }
 
 } // namespace oltrave

@@ -21,7 +21,8 @@ class Form {
 public:
     static constexpr std::string_view kNotAFunction = "Not a Function";
     static constexpr std::string_view kZoomError = "Error : Zoom";
-    static constexpr int kModeCount = 3;
+    static constexpr int kModeCount = oltrave::kModeCount;
+    static constexpr int kStartFamily = 0; // the first entry of the chooser
 
     Form(Canvas& canvas, ResultList& list);
 
@@ -59,7 +60,7 @@ public:
     // Form-level values the commands share.
     double zoom() const { return zoom_; }
     bool plotted() const { return plotted_; }
-    const std::array<double, kBoxCount>& coef() const { return coef_; }
+    const Coefficients& coef() const { return coef_; }
     const PeriodicValues& periodic() const { return periodic_; }
     // The curves the plotting area shows, in drawing order.
     const std::vector<DrawnCurve>& drawnCurves() const { return drawn_; }
@@ -73,7 +74,6 @@ private:
     void setZoomText(std::string_view text);
     void zoomGuard();
     void loadformula();
-    void loadtriglabels();
     void showBoxes(const std::array<std::string_view, kBoxCount>& captions);
     void llabsready(int lock);
     void selectMode(int mode);
@@ -98,12 +98,13 @@ private:
     std::string xText_;
     std::string zoomText_;
 
-    std::array<double, kBoxCount> coef_{};
+    Coefficients coef_{};
     double zoom_ = 0;
     bool plotted_ = false;
     PeriodicValues periodic_;
     std::vector<DrawnCurve> drawn_;
     std::vector<MarkedLine> marked_;
+    int rows_ = 0; // lines in the list
 };
 
 } // namespace oltrave

@@ -37,6 +37,25 @@ struct Mark {
     double yOdd = 0;
 };
 
+inline Mark pointMark(MarkKind kind, double x, double y) {
+    return {kind, MarkShape::Point, x, y, 0, 0};
+}
+inline Mark verticalMark(MarkKind kind, double x) {
+    return {kind, MarkShape::Vertical, x, 0, 0, 0};
+}
+inline Mark horizontalMark(MarkKind kind, double y) {
+    return {kind, MarkShape::Horizontal, 0, y, 0, 0};
+}
+// The mark for every k ∈ Z: x + step * k, at height yOdd for odd k.
+inline Mark everyK(Mark mark, double step, double yOdd) {
+    mark.step = step;
+    mark.yOdd = yOdd;
+    return mark;
+}
+inline Mark everyK(Mark mark, double step) {
+    return everyK(mark, step, mark.y);
+}
+
 // The stretch of curve an interval line names, (low, high), repeated every
 // step when step is not 0.
 struct Stretch {
@@ -44,6 +63,10 @@ struct Stretch {
     double high = 0;
     double step = 0;
 };
+
+inline Stretch stretch(double low, double high, double step = 0) {
+    return {low, high, step};
+}
 
 // A result line that names something on the plot, with the curve it describes.
 struct MarkedLine {

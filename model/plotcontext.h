@@ -2,10 +2,13 @@
 
 #include <array>
 #include <cmath>
-#include <limits>
+#include <optional>
+#include <vector>
 
+#include "absmode.h"
 #include "canvas.h"
 #include "familytable.h"
+#include "mark.h"
 #include "resultline.h"
 #include "resultlist.h"
 
@@ -24,31 +27,17 @@ struct PeriodicValues {
     double hperiod = 0; // π / ω
 };
 
-// The periodic quantities of ω and φ.
-inline PeriodicValues periodicValues(double omega, double phi) {
-    PeriodicValues p;
-    p.period = std::fabs(2 * kPi / omega);
-    p.qperiod = kPi / (2 * omega);
-    p.shift = phi / omega;
-    p.speriod = 2 * kPi / omega;
-    p.hperiod = kPi / omega;
-    return p;
-}
-
-// What a family branch receives from the plot command and the only ways it
-// can act: draw points, append lines, report a completed plot.
+// What a family receives from the plot command and the only ways it can act:
+// draw points and append lines.
 class PlotContext {
 public:
-    PlotContext(const std::array<double, 4>& coef, double zoom, int absmode,
-                const PeriodicValues& periodic, Canvas& canvas, ResultList& list)
+    PlotContext(const Coefficients& coef, double zoom, int absmode, const PeriodicValues& periodic,
+                Canvas& canvas, ResultList& list)
         : coef_(coef), zoom_(zoom), absmode_(absmode), periodic_(periodic), canvas_(canvas),
           list_(list) {}
 
     double coef(int index) const { return coef_[static_cast<std::size_t>(index)]; }
-    // A branch lists nothing for coefficients outside its family.
-    bool coefficientsValid(FunctionFamily family) const {
-        return oltrave::coefficientsValid(family, coef_);
-    }
+    const Coefficients& coefficients() const { return coef_; }
     double zoom() const { return zoom_; }
     int absmode() const { return absmode_; }
     const PeriodicValues& periodic() const { return periodic_; }
@@ -80,37 +69,55 @@ public:
             canvas_.points(run.data(), held, kCurveColour);
     }
 
-    // Draws one curve point; a coordinate that is not finite or lies beyond
-    // single precision cannot be drawn and is skipped.
-    void drawPoint(double x, double y) {
-        if (drawable(x, y))
-            canvas_.point(static_cast<float>(x), static_cast<float>(y), kCurveColour);
-    }
-
     // Appends a line unless one of its numbers could not be computed.
-    void append(const ResultLine& line) {
-        if (line.valid())
-            list_.append(line.text());
+    void append(const ResultLine& line) { append(line, {}); }
+    // The same, with what the line names on the plot; a line left out takes
+    // its marks with it.
+    void append(const ResultLine& line, std::vector<Mark> marks,
+                std::optional<Stretch> stretch = std::nullopt) {
+        if (!line.valid())
+            return;
+        list_.append(line.text());
+        ++appended_;
+        if (marked_ && (!marks.empty() || stretch))
+            marked_->push_back(
+                {firstRow_ + appended_ - 1, line.text(), {}, std::move(marks), stretch});
     }
 
-    void setPlotted() { plotted_ = true; }
-    bool plotted() const { return plotted_; }
-
-    static bool fitsCanvas(double v) {
-        return std::fabs(v) <= static_cast<double>(std::numeric_limits<float>::max());
+    // Keeps the marks of the lines appended from now on; their rows count on
+    // from firstRow.
+    void collectMarks(std::vector<MarkedLine>& sink, int firstRow) {
+        marked_ = &sink;
+        firstRow_ = firstRow;
     }
-    static bool drawable(double x, double y) { return fitsCanvas(x) && fitsCanvas(y); }
+    int appended() const { return appended_; }
+
+    static bool drawable(double x, double y) {
+        return fitsSinglePrecision(x) && fitsSinglePrecision(y);
+    }
 
     static constexpr double kStepsPerHalfWidth = 10000;
 
 private:
-    const std::array<double, 4>& coef_;
+    const Coefficients& coef_;
     double zoom_;
     int absmode_;
     const PeriodicValues& periodic_;
     Canvas& canvas_;
     ResultList& list_;
-    bool plotted_ = false;
+    std::vector<MarkedLine>* marked_ = nullptr;
+    int firstRow_ = 0;
+    int appended_ = 0;
 };
+
+// A family's curve: its function in the given mode, chosen once per loop and
+// inlined into it.
+template <FamilyFunction F> void sampleCurve(PlotContext& context, int mode) {
+    // A copy the loop owns: nothing the loop writes can be taken to change it.
+    const Coefficients coef = context.coefficients();
+    const auto f = [&coef](double x) { return F(coef, x); };
+    withMode(mode,
+             [&](auto mode) { context.sample([&](double x) { return inMode(mode, f, x); }); });
+}
 
 } // namespace oltrave

@@ -5,7 +5,6 @@
 
 #include "model/numtext.h"
 #include "model/plotcontext.h"
-#include "model/pointvalue.h"
 
 namespace oltrave {
 
@@ -129,8 +128,7 @@ std::vector<CanvasPoint> selectedStretches(const std::vector<MarkedLine>& lines,
             const double low = std::max(s.low + shift, -zoom);
             const double high = std::min(s.high + shift, zoom);
             for (double x = low + sample / 2; x < high; x += sample) {
-                const std::optional<double> y =
-                    pointValue(line.curve.family, line.curve.absmode, line.curve.coef, x);
+                const std::optional<double> y = line.curve.valueAt(x);
                 if (y && PlotContext::drawable(x, *y))
                     out.push_back({static_cast<float>(x), static_cast<float>(*y)});
             }

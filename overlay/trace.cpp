@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "model/numtext.h"
-#include "model/pointvalue.h"
 
 namespace oltrave {
 
@@ -110,7 +109,7 @@ std::optional<Readout> Trace::readout(const Viewport& view,
     if (const std::optional<std::size_t> index = curve(curves.size())) {
         const DrawnCurve& c = curves[*index];
         out.onCurve = true;
-        out.y = pointValue(c.family, c.absmode, c.coef, x_);
+        out.y = c.valueAt(x_);
     } else {
         out.y = mouseY_;
     }

@@ -6,6 +6,7 @@
 #include <QFontDatabase>
 #include <QMenuBar>
 #include <QPalette>
+#include <initializer_list>
 
 namespace oltrave {
 
@@ -13,14 +14,19 @@ namespace {
 
 const char* const kFontFile = "Data/Font/Segoe UI Semibold.ttf";
 
-QString fallbackFamily() {
+// The first of the families that is installed, else the default sans.
+QString firstInstalled(std::initializer_list<const char*> families) {
     const QStringList installed = QFontDatabase::families();
-    // Debian's fonts-open-sans lists the semibold face under both names.
-    for (const char* family : {"Open Sans Semibold", "Open Sans"}) {
+    for (const char* family : families) {
         if (installed.contains(QLatin1String(family)))
             return QLatin1String(family);
     }
     return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
+}
+
+// Debian's fonts-open-sans lists the semibold face under both names.
+QString fallbackFamily() {
+    return firstInstalled({"Open Sans Semibold", "Open Sans"});
 }
 
 } // namespace
@@ -34,6 +40,10 @@ QString registerProductFont(const QString& appDir) {
             return families.front();
     }
     return fallbackFamily();
+}
+
+QString regularFamily() {
+    return firstInstalled({"Segoe UI", "Open Sans"});
 }
 
 QColor menuBarColour() {

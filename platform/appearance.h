@@ -10,6 +10,11 @@ namespace oltrave {
 // then to the default sans. A missing or unreadable file is not an error.
 QString registerProductFont(const QString& appDir);
 
+// The face of the result list: the product face's regular weight, or Open
+// Sans Regular, or the default sans. Never a semibold-only family, which would
+// show semibold however normal the weight asked for.
+QString regularFamily();
+
 // Background of the text boxes, the list and the plotting area.
 QColor menuBarColour();
 

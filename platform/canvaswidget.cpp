@@ -23,9 +23,8 @@ CanvasWidget::CanvasWidget(QWidget* parent) : QFrame(parent), background_(menuBa
     fitImage();
 }
 
-// Infinities and NaN fail the comparison too.
 inline bool CanvasWidget::accepted(float v) {
-    return std::fabs(v) <= std::numeric_limits<float>::max();
+    return fitsSinglePrecision(v);
 }
 
 // The pixels for direct writes. Fetching them unshares the image, so they
@@ -142,6 +141,7 @@ void CanvasWidget::points(const CanvasPoint* first, std::size_t count, Colour co
         drawn = true;
         const int col = static_cast<int>(at.x());
         const int row = static_cast<int>(at.y());
+        Q_ASSERT(col < image_.width() && row < image_.height());
         if (bits)
             bits[row * perLine + col] = rgb;
         else

@@ -32,7 +32,7 @@ run() {
 }
 
 if $smoke; then
-    for program in oltrave-bench-plot oltrave-bench-click oltrave-bench-startup; do
+    for program in oltrave-bench-plot oltrave-bench-click oltrave-bench-startup oltrave-bench-sound; do
         run "$program" --benchmark_min_time=0.0001 "$@"
     done
 else
@@ -40,6 +40,7 @@ else
     run oltrave-bench-click "$@"
     # A start takes tens of milliseconds: a few seconds give a steady median.
     run oltrave-bench-startup --benchmark_min_time=4 "$@"
+    run oltrave-bench-sound "$@"
 fi
 
 echo

@@ -1,6 +1,7 @@
 #include "aboutscreen.h"
 
 #include "centreonscreen.h"
+#include "colourtable.h"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -10,7 +11,7 @@ namespace oltrave {
 namespace {
 
 const QSize kClientSize(377, 297);
-const QColor kOutline(0x80, 0x80, 0xFF);
+const QColor kOutline = QColor::fromRgb(colours::kAboutOutline);
 
 } // namespace
 

@@ -3,13 +3,15 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include "colourtable.h"
+
 namespace oltrave {
 
 void Backdrop::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     // Shows wherever the picture does not reach.
     for (const QRect& bare : event->region() - QRect(QPoint(0, 0), picture_.size()))
-        painter.fillRect(bare, QColor(0xE0, 0xE0, 0xE0));
+        painter.fillRect(bare, QColor::fromRgb(colours::kWindowGrey));
     picture_.paint(painter);
 }
 

@@ -22,12 +22,15 @@
 #include "backdrop.h"
 #include "centreonscreen.h"
 #include "clickablelabel.h"
+#include "colourtable.h"
 #include "layouttable.h"
 #include "picturebutton.h"
 #include "platform/appearance.h"
 #include "platform/canvaswidget.h"
 #include "platform/listresults.h"
+#include "platform/soundplayer.h"
 #include "shortcutpassthrough.h"
+#include "sound/curvesound.h"
 
 namespace oltrave {
 
@@ -37,8 +40,7 @@ const QString kCaption = QStringLiteral("Oltrave 函数计算器");
 const QString kOrganisation = QStringLiteral("Oltrave");
 const QString kApplication = QStringLiteral("Oltrave");
 const QString kKeyPointsSetting = QStringLiteral("view/keyPoints");
-const QColor kHighlight(192, 192, 255);
-const QColor kFrameBackground(0xC0, 0xCF, 0xFF);
+const QColor kHighlight = QColor::fromRgb(colours::kHighlight);
 
 QString qs(const std::string& text) {
     return QString::fromStdString(text);
@@ -159,20 +161,22 @@ void MainWindow::buildControls(const QString& face) {
     auto* typeCaption = place(new QLabel(QStringLiteral("Type*"), client), QStringLiteral("Label1"),
                               layout::kTypeCaption);
     typeCaption->setFont(semibold(face, 12));
-    setColour(typeCaption, QPalette::WindowText, QColor(0x80, 0x80, 0x80));
+    setColour(typeCaption, QPalette::WindowText, QColor::fromRgb(colours::kCaptionGrey));
 
     combotype_ = place(new QComboBox(client), QStringLiteral("combotype"), layout::kChooser);
     combotype_->setAccessibleName(QStringLiteral("Type"));
     QStringList entries;
-    for (int family = 0; family < kFamilyCount; ++family)
-        entries << qs(familyInfo(family)->entry);
+    for (int family = 0; family < familyCount(); ++family)
+        entries << qs(familyDescription(family)->entry);
     combotype_->addItems(entries);
     constexpr int kArrowAndMargins = 30;
     combotype_->setFont(
         fitting(semibold(face, 9.75), entries, combotype_->width() - kArrowAndMargins));
     // Qt's own style would only tint the chooser; a style sheet shows the colour itself.
-    combotype_->setStyleSheet(QStringLiteral("QComboBox { background-color: #C0C0FF;"
-                                             " border: 1px solid #9090C8; padding: 1px 4px; }"));
+    combotype_->setStyleSheet(
+        QStringLiteral(
+            "QComboBox { background-color: %1; border: 1px solid %2; padding: 1px 4px; }")
+            .arg(kHighlight.name(), QColor::fromRgb(colours::kChooserFrame).name()));
 
     labelv_ = place(new QLabel(client), QStringLiteral("labelv"), layout::kFormula);
     labelv_->setAlignment(Qt::AlignCenter);
@@ -220,7 +224,7 @@ void MainWindow::buildControls(const QString& face) {
                     layout::kXFrame);
     frame1_->setFont(semibold(face, 9));
     frame1_->setAutoFillBackground(true);
-    setColour(frame1_, QPalette::Window, kFrameBackground);
+    setColour(frame1_, QPalette::Window, QColor::fromRgb(colours::kXFrame));
     setx_ = textBox(frame1_, QStringLiteral("setx"), layout::kXMaxLength, semibold(face, 9),
                     layout::kXBox);
     setx_->setAccessibleName(accessibleCaption(frame1_->title()));
@@ -236,7 +240,7 @@ void MainWindow::buildControls(const QString& face) {
     lis_->setAccessibleName(QStringLiteral("Results"));
     // Lines can be selected for copying; the list itself only ever grows or empties.
     lis_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    QFont listFont(face);
+    QFont listFont(regularFamily());
     listFont.setPointSizeF(9);
     listFont.setWeight(QFont::Normal);
     lis_->setFont(listFont);
@@ -285,6 +289,8 @@ void MainWindow::buildMenus() {
         keyPoints_->setChecked(
             QSettings(kOrganisation, kApplication).value(kKeyPointsSetting, false).toBool());
     connect(keyPoints_, &QAction::toggled, this, &MainWindow::setKeyPoints);
+    view->addSeparator();
+    buildSoundItems(view);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("Help(&H)"));
     help->setObjectName(QStringLiteral("help"));
@@ -297,6 +303,41 @@ void MainWindow::buildMenus() {
         if (widget->focusPolicy() != Qt::NoFocus)
             passThrough->watch(widget);
     }
+}
+
+void MainWindow::buildSoundItems(QMenu* view) {
+    player_ = new SoundPlayer(this);
+    playSound_ = view->addAction(QStringLiteral("Play Curve as Sound(&S)"));
+    playSound_->setObjectName(QStringLiteral("playsound"));
+    playSound_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    addAction(playSound_);
+    connect(playSound_, &QAction::triggered, this, &MainWindow::playCurve);
+    // Esc belongs to the sound only while one plays.
+    stopSound_ = view->addAction(QStringLiteral("Stop Sound"));
+    stopSound_->setObjectName(QStringLiteral("stopsound"));
+    stopSound_->setShortcut(QKeySequence(Qt::Key_Escape));
+    stopSound_->setEnabled(false);
+    addAction(stopSound_);
+    connect(stopSound_, &QAction::triggered, player_, &SoundPlayer::stop);
+    connect(player_, &SoundPlayer::stopped, this, [this] { stopSound_->setEnabled(false); });
+}
+
+void MainWindow::playCurve() {
+    const QString title = QStringLiteral("Play Curve as Sound");
+    const std::optional<sound::PlottedCurve> curve = sound::plottedCurve(*form_);
+    if (!curve) {
+        QMessageBox::information(this, title,
+                                 QStringLiteral("There is no curve to play yet: Print one first."));
+        return;
+    }
+    const QString error = player_->play(sound::renderCurve(*curve));
+    stopSound_->setEnabled(player_->playing());
+    if (!error.isEmpty())
+        QMessageBox::warning(this, title, error);
+}
+
+bool MainWindow::playingSound() const {
+    return player_->playing();
 }
 
 void MainWindow::buildContextMenus() {
@@ -436,8 +477,14 @@ void MainWindow::refreshMarks() {
     std::vector<int> rows;
     for (const QModelIndex& index : lis_->selectionModel()->selectedIndexes())
         rows.push_back(index.row());
+    // Marks of curves a Not a Function wiped away would stand on nothing.
+    const std::vector<DrawnCurve>& curves = form_->drawnCurves();
+    std::vector<MarkedLine> lines;
+    for (const MarkedLine& line : form_->markedLines()) {
+        if (std::find(curves.begin(), curves.end(), line.curve) != curves.end())
+            lines.push_back(line);
+    }
     const Viewport view = viewport();
-    const std::vector<MarkedLine>& lines = form_->markedLines();
     pic_->setMarks(marksInView(lines, view.zoom, rows), selectedStretches(lines, rows, view));
 }
 

@@ -22,6 +22,7 @@ class CanvasWidget;
 class ClickableLabel;
 class ListResults;
 class PictureButton;
+class SoundPlayer;
 
 // The working window. It holds the form, forwards the user's events to it and
 // shows what the form then holds; the product's rules live in the form.
@@ -36,6 +37,8 @@ public:
 
     const Form& form() const { return *form_; }
     const CanvasWidget& canvas() const { return *pic_; }
+    // Whether View > Play Curve as Sound is still sounding.
+    bool playingSound() const;
 
 signals:
     // The About command; whoever owns the About screen shows it modally.
@@ -48,6 +51,8 @@ protected:
 private:
     void buildControls(const QString& face);
     void buildMenus();
+    void buildSoundItems(QMenu* view);
+    void playCurve();
     void buildContextMenus();
     void copyLines(bool selectedOnly);
     void saveImage();
@@ -82,6 +87,9 @@ private:
     QLineEdit* setx_ = nullptr;
     QLineEdit* setdata_ = nullptr;
     QListWidget* lis_ = nullptr;
+    SoundPlayer* player_ = nullptr;
+    QAction* playSound_ = nullptr;
+    QAction* stopSound_ = nullptr;
 
     std::unique_ptr<ListResults> results_;
     std::unique_ptr<Form> form_;

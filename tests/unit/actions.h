@@ -191,7 +191,7 @@ inline Action nextAction(ChoiceSource& source, const Form& form) {
     const std::size_t roll = source.pick(1000);
     if (roll < 40) {
         action.command = Command::ChooseFamily;
-        action.index = static_cast<int>(source.pick(kFamilyCount));
+        action.index = static_cast<int>(source.pick(familyCount()));
     } else if (roll < 100) {
         action.command = Command::ClickMode;
         action.index = static_cast<int>(source.pick(Form::kModeCount));
@@ -401,7 +401,7 @@ private:
     }
 
     std::string always() const {
-        const FamilyInfo* info = familyInfo(form.family());
+        const FamilyDescription* info = familyDescription(form.family());
         if (!info)
             return "no family chosen";
         const std::string& label = form.formulaLabel();
@@ -415,10 +415,10 @@ private:
             return "\"Error : Zoom\" shown for a usable zoom text " + escaped(form.zoomText());
         if (zoomRead && *zoomRead == 0)
             return "zoom box holds a zero text " + escaped(form.zoomText());
-        if (form.modesEnabled() == info->locksModes)
+        if (form.modesEnabled() != info->hasModes)
             return "mode labels enabled wrongly";
         if (form.absmode() < 0 || form.absmode() >= Form::kModeCount ||
-            (info->locksModes && form.absmode() != 0))
+            (!info->hasModes && form.absmode() != 0))
             return "mode " + std::to_string(form.absmode());
         for (int box = 0; box < kBoxCount; ++box) {
             if (!form.boxVisible(box) && !form.boxText(box).empty())

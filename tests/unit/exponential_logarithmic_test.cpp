@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "families/families.h"
+#include "model/familytable.h"
 #include "recording.h"
 
 namespace oltrave::testing {
@@ -39,7 +39,7 @@ RecordingCanvas branchPoints(int family, int mode, double a, double M, double zo
     RecordingCanvas canvas;
     RecordingList list;
     PlotContext context(coef, zoom, mode, periodic, canvas, list);
-    familyBranch(family)(context);
+    plotFamily(*familyDescription(family), context);
     EXPECT_TRUE(list.lines.empty());
     return canvas;
 }

@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "model/pointvalue.h"
+#include "model/familytable.h"
 #include "recording.h"
 
 namespace oltrave::testing {
@@ -280,6 +280,11 @@ TEST(PointEvaluation, AppendsTheValueOfThePlottedLine) {
     }
 }
 
+std::optional<double> pointValue(int family, int mode, const Coefficients& coef, double x) {
+    const FamilyDescription* info = familyDescription(family);
+    return info ? valueInMode(*info, mode, coef, x) : std::nullopt;
+}
+
 TEST(PointEvaluation, ValueTableCoversEveryFamilyAndMode) {
     struct ValueCase {
         int family;
@@ -293,10 +298,17 @@ TEST(PointEvaluation, ValueTableCoversEveryFamilyAndMode) {
         {1, 1, {1, -3, 2, 0}, 1.5, 0.25},
         {1, 2, {1, -3, 2, 0}, -2, 0.0},
         {2, 0, {1, -6, 11, -6}, 4, 6.0},
-        {2, 2, {1, -6, 11, -6}, 4, 6.0}, // the cubic ignores the mode
+        {2, 2, {1, -6, 11, -6}, -4, -210.0}, // the cubic ignores the mode
+        {3, 2, {2, 2, 1, -1}, -0.5, -1.0},   // and so do the periodic families
+        {5, 1, {-1, 1, 0, 0}, 1, -std::tan(1.0)},
         {3, 0, {2, 1, 0, 1}, 0, 1.0},
         {4, 0, {2, 1, 0, 1}, 0, 3.0},
         {5, 1, {1, 1, 0, 0}, 0, 0.0},
+        // A phase: ω x + φ is exactly 0 at these x, and only there of the four.
+        {3, 0, {2, 2, 1, -1}, -0.5, -1.0},
+        {4, 0, {3, 1, -2, 1}, 2, 4.0},
+        {5, 0, {1, 2, 3, 0.5}, -1.5, 0.5},
+        {3, 0, {1, 2, -1, 0}, 0.5, 0.0},
         {6, 0, {2, 3, 0, 0}, 3, 11.0},
         {6, 1, {2, -9, 0, 0}, 2, 5.0},
         {6, 2, {2, 0, 0, 0}, -3, 8.0},

@@ -79,6 +79,7 @@ TEST(Numval, ReadsTheLongestLeadingNumber) {
         {"&H10", 16.0},
         {"&h1f", 31.0},
         {"&O17", 15.0},
+        {"&O18", 1.0}, // 8 is no octal digit: the number ends before it
         {"&o9", 0.0},
         {"&H", 0.0},
         {"&HFFFF", 65535.0},

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "families/families.h"
+#include "model/familytable.h"
 #include "recording.h"
 
 namespace oltrave::testing {
@@ -240,7 +240,7 @@ TEST(PeriodicFamilies, CurveFollowsTheFunctionWhateverTheMode) {
             RecordingList list;
             PlotContext context(bench.form.coef(), bench.form.zoom(), mode, bench.form.periodic(),
                                 canvas, list);
-            familyBranch(family)(context);
+            plotFamily(*familyDescription(family), context);
             EXPECT_EQ(list.lines, lines) << family << ", mode " << mode;
             ASSERT_EQ(canvas.points.size(), 20001u);
             for (std::size_t i = 0; i < canvas.points.size(); i += 997)

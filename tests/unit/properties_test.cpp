@@ -144,7 +144,7 @@ TEST(SamplingProperty, EveryFamilyPlotsBoundedOverTheZoomRange) {
         {"0.5", "1E3", "-2", "-1"},
         {"-1E-7", "7", "1E5", "0"},
     }};
-    for (int family = 0; family < kFamilyCount; ++family) {
+    for (int family = 0; family < familyCount(); ++family) {
         for (int mode = 0; mode < Form::kModeCount; ++mode) {
             Watch watch;
             const auto run = [&](Action action) {
@@ -198,7 +198,7 @@ TEST(TextProperty, AnyTextInAnyBoxIsAccepted) {
         "-" + longDigits,
         longJunk,
     };
-    for (int family = 0; family < kFamilyCount; ++family) {
+    for (int family = 0; family < familyCount(); ++family) {
         Watch watch;
         const auto run = [&](Action action) {
             const std::string fault = watch.run(action);

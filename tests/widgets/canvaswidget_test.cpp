@@ -1,5 +1,6 @@
 #include <QDir>
 #include <QFile>
+#include <QMenuBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <limits>
@@ -157,6 +158,34 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(canvas_.get()));
         QCOMPARE(canvas_->grab().toImage(), before);
         QCOMPARE(before.pixelColor(canvas_->contentsRect().topLeft() + QPoint(150, 37)), kCurve);
+    }
+
+    // x = 10 and y = -10 map onto the first pixel past the image: a slip there
+    // would colour the next row's first pixel, or write past the last row.
+    void pointsOnTheFarEdgesAreClipped() {
+        const QImage before = canvas_->image().copy();
+        const Run edges{{10, 0}, {0, -10}, {10, -10}, {10, 10}, {-10, -10}};
+        canvas_->points(edges.data(), edges.size(), kCurveColour);
+        canvas_->point(10, 5, kCurveColour);
+        QCOMPARE(canvas_->pointCount(), 6);
+        QCOMPARE(canvas_->image(), before);
+    }
+
+    void drawingSurvivesAResize() {
+        canvas_->point(5, 5, kCurveColour); // pixel (150, 25)
+        canvas_->setFixedSize(402, 202);
+        QTRY_COMPARE(canvas_->image().size(), QSize(400, 200));
+        QCOMPARE(canvas_->image().pixelColor(300, 50), kCurve);
+        QCOMPARE(canvas_->image().pixelColor(0, 0), oltrave::menuBarColour());
+    }
+
+    // Read off a real menu bar, away from any item.
+    void backgroundIsTheMenuBarsColour() {
+        QMenuBar bar;
+        bar.resize(120, 30);
+        const QColor barColour = bar.grab().toImage().pixelColor(100, 15);
+        QCOMPARE(canvas_->image().pixelColor(0, 0), barColour);
+        QCOMPARE(canvas_->grab(canvas_->contentsRect()).toImage().pixelColor(10, 10), barColour);
     }
 
     void missingOrBrokenFontFileFallsBack() {

@@ -8,12 +8,15 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "platform/canvaswidget.h"
 #include "ui/art/art.h"
 #include "ui/backdrop.h"
+#include "ui/colourtable.h"
 #include "ui/mainwindow.h"
 #include "windowparts.h"
 
 using oltrave::MainWindow;
+namespace colours = oltrave::colours;
 
 namespace {
 
@@ -105,6 +108,59 @@ private slots:
         QVERIFY(backgroundColour(modes[0]) != highlight);
     }
 
+    void aPressReleasedOutsideAModeChangesNothing() {
+        QWidget* mode2 = part(*window_, "llabs2");
+        QTest::mousePress(mode2, Qt::LeftButton, {}, mode2->rect().center());
+        QTest::mouseRelease(mode2, Qt::LeftButton, {}, mode2->rect().bottomRight() + QPoint(5, 5));
+        QCOMPARE(window_->form().absmode(), 0);
+        QCOMPARE(backgroundColour(part(*window_, "llabs0")), QColor(192, 192, 255));
+    }
+
+    void typingInTheMiddleOfABoxKeepsTheCaret() {
+        auto* box = part<QLineEdit>(*window_, "tx0");
+        QTest::keyClicks(box, "12");
+        QTest::keyClick(box, Qt::Key_Home);
+        QTest::keyClicks(box, "34");
+        QCOMPARE(box->text(), QStringLiteral("3412"));
+        QCOMPARE(window_->form().boxText(0), std::string("3412"));
+    }
+
+    // Whatever face is installed, the list shows a regular weight.
+    void resultListShowsTheRegularFace() {
+        const QFontInfo shown(part(*window_, "lis")->font());
+        QVERIFY2(shown.weight() < QFont::DemiBold, qPrintable(shown.styleName()));
+        QVERIFY2(!shown.styleName().contains(QLatin1String("semibold"), Qt::CaseInsensitive),
+                 qPrintable(shown.family() + QLatin1Char(' ') + shown.styleName()));
+    }
+
+    // The table holds the numbers the window must show, and the window holds to the table.
+    void coloursComeFromTheColourTable() {
+        QCOMPARE(colours::kHighlight, qRgb(192, 192, 255));
+        QCOMPARE(colours::kXFrame, qRgb(0xC0, 0xCF, 0xFF));
+        QCOMPARE(colours::kWindowGrey, qRgb(0xE0, 0xE0, 0xE0));
+        QCOMPARE(oltrave::kCurveColour.packed, 16353682u);
+        QCOMPARE(colours::kCurve, qRgb(oltrave::kCurveColour.red(), oltrave::kCurveColour.green(),
+                                       oltrave::kCurveColour.blue()));
+
+        const auto shows = [](QWidget* widget, QRgb colour) {
+            return backgroundColour(widget) == QColor::fromRgb(colour);
+        };
+        QVERIFY(shows(part(*window_, "labelv"), colours::kHighlight));
+        QVERIFY(shows(part(*window_, "combotype"), colours::kHighlight));
+        QVERIFY(shows(part(*window_, "llabs0"), colours::kHighlight));
+        QVERIFY(shows(part(*window_, "Frame1"), colours::kXFrame));
+        QCOMPARE(part(*window_, "Label1")->palette().color(QPalette::WindowText),
+                 QColor::fromRgb(colours::kCaptionGrey));
+
+        auto* tx0 = part<QLineEdit>(*window_, "tx0");
+        QTest::keyClicks(tx0, "1");
+        QTest::keyClick(tx0, Qt::Key_Return);
+        // y = x runs from corner to corner.
+        const QImage plot = window_->canvas().image();
+        QCOMPARE(plot.pixel(plot.width() - 1, 0), colours::kCurve);
+        QCOMPARE(plot.pixel(0, plot.height() - 1), colours::kCurve);
+    }
+
     void disabledModeLabelsIgnoreClicks() {
         auto* chooser = part<QComboBox>(*window_, "combotype");
         emit chooser->activated(2); // the cubic locks the modes
@@ -144,6 +200,11 @@ private slots:
                                    << "Calculate(&A)" << QKeySequence(Qt::CTRL | Qt::Key_A);
         QTest::newRow("clear") << "clear"
                                << "Clear(&L)" << QKeySequence(Qt::SHIFT | Qt::Key_Delete);
+        QTest::newRow("playsound")
+            << "playsound"
+            << "Play Curve as Sound(&S)" << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S);
+        QTest::newRow("stopsound") << "stopsound"
+                                   << "Stop Sound" << QKeySequence(Qt::Key_Escape);
         QTest::newRow("informationabout")
             << "informationabout" << QStringLiteral("About Oltrave 函数计算器(&A)...")
             << QKeySequence();
@@ -158,7 +219,7 @@ private slots:
         QCOMPARE(action->shortcut(), shortcut);
     }
 
-    void menuBarHoldsEditViewThenHelp() {
+    void menuBarHoldsEditViewHelp() {
         QStringList menus;
         for (QAction* action : window_->menuBar()->actions())
             menus << action->text();

@@ -62,6 +62,7 @@ private slots:
         Program program(kInterval);
         QCOMPARE(startupScreens().size(), 1);
         QVERIFY(startupScreens().constFirst()->isVisible());
+        QCOMPARE(startupScreens().constFirst()->size(), QSize(439, 341));
         QVERIFY(!program.mainWindow());
 
         MainWindow* window = waitForMainWindow(program);

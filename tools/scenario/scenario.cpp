@@ -10,6 +10,7 @@
 #include <QWheelEvent>
 #include <algorithm>
 
+#include "model/familytable.h"
 #include "platform/canvaswidget.h"
 #include "ui/mainwindow.h"
 
@@ -147,11 +148,13 @@ Parsed parseLine(const QString& raw) {
     const QStringList words = body.split(QLatin1Char(' '));
     if (verb == QLatin1String("family") || verb == QLatin1String("mode")) {
         const bool family = verb == QLatin1String("family");
+        const int last = (family ? familyCount() : kModeCount) - 1;
         const std::optional<int> n =
-            words.size() == 2 ? smallNumber(words[1], 0, family ? 7 : 2) : std::nullopt;
+            words.size() == 2 ? smallNumber(words[1], 0, last) : std::nullopt;
         if (!n)
             return invalid(QStringLiteral("expected %1 followed by a number from 0 to %2")
-                               .arg(verb, family ? QStringLiteral("7") : QStringLiteral("2")));
+                               .arg(verb)
+                               .arg(last));
         Action action{family ? Action::Kind::Family : Action::Kind::Mode};
         action.number = *n;
         return accepted(action);
@@ -299,6 +302,11 @@ std::optional<QString> perform(MainWindow& window, const Action& action) {
         // The corner of the client area under the list, away from the plot.
         QWidget* client = window.centralWidget();
         QTest::mouseMove(client, QPoint(client->width() - 1, client->height() - 1));
+        // Off screen no window system reports the crossing; a desktop does.
+        if (auto* canvas = window.findChild<CanvasWidget*>(QStringLiteral("pic"))) {
+            QEvent leave(QEvent::Leave);
+            QApplication::sendEvent(canvas, &leave);
+        }
         break;
     }
     case Action::Kind::Wheel: {

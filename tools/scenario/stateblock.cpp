@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 
+#include "model/familytable.h"
 #include "model/numtext.h"
 #include "platform/canvaswidget.h"
 #include "scenario.h"
@@ -25,7 +26,7 @@ QString quoted(const QString& text) {
 
 QString boxes(const MainWindow& window) {
     QStringList shown;
-    for (int box = 0; box < 4; ++box) {
+    for (int box = 0; box < kBoxCount; ++box) {
         const auto& edit = part<QLineEdit>(window, QStringLiteral("tx%1").arg(box));
         const auto& label = part<QLabel>(window, QStringLiteral("lb%1").arg(box));
         shown << (edit.isVisibleTo(&window) ? label.text() + QLatin1Char(' ') + quoted(edit.text())
@@ -38,7 +39,7 @@ QString boxes(const MainWindow& window) {
 QString modes(const MainWindow& window) {
     QString selected = QStringLiteral("-");
     bool enabled = true;
-    for (int mode = 0; mode < 3; ++mode) {
+    for (int mode = 0; mode < kModeCount; ++mode) {
         const auto& label = part<QLabel>(window, QStringLiteral("llabs%1").arg(mode));
         enabled = enabled && label.isEnabled();
         if (label.autoFillBackground())

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <array>
+#include <optional>
+
+#include "sweep.h"
+
+namespace oltrave {
+class Form;
+}
+
+namespace oltrave::sound {
+
+// What a sweep needs to know of a plotted curve.
+struct PlottedCurve {
+    int family = 0;
+    int mode = 0;
+    std::array<double, 4> coef{};
+    double zoom = 0;
+};
+
+// The curve the form has plotted and would evaluate now; nothing when no
+// curve is plotted.
+std::optional<PlottedCurve> plottedCurve(const Form& form);
+
+// The sweep of a plotted curve, with its zeros, extrema and asymptotes cued.
+Samples renderCurve(const PlottedCurve& curve);
+
+} // namespace oltrave::sound

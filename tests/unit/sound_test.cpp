@@ -1,0 +1,315 @@
+// The sweep is judged by listening to its samples: pitch, pan, cues and
+// silences are measured from the rendered frames and set against the mapping.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <map>
+#include <optional>
+#include <vector>
+
+#include "sound/mapping.h"
+#include "sound/sweep.h"
+#include "sound/wav.h"
+
+namespace {
+
+using namespace oltrave::sound;
+
+constexpr double kZoom = 10;
+constexpr double kTurn = 6.283185307179586;
+constexpr int kWindow = 2048; // about 46 ms
+
+struct Heard {
+    std::vector<double> left, right, mono;
+};
+
+Heard split(const Samples& s) {
+    Heard h;
+    for (std::size_t i = 0; i + 1 < s.size(); i += 2) {
+        h.left.push_back(s[i] / 32767.0);
+        h.right.push_back(s[i + 1] / 32767.0);
+        h.mono.push_back(h.left.back() + h.right.back());
+    }
+    return h;
+}
+
+Heard sweep(const CurveFunction& f, const Cues& cues = {}) {
+    return split(renderSweep(f, kZoom, cues));
+}
+
+// The frame at which the sweep passes x, worked out from the 3 s over 2 zoom.
+int frameOf(double x) {
+    return static_cast<int>(std::lround((x + kZoom) / (2 * kZoom) * (kSweepFrames - 1)));
+}
+
+// Expected pitch: 220 Hz at the bottom of the view, two octaves up at the top.
+double hzFor(double y) {
+    return 220 * std::pow(4.0, (y + kZoom) / (2 * kZoom));
+}
+
+const std::vector<double>& hann(int length) {
+    static std::map<int, std::vector<double>> windows;
+    std::vector<double>& w = windows[length];
+    if (w.empty())
+        for (int n = 0; n < length; ++n)
+            w.push_back(0.5 - 0.5 * std::cos(kTurn * n / (length - 1)));
+    return w;
+}
+
+// Hann-windowed spectrum magnitude at one frequency over a window centred on
+// frame (Goertzel's recurrence: no trigonometry per sample).
+double level(const std::vector<double>& s, int centre, double hz, int length = kWindow) {
+    const std::vector<double>& w = hann(length);
+    const double coeff = 2 * std::cos(kTurn * hz / kSampleRate);
+    double prev = 0, prev2 = 0;
+    const int start = centre - length / 2;
+    for (int n = 0; n < length; ++n) {
+        const int i = start + n;
+        const double v = i < 0 || i >= static_cast<int>(s.size()) ? 0 : w[n] * s[i];
+        const double next = v + coeff * prev - prev2;
+        prev2 = prev;
+        prev = next;
+    }
+    return std::sqrt(std::max(0.0, prev * prev + prev2 * prev2 - coeff * prev * prev2));
+}
+
+// The strongest frequency between 150 and 1000 Hz around frame: a coarse scan, then a fine one.
+double pitchAt(const std::vector<double>& s, int centre, int length = kWindow) {
+    const auto strongest = [&](double from, double to, double step) {
+        double best = from, bestLevel = -1;
+        for (double hz = from; hz <= to; hz += step) {
+            const double l = level(s, centre, hz, length);
+            if (l > bestLevel) {
+                bestLevel = l;
+                best = hz;
+            }
+        }
+        return best;
+    };
+    const double coarse = strongest(150, 1000, 2);
+    return strongest(coarse - 2, coarse + 2, 0.05);
+}
+
+double rms(const std::vector<double>& s, int from, int to) {
+    double sum = 0;
+    for (int i = from; i < to; ++i)
+        sum += s[i] * s[i];
+    return std::sqrt(sum / (to - from));
+}
+
+TEST(SoundPitch, FollowsYOnTheLogarithmicScale) {
+    struct Case {
+        const char* name;
+        CurveFunction f;
+        std::vector<double> xs;
+        double (*y)(double);
+    };
+    const Case cases[] = {
+        {"line y = x",
+         [](double x) { return x; },
+         {-9.5, -6, -2, 3, 7, 9.5},
+         [](double x) { return x; }},
+        {"constant 3", [](double) { return 3.0; }, {-9, -3, 1, 8}, [](double) { return 3.0; }},
+        {"parabola x^2/10 - 5",
+         [](double x) { return x * x / 10 - 5; },
+         {-9, -4, 0.5, 6},
+         [](double x) { return x * x / 10 - 5; }},
+    };
+    for (const Case& c : cases) {
+        const Heard h = sweep(c.f);
+        for (double x : c.xs) {
+            const double want = hzFor(c.y(x));
+            EXPECT_NEAR(pitchAt(h.mono, frameOf(x)), want, want * 0.01) << c.name << " at x=" << x;
+        }
+    }
+    // The line's sweep spans the two octaves end to end.
+    const Heard line = sweep([](double x) { return x; });
+    EXPECT_NEAR(pitchAt(line.mono, kWindow / 2), 220, 6);
+    EXPECT_NEAR(pitchAt(line.mono, kSweepFrames - kWindow / 2), 880, 20);
+}
+
+// The pitch of y = A sin(ωx) repeats with the curve's period T, heard as T * 3 s / 20.
+TEST(SoundPitch, SinePitchRepeatsWithItsPeriod) {
+    for (double omega : {1.0, 2.0}) {
+        const Heard h = sweep([=](double x) { return 6 * std::sin(omega * x); });
+        constexpr int kHop = 441; // 10 ms
+        constexpr int kShort = 1024;
+        std::vector<double> track;
+        for (int c = kShort / 2; c + kShort / 2 < kSweepFrames; c += kHop)
+            track.push_back(pitchAt(h.mono, c, kShort));
+        double mean = 0;
+        for (double p : track)
+            mean += p / track.size();
+        // How well the pitch track matches itself shifted by lag hops.
+        const auto likeness = [&](int lag) {
+            double score = 0;
+            for (std::size_t i = 0; i + lag < track.size(); ++i)
+                score += (track[i] - mean) * (track[i + lag] - mean);
+            return score / (track.size() - lag);
+        };
+        int best = 10;
+        for (int lag = 10; lag < static_cast<int>(track.size()) / 2; ++lag)
+            if (likeness(lag) > likeness(best))
+                best = lag;
+        // A parabola through the best lag and its neighbours places the peak between hops.
+        const double a = likeness(best - 1), b = likeness(best), c = likeness(best + 1);
+        const double lag = best + 0.5 * (a - c) / (a - 2 * b + c);
+        const double heardPeriod = lag * kHop / static_cast<double>(kSampleRate);
+        const double period = kTurn / omega * kSweepSeconds / (2 * kZoom);
+        EXPECT_NEAR(heardPeriod, period, 0.011) << "omega " << omega;
+    }
+}
+
+// Onsets of bursts whose second difference (a high-pass) is loud: the tone,
+// at most 880 Hz, and the soft hiss stay well below the threshold.
+std::vector<double> clickTimes(const std::vector<double>& s) {
+    constexpr double kThreshold = 0.1;
+    constexpr int kGap = 441; // 10 ms: a quieter stretch separates two clicks
+    std::vector<double> times;
+    int last = -kGap;
+    for (std::size_t i = 1; i + 1 < s.size(); ++i) {
+        const double bend = std::fabs(s[i + 1] - 2 * s[i] + s[i - 1]);
+        if (bend > kThreshold) {
+            if (static_cast<int>(i) - last >= kGap)
+                times.push_back(static_cast<double>(i) / kSampleRate);
+            last = static_cast<int>(i);
+        }
+    }
+    return times;
+}
+
+TEST(SoundCues, ClicksSitAtTheZeros) {
+    const double pi = kTurn / 2;
+    const Cues cues{{-3 * pi, -2 * pi, -pi, 0, pi, 2 * pi, 3 * pi}, {}, {}};
+    const Heard h = sweep([](double x) { return 4 * std::sin(x); }, cues);
+    const std::vector<double> heard = clickTimes(h.mono);
+    ASSERT_EQ(heard.size(), cues.zeros.size());
+    for (std::size_t i = 0; i < heard.size(); ++i)
+        EXPECT_NEAR(heard[i], (cues.zeros[i] + kZoom) / (2 * kZoom) * kSweepSeconds, 0.005);
+    // A zero outside the view is not heard; neither is the tone without cues.
+    EXPECT_TRUE(
+        clickTimes(sweep([](double x) { return 4 * std::sin(x); }, {{11}, {}, {}}).mono).empty());
+}
+
+TEST(SoundCues, ChimeRisesThroughTwoNotesAtAnExtremum) {
+    // A maximum at x = 2, above the axis where no hiss sounds.
+    const auto f = [](double x) { return 5 - (x - 2) * (x - 2) / 10; };
+    const Heard with = sweep(f, {{}, {2}, {}});
+    const Heard without = sweep(f);
+    const int at = frameOf(2);
+    const int note = static_cast<int>(0.07 * kSampleRate);
+    constexpr int kShort = 1024;
+    const double firstHz = 1318.51, secondHz = 1760;
+    EXPECT_GT(level(with.mono, at + note / 2, firstHz, kShort),
+              20 * level(without.mono, at + note / 2, firstHz, kShort));
+    EXPECT_GT(level(with.mono, at + note + note / 2, secondHz, kShort),
+              20 * level(without.mono, at + note + note / 2, secondHz, kShort));
+    // First note before second: the order is what makes it rise.
+    EXPECT_GT(level(with.mono, at + note / 3, firstHz, 512),
+              5 * level(with.mono, at + note / 3, secondHz, 512));
+    // Elsewhere the two sweeps are the same.
+    EXPECT_EQ(with.mono[frameOf(-5)], without.mono[frameOf(-5)]);
+}
+
+TEST(SoundPan, BalanceFollowsXWithEqualPower) {
+    const Heard h = sweep([](double) { return 5.0; });
+    double firstPower = 0;
+    for (double x : {-9.0, -5.0, 0.0, 4.0, 8.5}) {
+        const int at = frameOf(x);
+        const double l = rms(h.left, at - 500, at + 500);
+        const double r = rms(h.right, at - 500, at + 500);
+        const double angle = (x + kZoom) / (2 * kZoom) * kTurn / 4;
+        EXPECT_NEAR(r / l, std::tan(angle), 0.03 * std::tan(angle) + 0.01) << "x=" << x;
+        if (firstPower == 0)
+            firstPower = l * l + r * r;
+        EXPECT_NEAR(l * l + r * r, firstPower, firstPower * 0.02) << "x=" << x;
+    }
+}
+
+// Frames entirely silent in both channels over [from, to).
+bool silent(const Heard& h, int from, int to) {
+    for (int i = from; i < to; ++i)
+        if (h.left[i] != 0 || h.right[i] != 0)
+            return false;
+    return true;
+}
+
+TEST(SoundSilence, WhereTheCurveHasNoValueOrLeavesTheView) {
+    const Heard log = sweep([](double x) -> std::optional<double> {
+        if (x <= 0)
+            return std::nullopt;
+        return std::log(x);
+    });
+    EXPECT_TRUE(silent(log, 0, frameOf(0)));
+    EXPECT_GT(rms(log.mono, frameOf(1), frameOf(9)), 0.2);
+
+    // y = x^2 leaves the view beyond |x| = √10 ≈ 3.16; a fade of 3 ms is 0.02 in x.
+    const Heard square = sweep([](double x) { return x * x; });
+    EXPECT_TRUE(silent(square, 0, frameOf(-3.2)));
+    EXPECT_TRUE(silent(square, frameOf(3.2), kSweepFrames));
+    EXPECT_GT(rms(square.mono, frameOf(-3), frameOf(3)), 0.2);
+
+    // Values that are not numbers, and views that are not views.
+    EXPECT_TRUE(silent(sweep([](double) { return std::nan(""); }), 0, kSweepFrames));
+    EXPECT_TRUE(silent(sweep([](double) { return HUGE_VAL; }), 0, kSweepFrames));
+    for (double zoom : {0.0, -1.0, std::nan(""), HUGE_VAL}) {
+        const Heard h = split(renderSweep([](double x) { return x; }, zoom, {{0}, {0}, {0}}));
+        EXPECT_TRUE(silent(h, 0, kSweepFrames)) << "zoom " << zoom;
+    }
+    // The largest view still sounds.
+    const double big = 1e308;
+    const Heard wide = split(renderSweep([](double x) { return x; }, big, {}));
+    EXPECT_GT(rms(wide.mono, frameOf(-5), frameOf(5)), 0.2);
+}
+
+// Below the axis a hiss joins the tone: the second difference, deaf to the
+// tone's low pitches, hears it.
+TEST(SoundNoise, HissOnlyBelowTheAxis) {
+    const auto hiss = [](double y) {
+        const Heard h = sweep([=](double) { return y; });
+        std::vector<double> bend;
+        for (int i = frameOf(-2); i < frameOf(2); ++i)
+            bend.push_back(h.mono[i + 1] - 2 * h.mono[i] + h.mono[i - 1]);
+        return rms(bend, 0, static_cast<int>(bend.size()));
+    };
+    EXPECT_GT(hiss(-0.5), 4 * hiss(0.5));
+    EXPECT_GT(hiss(-9), 4 * hiss(0));
+}
+
+TEST(SoundStepTone, PitchOfYPanOfX) {
+    const Heard h = split(renderStepTone(-6, 2.5, kZoom));
+    ASSERT_EQ(h.mono.size(), static_cast<std::size_t>(0.12 * kSampleRate));
+    const int middle = static_cast<int>(h.mono.size() / 2);
+    EXPECT_NEAR(pitchAt(h.mono, middle), hzFor(2.5), hzFor(2.5) * 0.015);
+    EXPECT_GT(rms(h.left, 0, middle * 2), 2 * rms(h.right, 0, middle * 2));
+    EXPECT_TRUE(silent(split(renderStepTone(0, std::nullopt, kZoom)), 0, middle * 2));
+    EXPECT_TRUE(silent(split(renderStepTone(0, 10.5, kZoom)), 0, middle * 2));
+}
+
+std::uint32_t le32(const std::vector<std::uint8_t>& b, std::size_t at) {
+    return b[at] | b[at + 1] << 8 | b[at + 2] << 16 | static_cast<std::uint32_t>(b[at + 3]) << 24;
+}
+
+TEST(SoundWav, HeaderDescribesSixteenBitStereo) {
+    const Samples samples{0, -1, 32767, -32768};
+    const std::vector<std::uint8_t> file = wavFile(samples);
+    ASSERT_EQ(file.size(), 44u + 8u);
+    EXPECT_EQ(std::string(file.begin(), file.begin() + 4), "RIFF");
+    EXPECT_EQ(le32(file, 4), 36u + 8u);
+    EXPECT_EQ(std::string(file.begin() + 8, file.begin() + 16), "WAVEfmt ");
+    EXPECT_EQ(le32(file, 16), 16u);
+    EXPECT_EQ(le32(file, 20), 1u | 2u << 16);  // PCM, two channels
+    EXPECT_EQ(le32(file, 24), 44100u);         // frames per second
+    EXPECT_EQ(le32(file, 28), 44100u * 4);     // bytes per second
+    EXPECT_EQ(le32(file, 32), 4u | 16u << 16); // bytes per frame, bits per sample
+    EXPECT_EQ(std::string(file.begin() + 36, file.begin() + 40), "data");
+    EXPECT_EQ(le32(file, 40), 8u);
+    const std::vector<std::uint8_t> data(file.begin() + 44, file.end());
+    EXPECT_EQ(data, (std::vector<std::uint8_t>{0, 0, 0xFF, 0xFF, 0xFF, 0x7F, 0x00, 0x80}));
+    EXPECT_EQ(wavFile(renderSweep([](double x) { return x; }, kZoom, {})).size(),
+              44u + kSweepFrames * 4u);
+}
+
+} // namespace

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QRgb>
+
+namespace oltrave::colours {
+
+// The window's own colours, beside the layout table. The text boxes, the list
+// and the plotting area take the platform's menu-bar colour instead
+// (menuBarColour()), and the axes the plotting area's text colour.
+inline constexpr QRgb kHighlight = qRgb(0xC0, 0xC0, 0xFF); // chooser, formula, chosen mode
+inline constexpr QRgb kChooserFrame = qRgb(0x90, 0x90, 0xC8);
+inline constexpr QRgb kXFrame = qRgb(0xC0, 0xCF, 0xFF);       // behind the x box
+inline constexpr QRgb kCaptionGrey = qRgb(0x80, 0x80, 0x80);  // "Type*"
+inline constexpr QRgb kWindowGrey = qRgb(0xE0, 0xE0, 0xE0);   // where the picture ends
+inline constexpr QRgb kCurve = qRgb(146, 137, 249);           // every curve point
+inline constexpr QRgb kAboutOutline = qRgb(0x80, 0x80, 0xFF); // the About screen's edge
+
+} // namespace oltrave::colours
