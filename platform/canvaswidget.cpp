@@ -222,23 +222,31 @@ void CanvasWidget::paintLayer(QPainter& painter) const {
             painter.drawEllipse(mapping_(p.x, p.y), 1.5 * unit, 1.5 * unit);
     }
 
-    for (const MarkInstance& mark : marks_) {
-        const QColor colour = mark.highlighted ? kHighlightColour : kMarkColour;
-        const QPointF at = mapping_(static_cast<float>(mark.x), static_cast<float>(mark.y));
-        if (mark.shape == MarkShape::Point) {
-            const double r = (mark.highlighted ? kHighlightRadius : kMarkRadius) * unit;
-            painter.setPen(QPen(Qt::white, unit));
-            painter.setBrush(colour);
-            painter.drawEllipse(at, r, r);
-            continue;
+    // Axis-parallel dashed lines need no smoothing; one call per pen.
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    for (const bool highlighted : {false, true}) {
+        QVector<QLineF> lines;
+        for (const MarkInstance& mark : marks_) {
+            if (mark.shape == MarkShape::Point || mark.highlighted != highlighted)
+                continue;
+            const QPointF at = mapping_(static_cast<float>(mark.x), static_cast<float>(mark.y));
+            if (mark.shape == MarkShape::Vertical)
+                lines.append({QPointF(at.x(), area.top()), QPointF(at.x(), area.bottom())});
+            else
+                lines.append({QPointF(area.left(), at.y()), QPointF(area.right(), at.y())});
         }
-        QPen dashed(mark.highlighted ? kHighlightColour : kLineMarkColour,
-                    (mark.highlighted ? 2 : 1) * unit, Qt::DashLine);
-        painter.setPen(dashed);
-        if (mark.shape == MarkShape::Vertical)
-            painter.drawLine(QPointF(at.x(), area.top()), QPointF(at.x(), area.bottom()));
-        else
-            painter.drawLine(QPointF(area.left(), at.y()), QPointF(area.right(), at.y()));
+        painter.setPen(QPen(highlighted ? kHighlightColour : kLineMarkColour,
+                            (highlighted ? 2 : 1) * unit, Qt::DashLine));
+        painter.drawLines(lines);
+    }
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Qt::white, unit));
+    for (const MarkInstance& mark : marks_) {
+        if (mark.shape != MarkShape::Point)
+            continue;
+        const double r = (mark.highlighted ? kHighlightRadius : kMarkRadius) * unit;
+        painter.setBrush(mark.highlighted ? kHighlightColour : kMarkColour);
+        painter.drawEllipse(mapping_(static_cast<float>(mark.x), static_cast<float>(mark.y)), r, r);
     }
 
     if (!trace_)
