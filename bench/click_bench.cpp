@@ -1,6 +1,7 @@
 // What a person waits for: from a click on Print or RePrint in the real
 // window to the plotting area repainted, off screen.
 #include <QApplication>
+#include <QListWidget>
 #include <QTest>
 #include <optional>
 #include <string>
@@ -18,6 +19,10 @@ using namespace oltrave;
 using namespace oltrave::bench;
 
 constexpr double kFrameMs = 16;
+// A longer list may cost a Print at most this much more than a short one.
+constexpr double kLongListRatio = 1.2;
+constexpr int kShortList = 10;
+constexpr int kLongList = 100000;
 
 // Notes a paint event reaching the plotting area.
 class PaintWatch : public QObject {
@@ -68,13 +73,18 @@ struct Window {
 
     // Seconds from the click to the plotting area repainted; none when it
     // was not repainted.
-    std::optional<double> click(const char* button) {
+    // With untilIdle, the time also covers what the click left for later, and
+    // is taken on this thread's processor clock: the work is all done here,
+    // and other programs on a busy machine do not count.
+    std::optional<double> click(const char* button, bool untilIdle = false) {
         settle();
         watch.arm();
-        const Stopwatch clicked;
+        const Stopwatch clicked(untilIdle ? Stopwatch::Clock::Thread : Stopwatch::Clock::Wall);
         QTest::mouseClick(window.findChild<QWidget*>(QLatin1String(button)), Qt::LeftButton);
         if (!waitForPaint())
             return std::nullopt;
+        if (untilIdle)
+            settle();
         return clicked.seconds();
     }
 
@@ -112,6 +122,44 @@ void clickToPaint(benchmark::State& state, Window* w, const FamilyCase& c, const
     state.counters["median_ms"] = median(key) * 1e3;
 }
 
+// Print with a list already holding `lines` lines, from the click until the
+// plotting area is repainted and nothing is left to do (the list's own
+// layout included). The lines Print added are taken away again, untimed.
+void printAfterLines(benchmark::State& state, Window* w, int lines) {
+    auto* list = w->window.findChild<QListWidget*>(QStringLiteral("lis"));
+    if (!list || !w->enter(kFamilyCases[0])) {
+        fail(state, "the function could not be typed in and plotted");
+        return;
+    }
+    const QStringList block{QStringLiteral("y = 2 x - 4"), QStringLiteral("    [ x = 0 ] y = -4"),
+                            QStringLiteral("    [ y = 0 ] x = 2"), QStringLiteral("    Range : R")};
+    list->clear();
+    for (int i = 0; i < lines; ++i)
+        list->addItem(block[i % block.size()]);
+    const std::string key = "lines/" + std::to_string(lines);
+    for (auto _ : state) {
+        const std::optional<double> seconds = w->click("prt", true);
+        if (!seconds) {
+            fail(state, "the plotting area was not repainted within a second");
+            return;
+        }
+        recordIteration(state, key, *seconds);
+        while (list->count() > lines)
+            delete list->takeItem(list->count() - 1);
+    }
+    list->clear();
+    state.counters["median_ms"] = median(key) * 1e3;
+}
+
+Figure longList() {
+    const double shortMs = median("lines/" + std::to_string(kShortList)) * 1e3;
+    const double longMs = median("lines/" + std::to_string(kLongList)) * 1e3;
+    const double ratio = longMs / shortMs;
+    return {"2. Print click with 100,000 lines in the list / with 10",
+            fixed(longMs, 2) + " / " + fixed(shortMs, 2) + " ms = " + fixed(ratio, 2),
+            "< " + fixed(kLongListRatio, 1), ratio < kLongListRatio};
+}
+
 // The slowest family's median for one button.
 Figure slowest(const char* button, const std::string& what) {
     double worst = 0;
@@ -146,8 +194,15 @@ int main(int argc, char* argv[]) {
                 ->Unit(benchmark::kMillisecond);
         }
     }
+    for (const int lines : {kShortList, 10000, kLongList}) {
+        const std::string name = "click/prt/lines/" + std::to_string(lines);
+        benchmark::RegisterBenchmark(name.c_str(), printAfterLines, &w, lines)
+            ->UseManualTime()
+            ->Unit(benchmark::kMillisecond);
+    }
     return runAndReport([] {
         return std::vector<Figure>{slowest("prt", "2. Print click to repainted area"),
-                                   slowest("rprt", "2. RePrint click to repainted area")};
+                                   slowest("rprt", "2. RePrint click to repainted area"),
+                                   longList()};
     });
 }

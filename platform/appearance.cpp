@@ -6,7 +6,10 @@
 #include <QFontDatabase>
 #include <QMenuBar>
 #include <QPalette>
+#include <QStyle>
+#include <QStyleFactory>
 #include <initializer_list>
+#include <memory>
 
 namespace oltrave {
 
@@ -29,6 +32,13 @@ QString fallbackFamily() {
     return firstInstalled({"Open Sans Semibold", "Open Sans"});
 }
 
+// Dark text on a light ground.
+bool isLight(const QPalette& palette) {
+    return palette.color(QPalette::Window).lightness() >
+               palette.color(QPalette::WindowText).lightness() &&
+           palette.color(QPalette::Base).lightness() > palette.color(QPalette::Text).lightness();
+}
+
 } // namespace
 
 QString registerProductFont(const QString& appDir) {
@@ -47,7 +57,16 @@ QString regularFamily() {
 }
 
 QColor menuBarColour() {
-    return QApplication::palette("QMenuBar").color(QPalette::Window);
+    const QPalette desktop = QApplication::palette("QMenuBar");
+    return (isLight(desktop) ? desktop : designedPalette()).color(QPalette::Window);
+}
+
+QPalette designedPalette() {
+    const QPalette desktop = QApplication::palette();
+    if (isLight(desktop))
+        return desktop;
+    const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+    return fusion ? fusion->standardPalette() : desktop;
 }
 
 } // namespace oltrave

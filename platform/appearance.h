@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QPalette>
 #include <QString>
 
 namespace oltrave {
@@ -15,7 +16,13 @@ QString registerProductFont(const QString& appDir);
 // show semibold however normal the weight asked for.
 QString regularFamily();
 
-// Background of the text boxes, the list and the plotting area.
+// Background of the text boxes, the list and the plotting area: the desktop's
+// menu-bar colour, or the designed palette's when the desktop's is dark.
 QColor menuBarColour();
+
+// The window's pictures are light, so its texts must stay dark on light: the
+// desktop's palette when it is so, otherwise the light palette of Qt's Fusion
+// style.
+QPalette designedPalette();
 
 } // namespace oltrave

@@ -1,6 +1,7 @@
 #include "canvaswidget.h"
 
 #include <QFontMetricsF>
+#include <QImageWriter>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QResizeEvent>
@@ -10,6 +11,7 @@
 #include <limits>
 
 #include "appearance.h"
+#include "imageformat.h"
 #include "savefile.h"
 
 namespace oltrave {
@@ -175,9 +177,17 @@ QImage CanvasWidget::shownImage() const {
 }
 
 QString CanvasWidget::saveImage(const QString& path) const {
+    const ImageTarget target = imageTarget(path);
+    if (!target.error.isEmpty())
+        return target.error;
     const QImage shown = shownImage();
-    return saveFile(path,
-                    [&shown](QIODevice& device, QString&) { return shown.save(&device, "PNG"); });
+    return saveFile(target.path, [&shown, &target](QIODevice& device, QString& error) {
+        QImageWriter writer(&device, target.format);
+        if (writer.write(shown))
+            return true;
+        error = writer.errorString();
+        return false;
+    });
 }
 
 void CanvasWidget::setMarks(std::vector<MarkInstance> marks, std::vector<CanvasPoint> stretches) {

@@ -33,7 +33,9 @@ public:
     const QImage& image() const { return image_; }
     // The drawing with the layer above it, as the area shows it.
     QImage shownImage() const;
-    // Writes what the area shows as a PNG file; empty on success, otherwise the reason.
+    // Writes what the area shows in the format the path's suffix names (PNG,
+    // with ".png" added, when it has none); empty on success, otherwise the
+    // path and the reason.
     QString saveImage(const QString& path) const;
 
     // The drawing rectangle in logical pixels; mouse positions are given in it.

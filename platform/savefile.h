@@ -13,6 +13,11 @@ namespace oltrave {
 // write, the flush and the close succeeded. On failure the old file is left as
 // it was and nothing half-written remains.
 //
+// A link is followed: the file it names is replaced and the link stays a link.
+// A device or pipe (say, a link to /dev/full or /dev/stdout) is written into
+// directly, since renaming a file over it would destroy it; a write error it
+// reports, at the latest when the content is flushed, is a failure as any other.
+//
 // produce writes the content into the device and returns false (with a reason
 // in its error argument, if it has one) when it could not. Returns an empty
 // string on success, otherwise a message naming the path and the reason.

@@ -22,8 +22,10 @@ void put32(std::vector<std::uint8_t>& out, std::uint32_t v) {
     put16(out, static_cast<std::uint16_t>(v >> 16));
 }
 
+// Byte by byte: GCC 12 warns (wrongly) of an overflow on a ranged insert here.
 void putTag(std::vector<std::uint8_t>& out, const char (&tag)[5]) {
-    out.insert(out.end(), tag, tag + 4);
+    for (int i = 0; i < 4; ++i)
+        out.push_back(static_cast<std::uint8_t>(tag[i]));
 }
 
 } // namespace

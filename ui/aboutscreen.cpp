@@ -12,12 +12,18 @@ namespace {
 
 const QSize kClientSize(377, 297);
 const QColor kOutline = QColor::fromRgb(colours::kAboutOutline);
+const QString kPicture = QStringLiteral(":/art/about.svg");
 
 } // namespace
 
-AboutScreen::AboutScreen(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
+AboutScreen::AboutScreen(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), picture_(kPicture) {
     setModal(true);
     setFixedSize(kClientSize);
+    // A screen reader reads what the picture shows.
+    const ArtWords words = artWords(kPicture);
+    setAccessibleName(words.title);
+    setAccessibleDescription(words.lines.join(QLatin1Char('\n')));
     // An explicit place also keeps QDialog from centring it over its parent instead.
     centreOnScreen(*this);
 }

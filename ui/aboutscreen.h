@@ -18,7 +18,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    CachedArt picture_{QStringLiteral(":/art/about.svg")};
+    CachedArt picture_;
 };
 
 } // namespace oltrave

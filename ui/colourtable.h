@@ -9,6 +9,7 @@ namespace oltrave::colours {
 // (menuBarColour()), and the axes the plotting area's text colour.
 inline constexpr QRgb kHighlight = qRgb(0xC0, 0xC0, 0xFF); // chooser, formula, chosen mode
 inline constexpr QRgb kChooserFrame = qRgb(0x90, 0x90, 0xC8);
+inline constexpr QRgb kChooserFocus = qRgb(0x20, 0x20, 0x70); // its frame when Tab reached it
 inline constexpr QRgb kXFrame = qRgb(0xC0, 0xCF, 0xFF);       // behind the x box
 inline constexpr QRgb kCaptionGrey = qRgb(0x80, 0x80, 0x80);  // "Type*"
 inline constexpr QRgb kWindowGrey = qRgb(0xE0, 0xE0, 0xE0);   // where the picture ends

@@ -1,5 +1,6 @@
 #include "mainwindow.h"
 
+#include <QAccessibleWidget>
 #include <QAction>
 #include <QClipboard>
 #include <QCloseEvent>
@@ -10,6 +11,7 @@
 #include <QFontMetricsF>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
@@ -17,17 +19,24 @@
 #include <QSettings>
 #include <QSignalBlocker>
 #include <QStandardPaths>
+#include <QTimer>
 #include <algorithm>
 
 #include "backdrop.h"
 #include "centreonscreen.h"
-#include "clickablelabel.h"
+#include "chooserbox.h"
 #include "colourtable.h"
 #include "layouttable.h"
+#include "menuitemaccessible.h"
+#include "modebutton.h"
+#include "model/numtext.h"
 #include "picturebutton.h"
 #include "platform/appearance.h"
 #include "platform/canvaswidget.h"
+#include "platform/graphemelimit.h"
+#include "platform/imageformat.h"
 #include "platform/listresults.h"
+#include "platform/longlistview.h"
 #include "platform/soundplayer.h"
 #include "shortcutpassthrough.h"
 #include "sound/curvesound.h"
@@ -86,7 +95,7 @@ Widget* place(Widget* widget, const QString& name, const layout::Twips& at) {
 QLineEdit* textBox(QWidget* parent, const QString& name, int maxLength, const QFont& font,
                    const layout::Twips& at) {
     auto* box = place(new QLineEdit(parent), name, at);
-    box->setMaxLength(maxLength);
+    GraphemeLimit::apply(*box, maxLength);
     box->setFont(font);
     setColour(box, QPalette::Base, menuBarColour());
     return box;
@@ -121,6 +130,13 @@ QString listLines(const QListWidget& list, bool selectedOnly) {
     return lines.join(QLatin1Char('\n'));
 }
 
+// Qt would present the plotting area as a bare frame.
+QAccessibleInterface* plotAccessible(const QString& className, QObject* object) {
+    if (className != QLatin1String(CanvasWidget::staticMetaObject.className()))
+        return nullptr;
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Chart);
+}
+
 QAction* contextAction(QWidget* widget, const char* name, const QString& caption) {
     auto* action = new QAction(caption, widget);
     action->setObjectName(QLatin1String(name));
@@ -137,9 +153,15 @@ MainWindow::MainWindow(QWidget* parent, Options options) : QMainWindow(parent), 
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 
+    MenuItemAccessible::install();
+    static const bool plotDescribed = (QAccessible::installFactory(plotAccessible), true);
+    (void)plotDescribed;
+    // The pictures are light whatever the desktop's colours are.
+    setPalette(designedPalette());
     buildControls(registerProductFont(QCoreApplication::applicationDirPath()));
     buildMenus();
     buildContextMenus();
+    setTabOrderAndTips();
     connectEvents();
 
     const QRect client = layout::pixels(layout::kClient);
@@ -149,6 +171,7 @@ MainWindow::MainWindow(QWidget* parent, Options options) : QMainWindow(parent), 
     results_ = std::make_unique<ListResults>(*lis_);
     form_ = std::make_unique<Form>(*pic_, *results_);
     form_->start();
+    describePlot(&Form::start, 0, 0);
     mirror();
 }
 
@@ -163,8 +186,9 @@ void MainWindow::buildControls(const QString& face) {
     typeCaption->setFont(semibold(face, 12));
     setColour(typeCaption, QPalette::WindowText, QColor::fromRgb(colours::kCaptionGrey));
 
-    combotype_ = place(new QComboBox(client), QStringLiteral("combotype"), layout::kChooser);
+    combotype_ = place(new ChooserBox(client), QStringLiteral("combotype"), layout::kChooser);
     combotype_->setAccessibleName(QStringLiteral("Type"));
+    typeCaption->setBuddy(combotype_);
     QStringList entries;
     for (int family = 0; family < familyCount(); ++family)
         entries << qs(familyDescription(family)->entry);
@@ -172,11 +196,6 @@ void MainWindow::buildControls(const QString& face) {
     constexpr int kArrowAndMargins = 30;
     combotype_->setFont(
         fitting(semibold(face, 9.75), entries, combotype_->width() - kArrowAndMargins));
-    // Qt's own style would only tint the chooser; a style sheet shows the colour itself.
-    combotype_->setStyleSheet(
-        QStringLiteral(
-            "QComboBox { background-color: %1; border: 1px solid %2; padding: 1px 4px; }")
-            .arg(kHighlight.name(), QColor::fromRgb(colours::kChooserFrame).name()));
 
     labelv_ = place(new QLabel(client), QStringLiteral("labelv"), layout::kFormula);
     labelv_->setAlignment(Qt::AlignCenter);
@@ -192,13 +211,11 @@ void MainWindow::buildControls(const QString& face) {
                                    layout::pixels(layout::kModeLabels[0]).width() - 2);
     for (int mode = 0; mode < Form::kModeCount; ++mode) {
         const auto i = static_cast<std::size_t>(mode);
-        auto* label = place(new ClickableLabel(modeCaptions[mode], client),
-                            QStringLiteral("llabs%1").arg(mode), layout::kModeLabels[i]);
-        label->setAlignment(Qt::AlignCenter);
-        label->setFont(modeFont);
-        label->setAccessibleName(modeCaptions[mode]);
-        setColour(label, QPalette::Window, kHighlight);
-        llabs_[i] = label;
+        auto* choice = place(new ModeButton(modeCaptions[mode], client),
+                             QStringLiteral("llabs%1").arg(mode), layout::kModeLabels[i]);
+        choice->setFont(modeFont);
+        setColour(choice, QPalette::Window, kHighlight);
+        llabs_[i] = choice;
     }
 
     for (int box = 0; box < kBoxCount; ++box) {
@@ -236,7 +253,7 @@ void MainWindow::buildControls(const QString& face) {
                        layout::kZoomBox);
     setdata_->setAccessibleName(zoomCaption->text());
 
-    lis_ = place(new QListWidget(client), QStringLiteral("lis"), layout::kList);
+    lis_ = place(new LongListView(client), QStringLiteral("lis"), layout::kList);
     lis_->setAccessibleName(QStringLiteral("Results"));
     // Lines can be selected for copying; the list itself only ever grows or empties.
     lis_->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -245,14 +262,33 @@ void MainWindow::buildControls(const QString& face) {
     listFont.setWeight(QFont::Normal);
     lis_->setFont(listFont);
     setColour(lis_, QPalette::Base, menuBarColour());
+}
 
-    setTabOrder(combotype_, tx_[0]);
-    for (std::size_t i = 1; i < tx_.size(); ++i)
-        setTabOrder(tx_[i - 1], tx_[i]);
-    setTabOrder(tx_.back(), setx_);
-    setTabOrder(setx_, setdata_);
-    setTabOrder(setdata_, lis_);
-    setTabOrder(lis_, pic_);
+// Hidden boxes and disabled modes drop out of the order by themselves; of the
+// modes, only the chosen one is a Tab stop. Qt orders only controls that take
+// the focus at that moment: the form has not chosen a mode yet.
+void MainWindow::setTabOrderAndTips() {
+    QList<QWidget*> order{combotype_};
+    order += QList<QWidget*>(tx_.begin(), tx_.end());
+    order += QList<QWidget*>(llabs_.begin(), llabs_.end());
+    order += {prt_, rprt_, cleara_, setx_, calc_, setdata_, lis_, pic_};
+    pic_->setFocusPolicy(Qt::StrongFocus);
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+
+    const auto withShortcut = [this](QWidget* control, const QString& tip, const char* command) {
+        const QKeySequence keys = findChild<QAction*>(QLatin1String(command))->shortcut();
+        control->setToolTip(
+            QStringLiteral("%1 (%2)").arg(tip, keys.toString(QKeySequence::NativeText)));
+    };
+    withShortcut(prt_, QStringLiteral("Plot the curve"), "print");
+    withShortcut(rprt_, QStringLiteral("Clear the plot and the list, then plot"), "reprint");
+    withShortcut(cleara_, QStringLiteral("Clear the boxes, the plot and the list"), "clear");
+    withShortcut(calc_, QStringLiteral("Value of the function at x"), "calculate");
+    for (ModeButton* choice : llabs_)
+        choice->setToolTip(QStringLiteral("Plot f(x), |f(x)| or f(|x|) (arrow keys choose)"));
+    setdata_->setToolTip(QStringLiteral("The plot runs from -zoom to zoom on both axes"));
+    combotype_->setToolTip(QStringLiteral("Function family"));
 }
 
 QAction* MainWindow::addCommand(QMenu* menu, const char* name, const QString& caption,
@@ -298,11 +334,16 @@ void MainWindow::buildMenus() {
     about->setObjectName(QStringLiteral("informationabout"));
     connect(about, &QAction::triggered, this, &MainWindow::aboutRequested);
 
-    auto* passThrough = new ShortcutPassThrough(commands + QList<QAction*>{clear}, this);
-    for (QWidget* widget : centralWidget()->findChildren<QWidget*>()) {
-        if (widget->focusPolicy() != Qt::NoFocus)
-            passThrough->watch(widget);
+    // Popups read as their menu's words, whichever menus the bar holds.
+    for (QAction* entry : menuBar()->actions()) {
+        if (QMenu* menu = entry->menu())
+            menu->setAccessibleName(MenuItemAccessible::spoken(menu->title()));
     }
+
+    // Every control: the mode buttons' focus policy follows the chosen mode.
+    auto* passThrough = new ShortcutPassThrough(commands + QList<QAction*>{clear}, this);
+    for (QWidget* widget : centralWidget()->findChildren<QWidget*>())
+        passThrough->watch(widget);
 }
 
 void MainWindow::buildSoundItems(QMenu* view) {
@@ -360,8 +401,8 @@ void MainWindow::copyLines(bool selectedOnly) {
 }
 
 void MainWindow::saveImage() {
-    QFileDialog dialog(this, QStringLiteral("Save Image"), QString(),
-                       QStringLiteral("PNG image (*.png)"));
+    QFileDialog dialog(this, QStringLiteral("Save Image"));
+    dialog.setNameFilters(imageNameFilters());
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("png"));
     const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
@@ -381,9 +422,12 @@ void MainWindow::connectEvents() {
         form_->chooseFamily(family);
         mirror();
     });
+    // A click, Space, an arrow key or a screen reader's toggle all end here.
     for (int mode = 0; mode < Form::kModeCount; ++mode) {
-        connect(llabs_[static_cast<std::size_t>(mode)], &ClickableLabel::clicked, this,
-                [this, mode] {
+        connect(llabs_[static_cast<std::size_t>(mode)], &ModeButton::toggled, this,
+                [this, mode](bool chosen) {
+                    if (!chosen || showingModes_)
+                        return;
                     form_->clickMode(mode);
                     mirror();
                 });
@@ -405,6 +449,15 @@ void MainWindow::connectEvents() {
     connect(setdata_, &QLineEdit::textEdited, this, [this](const QString& text) {
         form_->editZoom(text.toStdString());
         mirror();
+        // The guard put its own text there: the next key replaces it.
+        if (setdata_->text() != text)
+            setdata_->selectAll();
+    });
+    connect(lis_->model(), &QAbstractItemModel::rowsInserted, this, [this] {
+        if (scrollQueued_)
+            return;
+        scrollQueued_ = true; // once for all the lines a command appends
+        QTimer::singleShot(0, this, &MainWindow::scrollToNewestLine);
     });
 
     connect(lis_, &QListWidget::itemSelectionChanged, this, &MainWindow::refreshMarks);
@@ -425,8 +478,44 @@ void MainWindow::connectEvents() {
 }
 
 void MainWindow::run(void (Form::*command)()) {
+    const bool emptiesList = command == &Form::replot || command == &Form::clearAll;
+    const int firstNewLine = emptiesList ? 0 : lis_->count();
+    const int pointsBefore = pic_->pointCount();
     ((*form_).*command)();
+    describePlot(command, firstNewLine, pointsBefore);
     mirror();
+}
+
+void MainWindow::scrollToNewestLine() {
+    scrollQueued_ = false;
+    lis_->scrollToBottom();
+}
+
+// A curve is the first line its plot appended; the list says what it is, the
+// plotting area how many points it took.
+void MainWindow::describePlot(void (Form::*command)(), int firstNewLine, int pointsBefore) {
+    const bool plotting = command == &Form::plot || command == &Form::replot;
+    if (pic_->pointCount() == 0) {
+        curves_.clear();
+    } else if (plotting && lis_->count() > firstNewLine) {
+        if (command == &Form::replot)
+            curves_.clear();
+        if (command == &Form::replot || pic_->pointCount() > pointsBefore)
+            curves_ << lis_->item(firstNewLine)->text().trimmed();
+    }
+    describeArea();
+}
+
+// The trace's read-out first, while there is one, then what the area shows.
+void MainWindow::describeArea() {
+    const QString zoom = qs(numtext(form_->zoom()));
+    QString description =
+        curves_.isEmpty()
+            ? QStringLiteral("empty")
+            : QStringLiteral("%1, from -%2 to %2").arg(curves_.join(QStringLiteral("; ")), zoom);
+    if (const QString readout = pic_->traceText(); !readout.isEmpty())
+        description = readout + QStringLiteral("; ") + description;
+    pic_->setAccessibleDescription(description);
 }
 
 void MainWindow::mirror() {
@@ -444,12 +533,13 @@ void MainWindow::mirror() {
         tx_[i]->setVisible(form.boxVisible(box));
         showText(tx_[i], form.boxText(box));
     }
+    showingModes_ = true;
     for (int mode = 0; mode < Form::kModeCount; ++mode) {
-        ClickableLabel* label = llabs_[static_cast<std::size_t>(mode)];
-        label->setEnabled(form.modesEnabled());
-        label->setAutoFillBackground(mode == form.absmode());
-        label->update();
+        ModeButton* choice = llabs_[static_cast<std::size_t>(mode)];
+        choice->setEnabled(form.modesEnabled());
+        choice->setChecked(mode == form.absmode());
     }
+    showingModes_ = false;
     showText(setx_, form.xText());
     showText(setdata_, form.zoomText());
     refreshMarks();
@@ -493,7 +583,7 @@ void MainWindow::refreshTrace() {
     const std::optional<Readout> readout = trace_.readout(view, form_->drawnCurves());
     if (!readout) {
         pic_->setTrace(std::nullopt);
-        pic_->setAccessibleDescription(QString());
+        describeArea();
         return;
     }
     CanvasWidget::TraceShown shown;
@@ -503,8 +593,8 @@ void MainWindow::refreshTrace() {
     shown.y = std::clamp(readout->y.value_or(0.0), -margin, margin);
     shown.dot = readout->onCurve && readout->y && view.inside(*readout->y);
     shown.text = qs(readout->text());
-    pic_->setAccessibleDescription(shown.text);
     pic_->setTrace(shown);
+    describeArea();
 }
 
 void MainWindow::hover(QPoint pixel) {

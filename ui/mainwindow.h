@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QStringList>
 #include <array>
 #include <memory>
 
@@ -19,8 +20,8 @@ class QMenu;
 namespace oltrave {
 
 class CanvasWidget;
-class ClickableLabel;
 class ListResults;
+class ModeButton;
 class PictureButton;
 class SoundPlayer;
 
@@ -58,8 +59,11 @@ private:
     void saveImage();
     QAction* addCommand(QMenu* menu, const char* name, const QString& caption,
                         const QKeySequence& shortcut, void (Form::*command)());
+    void setTabOrderAndTips();
     void connectEvents();
     void run(void (Form::*command)());
+    void describePlot(void (Form::*command)(), int firstNewLine, int pointsBefore);
+    void scrollToNewestLine();
     void mirror();
 
     void setKeyPoints(bool on);
@@ -67,6 +71,7 @@ private:
     std::vector<MarkedLine> tracedCurveLines() const;
     void refreshMarks();
     void refreshTrace();
+    void describeArea();
     void hover(QPoint pixel);
     void leaveArea();
     void wheelZoom(int notches);
@@ -76,7 +81,7 @@ private:
     QComboBox* combotype_ = nullptr;
     QLabel* labelv_ = nullptr;
     CanvasWidget* pic_ = nullptr;
-    std::array<ClickableLabel*, Form::kModeCount> llabs_{};
+    std::array<ModeButton*, Form::kModeCount> llabs_{};
     std::array<QLabel*, kBoxCount> lb_{};
     std::array<QLineEdit*, kBoxCount> tx_{};
     PictureButton* prt_ = nullptr;
@@ -99,6 +104,9 @@ private:
     QAction* keyPoints_ = nullptr;
     Trace trace_;
     std::optional<QPoint> mousePixel_; // over the drawing rectangle
+    bool showingModes_ = false;        // the mode buttons follow the form, not the user
+    bool scrollQueued_ = false;
+    QStringList curves_; // what the plotting area shows, for a screen reader
 };
 
 } // namespace oltrave

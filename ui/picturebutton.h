@@ -3,13 +3,13 @@
 #include <QString>
 
 #include "art.h"
-#include "clickablelabel.h"
+#include "keyboardbutton.h"
 
 namespace oltrave {
 
-// A plain picture that reacts to a click: no pressed or focused look. The
+// A push button that is only its picture: no pressed or hover look. The
 // caption is what a screen reader announces.
-class PictureButton : public ClickableLabel {
+class PictureButton : public KeyboardButton {
     Q_OBJECT
 public:
     PictureButton(const QString& picture, const QString& caption, QWidget* parent = nullptr);

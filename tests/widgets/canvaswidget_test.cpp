@@ -1,5 +1,6 @@
 #include <QDir>
 #include <QFile>
+#include <QImageReader>
 #include <QMenuBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -231,6 +232,58 @@ private slots:
         broken.write("not a font");
         broken.close();
         QVERIFY(!oltrave::registerProductFont(dir.path()).isEmpty());
+    }
+
+    // The suffix names the format; none means PNG under a name ending ".png";
+    // an unknown one writes nothing and lists the types that can be written.
+    void saveImageWritesTheFormatTheSuffixNames_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("written"); // empty: nothing
+        QTest::addColumn<QByteArray>("format");
+        QTest::newRow("png") << "plot.png"
+                             << "plot.png" << QByteArray("png");
+        QTest::newRow("jpg") << "plot.jpg"
+                             << "plot.jpg" << QByteArray("jpeg");
+        QTest::newRow("jpeg, upper case") << "plot.JPEG"
+                                          << "plot.JPEG" << QByteArray("jpeg");
+        QTest::newRow("bmp") << "plot.bmp"
+                             << "plot.bmp" << QByteArray("bmp");
+        QTest::newRow("no suffix") << "plot"
+                                   << "plot.png" << QByteArray("png");
+        QTest::newRow("dots before the name") << "v1.2/plot"
+                                              << "v1.2/plot.png" << QByteArray("png");
+        QTest::newRow("unknown suffix") << "plot.xyz"
+                                        << "" << QByteArray();
+    }
+    void saveImageWritesTheFormatTheSuffixNames() {
+        QFETCH(QString, name);
+        QFETCH(QString, written);
+        QFETCH(QByteArray, format);
+        canvas_->point(0, 0, kCurveColour);
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkpath("v1.2"));
+        const QString error = canvas_->saveImage(dir.filePath(name));
+        if (written.isEmpty()) {
+            QVERIFY2(error.startsWith(dir.filePath(name) + ": "), qPrintable(error));
+            for (const char* type : {"bmp", "jpg", "png"})
+                QVERIFY2(error.contains(QLatin1String(type)), qPrintable(error));
+            QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList());
+            return;
+        }
+        QCOMPARE(error, QString());
+        QImageReader reader(dir.filePath(written));
+        reader.setDecideFormatFromContent(true);
+        QCOMPARE(reader.format(), format);
+        QCOMPARE(reader.read().size(), canvas_->image().size());
+    }
+
+    // A failure says where and why.
+    void aFailedSaveNamesThePathAndTheReason() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("missing/plot.png");
+        const QString error = canvas_->saveImage(path);
+        QVERIFY2(error.startsWith(path + ": ") && error.size() > path.size() + 2,
+                 qPrintable(error));
     }
 
 private:

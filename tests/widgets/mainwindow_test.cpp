@@ -89,10 +89,49 @@ private slots:
                                        "Exponential Function", "Logarithmic Function"}));
     }
 
+    // The limits count characters as a person sees them; a paste is cut to
+    // the room left, never inside a character.
+    void textBoxesKeepTheirLengthLimits_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("after");
+        const QString face = QStringLiteral("\U0001F600");           // two UTF-16 units
+        const QString flag = QStringLiteral("\U0001F1EB\U0001F1F7"); // four
+        const QString accented = QStringLiteral("e\u0301");          // e and a combining accent
+        QTest::newRow("coefficient: 7") << "tx0"
+                                        << ""
+                                        << "123456789"
+                                        << "1234567";
+        QTest::newRow("x: 10") << "setx"
+                               << ""
+                               << "123456789012"
+                               << "1234567890";
+        QTest::newRow("zoom: 5") << "setdata"
+                                 << ""
+                                 << "123456"
+                                 << "12345";
+        QTest::newRow("emoji fills one place") << "tx0"
+                                               << "" << face.repeated(9) << face.repeated(7);
+        QTest::newRow("no half emoji at the limit") << "tx0"
+                                                    << "123456" << face + face << "123456" + face;
+        QTest::newRow("flags and accents whole") << "setdata"
+                                                 << "12" << flag + accented + flag + "9"
+                                                 << "12" + flag + accented + flag;
+        QTest::newRow("full box takes nothing") << "setdata"
+                                                << "12345" << face << "12345";
+    }
     void textBoxesKeepTheirLengthLimits() {
-        QCOMPARE(part<QLineEdit>(*window_, "tx2")->maxLength(), 7);
-        QCOMPARE(part<QLineEdit>(*window_, "setx")->maxLength(), 10);
-        QCOMPARE(part<QLineEdit>(*window_, "setdata")->maxLength(), 5);
+        QFETCH(QString, box);
+        QFETCH(QString, before);
+        QFETCH(QString, pasted);
+        QFETCH(QString, after);
+        auto* edit = part<QLineEdit>(*window_, box.toLatin1().constData());
+        edit->setText(before);
+        edit->end(false);
+        edit->insert(pasted);
+        QCOMPARE(edit->text(), after);
+        QCOMPARE(edit->cursorPosition(), after.size());
     }
 
     void selectedModeShowsTheHighlight() {

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QStringList>
 #include <QTest>
 #include <QWheelEvent>
@@ -62,6 +63,32 @@ Parsed namedAction(Action::Kind kind, const QStringList& words, const QStringLis
     Action action{kind};
     action.target = words[1];
     return accepted(action);
+}
+
+// Qt's text for a sequence, with the longer key names people write too
+// ("PageDown" for Qt's "PgDown").
+QKeySequence keySequence(QString text) {
+    static const std::pair<const char*, const char*> kAliases[] = {
+        {"PageDown", "PgDown"}, {"PageUp", "PgUp"}, {"Delete", "Del"},
+        {"Insert", "Ins"},      {"Escape", "Esc"},
+    };
+    for (const auto& [alias, name] : kAliases) {
+        const QRegularExpression word(QStringLiteral("\\b%1\\b").arg(QLatin1String(alias)),
+                                      QRegularExpression::CaseInsensitiveOption);
+        text.replace(word, QLatin1String(name));
+    }
+    return QKeySequence::fromString(text, QKeySequence::PortableText);
+}
+
+// A sequence Qt read whole: no key it did not know, and at least one key.
+bool knownKeys(const QKeySequence& sequence) {
+    if (sequence.isEmpty())
+        return false;
+    for (int i = 0; i < sequence.count(); ++i) {
+        if (sequence[i].key() == Qt::Key_unknown)
+            return false;
+    }
+    return true;
 }
 
 QWidget* child(MainWindow& window, const QString& name) {
@@ -172,13 +199,11 @@ Parsed parseLine(const QString& raw) {
     if (verb == QLatin1String("menu"))
         return namedAction(Action::Kind::Menu, words, kMenuItems);
     if (verb == QLatin1String("shortcut")) {
-        const QKeySequence sequence =
-            words.size() == 2 ? QKeySequence::fromString(words[1], QKeySequence::PortableText)
-                              : QKeySequence();
-        if (sequence.count() != 1 || sequence[0].key() == Qt::Key_unknown)
-            return invalid(QStringLiteral("expected shortcut followed by one key sequence"));
+        // Everything after the verb, so "Ctrl+K, Ctrl+C" is one sequence of two keys.
+        if (!knownKeys(keySequence(rest)))
+            return invalid(QStringLiteral("expected shortcut followed by a key sequence"));
         Action action{Action::Kind::Shortcut};
-        action.target = words[1];
+        action.target = rest;
         return accepted(action);
     }
     if (verb == QLatin1String("hover") || verb == QLatin1String("doubleclick")) {
@@ -281,10 +306,13 @@ std::optional<QString> perform(MainWindow& window, const Action& action) {
         break;
     }
     case Action::Kind::Shortcut: {
-        const QKeyCombination keys =
-            QKeySequence::fromString(action.target, QKeySequence::PortableText)[0];
-        QWidget* focus = QApplication::focusWidget();
-        QTest::keyClick(focus ? focus : &window, keys.key(), keys.keyboardModifiers());
+        const QKeySequence sequence = keySequence(action.target);
+        // Each key goes wherever the one before it left the focus.
+        for (int i = 0; i < sequence.count(); ++i) {
+            QWidget* focus = QApplication::focusWidget();
+            QTest::keyClick(focus ? focus : &window, sequence[i].key(),
+                            sequence[i].keyboardModifiers());
+        }
         break;
     }
     case Action::Kind::Hover:

@@ -35,12 +35,12 @@ QString boxes(const MainWindow& window) {
     return shown.join(QStringLiteral(" | "));
 }
 
-// The selected mode is the one whose label shows its background.
+// The selected mode is the one whose control shows its background.
 QString modes(const MainWindow& window) {
     QString selected = QStringLiteral("-");
     bool enabled = true;
     for (int mode = 0; mode < kModeCount; ++mode) {
-        const auto& label = part<QLabel>(window, QStringLiteral("llabs%1").arg(mode));
+        const auto& label = part<QWidget>(window, QStringLiteral("llabs%1").arg(mode));
         enabled = enabled && label.isEnabled();
         if (label.autoFillBackground())
             selected = QString::number(mode);

@@ -1,7 +1,9 @@
 #include "art.h"
 
+#include <QFile>
 #include <QPainter>
 #include <QSvgRenderer>
+#include <QXmlStreamReader>
 
 // Outside the namespace: the macro declares a global function.
 static void registerArtResources() {
@@ -45,6 +47,25 @@ QImage renderArt(const QString& path, qreal devicePixelRatio, QSize size) {
     QPainter painter(&image);
     paintArt(renderer, painter, size);
     return image;
+}
+
+ArtWords artWords(const QString& path) {
+    initArt();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    ArtWords words;
+    QXmlStreamReader svg(&file);
+    while (!svg.atEnd()) {
+        if (svg.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        const auto name = svg.name();
+        if (name == QLatin1String("title"))
+            words.title = svg.readElementText().simplified();
+        else if (name == QLatin1String("text"))
+            words.lines << svg.readElementText(QXmlStreamReader::IncludeChildElements).simplified();
+    }
+    return svg.hasError() ? ArtWords() : words;
 }
 
 const QImage& CachedArt::at(qreal devicePixelRatio) {

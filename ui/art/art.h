@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 #include <utility>
@@ -24,6 +25,14 @@ QSize artSize(const QString& path);
 // high-density screens; the image carries the ratio. An empty size means the picture's
 // own.
 QImage renderArt(const QString& path, qreal devicePixelRatio = 1.0, QSize size = {});
+
+// The words a picture shows, for whoever cannot see it: its title and the
+// lines of its texts in drawing order. Empty when it cannot be read.
+struct ArtWords {
+    QString title;
+    QStringList lines;
+};
+ArtWords artWords(const QString& path);
 
 // A picture at its own size, drawn again only when the ratio asked for changes (a
 // window moved to another screen).

@@ -1,0 +1,163 @@
+#include <QScrollBar>
+#include <QTest>
+#include <memory>
+
+#include "platform/longlistview.h"
+
+using oltrave::LongListView;
+
+namespace {
+
+// The result list's size; lines like the ones it holds, some wider than it.
+const QSize kSize(281, 394);
+
+QStringList resultLines(int count) {
+    const QStringList block{QStringLiteral("y = 2 sin( 2 x + 1 ) - 1"),
+                            QStringLiteral("    [ x = 0 ] y = 0.682941969615793"),
+                            QStringLiteral("     ( -0.785398163397448 + 3.14159265358979 * k , "),
+                            QStringLiteral("    Range : [ -3 , 1 ]")};
+    QStringList lines;
+    for (int i = 0; i < count; ++i)
+        lines << block[i % block.size()];
+    return lines;
+}
+
+// What the list shows with the keyboard focus in it (the current line is
+// drawn differently then).
+QImage focusedPicture(QListWidget& list) {
+    list.activateWindow();
+    list.setFocus();
+    if (!QTest::qWaitForWindowActive(&list))
+        return {};
+    return list.grab().toImage();
+}
+
+template <typename List> std::unique_ptr<List> shownList(const QStringList& lines) {
+    auto list = std::make_unique<List>();
+    list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    list->setFixedSize(kSize);
+    for (const QString& line : lines)
+        list->addItem(line); // one at a time, as the program appends
+    list->show();
+    if (!QTest::qWaitForWindowExposed(list.get()))
+        return nullptr;
+    return list;
+}
+
+} // namespace
+
+// The long list must look and act exactly as the plain list widget: the same
+// lines, scrolled and selected the same way, give the same pixels, rectangles,
+// hit tests and scroll ranges.
+class LongListViewTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void sameAsThePlainList_data() {
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<int>("scrollRows");
+        QTest::addColumn<int>("scrollPixels");
+        QTest::addColumn<QList<int>>("selected");
+        QTest::newRow("empty") << 0 << 0 << 0 << QList<int>{};
+        QTest::newRow("a few short lines") << 3 << 0 << 0 << QList<int>{1};
+        QTest::newRow("a full list at the top") << 60 << 0 << 0 << QList<int>{0, 2, 3};
+        QTest::newRow("scrolled down") << 60 << 20 << 0 << QList<int>{25, 26};
+        QTest::newRow("scrolled to the end") << 60 << 1000 << 0 << QList<int>{59};
+        QTest::newRow("scrolled sideways") << 60 << 7 << 40 << QList<int>{9};
+    }
+    void sameAsThePlainList() {
+        QFETCH(int, lines);
+        QFETCH(int, scrollRows);
+        QFETCH(int, scrollPixels);
+        QFETCH(QList<int>, selected);
+        const auto plain = shownList<QListWidget>(resultLines(lines));
+        const auto mine = shownList<LongListView>(resultLines(lines));
+        QVERIFY(plain && mine);
+        for (QListWidget* list : {plain.get(), static_cast<QListWidget*>(mine.get())}) {
+            list->verticalScrollBar()->setValue(scrollRows);
+            list->horizontalScrollBar()->setValue(scrollPixels);
+            for (const int row : selected)
+                list->item(row)->setSelected(true);
+        }
+        QCoreApplication::processEvents();
+
+        for (auto bar :
+             {&QAbstractScrollArea::verticalScrollBar, &QAbstractScrollArea::horizontalScrollBar}) {
+            QCOMPARE((mine.get()->*bar)()->isVisible(), (plain.get()->*bar)()->isVisible());
+            QCOMPARE((mine.get()->*bar)()->maximum(), (plain.get()->*bar)()->maximum());
+            QCOMPARE((mine.get()->*bar)()->pageStep(), (plain.get()->*bar)()->pageStep());
+            QCOMPARE((mine.get()->*bar)()->value(), (plain.get()->*bar)()->value());
+        }
+        for (int row = 0; row < lines; ++row) {
+            const QModelIndex index = plain->model()->index(row, 0);
+            QCOMPARE(mine->visualRect(mine->model()->index(row, 0)), plain->visualRect(index));
+        }
+        const QRect viewport = plain->viewport()->rect();
+        for (int y = -3; y < viewport.height() + 3; y += 5) {
+            for (const int x : {0, viewport.width() / 2, viewport.width() - 1}) {
+                const QPoint at(x, y);
+                QCOMPARE(mine->indexAt(at).row(), plain->indexAt(at).row());
+            }
+        }
+        QCOMPARE(mine->grab().toImage(), plain->grab().toImage());
+    }
+
+    // The keys that move the current line and the rubber band select what
+    // they select in the plain list.
+    void keysAndDragSelectTheSameLines() {
+        const auto plain = shownList<QListWidget>(resultLines(80));
+        const auto mine = shownList<LongListView>(resultLines(80));
+        QVERIFY(plain && mine);
+        const auto rows = [](QListWidget& list) {
+            QList<int> selected;
+            for (const QListWidgetItem* item : list.selectedItems())
+                selected << list.row(item);
+            std::sort(selected.begin(), selected.end());
+            return qMakePair(list.currentRow(), selected);
+        };
+        for (QListWidget* list : {plain.get(), static_cast<QListWidget*>(mine.get())}) {
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                              list->visualRect(list->model()->index(2, 0)).center());
+            QTest::keyClick(list, Qt::Key_Down, Qt::ShiftModifier);
+            QTest::keyClick(list, Qt::Key_PageDown, Qt::ShiftModifier);
+        }
+        QCOMPARE(rows(*mine), rows(*plain));
+        for (QListWidget* list : {plain.get(), static_cast<QListWidget*>(mine.get())}) {
+            QTest::keyClick(list, Qt::Key_End);
+            QTest::keyClick(list, Qt::Key_Up, Qt::ShiftModifier);
+        }
+        QCOMPARE(rows(*mine), rows(*plain));
+        QCOMPARE(mine->verticalScrollBar()->value(), plain->verticalScrollBar()->value());
+        QCOMPARE(focusedPicture(*mine), focusedPicture(*plain));
+        for (QListWidget* list : {plain.get(), static_cast<QListWidget*>(mine.get())}) {
+            QTest::keyClick(list, Qt::Key_Home);
+            const QPoint from = list->visualRect(list->model()->index(1, 0)).center();
+            const QPoint to = list->visualRect(list->model()->index(4, 0)).center();
+            QTest::mousePress(list->viewport(), Qt::LeftButton, {}, from);
+            QMouseEvent move(QEvent::MouseMove, to, list->viewport()->mapToGlobal(to), Qt::NoButton,
+                             Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(list->viewport(), &move);
+            QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, to);
+        }
+        QCOMPARE(rows(*mine), rows(*plain));
+    }
+
+    // Emptying and refilling starts the sizes afresh.
+    void clearingForgetsTheWidestLine() {
+        const auto plain = shownList<QListWidget>(resultLines(20));
+        const auto mine = shownList<LongListView>(resultLines(20));
+        QVERIFY(plain && mine);
+        for (QListWidget* list : {plain.get(), static_cast<QListWidget*>(mine.get())}) {
+            list->clear();
+            for (int i = 0; i < 30; ++i)
+                list->addItem(QStringLiteral("y = %1").arg(i));
+        }
+        QCoreApplication::processEvents();
+        QCOMPARE(mine->horizontalScrollBar()->maximum(), plain->horizontalScrollBar()->maximum());
+        QCOMPARE(mine->verticalScrollBar()->maximum(), plain->verticalScrollBar()->maximum());
+        QCOMPARE(mine->grab().toImage(), plain->grab().toImage());
+    }
+};
+
+QTEST_MAIN(LongListViewTest)
+#include "longlistview_test.moc"

@@ -1,0 +1,70 @@
+#include "chooserbox.h"
+
+#include "colourtable.h"
+
+#include <QFocusEvent>
+#include <QStyle>
+#include <QWheelEvent>
+
+namespace oltrave {
+
+namespace {
+
+const char* const kKeyboardFocus = "keyboardFocus";
+
+// Qt's own style would only tint the chooser; a style sheet shows the colour
+// itself. The focus border is one pixel thicker and the padding one pixel
+// thinner, so the text does not move. A styled widget takes its text colour
+// from the desktop, not from its window: the sheet names the window's.
+QString chooserStyle(const QColor& text) {
+    return QStringLiteral("QComboBox { background-color: %1; border: 1px solid %2;"
+                          " padding: 1px 4px; color: %3; }"
+                          "QComboBox[keyboardFocus=\"true\"] { border: 2px solid %4;"
+                          " padding: 0px 3px; }")
+        .arg(QColor::fromRgb(colours::kHighlight).name(),
+             QColor::fromRgb(colours::kChooserFrame).name(), text.name(),
+             QColor::fromRgb(colours::kChooserFocus).name());
+}
+
+} // namespace
+
+ChooserBox::ChooserBox(QWidget* parent) : QComboBox(parent) {
+    setFocusPolicy(Qt::StrongFocus);
+    setProperty(kKeyboardFocus, false);
+    setStyleSheet(chooserStyle(palette().color(QPalette::ButtonText)));
+}
+
+void ChooserBox::wheelEvent(QWheelEvent* event) {
+    if (!hasFocus()) {
+        event->ignore();
+        return;
+    }
+    QComboBox::wheelEvent(event);
+}
+
+void ChooserBox::focusInEvent(QFocusEvent* event) {
+    QComboBox::focusInEvent(event);
+    const Qt::FocusReason reason = event->reason();
+    if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+        reason == Qt::ShortcutFocusReason)
+        showKeyboardFocus(true);
+}
+
+void ChooserBox::focusOutEvent(QFocusEvent* event) {
+    QComboBox::focusOutEvent(event);
+    // The open list takes the focus for a moment; the chooser still has it.
+    if (event->reason() != Qt::PopupFocusReason)
+        showKeyboardFocus(false);
+}
+
+void ChooserBox::showKeyboardFocus(bool shown) {
+    if (property(kKeyboardFocus).toBool() == shown)
+        return;
+    setProperty(kKeyboardFocus, shown);
+    // A style sheet reads dynamic properties only when it is applied again.
+    style()->unpolish(this);
+    style()->polish(this);
+    update();
+}
+
+} // namespace oltrave
