@@ -23,4 +23,16 @@ inline constexpr std::array<FamilyCase, 8> kFamilyCases{{
     {"logarithmic", 7, {"10", "2", "", ""}},
 }};
 
+// The same families with exact texts, for exact mode: fractions, π and roots.
+inline constexpr std::array<FamilyCase, 8> kExactFamilyCases{{
+    {"linear", 0, {"2/3", "-π", "", ""}},
+    {"quadratic", 1, {"1/3", "1", "-1", ""}},
+    {"cubic", 2, {"1/2", "-√3", "0", "2π"}},
+    {"sine", 3, {"2", "2", "π/3", "-1"}},
+    {"cosine", 4, {"2", "-2", "π/3", "1"}},
+    {"tangent", 5, {"1", "2", "π/3", "-1"}},
+    {"exponential", 6, {"1/2", "-3/4", "", ""}},
+    {"logarithmic", 7, {"4", "-√2", "", ""}},
+}};
+
 } // namespace oltrave::bench

@@ -99,8 +99,9 @@ struct Window {
     }
 };
 
-void clickToPaint(benchmark::State& state, Window* w, const FamilyCase& c, const char* button) {
-    const std::string key = std::string(button) + "/" + c.name;
+void clickToPaint(benchmark::State& state, Window* w, const FamilyCase& c, const char* button,
+                  const char* series = nullptr) {
+    const std::string key = std::string(series ? series : button) + "/" + c.name;
     if (!w->enter(c)) {
         fail(state, "the function could not be typed in and plotted");
         return;
@@ -120,6 +121,31 @@ void clickToPaint(benchmark::State& state, Window* w, const FamilyCase& c, const
         }
     }
     state.counters["median_ms"] = median(key) * 1e3;
+}
+
+// Print with View > Exact Values on, the boxes holding exact texts.
+void exactClickToPaint(benchmark::State& state, Window* w, const FamilyCase& c) {
+    w->window.setExactValues(true);
+    clickToPaint(state, w, c, "prt", "prt-exact");
+    w->window.setExactValues(false);
+}
+
+// The largest time exact mode adds to a Print, over the families.
+Figure exactExtra(const std::string& what) {
+    double worst = 0;
+    std::string family = "none run";
+    bool measured = true;
+    for (const FamilyCase& c : kFamilyCases) {
+        const double exact = median(std::string("prt-exact/") + c.name) * 1e3;
+        const double decimal = median(std::string("prt/") + c.name) * 1e3;
+        measured = measured && exact > 0 && decimal > 0;
+        if (exact - decimal >= worst) {
+            worst = exact - decimal;
+            family = c.name;
+        }
+    }
+    return {what + ", median (most: " + family + ")", fixed(worst, 2) + " ms",
+            "< " + fixed(kFrameMs, 0) + " ms", measured && worst < kFrameMs};
 }
 
 // Print with a list already holding `lines` lines, from the click until the
@@ -189,7 +215,8 @@ int main(int argc, char* argv[]) {
     for (const char* button : {"prt", "rprt"}) {
         for (const FamilyCase& c : kFamilyCases) {
             const std::string name = std::string("click/") + button + "/" + c.name;
-            benchmark::RegisterBenchmark(name.c_str(), clickToPaint, &w, c, button)
+            benchmark::RegisterBenchmark(name.c_str(), clickToPaint, &w, c, button,
+                                         static_cast<const char*>(nullptr))
                 ->UseManualTime()
                 ->Unit(benchmark::kMillisecond);
         }
@@ -200,9 +227,16 @@ int main(int argc, char* argv[]) {
             ->UseManualTime()
             ->Unit(benchmark::kMillisecond);
     }
+    for (const FamilyCase& c : kExactFamilyCases) {
+        const std::string name = std::string("click/prt-exact/") + c.name;
+        benchmark::RegisterBenchmark(name.c_str(), exactClickToPaint, &w, c)
+            ->UseManualTime()
+            ->Unit(benchmark::kMillisecond);
+    }
     return runAndReport([] {
         return std::vector<Figure>{slowest("prt", "2. Print click to repainted area"),
                                    slowest("rprt", "2. RePrint click to repainted area"),
-                                   longList()};
+                                   longList(),
+                                   exactExtra("2. Print in exact mode, more than decimal")};
     });
 }

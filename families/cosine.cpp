@@ -6,9 +6,12 @@ namespace oltrave {
 
 namespace {
 
-double cosine(double v) {
-    return std::cos(v);
-}
+struct CosineWave {
+    template <typename Number> Number operator()(const Number& v) const {
+        using std::cos;
+        return cos(v);
+    }
+};
 
 constexpr WaveFamily kCosine{
     " cos( ",
@@ -26,8 +29,9 @@ extern const FamilyDescription kCosineFamily{
     .captions = kPeriodicCaptions,
     .hasModes = false,
     .valid = amplitudeAndFrequency,
-    .function = periodicValue<cosine>,
-    .sample = sampleCurve<periodicValue<cosine>>,
+    .function = periodicValue<CosineWave, double>,
+    .exactFunction = periodicValue<CosineWave, Real>,
+    .sample = sampleCurve<periodicValue<CosineWave, double>>,
     .lines = [](PlotContext& context) { waveLines(context, kCosine); },
     .keyPoints = [](const Coefficients& coef,
                     double reach) { return waveKeyPoints(coef, reach, WaveShape::Cosine); },

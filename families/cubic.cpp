@@ -12,14 +12,14 @@ namespace {
 
 // The terms after a x ^ 3, each with the piece naming its own power.
 struct Term {
-    double value;
+    Real value;
     std::string_view power;
 };
 
 // A term joins the formula with the previous term's power and a plus piece.
 // Only when b and c are both present do the joins follow the signs; otherwise
 // each number follows " + " with its own sign.
-ResultLine cubicFormula(double a, double b, double c, double d) {
+ResultLine cubicFormula(const Real& a, const Real& b, const Real& c, const Real& d) {
     const std::array<Term, 3> terms{{{b, " x ^ 2"}, {c, " x"}, {d, ""}}};
     const bool signedJoins = b != 0 && c != 0;
 
@@ -43,8 +43,9 @@ ResultLine cubicFormula(double a, double b, double c, double d) {
 
 // Left to right, each product first: the sum of two doubles does not depend
 // on their order, so this is also t = x ^ 3 a; x ^ 2 b + t; + x c; + d.
-double cubic(const Coefficients& c, double x) {
-    return std::pow(x, 3) * c[0] + std::pow(x, 2) * c[1] + x * c[2] + c[3];
+template <typename Number> Number cubic(const std::array<Number, kBoxCount>& c, Number x) {
+    using std::pow;
+    return pow(x, 3) * c[0] + pow(x, 2) * c[1] + x * c[2] + c[3];
 }
 
 // The real roots in closed form (Cardano, or the trigonometric form for three
@@ -96,8 +97,8 @@ KeyPoints cubicKeyPoints(const Coefficients& c, double) {
 
 // The lines of y = a x ^ 3 + b x ^ 2 + c x + d; no absolute-value mode applies.
 void cubicLines(PlotContext& context) {
-    const double d = context.coef(3);
-    context.append(cubicFormula(context.coef(0), context.coef(1), context.coef(2), d));
+    const Real d = context.value(3);
+    context.append(cubicFormula(context.value(0), context.value(1), context.value(2), d));
     context.append(propertyLine(piece::kAtZero) << Num{d},
                    {pointMark(MarkKind::ValueAtZero, 0, d)});
     context.append(propertyLine(piece::kRange) << "R");
@@ -112,8 +113,9 @@ extern const FamilyDescription kCubicFamily{
     .captions = {"a =", "b =", "c =", "d ="},
     .hasModes = false,
     .valid = leadNonZero,
-    .function = cubic,
-    .sample = sampleCurve<cubic>,
+    .function = cubic<double>,
+    .exactFunction = cubic<Real>,
+    .sample = sampleCurve<cubic<double>>,
     .lines = cubicLines,
     .keyPoints = cubicKeyPoints,
 };

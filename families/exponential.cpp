@@ -13,8 +13,9 @@ constexpr FormulaForm kExponentialForm{" ^ x", " ^ | x |"};
 // std::pow gives NaN for a negative base with a fractional exponent and an
 // infinity for a zero base with a negative one or on overflow; the context
 // draws no such point, so nothing traps and the pass goes on.
-double exponential(const Coefficients& c, double x) {
-    return std::pow(c[0], x) + c[1];
+template <typename Number> Number exponential(const std::array<Number, kBoxCount>& c, Number x) {
+    using std::pow;
+    return pow(c[0], x) + c[1];
 }
 
 bool exponentialValid(const Coefficients& coef) {
@@ -31,10 +32,10 @@ KeyPoints exponentialKeyPoints(const Coefficients& c, double) {
 
 // The lines of y = a ^ x + M in the modes f(x), |f(x)| and f(|x|).
 void exponentialLines(PlotContext& context) {
-    const double a = context.coef(0);
-    const double M = context.coef(1);
+    const Real a = context.value(0);
+    const Real M = context.value(1);
     const int mode = context.absmode();
-    const double Y0 = M + 1;
+    const Real Y0 = M + 1;
     const bool rising = a > 1;
 
     ResultLine lead;
@@ -46,7 +47,7 @@ void exponentialLines(PlotContext& context) {
                        {verticalMark(MarkKind::SymmetryAxis, 0)});
 
     // |a ^ x + M| is |M + 1| at 0.
-    const double atZero = mode == 1 ? std::fabs(Y0) : Y0;
+    const Real atZero = mode == 1 ? fabs(Y0) : Y0;
     context.append(propertyLine(piece::kAtZero) << Num{atZero},
                    {pointMark(MarkKind::ValueAtZero, 0, atZero)});
 
@@ -57,7 +58,7 @@ void exponentialLines(PlotContext& context) {
     case 0: range << fromOpen(M); break;
     case 1:
         openAtM = M >= 0;
-        range << (M < 0 ? fromClosed(0) : fromOpen(M));
+        range << (M < 0 ? fromClosed(Real(0)) : fromOpen(M));
         break;
     case 2:
         openAtM = !rising;
@@ -90,8 +91,9 @@ extern const FamilyDescription kExponentialFamily{
     .captions = {"a =", "M =", "", ""},
     .hasModes = true,
     .valid = exponentialValid,
-    .function = exponential,
-    .sample = sampleCurve<exponential>,
+    .function = exponential<double>,
+    .exactFunction = exponential<Real>,
+    .sample = sampleCurve<exponential<double>>,
     .lines = exponentialLines,
     .keyPoints = exponentialKeyPoints,
 };

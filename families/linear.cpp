@@ -9,7 +9,7 @@ namespace {
 
 constexpr FormulaForm kLinearForm{" x", " | x |"};
 
-double linear(const Coefficients& c, double x) {
+template <typename Number> Number linear(const std::array<Number, kBoxCount>& c, Number x) {
     return x * c[0] + c[1];
 }
 
@@ -19,11 +19,11 @@ KeyPoints linearKeyPoints(const Coefficients& c, double) {
 
 // The lines of y = k x + b in the modes f(x), |f(x)| and f(|x|).
 void linearLines(PlotContext& context) {
-    const double k = context.coef(0);
-    const double b = context.coef(1);
+    const Real k = context.value(0);
+    const Real b = context.value(1);
     const int mode = context.absmode();
-    const double x0 = -b / k;
-    const double y0 = b;
+    const Real x0 = -b / k;
+    const Real y0 = b;
 
     ResultLine lead;
     lead << Num{k};
@@ -38,7 +38,7 @@ void linearLines(PlotContext& context) {
 
     if (mode == 0 || mode == 1) {
         // |k x + b| is |b| at 0.
-        const double atZero = mode == 1 ? std::fabs(y0) : y0;
+        const Real atZero = mode == 1 ? fabs(y0) : y0;
         context.append(propertyLine(piece::kAtZero) << Num{atZero},
                        {pointMark(MarkKind::ValueAtZero, 0, atZero)});
         context.append(propertyLine(piece::kZero) << Num{x0}, {pointMark(MarkKind::Zero, x0, 0)});
@@ -78,8 +78,9 @@ extern const FamilyDescription kLinearFamily{
     .captions = {"k =", "b =", "", ""},
     .hasModes = true,
     .valid = leadNonZero,
-    .function = linear,
-    .sample = sampleCurve<linear>,
+    .function = linear<double>,
+    .exactFunction = linear<Real>,
+    .sample = sampleCurve<linear<double>>,
     .lines = linearLines,
     .keyPoints = linearKeyPoints,
 };

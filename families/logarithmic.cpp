@@ -8,7 +8,7 @@ namespace oltrave {
 
 namespace {
 
-double logarithmic(const Coefficients& c, double x) {
+template <typename Number> Number logarithmic(const std::array<Number, kBoxCount>& c, Number x) {
     return logBase(x, c[0]) + c[1];
 }
 
@@ -23,8 +23,8 @@ KeyPoints logarithmicKeyPoints(const Coefficients& c, double) {
 
 // The lines of y = log a ( x ) + M in the modes f(x), |f(x)| and f(|x|).
 void logarithmicLines(PlotContext& context) {
-    const double a = context.coef(0);
-    const double M = context.coef(1);
+    const Real a = context.value(0);
+    const Real M = context.value(1);
     const int mode = context.absmode();
     const bool rising = a > 1;
 
@@ -33,7 +33,7 @@ void logarithmicLines(PlotContext& context) {
     if (M > 0)
         body << " ) +" << Num{M};
     else if (M < 0)
-        body << " ) -" << Num{std::fabs(M)};
+        body << " ) -" << Num{fabs(M)};
     else
         body << " )";
     context.append(formulaFrame(mode, body));
@@ -43,13 +43,13 @@ void logarithmicLines(PlotContext& context) {
                        {verticalMark(MarkKind::SymmetryAxis, 0)});
 
     if (mode == 1)
-        context.append(propertyLine(piece::kRange) << fromClosed(0));
+        context.append(propertyLine(piece::kRange) << fromClosed(Real(0)));
     else
         context.append(propertyLine(piece::kRange) << "R");
 
     if (mode == 0) {
         context.append(propertyLine(rising ? piece::kIncreasing : piece::kDecreasing)
-                           << fromOpen(0),
+                           << fromOpen(Real(0)),
                        {}, stretch(0, kInfinity));
     } else if (mode == 2) {
         appendMirroredIntervals(context, !rising);
@@ -65,8 +65,9 @@ extern const FamilyDescription kLogarithmicFamily{
     .captions = {"a =", "M =", "", ""},
     .hasModes = true,
     .valid = logarithmicValid,
-    .function = logarithmic,
-    .sample = sampleCurve<logarithmic>,
+    .function = logarithmic<double>,
+    .exactFunction = logarithmic<Real>,
+    .sample = sampleCurve<logarithmic<double>>,
     .lines = logarithmicLines,
     .keyPoints = logarithmicKeyPoints,
 };

@@ -8,33 +8,33 @@
 
 namespace oltrave {
 
-ResultLine kTerm(double step, double signSource) {
+ResultLine kTerm(const Real& step, const Real& signSource) {
     ResultLine term;
     if (signSource > 0)
         term << " + " << Num{step} << " * k";
     else if (signSource < 0)
-        term << " - " << Num{std::fabs(step)} << " * k";
+        term << " - " << Num{fabs(step)} << " * k";
     return term;
 }
 
-ResultLine periodicFormula(std::string_view function, double a, double omega, double phi,
-                           double m) {
+ResultLine periodicFormula(std::string_view function, const Real& a, const Real& omega,
+                           const Real& phi, const Real& m) {
     ResultLine line;
     line << piece::kFormulaStart << Num{a} << function << Num{omega} << " x" << signedTail(phi);
     if (m == 0)
         line << " )";
     else if (m < 0 && phi != 0)
-        line << " ) - " << Num{std::fabs(m)};
+        line << " ) - " << Num{fabs(m)};
     else
         line << " ) + " << Num{m}; // with no phase a negative M keeps its own sign
     return line;
 }
 
-ResultLine periodLine(double period) {
+ResultLine periodLine(const Real& period) {
     return propertyLine("T = ") << Num{period};
 }
 
-void appendEveryK(PlotContext& context, std::string_view label, double value,
+void appendEveryK(PlotContext& context, std::string_view label, const Real& value,
                   const ResultLine& step, std::vector<Mark> marks) {
     context.append(propertyLine(label) << piece::kForEveryK);
     ResultLine line;
@@ -42,39 +42,39 @@ void appendEveryK(PlotContext& context, std::string_view label, double value,
     context.append(line, std::move(marks));
 }
 
-void appendInterval(PlotContext& context, std::string_view label, double first, double second,
-                    const ResultLine& step, bool bareWhenEqual, double stepValue,
-                    std::vector<Mark> (*atLow)(double lo, double stepValue)) {
+void appendInterval(PlotContext& context, std::string_view label, const Real& first,
+                    const Real& second, const ResultLine& step, bool bareWhenEqual,
+                    double stepValue, std::vector<Mark> (*atLow)(double lo, double stepValue)) {
     context.append(propertyLine(label) << piece::kForEveryK);
     if (bareWhenEqual && first == second)
         return;
     const bool ordered = second > first;
-    const double lo = ordered ? first : second;
-    const double hi = ordered ? second : first;
+    const Real& lo = ordered ? first : second;
+    const Real& hi = ordered ? second : first;
     ResultLine opening;
     opening << piece::kIndent << " ( " << Num{lo} << step << " , ";
     const Stretch span = stretch(lo, hi, stepValue);
-    context.append(opening, atLow ? atLow(lo, stepValue) : std::vector<Mark>{}, span);
+    context.append(opening, atLow ? atLow(lo.value, stepValue) : std::vector<Mark>{}, span);
     ResultLine closing;
     closing << piece::kIndent << Num{hi} << step << " ) ";
     context.append(closing, {}, span);
 }
 
 void waveLines(PlotContext& context, const WaveFamily& family) {
-    const double a = context.coef(0);
-    const double omega = context.coef(1);
-    const double phi = context.coef(2);
-    const double m = context.coef(3);
+    const Real a = context.value(0);
+    const Real omega = context.value(1);
+    const Real phi = context.value(2);
+    const Real m = context.value(3);
     const PeriodicValues& p = context.periodic();
     context.append(periodicFormula(family.function, a, omega, phi, m));
     context.append(periodLine(p.period));
-    context.append(propertyLine(piece::kRange) << between(m - std::fabs(a), m + std::fabs(a)));
+    context.append(propertyLine(piece::kRange) << between(m - fabs(a), m + fabs(a)));
     // Crests on the axes for even k (wave 1), troughs for odd k.
-    const double axis = family.axis(p);
+    const Real axis = family.axis(p);
     appendEveryK(context, piece::kSymmetryAxis, axis, kTerm(p.hperiod),
                  {everyK(verticalMark(MarkKind::SymmetryAxis, axis), p.hperiod),
                   everyK(pointMark(MarkKind::Extremum, axis, m + a), p.hperiod, m - a)});
-    const double centre = family.centre(p);
+    const Real centre = family.centre(p);
     appendEveryK(context, piece::kSymmetricCenter, centre, kTerm(p.hperiod),
                  {everyK(pointMark(MarkKind::SymmetricCentre, centre, m), p.hperiod)});
 

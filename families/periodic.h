@@ -25,53 +25,56 @@ inline bool amplitudeAndFrequency(const Coefficients& coef) {
     return coef[0] != 0 && coef[1] != 0;
 }
 
-// A Wave(ω x + φ) + M, each product first.
-template <double (*Wave)(double)> double periodicValue(const Coefficients& c, double x) {
-    return Wave(x * c[1] + c[2]) * c[0] + c[3];
+// A Wave(ω x + φ) + M, each product first; for the double of the curve and
+// for the number with its exact value beside it.
+template <typename Wave, typename Number>
+Number periodicValue(const std::array<Number, kBoxCount>& c, Number x) {
+    return Wave{}(x * c[1] + c[2]) * c[0] + c[3];
 }
 
 // Whether the curve rises where the wave itself rises: a negative amplitude or
 // a negative ω each turn a rise into a fall.
-inline bool risesWithWave(double a, double omega) {
+inline bool risesWithWave(const Real& a, const Real& omega) {
     return (a > 0) == (omega > 0);
 }
 
 // The x where ω x + φ reaches a given phase, from the plot's derived values.
-using PhasePoint = double (*)(const PeriodicValues& p);
-inline double phaseZero(const PeriodicValues& p) {
+using PhasePoint = Real (*)(const PeriodicValues& p);
+inline Real phaseZero(const PeriodicValues& p) {
     return -p.shift;
 }
-inline double phaseHalfPi(const PeriodicValues& p) {
+inline Real phaseHalfPi(const PeriodicValues& p) {
     return p.qperiod - p.shift;
 }
-inline double phaseMinusHalfPi(const PeriodicValues& p) {
+inline Real phaseMinusHalfPi(const PeriodicValues& p) {
     return -p.qperiod - p.shift;
 }
-inline double phasePi(const PeriodicValues& p) {
+inline Real phasePi(const PeriodicValues& p) {
     return p.hperiod - p.shift;
 }
-inline double phaseThreeHalvesPi(const PeriodicValues& p) {
+inline Real phaseThreeHalvesPi(const PeriodicValues& p) {
     return 3 * p.qperiod - p.shift;
 }
-inline double phaseTwoPi(const PeriodicValues& p) {
+inline Real phaseTwoPi(const PeriodicValues& p) {
     return p.speriod - p.shift;
 }
 
 // " + n(step) * k" or " - n(|step|) * k". The sign is read from signSource,
 // which has the sign of ω even where step itself came out as 0.
-ResultLine kTerm(double step, double signSource);
-inline ResultLine kTerm(double step) {
+ResultLine kTerm(const Real& step, const Real& signSource);
+inline ResultLine kTerm(const Real& step) {
     return kTerm(step, step);
 }
 
 // "y = A name( ω x ± φ ) ± M"; function is the name piece, " sin( " and its kin.
-ResultLine periodicFormula(std::string_view function, double a, double omega, double phi, double m);
+ResultLine periodicFormula(std::string_view function, const Real& a, const Real& omega,
+                           const Real& phi, const Real& m);
 
 // "    T = n(period)".
-ResultLine periodLine(double period);
+ResultLine periodLine(const Real& period);
 
 // A header "    label( k ∈ Z )", then "    n(value) k-term".
-void appendEveryK(PlotContext& context, std::string_view label, double value,
+void appendEveryK(PlotContext& context, std::string_view label, const Real& value,
                   const ResultLine& step, std::vector<Mark> marks);
 
 // A header "    label( k ∈ Z )", then the open interval between the two endpoints,
@@ -79,8 +82,9 @@ void appendEveryK(PlotContext& context, std::string_view label, double value,
 // as the same double leave the header alone.
 // Both lines name the stretch from lo to hi every stepValue; the opening line
 // also carries the marks made by atLow from lo.
-void appendInterval(PlotContext& context, std::string_view label, double first, double second,
-                    const ResultLine& step, bool bareWhenEqual, double stepValue,
+void appendInterval(PlotContext& context, std::string_view label, const Real& first,
+                    const Real& second, const ResultLine& step, bool bareWhenEqual,
+                    double stepValue,
                     std::vector<Mark> (*atLow)(double lo, double stepValue) = nullptr);
 
 // A pair of endpoints of one monotonic stretch.

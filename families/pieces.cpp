@@ -5,11 +5,11 @@
 
 namespace oltrave {
 
-ResultLine signedTail(double v) {
+ResultLine signedTail(const Real& v) {
     ResultLine tail;
     if (v != 0) {
         if (0 >= v)
-            tail << " - " << Num{std::fabs(v)};
+            tail << " - " << Num{fabs(v)};
         else
             tail << " + " << Num{v};
     } else {
@@ -19,7 +19,7 @@ ResultLine signedTail(double v) {
 }
 
 ResultLine formulaLine(int absmode, const ResultLine& lead, const FormulaForm& form,
-                       double constant) {
+                       const Real& constant) {
     ResultLine body;
     body << lead << (absmode == 2 ? form.absVariable : form.variable) << signedTail(constant);
     return formulaFrame(absmode, body);
@@ -45,7 +45,7 @@ ResultLine bracketed(std::string_view open, const ResultLine& low, const ResultL
     return text;
 }
 
-ResultLine number(double v) {
+ResultLine number(const Real& v) {
     ResultLine text;
     text << Num{v};
     return text;
@@ -59,26 +59,26 @@ ResultLine fixed(std::string_view piece) {
 
 } // namespace
 
-ResultLine fromClosed(double low) {
+ResultLine fromClosed(const Real& low) {
     return bracketed("[", number(low), fixed(piece::kPlusInfinity), ")");
 }
-ResultLine fromOpen(double low) {
+ResultLine fromOpen(const Real& low) {
     return bracketed("(", number(low), fixed(piece::kPlusInfinity), ")");
 }
-ResultLine upToClosed(double high) {
+ResultLine upToClosed(const Real& high) {
     return bracketed("(", fixed(piece::kMinusInfinity), number(high), "]");
 }
-ResultLine upToOpen(double high) {
+ResultLine upToOpen(const Real& high) {
     return bracketed("(", fixed(piece::kMinusInfinity), number(high), ")");
 }
-ResultLine openInterval(double low, double high) {
+ResultLine openInterval(const Real& low, const Real& high) {
     return bracketed("(", number(low), number(high), ")");
 }
-ResultLine between(double low, double high) {
+ResultLine between(const Real& low, const Real& high) {
     return bracketed("[", number(low), number(high), "]");
 }
 
-ResultLine openClosed(double low, double high) {
+ResultLine openClosed(const Real& low, const Real& high) {
     return bracketed("(", number(low), number(high), "]");
 }
 
@@ -91,8 +91,8 @@ void appendMirroredIntervals(PlotContext& context, bool decreasingOnRight) {
 }
 
 std::array<ResultLine, 2> mirroredIntervals(bool decreasingOnRight) {
-    const ResultLine right = fromOpen(0);
-    const ResultLine left = upToOpen(0);
+    const ResultLine right = fromOpen(Real(0));
+    const ResultLine left = upToOpen(Real(0));
     return {propertyLine(piece::kDecreasing) << (decreasingOnRight ? right : left),
             propertyLine(piece::kIncreasing) << (decreasingOnRight ? left : right)};
 }

@@ -26,6 +26,9 @@ std::vector<double> quadraticRoots(double a, double b, double c);
 inline int sign(double v) {
     return (v > 0) - (v < 0);
 }
+inline int sign(const Real& v) {
+    return sign(v.value);
+}
 
 // The validity rule of the polynomial families: a leading coefficient.
 inline bool leadNonZero(const Coefficients& coef) {
@@ -41,7 +44,7 @@ inline ResultLine propertyLine(std::string_view label) {
 
 // The tail a signed constant term leaves after a formula: " + n(v)", " - n(|v|)",
 // or a lone blank when v is 0.
-ResultLine signedTail(double v);
+ResultLine signedTail(const Real& v);
 
 // The three forms of a formula line: f(x), | f(x) | and f(| x |). The caller
 // gives the pieces before the variable, the variable as written in f(x) and in
@@ -51,19 +54,19 @@ struct FormulaForm {
     std::string_view absVariable; // " | x |", " ^ | x |"
 };
 ResultLine formulaLine(int absmode, const ResultLine& lead, const FormulaForm& form,
-                       double constant);
+                       const Real& constant);
 // "y = " and the body, in bars for |f(x)|; the body is written as f(x) or f(| x |) already.
 ResultLine formulaFrame(int absmode, const ResultLine& body);
 
 // Range pieces after "Range : ": " [ n , + ∞ ) " and " ( - ∞ , n ] " and their kin.
-ResultLine fromClosed(double low);                //  [ low , + ∞ )
-ResultLine fromOpen(double low);                  //  ( low , + ∞ )
-ResultLine upToClosed(double high);               //  ( - ∞ , high ]
-ResultLine upToOpen(double high);                 //  ( - ∞ , high )
-ResultLine openInterval(double low, double high); //  ( low , high )
-ResultLine between(double low, double high);      //  [ low , high ]
+ResultLine fromClosed(const Real& low);                     //  [ low , + ∞ )
+ResultLine fromOpen(const Real& low);                       //  ( low , + ∞ )
+ResultLine upToClosed(const Real& high);                    //  ( - ∞ , high ]
+ResultLine upToOpen(const Real& high);                      //  ( - ∞ , high )
+ResultLine openInterval(const Real& low, const Real& high); //  ( low , high )
+ResultLine between(const Real& low, const Real& high);      //  [ low , high ]
 
-ResultLine openClosed(double low, double high); //  ( low , high ]
+ResultLine openClosed(const Real& low, const Real& high); //  ( low , high ]
 
 // The interval lines of a curve mirrored in the y axis: the decreasing line
 // first, on the right half-line or on the left one, then the increasing line.

@@ -15,36 +15,36 @@ constexpr double kInf = std::numeric_limits<double>::infinity();
 
 // Everything the lines say about a x ^ 2 + b x + c, worked out in closed form.
 struct Parabola {
-    double a = 0;
-    double b = 0;
-    double c = 0;
-    double D = 0;
+    Real a;
+    Real b;
+    Real c;
+    Real D;
     // Unsorted: r0 <= r1 when a > 0, r0 >= r1 when a < 0; both stay 0 when D < 0.
-    double r0 = 0;
-    double r1 = 0;
-    double y0 = 0;
-    double yv = 0;
-    double axis = 0;
+    Real r0;
+    Real r1;
+    Real y0;
+    Real yv;
+    Real axis;
 
     bool opensUp() const { return a > 0; }
-    double lowRoot() const { return opensUp() ? r0 : r1; }
-    double highRoot() const { return opensUp() ? r1 : r0; }
+    const Real& lowRoot() const { return opensUp() ? r0 : r1; }
+    const Real& highRoot() const { return opensUp() ? r1 : r0; }
     // With b of another sign than a (or 0) the vertex lies at x >= 0.
     bool vertexRight() const { return sign(b) != sign(a); }
 };
 
-Parabola solve(double a, double b, double c) {
+Parabola solve(const Real& a, const Real& b, const Real& c) {
     Parabola p;
     p.a = a;
     p.b = b;
     p.c = c;
-    p.D = std::pow(b, 2) - 4 * a * c;
+    p.D = pow(b, 2) - 4 * a * c;
     if (!(p.D < 0)) {
-        p.r0 = (-b - std::sqrt(p.D)) / (2 * a);
-        p.r1 = (-b + std::sqrt(p.D)) / (2 * a);
+        p.r0 = (-b - sqrt(p.D)) / (2 * a);
+        p.r1 = (-b + sqrt(p.D)) / (2 * a);
     }
     p.y0 = c;
-    p.yv = (4 * a * c - std::pow(b, 2)) / (4 * a);
+    p.yv = (4 * a * c - pow(b, 2)) / (4 * a);
     p.axis = -b / (2 * a);
     return p;
 }
@@ -65,14 +65,14 @@ ResultLine formula(int mode, const Parabola& p) {
     return formulaFrame(mode, body);
 }
 
-void appendZeros(PlotContext& context, std::initializer_list<double> zeros) {
+void appendZeros(PlotContext& context, std::initializer_list<Real> zeros) {
     std::size_t label = 0;
-    for (double zero : zeros)
+    for (const Real& zero : zeros)
         context.append(propertyLine(piece::kNumberedZero[label++]) << Num{zero},
                        {pointMark(MarkKind::Zero, zero, 0)});
 }
 
-void appendSingleZero(PlotContext& context, double zero) {
+void appendSingleZero(PlotContext& context, const Real& zero) {
     context.append(propertyLine(piece::kZero) << Num{zero}, {pointMark(MarkKind::Zero, zero, 0)});
 }
 
@@ -99,7 +99,7 @@ void zerosAndRange(PlotContext& context, int mode, const Parabola& p) {
     if (mode == 0)
         appendRange(context, p.opensUp() ? fromClosed(p.yv) : upToClosed(p.yv));
     else if (p.D >= 0 && p.opensUp())
-        appendRange(context, fromClosed(0));
+        appendRange(context, fromClosed(Real(0)));
     else if (p.D >= 0)
         appendRange(context, piece::kFromZero);
     else if (p.D < 0)
@@ -109,8 +109,8 @@ void zerosAndRange(PlotContext& context, int mode, const Parabola& p) {
 
 // f(| x |): each root r >= 0 of f gives the zeros -r and r.
 void evenZerosAndRange(PlotContext& context, const Parabola& p) {
-    const double low = p.lowRoot();
-    const double high = p.highRoot();
+    const Real& low = p.lowRoot();
+    const Real& high = p.highRoot();
     if (p.vertexRight()) {
         if (p.D > 0) {
             if (low == 0)
@@ -161,18 +161,18 @@ void appendMonotonic(PlotContext& context, const Span& falling, const Span& risi
     context.append(propertyLine(piece::kIncreasing) << rising.interval, {}, rising.span);
 }
 
-Span leftOf(double x, bool continued = false) {
+Span leftOf(const Real& x, bool continued = false) {
     return {upToOpen(x), stretch(-kInf, x), continued};
 }
-Span rightOf(double x) {
+Span rightOf(const Real& x) {
     return {fromOpen(x), stretch(x, kInf)};
 }
-Span between(double low, double high, bool continued = false) {
+Span spanBetween(const Real& low, const Real& high, bool continued = false) {
     return {openInterval(low, high), stretch(low, high), continued};
 }
 
 // Falls then rises about the axis, as f does for a > 0.
-void appendValley(PlotContext& context, double axis) {
+void appendValley(PlotContext& context, const Real& axis) {
     appendMonotonic(context, leftOf(axis), rightOf(axis));
 }
 
@@ -184,12 +184,12 @@ void intervals(PlotContext& context, int mode, const Parabola& p) {
             appendMonotonic(context, rightOf(p.axis), leftOf(p.axis));
     } else if (p.D > 0) {
         // | f | falls and rises twice: the roots fold the part below the axis up.
-        const double low = p.lowRoot();
-        const double high = p.highRoot();
+        const Real& low = p.lowRoot();
+        const Real& high = p.highRoot();
         appendList(context, piece::kDecreasing, piece::kDeepIndent,
-                   {leftOf(low, true), between(p.axis, high)});
+                   {leftOf(low, true), spanBetween(p.axis, high)});
         appendList(context, piece::kIncreasing, piece::kDeepIndent,
-                   {between(low, p.axis, true), rightOf(high)});
+                   {spanBetween(low, p.axis, true), rightOf(high)});
     } else {
         // | f | touches the axis at most once and has its least value at the axis.
         appendValley(context, p.axis);
@@ -203,23 +203,24 @@ void evenIntervals(PlotContext& context, const Parabola& p) {
         std::vector<Span> outer{leftOf(-p.axis, true)};
         std::vector<Span> middle;
         if (inner) {
-            outer.push_back(between(0, p.axis));
-            middle.push_back(between(-p.axis, 0, true));
+            outer.push_back(spanBetween(Real(0), p.axis));
+            middle.push_back(spanBetween(-p.axis, Real(0), true));
         }
         middle.push_back(rightOf(p.axis));
         appendList(context, piece::kDecreasing, piece::kDeepIndent, p.opensUp() ? outer : middle);
         appendList(context, piece::kIncreasing, piece::kDeepIndent, p.opensUp() ? middle : outer);
     } else {
-        const Span left = leftOf(0);
-        const Span right = rightOf(0);
+        const Span left = leftOf(Real(0));
+        const Span right = rightOf(Real(0));
         appendList(context, piece::kDecreasing, piece::kIndent, {p.opensUp() ? left : right});
         appendList(context, piece::kIncreasing, piece::kIndent, {p.opensUp() ? right : left});
     }
 }
 
 // In f(| x |), | x | ^ 2 is the same double as | x ^ 2 |.
-double quadratic(const Coefficients& c, double x) {
-    return std::pow(x, 2) * c[0] + x * c[1] + c[2];
+template <typename Number> Number quadratic(const std::array<Number, kBoxCount>& c, Number x) {
+    using std::pow;
+    return pow(x, 2) * c[0] + x * c[1] + c[2];
 }
 
 KeyPoints quadraticKeyPoints(const Coefficients& c, double) {
@@ -229,7 +230,7 @@ KeyPoints quadraticKeyPoints(const Coefficients& c, double) {
 // The lines of y = a x ^ 2 + b x + c in the modes f(x), |f(x)| and f(|x|).
 void quadraticLines(PlotContext& context) {
     const int mode = context.absmode();
-    const Parabola p = solve(context.coef(0), context.coef(1), context.coef(2));
+    const Parabola p = solve(context.value(0), context.value(1), context.value(2));
 
     context.append(formula(mode, p));
     // The axis line carries the vertices of the parabola the curve shows.
@@ -245,10 +246,10 @@ void quadraticLines(PlotContext& context) {
     } else {
         context.append(propertyLine(piece::kSymmetryAxis) << Num{p.axis},
                        {verticalMark(MarkKind::SymmetryAxis, p.axis),
-                        pointMark(MarkKind::Vertex, p.axis, mode == 1 ? std::fabs(p.yv) : p.yv)});
+                        pointMark(MarkKind::Vertex, p.axis, mode == 1 ? fabs(p.yv) : p.yv)});
     }
     // | f | is | c | at 0.
-    const double atZero = mode == 1 ? std::fabs(p.y0) : p.y0;
+    const Real atZero = mode == 1 ? fabs(p.y0) : p.y0;
     context.append(propertyLine(piece::kAtZero) << Num{atZero},
                    {pointMark(MarkKind::ValueAtZero, 0, atZero)});
 
@@ -270,8 +271,9 @@ extern const FamilyDescription kQuadraticFamily{
     .captions = {"a =", "b =", "c =", ""},
     .hasModes = true,
     .valid = leadNonZero,
-    .function = quadratic,
-    .sample = sampleCurve<quadratic>,
+    .function = quadratic<double>,
+    .exactFunction = quadratic<Real>,
+    .sample = sampleCurve<quadratic<double>>,
     .lines = quadraticLines,
     .keyPoints = quadraticKeyPoints,
 };

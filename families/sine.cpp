@@ -6,9 +6,12 @@ namespace oltrave {
 
 namespace {
 
-double sine(double v) {
-    return std::sin(v);
-}
+struct SineWave {
+    template <typename Number> Number operator()(const Number& v) const {
+        using std::sin;
+        return sin(v);
+    }
+};
 
 constexpr WaveFamily kSine{
     " sin( ",
@@ -29,8 +32,9 @@ extern const FamilyDescription kSineFamily{
     .captions = kPeriodicCaptions,
     .hasModes = false,
     .valid = amplitudeAndFrequency,
-    .function = periodicValue<sine>,
-    .sample = sampleCurve<periodicValue<sine>>,
+    .function = periodicValue<SineWave, double>,
+    .exactFunction = periodicValue<SineWave, Real>,
+    .sample = sampleCurve<periodicValue<SineWave, double>>,
     .lines = [](PlotContext& context) { waveLines(context, kSine); },
     .keyPoints = [](const Coefficients& coef,
                     double reach) { return waveKeyPoints(coef, reach, WaveShape::Sine); },

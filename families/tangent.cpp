@@ -7,9 +7,12 @@ namespace oltrave {
 
 namespace {
 
-double tangent(double v) {
-    return std::tan(v);
-}
+struct TangentWave {
+    template <typename Number> Number operator()(const Number& v) const {
+        using std::tan;
+        return tan(v);
+    }
+};
 
 // Zeros where tan(ω x + φ) = -M / A, asymptotes where ω x + φ = π/2, each every π.
 KeyPoints tangentKeyPoints(const Coefficients& coef, double reach) {
@@ -20,15 +23,15 @@ KeyPoints tangentKeyPoints(const Coefficients& coef, double reach) {
 
 // The lines of y = A tan(ω x + φ) + M; the absolute-value modes do not apply.
 void tangentLines(PlotContext& context) {
-    const double a = context.coef(0);
-    const double omega = context.coef(1);
-    const double phi = context.coef(2);
-    const double m = context.coef(3);
+    const Real a = context.value(0);
+    const Real omega = context.value(1);
+    const Real phi = context.value(2);
+    const Real m = context.value(3);
 
     const PeriodicValues& p = context.periodic();
     context.append(periodicFormula(" tan( ", a, omega, phi, m));
     // The tangent repeats every π / |ω|, half the sine's period.
-    context.append(periodLine(std::fabs(p.hperiod)));
+    context.append(periodLine(fabs(p.hperiod)));
     context.append(propertyLine(piece::kRange) << "R");
     // qperiod is 0 when 2 ω overflowed; hperiod still carries the sign of ω.
     const double centre = phaseHalfPi(p);
@@ -54,8 +57,9 @@ extern const FamilyDescription kTangentFamily{
     .captions = kPeriodicCaptions,
     .hasModes = false,
     .valid = amplitudeAndFrequency,
-    .function = periodicValue<tangent>,
-    .sample = sampleCurve<periodicValue<tangent>>,
+    .function = periodicValue<TangentWave, double>,
+    .exactFunction = periodicValue<TangentWave, Real>,
+    .sample = sampleCurve<periodicValue<TangentWave, double>>,
     .lines = tangentLines,
     .keyPoints = tangentKeyPoints,
 };

@@ -8,12 +8,15 @@ namespace oltrave {
 // The absolute-value modes, written once for the curve and the point value.
 template <int Mode> using AbsMode = std::integral_constant<int, Mode>;
 
-// f at x in the mode: 0 f(x), 1 |f(x)|, 2 f(|x|).
-template <int Mode, typename Function> double inMode(AbsMode<Mode>, const Function& f, double x) {
+// f at x in the mode: 0 f(x), 1 |f(x)|, 2 f(|x|). For a double or a number
+// that carries an exact value beside it.
+template <int Mode, typename Function, typename Number>
+Number inMode(AbsMode<Mode>, const Function& f, const Number& x) {
+    using std::fabs;
     if constexpr (Mode == 1)
-        return std::fabs(f(x));
+        return fabs(f(x));
     else if constexpr (Mode == 2)
-        return f(std::fabs(x));
+        return f(fabs(x));
     else
         return f(x);
 }

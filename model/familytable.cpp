@@ -33,4 +33,14 @@ std::optional<double> valueInMode(const FamilyDescription& family, int mode,
     return y;
 }
 
+std::optional<Real> valueInMode(const FamilyDescription& family, int mode,
+                                const RealCoefficients& coef, const Real& x) {
+    const auto f = [&](const Real& v) { return family.exactFunction(coef, v); };
+    std::optional<Real> y;
+    withMode(modeOf(family, mode), [&](auto m) { y = inMode(m, f, x); });
+    if (y && !std::isfinite(y->value))
+        return std::nullopt;
+    return y;
+}
+
 } // namespace oltrave

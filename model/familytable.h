@@ -4,6 +4,8 @@
 #include <optional>
 #include <string_view>
 
+#include "real.h"
+
 namespace oltrave {
 
 class PlotContext;
@@ -18,6 +20,11 @@ using Coefficients = std::array<double, kBoxCount>;
 // A family's function at x, before any absolute-value mode is applied.
 using FamilyFunction = double (*)(const Coefficients& coef, double x);
 
+// The coefficients with their exact values beside them (none in decimal mode).
+using RealCoefficients = std::array<Real, kBoxCount>;
+// The same function, the same steps, on numbers that carry an exact value.
+using RealFunction = Real (*)(const RealCoefficients& coef, Real x);
+
 // Everything the program asks about one function family. Each family unit in
 // families/ defines one of these; the table below lists them in chooser order
 // and nothing else names a family.
@@ -29,6 +36,7 @@ struct FamilyDescription {
     bool hasModes;                                    // false: f(x) only, mode labels disabled
     bool (*valid)(const Coefficients& coef);          // a function of this family at all
     FamilyFunction function;                          // for point evaluation and any caller
+    RealFunction exactFunction;                       // function with its exact value beside
     void (*sample)(PlotContext& context, int mode);   // the curve, the function inlined
     void (*lines)(PlotContext& context);              // result lines of a valid function
     // Zeros, extrema and vertical asymptotes of f(x) (no mode) with x in
@@ -50,5 +58,8 @@ bool plotFamily(const FamilyDescription& family, PlotContext& context);
 // is always f(x).
 std::optional<double> valueInMode(const FamilyDescription& family, int mode,
                                   const Coefficients& coef, double x);
+// The same with the exact value computed beside the double.
+std::optional<Real> valueInMode(const FamilyDescription& family, int mode,
+                                const RealCoefficients& coef, const Real& x);
 
 } // namespace oltrave

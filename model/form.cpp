@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "exact/exactreader.h"
 #include "numtext.h"
 #include "zoomseries.h"
 
@@ -145,26 +146,50 @@ void Form::drawAxes() {
 
 void Form::readCoefficients() {
     for (int box = 0; box < kBoxCount; ++box) {
-        if (const std::optional<double> value = numval(boxes_[index(box)]))
-            coef_[index(box)] = *value;
+        const std::size_t i = index(box);
+        exactCoef_[i] = ExactValue();
+        if (exactValues_) {
+            if (const std::optional<ExactReading> exact = readExact(boxes_[i])) {
+                coef_[i] = exact->nearest;
+                exactCoef_[i] = exact->value;
+                continue;
+            }
+        }
+        if (const std::optional<double> value = numval(boxes_[i]))
+            coef_[i] = *value;
     }
+}
+
+Real Form::coefficient(int box) const {
+    return {coef_[index(box)], exactCoef_[index(box)]};
+}
+
+Real Form::readX() const {
+    if (exactValues_) {
+        if (const std::optional<ExactReading> exact = readExact(xText_))
+            return {exact->nearest, exact->value};
+    }
+    return Real(numval(xText_).value_or(0.0));
 }
 
 void Form::plot() {
     readCoefficients();
-    const double omega = coef_[1];
-    periodic_.period = std::fabs(2 * kPi / omega);
+    const Real omega = coefficient(1);
+    // The exact π joins only exact inputs: decimal mode computes no exact value.
+    const Real pi = exactValues_ ? Real{kPi, ExactValue::pi()} : Real(kPi);
+    periodic_.period = fabs(2 * pi / omega);
     loadscale();
-    periodic_.qperiod = kPi / (2 * omega);
-    periodic_.shift = coef_[2] / omega;
-    periodic_.speriod = 2 * kPi / omega;
-    periodic_.hperiod = kPi / omega;
+    periodic_.qperiod = pi / (2 * omega);
+    periodic_.shift = coefficient(2) / omega;
+    periodic_.speriod = 2 * pi / omega;
+    periodic_.hperiod = pi / omega;
 
     const std::optional<double> zoomRead = numval(zoomText_);
     const bool zoomOk = zoomRead && *zoomRead > 0;
     if (zoomOk) {
         if (const FamilyDescription* info = familyDescription(family_)) {
-            PlotContext context(coef_, zoom_, absmode_, periodic_, canvas_, list_);
+            PlotContext context(coef_, zoom_, absmode_, periodic_, canvas_, list_,
+                                exactValues_ ? &exactCoef_ : nullptr);
             std::vector<MarkedLine> marked;
             context.collectMarks(marked, rows_);
             if (plotFamily(*info, context)) {
@@ -254,7 +279,7 @@ void Form::redraw(const DrawnCurve& curve) {
 void Form::evaluate() {
     // Every box, box 3 included, reads as it does for the plot it describes.
     readCoefficients();
-    const double x = numval(xText_).value_or(0.0);
+    const Real x = readX();
     ResultLine line;
     line << piece::kIndent << "[ x = " << Num{x} << " ] y = ";
     if (!plotted_)
@@ -262,14 +287,18 @@ void Form::evaluate() {
     const FamilyDescription* info = familyDescription(family_);
     if (!info)
         return;
-    const std::optional<double> y = valueInMode(*info, absmode_, coef_, x);
+    const RealCoefficients coef{coefficient(0), coefficient(1), coefficient(2), coefficient(3)};
+    const std::optional<Real> y = valueInMode(*info, absmode_, coef, x);
     if (!y)
         return;
     line << Num{*y};
-    if (line.valid()) {
+    if (!line.valid())
+        return;
+    if (exactValues_)
+        list_.appendExact(line.text(), line.decimalText());
+    else
         list_.append(line.text());
-        ++rows_;
-    }
+    ++rows_;
 }
 
 } // namespace oltrave

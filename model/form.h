@@ -36,6 +36,11 @@ public:
     void editX(std::string_view text);
     void editZoom(std::string_view text);
 
+    // View > Exact Values: boxes read and numbers written in exact form from
+    // the next command on.
+    void setExactValues(bool on) { exactValues_ = on; }
+    bool exactValues() const { return exactValues_; }
+
     // Commands.
     void plot();
     void replot();
@@ -82,6 +87,10 @@ private:
     void applyZoom(std::optional<double> read);
     void drawAxes();
     void readCoefficients();
+    // A coefficient as last read, with its exact value (none in decimal mode).
+    Real coefficient(int box) const;
+    // The x box: exactly in exact mode when the text allows it.
+    Real readX() const;
     bool coefficientsInvalid() const;
     void redraw(const DrawnCurve& curve);
 
@@ -99,12 +108,14 @@ private:
     std::string zoomText_;
 
     Coefficients coef_{};
+    ExactCoefficients exactCoef_;
     double zoom_ = 0;
     bool plotted_ = false;
     PeriodicValues periodic_;
     std::vector<DrawnCurve> drawn_;
     std::vector<MarkedLine> marked_;
     int rows_ = 0; // lines in the list
+    bool exactValues_ = false;
 };
 
 } // namespace oltrave

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "drawncurve.h"
+#include "real.h"
 
 namespace oltrave {
 
@@ -37,22 +38,30 @@ struct Mark {
     double yOdd = 0;
 };
 
-inline Mark pointMark(MarkKind kind, double x, double y) {
-    return {kind, MarkShape::Point, x, y, 0, 0};
+// Marks sit where the decimal numbers put them, whatever form the list writes.
+inline double planeValue(double v) {
+    return v;
 }
-inline Mark verticalMark(MarkKind kind, double x) {
-    return {kind, MarkShape::Vertical, x, 0, 0, 0};
+inline double planeValue(const Real& v) {
+    return v.value;
 }
-inline Mark horizontalMark(MarkKind kind, double y) {
-    return {kind, MarkShape::Horizontal, 0, y, 0, 0};
+
+template <typename X, typename Y> Mark pointMark(MarkKind kind, const X& x, const Y& y) {
+    return {kind, MarkShape::Point, planeValue(x), planeValue(y), 0, 0};
+}
+template <typename X> Mark verticalMark(MarkKind kind, const X& x) {
+    return {kind, MarkShape::Vertical, planeValue(x), 0, 0, 0};
+}
+template <typename Y> Mark horizontalMark(MarkKind kind, const Y& y) {
+    return {kind, MarkShape::Horizontal, 0, planeValue(y), 0, 0};
 }
 // The mark for every k ∈ Z: x + step * k, at height yOdd for odd k.
-inline Mark everyK(Mark mark, double step, double yOdd) {
-    mark.step = step;
-    mark.yOdd = yOdd;
+template <typename S, typename Y> Mark everyK(Mark mark, const S& step, const Y& yOdd) {
+    mark.step = planeValue(step);
+    mark.yOdd = planeValue(yOdd);
     return mark;
 }
-inline Mark everyK(Mark mark, double step) {
+template <typename S> Mark everyK(Mark mark, const S& step) {
     return everyK(mark, step, mark.y);
 }
 
@@ -64,8 +73,9 @@ struct Stretch {
     double step = 0;
 };
 
-inline Stretch stretch(double low, double high, double step = 0) {
-    return {low, high, step};
+template <typename L, typename H, typename S = double>
+Stretch stretch(const L& low, const H& high, const S& step = 0) {
+    return {planeValue(low), planeValue(high), planeValue(step)};
 }
 
 // A result line that names something on the plot, with the curve it describes.

@@ -18,25 +18,35 @@ namespace oltrave {
 inline constexpr double kPi = 3.14159265358979;
 
 // Quantities every plot command works out before the dispatch; only the
-// periodic families read them. Infinite or NaN when coef(1) is 0.
+// periodic families read them. Infinite or NaN when coef(1) is 0. In exact
+// mode π is exact beside its double.
 struct PeriodicValues {
-    double period = 0;  // Abs(2π / ω)
-    double qperiod = 0; // π / (2 ω)
-    double shift = 0;   // φ / ω
-    double speriod = 0; // 2π / ω
-    double hperiod = 0; // π / ω
+    Real period;  // Abs(2π / ω)
+    Real qperiod; // π / (2 ω)
+    Real shift;   // φ / ω
+    Real speriod; // 2π / ω
+    Real hperiod; // π / ω
 };
+
+// The exact values of the coefficients, when the boxes were read in exact mode.
+using ExactCoefficients = std::array<ExactValue, kBoxCount>;
 
 // What a family receives from the plot command and the only ways it can act:
 // draw points and append lines.
 class PlotContext {
 public:
+    // Without exact values, every line is written as the decimal program writes it.
     PlotContext(const Coefficients& coef, double zoom, int absmode, const PeriodicValues& periodic,
-                Canvas& canvas, ResultList& list)
+                Canvas& canvas, ResultList& list, const ExactCoefficients* exact = nullptr)
         : coef_(coef), zoom_(zoom), absmode_(absmode), periodic_(periodic), canvas_(canvas),
-          list_(list) {}
+          list_(list), exact_(exact) {}
 
     double coef(int index) const { return coef_[static_cast<std::size_t>(index)]; }
+    // A coefficient with its exact value beside it, for the lines.
+    Real value(int index) const {
+        const auto i = static_cast<std::size_t>(index);
+        return exact_ ? Real{coef_[i], (*exact_)[i]} : Real(coef_[i]);
+    }
     const Coefficients& coefficients() const { return coef_; }
     double zoom() const { return zoom_; }
     int absmode() const { return absmode_; }
@@ -69,7 +79,8 @@ public:
             canvas_.points(run.data(), held, kCurveColour);
     }
 
-    // Appends a line unless one of its numbers could not be computed.
+    // Appends a line unless one of its numbers could not be computed. In exact
+    // mode the line keeps the decimal program's line beside it.
     void append(const ResultLine& line) { append(line, {}); }
     // The same, with what the line names on the plot; a line left out takes
     // its marks with it.
@@ -77,7 +88,10 @@ public:
                 std::optional<Stretch> stretch = std::nullopt) {
         if (!line.valid())
             return;
-        list_.append(line.text());
+        if (exact_)
+            list_.appendExact(line.text(), line.decimalText());
+        else
+            list_.append(line.text());
         ++appended_;
         if (marked_ && (!marks.empty() || stretch))
             marked_->push_back(
@@ -108,6 +122,7 @@ private:
     std::vector<MarkedLine>* marked_ = nullptr;
     int firstRow_ = 0;
     int appended_ = 0;
+    const ExactCoefficients* exact_;
 };
 
 // A family's curve: its function in the given mode, chosen once per loop and

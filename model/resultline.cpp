@@ -1,24 +1,47 @@
 #include "resultline.h"
 
 #include <cmath>
+#include <optional>
 
+#include "exact/exactwriter.h"
 #include "numtext.h"
 
 namespace oltrave {
 
 ResultLine& ResultLine::operator<<(std::string_view piece) {
     text_.append(piece);
+    if (exactForm_)
+        decimal_.append(piece);
     return *this;
 }
 
-ResultLine& ResultLine::operator<<(Num number) {
-    if (!std::isfinite(number.value))
+ResultLine& ResultLine::operator<<(const Num& number) {
+    const double value = number.number.value;
+    if (!std::isfinite(value))
         valid_ = false;
-    text_ += numtext(number.value);
+    std::optional<std::string> exact;
+    if (number.number.exact)
+        exact = writeExact(number.number.exact);
+    if (!exact) {
+        *this << std::string_view(numtext(value));
+        return *this;
+    }
+    if (!exactForm_) {
+        decimal_ = text_;
+        exactForm_ = true;
+    }
+    text_ += *exact;
+    decimal_ += numtext(value);
     return *this;
 }
 
 ResultLine& ResultLine::operator<<(const ResultLine& other) {
+    if (other.exactForm_ && !exactForm_) {
+        decimal_ = text_;
+        exactForm_ = true;
+    }
+    if (exactForm_)
+        decimal_ += other.decimalText();
     text_ += other.text_;
     valid_ = valid_ && other.valid_;
     return *this;

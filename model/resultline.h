@@ -3,28 +3,40 @@
 #include <string>
 #include <string_view>
 
+#include "real.h"
+
 namespace oltrave {
 
-// A number placed in a result line; written with numtext.
+// A number placed in a result line: written in exact form when it has an
+// exact value of that form, otherwise with numtext.
 struct Num {
-    double value;
+    Num(double v) : number(v) {}
+    Num(Real r) : number(std::move(r)) {}
+
+    Real number;
 };
 
 // One result line joined from fixed pieces and numbers. A line that received a
 // number that is not finite is not valid and is never appended: its step failed.
+// Once a number is written in exact form, the line also keeps the text the
+// decimal program would show.
 class ResultLine {
 public:
     ResultLine() = default;
 
     ResultLine& operator<<(std::string_view piece);
-    ResultLine& operator<<(Num number);
+    ResultLine& operator<<(const Num& number);
     ResultLine& operator<<(const ResultLine& other);
 
     bool valid() const { return valid_; }
     const std::string& text() const { return text_; }
+    // The line with every number in decimals.
+    const std::string& decimalText() const { return exactForm_ ? decimal_ : text_; }
 
 private:
     std::string text_;
+    std::string decimal_; // kept only once a number is written in exact form
+    bool exactForm_ = false;
     bool valid_ = true;
 };
 

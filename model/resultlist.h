@@ -11,6 +11,11 @@ public:
 
     virtual void clear() = 0;
     virtual void append(const std::string& line) = 0;
+    // A line shown in exact form, with the decimal program's line behind it.
+    virtual void appendExact(const std::string& line, const std::string& decimalLine) {
+        (void)decimalLine;
+        append(line);
+    }
 };
 
 } // namespace oltrave

@@ -13,6 +13,8 @@ public:
 
     void clear() override;
     void append(const std::string& line) override;
+    // The decimal line becomes the item's tooltip.
+    void appendExact(const std::string& line, const std::string& decimalLine) override;
 
 private:
     QListWidget& view_;

@@ -7,6 +7,7 @@ packages=(
     cmake ninja-build g++ clang libclang-rt-dev pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-multimedia-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
+    libginac-dev libcln-dev
     xvfb xauth
     fonts-open-sans fonts-wqy-microhei
     desktop-file-utils appstream

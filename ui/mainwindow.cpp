@@ -318,6 +318,15 @@ void MainWindow::buildMenus() {
 
     QMenu* view = menuBar()->addMenu(QStringLiteral("View(&V)"));
     view->setObjectName(QStringLiteral("view"));
+    exact_ = view->addAction(QStringLiteral("Exact Values"));
+    exact_->setObjectName(QStringLiteral("exact"));
+    exact_->setCheckable(true);
+    exact_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    addAction(exact_);
+    connect(exact_, &QAction::toggled, this, [this](bool on) {
+        form_->setExactValues(on);
+        emit exactValuesToggled(on);
+    });
     keyPoints_ = view->addAction(QStringLiteral("Key Points(&K)"));
     keyPoints_->setObjectName(QStringLiteral("keypoints"));
     keyPoints_->setCheckable(true);
@@ -341,9 +350,19 @@ void MainWindow::buildMenus() {
     }
 
     // Every control: the mode buttons' focus policy follows the chosen mode.
-    auto* passThrough = new ShortcutPassThrough(commands + QList<QAction*>{clear}, this);
+    auto* passThrough = new ShortcutPassThrough(commands + QList<QAction*>{clear, exact_}, this);
     for (QWidget* widget : centralWidget()->findChildren<QWidget*>())
         passThrough->watch(widget);
+}
+
+void MainWindow::setExactValues(bool on) {
+    const QSignalBlocker quiet(exact_); // nothing to remember: the caller set it
+    exact_->setChecked(on);
+    form_->setExactValues(on);
+}
+
+bool MainWindow::exactValues() const {
+    return exact_->isChecked();
 }
 
 void MainWindow::buildSoundItems(QMenu* view) {

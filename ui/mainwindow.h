@@ -41,9 +41,15 @@ public:
     // Whether View > Play Curve as Sound is still sounding.
     bool playingSound() const;
 
+    // View > Exact Values, set as its menu item sets it.
+    void setExactValues(bool on);
+    bool exactValues() const;
+
 signals:
     // The About command; whoever owns the About screen shows it modally.
     void aboutRequested();
+    // The person switched View > Exact Values; whoever remembers it stores it.
+    void exactValuesToggled(bool on);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -92,6 +98,7 @@ private:
     QLineEdit* setx_ = nullptr;
     QLineEdit* setdata_ = nullptr;
     QListWidget* lis_ = nullptr;
+    QAction* exact_ = nullptr;
     SoundPlayer* player_ = nullptr;
     QAction* playSound_ = nullptr;
     QAction* stopSound_ = nullptr;

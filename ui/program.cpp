@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QSettings>
 
 #include "aboutscreen.h"
 #include "art.h"
@@ -9,6 +10,14 @@
 #include "startupscreen.h"
 
 namespace oltrave {
+
+namespace {
+
+const QString kOrganisation = QStringLiteral("Oltrave");
+const QString kApplication = QStringLiteral("Oltrave");
+const QString kExactValuesKey = QStringLiteral("view/exactValues");
+
+} // namespace
 
 Program::Program(int startupIntervalMs, QObject* parent) : QObject(parent) {
     initArt();
@@ -28,6 +37,12 @@ void Program::openMainWindow() {
     if (!window_) {
         window_ = std::make_unique<MainWindow>(nullptr, MainWindow::Options::Remembered);
         connect(window_.get(), &MainWindow::aboutRequested, this, &Program::showAbout);
+        // The view options are remembered between runs.
+        window_->setExactValues(
+            QSettings(kOrganisation, kApplication).value(kExactValuesKey, false).toBool());
+        connect(window_.get(), &MainWindow::exactValuesToggled, this, [](bool on) {
+            QSettings(kOrganisation, kApplication).setValue(kExactValuesKey, on);
+        });
     }
     window_->show();
 }

@@ -222,14 +222,14 @@ TEST(Form, PeriodicValuesComeFromOmega) {
     Bench bench;
     bench.plot(3, 0, {"1", "2", "1", "0"});
     const PeriodicValues& p = bench.form.periodic();
-    EXPECT_EQ(p.period, 2 * 3.14159265358979 / 2);
-    EXPECT_EQ(p.qperiod, 3.14159265358979 / 4);
-    EXPECT_EQ(p.shift, 0.5);
-    EXPECT_EQ(p.hperiod, 3.14159265358979 / 2);
+    EXPECT_EQ(p.period.value, 2 * 3.14159265358979 / 2);
+    EXPECT_EQ(p.qperiod.value, 3.14159265358979 / 4);
+    EXPECT_EQ(p.shift.value, 0.5);
+    EXPECT_EQ(p.hperiod.value, 3.14159265358979 / 2);
 
     bench.plot(3, 0, {"1", "0", "0", "0"});
-    EXPECT_TRUE(std::isinf(bench.form.periodic().period));
-    EXPECT_TRUE(std::isnan(bench.form.periodic().shift));
+    EXPECT_TRUE(std::isinf(bench.form.periodic().period.value));
+    EXPECT_TRUE(std::isnan(bench.form.periodic().shift.value));
     EXPECT_EQ(bench.form.formulaLabel(), "Not a Function");
 }
 

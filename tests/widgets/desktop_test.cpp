@@ -81,6 +81,30 @@ private slots:
         QCOMPARE(clipboard(), lines.join('\n')); // an empty list leaves the clipboard alone
     }
 
+    // In exact mode the decimal line stays at hand as the line's tooltip, and
+    // copying takes the lines as shown.
+    void exactLinesCarryTheirDecimalLineAndCopyAsShown() {
+        window_->findChild<QAction*>("exact")->trigger();
+        QTest::keyClicks(part(*window_, "tx0"), "3");
+        QTest::keyClicks(part(*window_, "tx1"), "-1");
+        QTest::mouseClick(part(*window_, "prt"), Qt::LeftButton);
+        QCOMPARE(list_->count(), 4);
+        QCOMPARE(list_->item(2)->text(), QStringLiteral("    [ y = 0 ] x = 1/3"));
+        QCOMPARE(list_->item(2)->toolTip(), QStringLiteral("    [ y = 0 ] x = 0.333333333333333"));
+        QCOMPARE(list_->item(3)->toolTip(), QStringLiteral("    Range : R"));
+        clickLine(2, Qt::NoModifier);
+        QTest::keyClick(list_, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(clipboard(), QStringLiteral("    [ y = 0 ] x = 1/3"));
+
+        // Off again: the next lines are the decimal program's, without a tooltip.
+        window_->findChild<QAction*>("exact")->trigger();
+        QTest::mouseClick(part(*window_, "prt"), Qt::LeftButton);
+        QCOMPARE(list_->count(), 8);
+        QCOMPARE(list_->item(2)->text(), QStringLiteral("    [ y = 0 ] x = 1/3"));
+        QCOMPARE(list_->item(6)->text(), QStringLiteral("    [ y = 0 ] x = 0.333333333333333"));
+        QCOMPARE(list_->item(6)->toolTip(), QString());
+    }
+
     // Ctrl+A stays the Calculate shortcut inside the list.
     void ctrlAInTheListCalculatesAndSelectsNothing() {
         plotLine();

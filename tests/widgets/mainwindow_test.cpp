@@ -239,6 +239,8 @@ private slots:
                                    << "Calculate(&A)" << QKeySequence(Qt::CTRL | Qt::Key_A);
         QTest::newRow("clear") << "clear"
                                << "Clear(&L)" << QKeySequence(Qt::SHIFT | Qt::Key_Delete);
+        QTest::newRow("exact") << "exact"
+                               << "Exact Values" << QKeySequence(Qt::CTRL | Qt::Key_E);
         QTest::newRow("playsound")
             << "playsound"
             << "Play Curve as Sound(&S)" << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S);
@@ -286,6 +288,32 @@ private slots:
         QCOMPARE(k->text(), QString());
         QCOMPARE(part<QListWidget>(*window_, "lis")->count(), 0);
         QVERIFY(!window_->form().plotted());
+    }
+
+    // Off at first; the item and its shortcut, even inside a text box, switch
+    // the form's reading and writing and tell whoever remembers it.
+    void exactValuesToggleFromMenuAndShortcut() {
+        auto* exact = window_->findChild<QAction*>("exact");
+        QVERIFY(exact->isCheckable());
+        QVERIFY(!exact->isChecked());
+        QVERIFY(!window_->form().exactValues());
+        QSignalSpy toggled(window_.get(), &MainWindow::exactValuesToggled);
+
+        exact->trigger();
+        QVERIFY(window_->form().exactValues());
+        auto* k = part<QLineEdit>(*window_, "tx0");
+        k->setFocus();
+        QTest::keyClick(k, Qt::Key_E, Qt::ControlModifier);
+        QVERIFY(!window_->form().exactValues());
+        QCOMPARE(toggled.count(), 2);
+        QCOMPARE(toggled.at(0).at(0).toBool(), true);
+        QCOMPARE(toggled.at(1).at(0).toBool(), false);
+
+        // Set from outside (the remembered state): shown, applied, not echoed.
+        window_->setExactValues(true);
+        QVERIFY(exact->isChecked());
+        QVERIFY(window_->form().exactValues());
+        QCOMPARE(toggled.count(), 2);
     }
 
     void aboutItemAsksForTheAboutScreen() {

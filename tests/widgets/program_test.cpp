@@ -3,6 +3,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -51,6 +53,12 @@ class ProgramTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // The person's own settings are never read or written by these cases.
+    void initTestCase() {
+        QVERIFY(settingsDir_.isValid());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir_.path());
+    }
+
     void cleanup() {
         QTest::qWait(10); // lets the start-up screens of earlier cases go
         QVERIFY(startupScreens().isEmpty());
@@ -111,6 +119,28 @@ private slots:
         QCOMPARE(program.mainWindow()->isVisible(), !closeMainWindow);
     }
 
+    void exactValuesAreRememberedBetweenRuns() {
+        {
+            Program program(kInterval);
+            MainWindow* window = waitForMainWindow(program);
+            QVERIFY(window);
+            QVERIFY(!window->exactValues()); // off when nothing is remembered
+            window->findChild<QAction*>("exact")->trigger();
+        }
+        {
+            Program program(kInterval);
+            MainWindow* window = waitForMainWindow(program);
+            QVERIFY(window);
+            QVERIFY(window->exactValues());
+            QVERIFY(window->form().exactValues());
+            window->findChild<QAction*>("exact")->trigger();
+        }
+        Program program(kInterval);
+        MainWindow* window = waitForMainWindow(program);
+        QVERIFY(window);
+        QVERIFY(!window->exactValues());
+    }
+
     void aboutScreenIsModalOverTheMainWindowAndCloses_data() {
         QTest::addColumn<QString>("input");
         for (const char* input : {"click", "Shift alone", "letter"})
@@ -150,6 +180,9 @@ private slots:
         QVERIFY(about.isNull()); // made anew for each use
         QVERIFY(!QApplication::activeModalWidget());
     }
+
+private:
+    QTemporaryDir settingsDir_;
 };
 
 QTEST_MAIN(ProgramTest)

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 
 #include "model/familytable.h"
 #include "model/numtext.h"
@@ -49,13 +50,14 @@ QString modes(const MainWindow& window) {
            QStringLiteral(", selected ") + selected;
 }
 
-// The View options that are on, in menu order.
+// The checked items of the View menu, in menu order, by their driver names.
 QString viewOptions(const MainWindow& window) {
     QStringList on;
-    for (const char* name : {"exact", "keypoints"}) {
-        const auto* option = window.findChild<QAction*>(QLatin1String(name));
-        if (option && option->isChecked())
-            on << QLatin1String(name);
+    if (const auto* view = window.findChild<const QMenu*>(QStringLiteral("view"))) {
+        for (const QAction* item : view->actions()) {
+            if (item->isCheckable() && item->isChecked())
+                on << item->objectName();
+        }
     }
     return on.join(QStringLiteral(", "));
 }
@@ -77,8 +79,8 @@ QString stateBlock(const MainWindow& window) {
             .arg(quoted(part<QLineEdit>(window, QStringLiteral("setdata")).text()),
                  QString::fromStdString(numtext(window.form().zoom()))));
     add(QStringLiteral("x: ") + quoted(part<QLineEdit>(window, QStringLiteral("setx")).text()));
-    if (const QString on = viewOptions(window); !on.isEmpty())
-        add(QStringLiteral("view: ") + on);
+    if (const QString options = viewOptions(window); !options.isEmpty())
+        add(QStringLiteral("view: ") + options);
     add(QStringLiteral("plotted: ") +
         (window.form().plotted() ? QStringLiteral("yes") : QStringLiteral("no")));
     add(QStringLiteral("canvas: lines %1, points %2")

@@ -1,0 +1,184 @@
+#include <cmath>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "actions.h"
+#include "exactchecks.h"
+#include "model/numtext.h"
+#include "recording.h"
+
+namespace oltrave::testing {
+namespace {
+
+// Keeps, for each line, the decimal line it carries in exact mode.
+class ExactRecordingList : public RecordingList {
+public:
+    void clear() override {
+        RecordingList::clear();
+        decimals.clear();
+    }
+    void append(const std::string& line) override {
+        RecordingList::append(line);
+        decimals.push_back(line);
+        ++plainAppends;
+    }
+    void appendExact(const std::string& line, const std::string& decimalLine) override {
+        RecordingList::append(line);
+        decimals.push_back(decimalLine);
+        ++exactAppends;
+    }
+
+    std::vector<std::string> decimals;
+    int plainAppends = 0;
+    int exactAppends = 0;
+};
+
+struct ExactBench {
+    RecordingCanvas canvas;
+    ExactRecordingList list;
+    Form form{canvas, list};
+
+    explicit ExactBench(bool exact) {
+        form.start();
+        form.setExactValues(exact);
+    }
+
+    void run(int family, int mode, const std::vector<std::string>& boxes, const std::string& x) {
+        form.chooseFamily(family);
+        form.clickMode(mode);
+        for (std::size_t i = 0; i < boxes.size(); ++i)
+            form.editBox(static_cast<int>(i), boxes[i]);
+        form.plot();
+        form.editX(x);
+        form.evaluate();
+    }
+};
+
+std::vector<std::string> words(const std::string& line) {
+    std::vector<std::string> out;
+    std::string word;
+    for (const char c : line) {
+        if (c == ' ') {
+            out.push_back(word);
+            word.clear();
+        } else {
+            word += c;
+        }
+    }
+    out.push_back(word);
+    return out;
+}
+
+bool isNumberWord(const std::string& word) {
+    return !word.empty() && word.find_first_not_of("0123456789.E+-") == std::string::npos &&
+           word.find_first_of("0123456789") != std::string::npos && numstrict(word).has_value();
+}
+
+// The double of a written number: an exact sum, or a decimal text.
+std::optional<double> writtenValue(const std::string& text) {
+    if (const std::optional<double> decimal = numstrict(text))
+        return decimal;
+    ExactValue sum = ExactValue::integer(0);
+    for (const std::string& term : signedTerms(text)) {
+        const std::optional<ExactReading> reading = readExact(term);
+        if (!reading)
+            return std::nullopt;
+        sum = sum + reading->value;
+    }
+    return sum.toDouble();
+}
+
+// Near enough for numbers of coefficients of a few units: 1e-12 relative, or
+// 1e-12 absolute where a difference cancelled to about nothing.
+bool agrees(double exact, double decimal) {
+    const double gap = std::fabs(exact - decimal);
+    return gap <= 1e-12 * std::max(std::fabs(exact), std::fabs(decimal)) || gap <= 1e-12;
+}
+
+// Walks an exact-mode line along the decimal line's words: every word that is
+// not a number must come back as it is; each number may take several words of
+// the exact line (" + " and " - " join the terms of one value), and the value
+// they write must agree with the decimal number.
+std::string compareLine(const std::string& exactLine, const std::string& decimalLine) {
+    const std::vector<std::string> want = words(decimalLine);
+    const std::vector<std::string> have = words(exactLine);
+    std::size_t at = 0;
+    for (std::size_t w = 0; w < want.size(); ++w) {
+        if (at >= have.size())
+            return "exact line ends early";
+        if (!isNumberWord(want[w])) {
+            if (have[at] != want[w])
+                return "word \"" + have[at] + "\" where \"" + want[w] + "\" belongs";
+            ++at;
+            continue;
+        }
+        const double decimal = *numstrict(want[w]);
+        // The shortest run of terms whose value agrees with the decimal number.
+        std::string text = have[at++];
+        while (true) {
+            const std::optional<double> value = writtenValue(text);
+            if (value && agrees(*value, decimal))
+                break;
+            if (at + 1 >= have.size() || (have[at] != "+" && have[at] != "-"))
+                return "number \"" + text + "\" does not agree with " + want[w];
+            text += " " + have[at] + " " + have[at + 1];
+            at += 2;
+        }
+        if (isNumberWord(text) && text != want[w])
+            return "decimal text \"" + text + "\" where " + want[w] + " belongs";
+    }
+    return at == have.size() ? "" : "exact line goes on";
+}
+
+// Plain decimal texts read the same in both modes.
+const char* const kPlainNumbers[] = {"0",    "1",   "-1",   "2",     "-2",   "3",    "0.5",
+                                     "-0.5", "0.1", "-0.3", "1.5",   "-2.5", "0.25", "4",
+                                     "-4",   "10",  "1.2",  "-0.75", "6",    "0.2"};
+const char* const kBases[] = {"0.5", "2", "3", "0.1", "1.5", "4", "10", "0.25"};
+
+TEST(ExactLinesProperty, SameLinesAsDecimalModeWithOnlyTheNumbersRewritten) {
+    RandomChoices source(0xe8ac7);
+    int rewritten = 0;
+    for (int i = 0; i < 400; ++i) {
+        const int family = static_cast<int>(source.pick(8));
+        const int mode = static_cast<int>(source.pick(3));
+        std::vector<std::string> boxes;
+        for (int box = 0; box < 4; ++box)
+            boxes.push_back(kPlainNumbers[source.pick(std::size(kPlainNumbers))]);
+        if (family >= 6)
+            boxes[0] = kBases[source.pick(std::size(kBases))];
+        const std::string x = kPlainNumbers[source.pick(std::size(kPlainNumbers))];
+
+        ExactBench decimal(false);
+        ExactBench exact(true);
+        decimal.run(family, mode, boxes, x);
+        exact.run(family, mode, boxes, x);
+        const std::string what = "family " + std::to_string(family) + " mode " +
+                                 std::to_string(mode) + " boxes " + boxes[0] + " " + boxes[1] +
+                                 " " + boxes[2] + " " + boxes[3] + " x " + x;
+
+        EXPECT_EQ(decimal.list.exactAppends, 0) << what;
+        EXPECT_EQ(exact.list.plainAppends, 0) << what;
+        // The decimal line behind each exact line is the decimal mode's line.
+        EXPECT_EQ(exact.list.decimals, decimal.list.lines) << what;
+        ASSERT_EQ(exact.list.lines.size(), decimal.list.lines.size()) << what;
+        for (std::size_t l = 0; l < exact.list.lines.size(); ++l) {
+            EXPECT_EQ(compareLine(exact.list.lines[l], decimal.list.lines[l]), "")
+                << what << "\n  exact:   " << exact.list.lines[l]
+                << "\n  decimal: " << decimal.list.lines[l];
+            rewritten += exact.list.lines[l] != decimal.list.lines[l];
+        }
+        // The curve and the form's state do not depend on the mode.
+        EXPECT_EQ(exact.canvas.points.size(), decimal.canvas.points.size()) << what;
+        EXPECT_EQ(exact.form.formulaLabel(), decimal.form.formulaLabel()) << what;
+        EXPECT_EQ(exact.form.plotted(), decimal.form.plotted()) << what;
+    }
+    EXPECT_GT(rewritten, 400); // the exact forms did appear
+}
+
+} // namespace
+} // namespace oltrave::testing
