@@ -44,7 +44,7 @@ void appendEveryK(PlotContext& context, std::string_view label, const Real& valu
 
 void appendInterval(PlotContext& context, std::string_view label, const Real& first,
                     const Real& second, const ResultLine& step, bool bareWhenEqual,
-                    double stepValue, std::vector<Mark> (*atLow)(double lo, double stepValue)) {
+                    const Real& stepValue, std::vector<Mark> (*atLow)(double lo, double stepValue)) {
     context.append(propertyLine(label) << piece::kForEveryK);
     if (bareWhenEqual && first == second)
         return;
@@ -54,7 +54,7 @@ void appendInterval(PlotContext& context, std::string_view label, const Real& fi
     ResultLine opening;
     opening << piece::kIndent << " ( " << Num{lo} << step << " , ";
     const Stretch span = stretch(lo, hi, stepValue);
-    context.append(opening, atLow ? atLow(lo.value, stepValue) : std::vector<Mark>{}, span);
+    context.append(opening, atLow ? atLow(lo.value, stepValue.value) : std::vector<Mark>{}, span);
     ResultLine closing;
     closing << piece::kIndent << Num{hi} << step << " ) ";
     context.append(closing, {}, span);

@@ -84,7 +84,7 @@ void appendEveryK(PlotContext& context, std::string_view label, const Real& valu
 // also carries the marks made by atLow from lo.
 void appendInterval(PlotContext& context, std::string_view label, const Real& first,
                     const Real& second, const ResultLine& step, bool bareWhenEqual,
-                    double stepValue,
+                    const Real& stepValue,
                     std::vector<Mark> (*atLow)(double lo, double stepValue) = nullptr);
 
 // A pair of endpoints of one monotonic stretch.

@@ -34,7 +34,7 @@ void tangentLines(PlotContext& context) {
     context.append(periodLine(fabs(p.hperiod)));
     context.append(propertyLine(piece::kRange) << "R");
     // qperiod is 0 when 2 ω overflowed; hperiod still carries the sign of ω.
-    const double centre = phaseHalfPi(p);
+    const Real centre = phaseHalfPi(p);
     appendEveryK(context, piece::kSymmetricCenter, centre, kTerm(p.qperiod, p.hperiod),
                  {everyK(pointMark(MarkKind::SymmetricCentre, centre, m), p.qperiod)});
 
