@@ -4,10 +4,13 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "canvas.h"
 #include "catalogue.h"
+#include "drawncurve.h"
 #include "familytable.h"
+#include "mark.h"
 #include "plotcontext.h"
 #include "resultlist.h"
 
@@ -44,6 +47,10 @@ public:
     void replot();
     void clearAll();
     void evaluate();
+    // The mouse wheel over the plotting area: each notch one step along the
+    // zoom series (in for notches > 0), then every curve drawn since the last
+    // clear is drawn again at the new zoom. The list keeps its lines.
+    void wheelZoom(int notches);
 
     // What the window shows.
     int family() const { return family_; }
@@ -62,6 +69,10 @@ public:
     bool plotted() const { return plotted_; }
     const Coefficients& coef() const { return coef_; }
     const PeriodicValues& periodic() const { return periodic_; }
+    // The curves the plotting area shows, in drawing order.
+    const std::vector<DrawnCurve>& drawnCurves() const { return drawn_; }
+    // The lines of the list that name something on the plot, in list order.
+    const std::vector<MarkedLine>& markedLines() const { return marked_; }
 
 private:
     static std::size_t index(int box) { return static_cast<std::size_t>(box); }
@@ -83,6 +94,7 @@ private:
     // The x box: exactly in exact mode when the text allows it.
     Real readX() const;
     bool coefficientsInvalid() const;
+    void redraw(const DrawnCurve& curve);
 
     Canvas& canvas_;
     ResultList& list_;
@@ -102,6 +114,9 @@ private:
     double zoom_ = 0;
     bool plotted_ = false;
     PeriodicValues periodic_;
+    std::vector<DrawnCurve> drawn_;
+    std::vector<MarkedLine> marked_;
+    int rows_ = 0; // lines in the list
     bool exactValues_ = false;
 };
 

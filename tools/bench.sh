@@ -32,7 +32,8 @@ run() {
 }
 
 if $smoke; then
-    for program in oltrave-bench-plot oltrave-bench-click oltrave-bench-startup oltrave-bench-sound; do
+    for program in oltrave-bench-plot oltrave-bench-click oltrave-bench-startup oltrave-bench-sound \
+        oltrave-bench-trace; do
         run "$program" --benchmark_min_time=0.0001 "$@"
     done
 else
@@ -41,6 +42,7 @@ else
     # A start takes tens of milliseconds: a few seconds give a steady median.
     run oltrave-bench-startup --benchmark_min_time=4 "$@"
     run oltrave-bench-sound "$@"
+    run oltrave-bench-trace "$@"
 fi
 
 echo

@@ -207,6 +207,10 @@
         <source>Exact Values</source>
         <translation>精确值</translation>
     </message>
+    <message>
+        <source>Key Points(&amp;K)</source>
+        <translation>关键点(&amp;K)</translation>
+    </message>
 </context>
 <context>
     <name>oltrave::SoundPlayer</name>

@@ -17,6 +17,7 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QSettings>
 #include <QSignalBlocker>
 #include <QStandardPaths>
 #include <QTimer>
@@ -46,6 +47,9 @@ namespace oltrave {
 namespace {
 
 const QString kCaption = QStringLiteral("Oltrave 函数计算器");
+const QString kOrganisation = QStringLiteral("Oltrave");
+const QString kApplication = QStringLiteral("Oltrave");
+const QString kKeyPointsSetting = QStringLiteral("view/keyPoints");
 const QColor kHighlight = QColor::fromRgb(colours::kHighlight);
 
 QString qs(const std::string& text) {
@@ -144,7 +148,7 @@ QAction* contextAction(QWidget* widget, const char* name, const QString& caption
 
 } // namespace
 
-MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
+MainWindow::MainWindow(QWidget* parent, Options options) : QMainWindow(parent), options_(options) {
     setObjectName(QStringLiteral("frmmain"));
     setWindowTitle(kCaption);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -323,6 +327,13 @@ void MainWindow::buildMenus() {
         form_->setExactValues(on);
         emit exactValuesToggled(on);
     });
+    keyPoints_ = view->addAction(tr("Key Points(&K)"));
+    keyPoints_->setObjectName(QStringLiteral("keypoints"));
+    keyPoints_->setCheckable(true);
+    if (options_ == Options::Remembered)
+        keyPoints_->setChecked(
+            QSettings(kOrganisation, kApplication).value(kKeyPointsSetting, false).toBool());
+    connect(keyPoints_, &QAction::toggled, this, &MainWindow::setKeyPoints);
     view->addSeparator();
     buildSoundItems(view);
     view->addSeparator();
@@ -505,6 +516,17 @@ void MainWindow::connectEvents() {
         QTimer::singleShot(0, this, &MainWindow::scrollToNewestLine);
     });
 
+    connect(lis_, &QListWidget::itemSelectionChanged, this, &MainWindow::refreshMarks);
+    connect(pic_, &CanvasWidget::hovered, this, &MainWindow::hover);
+    connect(pic_, &CanvasWidget::left, this, &MainWindow::leaveArea);
+    connect(pic_, &CanvasWidget::wheelTurned, this, &MainWindow::wheelZoom);
+    connect(pic_, &CanvasWidget::doubleClicked, this, [this](QPoint pixel) {
+        hover(pixel);
+        enterTrace();
+    });
+    connect(pic_, &CanvasWidget::traceKeyPressed, this, &MainWindow::traceKey);
+    connect(pic_, &CanvasWidget::traceEntered, this, &MainWindow::enterTrace);
+
     connect(prt_, &PictureButton::clicked, this, [this] { run(&Form::plot); });
     connect(rprt_, &PictureButton::clicked, this, [this] { run(&Form::replot); });
     connect(cleara_, &PictureButton::clicked, this, [this] { run(&Form::clearAll); });
@@ -537,10 +559,18 @@ void MainWindow::describePlot(void (Form::*command)(), int firstNewLine, int poi
         if (command == &Form::replot || pic_->pointCount() > pointsBefore)
             curves_ << lis_->item(firstNewLine)->text().trimmed();
     }
+    describeArea();
+}
+
+// The trace's read-out first, while there is one, then what the area shows.
+void MainWindow::describeArea() {
     const QString zoom = qs(numtext(form_->zoom()));
-    pic_->setAccessibleDescription(
+    QString description =
         curves_.isEmpty() ? tr("empty")
-                          : tr("%1, from -%2 to %2").arg(curves_.join(QStringLiteral("; ")), zoom));
+                          : tr("%1, from -%2 to %2").arg(curves_.join(QStringLiteral("; ")), zoom);
+    if (const QString readout = pic_->traceText(); !readout.isEmpty())
+        description = readout + QStringLiteral("; ") + description;
+    pic_->setAccessibleDescription(description);
 }
 
 void MainWindow::mirror() {
@@ -567,6 +597,124 @@ void MainWindow::mirror() {
     showingModes_ = false;
     showText(setx_, form.xText());
     showText(setdata_, form.zoomText());
+    refreshMarks();
+    refreshTrace();
+}
+
+// ---- The layer above the plot ----------------------------------------------
+
+void MainWindow::setKeyPoints(bool on) {
+    if (options_ == Options::Remembered)
+        QSettings(kOrganisation, kApplication).setValue(kKeyPointsSetting, on);
+    refreshMarks();
+}
+
+Viewport MainWindow::viewport() const {
+    const QSize size = pic_->drawingSize();
+    return {form_->zoom(), size.width(), size.height()};
+}
+
+void MainWindow::refreshMarks() {
+    if (!keyPoints_ || !keyPoints_->isChecked()) {
+        pic_->setMarks({}, {});
+        return;
+    }
+    std::vector<int> rows;
+    for (const QModelIndex& index : lis_->selectionModel()->selectedIndexes())
+        rows.push_back(index.row());
+    // Marks of curves a Not a Function wiped away would stand on nothing.
+    const std::vector<DrawnCurve>& curves = form_->drawnCurves();
+    std::vector<MarkedLine> lines;
+    for (const MarkedLine& line : form_->markedLines()) {
+        if (std::find(curves.begin(), curves.end(), line.curve) != curves.end())
+            lines.push_back(line);
+    }
+    const Viewport view = viewport();
+    pic_->setMarks(marksInView(lines, view.zoom, rows), selectedStretches(lines, rows, view));
+}
+
+void MainWindow::refreshTrace() {
+    const Viewport view = viewport();
+    const std::optional<Readout> readout = trace_.readout(view, form_->drawnCurves());
+    if (!readout) {
+        pic_->setTrace(std::nullopt);
+        describeArea();
+        return;
+    }
+    CanvasWidget::TraceShown shown;
+    shown.x = readout->x;
+    // A value off the view still places the read-out at the nearer edge.
+    const double margin = view.zoom * 1.1;
+    shown.y = std::clamp(readout->y.value_or(0.0), -margin, margin);
+    shown.dot = readout->onCurve && readout->y && view.inside(*readout->y);
+    shown.text = qs(readout->text());
+    pic_->setTrace(shown);
+    describeArea();
+}
+
+void MainWindow::hover(QPoint pixel) {
+    mousePixel_ = pixel;
+    trace_.hover(viewport(), pixel.x(), pixel.y());
+    refreshTrace();
+}
+
+void MainWindow::leaveArea() {
+    mousePixel_.reset();
+    trace_.hide();
+    refreshTrace();
+}
+
+void MainWindow::wheelZoom(int notches) {
+    form_->wheelZoom(notches);
+    // The mouse stays where it was, over another point of the plane.
+    if (mousePixel_)
+        trace_.hover(viewport(), mousePixel_->x(), mousePixel_->y());
+    mirror();
+}
+
+// The lines of the traced curve, whose marks the page keys visit.
+std::vector<MarkedLine> MainWindow::tracedCurveLines() const {
+    const std::vector<DrawnCurve>& curves = form_->drawnCurves();
+    std::vector<MarkedLine> lines;
+    const std::optional<std::size_t> traced = trace_.curve(curves.size());
+    if (!traced)
+        return lines;
+    for (const MarkedLine& line : form_->markedLines()) {
+        if (line.curve == curves[*traced])
+            lines.push_back(line);
+    }
+    return lines;
+}
+
+void MainWindow::traceKey(CanvasWidget::TraceKey key) {
+    using Key = CanvasWidget::TraceKey;
+    using Move = Trace::Move;
+    Move move = Move::Left;
+    switch (key) {
+    case Key::Left: move = Move::Left; break;
+    case Key::Right: move = Move::Right; break;
+    case Key::FarLeft: move = Move::FarLeft; break;
+    case Key::FarRight: move = Move::FarRight; break;
+    case Key::Home: move = Move::Home; break;
+    case Key::End: move = Move::End; break;
+    case Key::PageUp: move = Move::PreviousMark; break;
+    case Key::PageDown: move = Move::NextMark; break;
+    case Key::Up: move = Move::PreviousCurve; break;
+    case Key::Down: move = Move::NextCurve; break;
+    }
+    const Viewport view = viewport();
+    const std::vector<double> xs = markXs(marksInView(tracedCurveLines(), view.zoom, {}));
+    trace_.move(move, view, form_->drawnCurves().size(), xs);
+    refreshTrace();
+}
+
+// The traced x goes into the x box as the read-out writes it, then Calculate runs.
+void MainWindow::enterTrace() {
+    const std::optional<Readout> readout = trace_.readout(viewport(), form_->drawnCurves());
+    if (!readout)
+        return;
+    form_->editX(readout->xText);
+    run(&Form::evaluate);
 }
 
 void MainWindow::showEvent(QShowEvent* event) {

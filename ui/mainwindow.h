@@ -7,6 +7,8 @@
 
 #include "model/form.h"
 #include "model/language.h"
+#include "overlay/trace.h"
+#include "platform/canvaswidget.h"
 
 class QAction;
 class QComboBox;
@@ -29,7 +31,10 @@ class SoundPlayer;
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit MainWindow(QWidget* parent = nullptr);
+    // Whether the View options come from the person's remembered settings and
+    // go back there; with Defaults every option starts off and nothing is written.
+    enum class Options { Defaults, Remembered };
+    explicit MainWindow(QWidget* parent = nullptr, Options options = Options::Defaults);
     ~MainWindow() override;
 
     const Form& form() const { return *form_; }
@@ -73,6 +78,18 @@ private:
     void scrollToNewestLine();
     void mirror();
 
+    void setKeyPoints(bool on);
+    Viewport viewport() const;
+    std::vector<MarkedLine> tracedCurveLines() const;
+    void refreshMarks();
+    void refreshTrace();
+    void describeArea();
+    void hover(QPoint pixel);
+    void leaveArea();
+    void wheelZoom(int notches);
+    void traceKey(CanvasWidget::TraceKey key);
+    void enterTrace();
+
     QComboBox* combotype_ = nullptr;
     QLabel* labelv_ = nullptr;
     CanvasWidget* pic_ = nullptr;
@@ -95,7 +112,12 @@ private:
     std::unique_ptr<ListResults> results_;
     std::unique_ptr<Form> form_;
     bool centred_ = false;
-    bool showingModes_ = false; // the mode buttons follow the form, not the user
+
+    Options options_;
+    QAction* keyPoints_ = nullptr;
+    Trace trace_;
+    std::optional<QPoint> mousePixel_; // over the drawing rectangle
+    bool showingModes_ = false;        // the mode buttons follow the form, not the user
     bool scrollQueued_ = false;
     QStringList curves_; // what the plotting area shows, for a screen reader
 };

@@ -36,7 +36,7 @@ Program::~Program() = default;
 void Program::openMainWindow() {
     // The window's start-up steps run as it is made, so it is made here, once.
     if (!window_) {
-        window_ = std::make_unique<MainWindow>();
+        window_ = std::make_unique<MainWindow>(nullptr, MainWindow::Options::Remembered);
         connect(window_.get(), &MainWindow::aboutRequested, this, &Program::showAbout);
         connect(window_.get(), &MainWindow::languageChosen, this, &rememberLanguage);
         // The view options are remembered between runs.
