@@ -31,7 +31,7 @@ ResultLine periodicFormula(std::string_view function, const Real& a, const Real&
 }
 
 ResultLine periodLine(const Real& period) {
-    return propertyLine("T = ") << Num{period};
+    return propertyLine(piece::kPeriod) << Num{period};
 }
 
 void appendEveryK(PlotContext& context, std::string_view label, const Real& value,

@@ -13,7 +13,6 @@ namespace oltrave {
 // What the sine, cosine and tangent families share.
 
 namespace piece {
-inline constexpr std::string_view kSymmetricCenter = "Symmetric Center : ";
 inline constexpr std::string_view kForEveryK = "( k ∈ Z )";
 } // namespace piece
 

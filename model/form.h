@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "canvas.h"
+#include "catalogue.h"
 #include "drawncurve.h"
 #include "familytable.h"
 #include "mark.h"
@@ -56,7 +57,8 @@ public:
     const std::string& boxText(int box) const { return boxes_[index(box)]; }
     bool boxVisible(int box) const { return boxVisible_[index(box)]; }
     const std::string& caption(int box) const { return captions_[index(box)]; }
-    const std::string& formulaLabel() const { return formula_; }
+    // In the language chosen at start-up.
+    std::string_view formulaLabel() const { return inChosenLanguage(formula_); }
     bool modesEnabled() const { return modesEnabled_; }
     int absmode() const { return absmode_; }
     const std::string& xText() const { return xText_; }

@@ -2,6 +2,7 @@
 
 #include <QAccessibleWidget>
 #include <QAction>
+#include <QActionGroup>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -181,17 +182,17 @@ void MainWindow::buildControls(const QString& face) {
     auto* client = new Backdrop(this);
     setCentralWidget(client);
 
-    auto* typeCaption = place(new QLabel(QStringLiteral("Type*"), client), QStringLiteral("Label1"),
-                              layout::kTypeCaption);
+    auto* typeCaption =
+        place(new QLabel(tr("Type*"), client), QStringLiteral("Label1"), layout::kTypeCaption);
     typeCaption->setFont(semibold(face, 12));
     setColour(typeCaption, QPalette::WindowText, QColor::fromRgb(colours::kCaptionGrey));
 
     combotype_ = place(new ChooserBox(client), QStringLiteral("combotype"), layout::kChooser);
-    combotype_->setAccessibleName(QStringLiteral("Type"));
+    combotype_->setAccessibleName(tr("Type"));
     typeCaption->setBuddy(combotype_);
     QStringList entries;
     for (int family = 0; family < familyCount(); ++family)
-        entries << qs(familyDescription(family)->entry);
+        entries << qs(inChosenLanguage(familyDescription(family)->entry));
     combotype_->addItems(entries);
     constexpr int kArrowAndMargins = 30;
     combotype_->setFont(
@@ -204,7 +205,7 @@ void MainWindow::buildControls(const QString& face) {
     setColour(labelv_, QPalette::Window, kHighlight);
 
     pic_ = place(new CanvasWidget(client), QStringLiteral("pic"), layout::kCanvas);
-    pic_->setAccessibleName(QStringLiteral("Plot"));
+    pic_->setAccessibleName(tr("Plot"));
 
     const QStringList modeCaptions{"f(x)", "|f(x)|", "f(|x|)"};
     const QFont modeFont = fitting(semibold(face, 10.5), modeCaptions,
@@ -227,15 +228,15 @@ void MainWindow::buildControls(const QString& face) {
                          semibold(face, 10.5), layout::kBoxes[i]);
     }
 
-    const auto button = [client](const char* name, const char* caption, const layout::Twips& at) {
-        const QString picture = QStringLiteral(":/art/button-%1.svg").arg(caption).toLower();
-        return place(new PictureButton(picture, QLatin1String(caption), client),
+    const auto button = [client](const char* name, const QString& caption,
+                                 const layout::Twips& at) {
+        return place(new PictureButton(QStringLiteral(":/art/button.svg"), caption, client),
                      QLatin1String(name), at);
     };
-    prt_ = button("prt", "Print", layout::kPrint);
-    rprt_ = button("rprt", "RePrint", layout::kReprint);
-    cleara_ = button("cleara", "Clear", layout::kClear);
-    calc_ = button("calc", "Calculate", layout::kCalculate);
+    prt_ = button("prt", tr("Print"), layout::kPrint);
+    rprt_ = button("rprt", tr("RePrint"), layout::kReprint);
+    cleara_ = button("cleara", tr("Clear"), layout::kClear);
+    calc_ = button("calc", tr("Calculate"), layout::kCalculate);
 
     frame1_ = place(new QGroupBox(QStringLiteral(" x = "), client), QStringLiteral("Frame1"),
                     layout::kXFrame);
@@ -246,15 +247,15 @@ void MainWindow::buildControls(const QString& face) {
                     layout::kXBox);
     setx_->setAccessibleName(accessibleCaption(frame1_->title()));
 
-    auto* zoomCaption = place(new QLabel(QStringLiteral("Zoom"), client), QStringLiteral("Label2"),
-                              layout::kZoomCaption);
+    auto* zoomCaption =
+        place(new QLabel(tr("Zoom"), client), QStringLiteral("Label2"), layout::kZoomCaption);
     zoomCaption->setFont(semibold(face, 10.5));
     setdata_ = textBox(client, QStringLiteral("setdata"), layout::kZoomMaxLength, semibold(face, 9),
                        layout::kZoomBox);
     setdata_->setAccessibleName(zoomCaption->text());
 
     lis_ = place(new LongListView(client), QStringLiteral("lis"), layout::kList);
-    lis_->setAccessibleName(QStringLiteral("Results"));
+    lis_->setAccessibleName(tr("Results"));
     // Lines can be selected for copying; the list itself only ever grows or empties.
     lis_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     QFont listFont(regularFamily());
@@ -281,14 +282,14 @@ void MainWindow::setTabOrderAndTips() {
         control->setToolTip(
             QStringLiteral("%1 (%2)").arg(tip, keys.toString(QKeySequence::NativeText)));
     };
-    withShortcut(prt_, QStringLiteral("Plot the curve"), "print");
-    withShortcut(rprt_, QStringLiteral("Clear the plot and the list, then plot"), "reprint");
-    withShortcut(cleara_, QStringLiteral("Clear the boxes, the plot and the list"), "clear");
-    withShortcut(calc_, QStringLiteral("Value of the function at x"), "calculate");
+    withShortcut(prt_, tr("Plot the curve"), "print");
+    withShortcut(rprt_, tr("Clear the plot and the list, then plot"), "reprint");
+    withShortcut(cleara_, tr("Clear the boxes, the plot and the list"), "clear");
+    withShortcut(calc_, tr("Value of the function at x"), "calculate");
     for (ModeButton* choice : llabs_)
-        choice->setToolTip(QStringLiteral("Plot f(x), |f(x)| or f(|x|) (arrow keys choose)"));
-    setdata_->setToolTip(QStringLiteral("The plot runs from -zoom to zoom on both axes"));
-    combotype_->setToolTip(QStringLiteral("Function family"));
+        choice->setToolTip(tr("Plot f(x), |f(x)| or f(|x|) (arrow keys choose)"));
+    setdata_->setToolTip(tr("The plot runs from -zoom to zoom on both axes"));
+    combotype_->setToolTip(tr("Function family"));
 }
 
 QAction* MainWindow::addCommand(QMenu* menu, const char* name, const QString& caption,
@@ -302,23 +303,22 @@ QAction* MainWindow::addCommand(QMenu* menu, const char* name, const QString& ca
 }
 
 void MainWindow::buildMenus() {
-    QMenu* edit = menuBar()->addMenu(QStringLiteral("Edit(&E)"));
+    QMenu* edit = menuBar()->addMenu(tr("Edit(&E)"));
     edit->setObjectName(QStringLiteral("edit"));
     const QList<QAction*> commands{
-        addCommand(edit, "print", QStringLiteral("Print(&P)"), QKeySequence(Qt::CTRL | Qt::Key_P),
-                   &Form::plot),
-        addCommand(edit, "reprint", QStringLiteral("RePrint(&R)"),
-                   QKeySequence(Qt::CTRL | Qt::Key_R), &Form::replot),
-        addCommand(edit, "calculate", QStringLiteral("Calculate(&A)"),
-                   QKeySequence(Qt::CTRL | Qt::Key_A), &Form::evaluate),
+        addCommand(edit, "print", tr("Print(&P)"), QKeySequence(Qt::CTRL | Qt::Key_P), &Form::plot),
+        addCommand(edit, "reprint", tr("RePrint(&R)"), QKeySequence(Qt::CTRL | Qt::Key_R),
+                   &Form::replot),
+        addCommand(edit, "calculate", tr("Calculate(&A)"), QKeySequence(Qt::CTRL | Qt::Key_A),
+                   &Form::evaluate),
     };
     edit->addSeparator()->setObjectName(QStringLiteral("menu_line1"));
-    QAction* clear = addCommand(edit, "clear", QStringLiteral("Clear(&L)"),
+    QAction* clear = addCommand(edit, "clear", tr("Clear(&L)"),
                                 QKeySequence(Qt::SHIFT | Qt::Key_Delete), &Form::clearAll);
 
-    QMenu* view = menuBar()->addMenu(QStringLiteral("View(&V)"));
+    QMenu* view = menuBar()->addMenu(tr("View(&V)"));
     view->setObjectName(QStringLiteral("view"));
-    exact_ = view->addAction(QStringLiteral("Exact Values"));
+    exact_ = view->addAction(tr("Exact Values"));
     exact_->setObjectName(QStringLiteral("exact"));
     exact_->setCheckable(true);
     exact_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
@@ -327,7 +327,7 @@ void MainWindow::buildMenus() {
         form_->setExactValues(on);
         emit exactValuesToggled(on);
     });
-    keyPoints_ = view->addAction(QStringLiteral("Key Points(&K)"));
+    keyPoints_ = view->addAction(tr("Key Points(&K)"));
     keyPoints_->setObjectName(QStringLiteral("keypoints"));
     keyPoints_->setCheckable(true);
     if (options_ == Options::Remembered)
@@ -336,10 +336,12 @@ void MainWindow::buildMenus() {
     connect(keyPoints_, &QAction::toggled, this, &MainWindow::setKeyPoints);
     view->addSeparator();
     buildSoundItems(view);
+    view->addSeparator();
+    buildLanguageMenu(view);
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("Help(&H)"));
+    QMenu* help = menuBar()->addMenu(tr("Help(&H)"));
     help->setObjectName(QStringLiteral("help"));
-    QAction* about = help->addAction(QStringLiteral("About %1(&A)...").arg(kCaption));
+    QAction* about = help->addAction(tr("About %1(&A)...").arg(kCaption));
     about->setObjectName(QStringLiteral("informationabout"));
     connect(about, &QAction::triggered, this, &MainWindow::aboutRequested);
 
@@ -367,13 +369,13 @@ bool MainWindow::exactValues() const {
 
 void MainWindow::buildSoundItems(QMenu* view) {
     player_ = new SoundPlayer(this);
-    playSound_ = view->addAction(QStringLiteral("Play Curve as Sound(&S)"));
+    playSound_ = view->addAction(tr("Play Curve as Sound(&S)"));
     playSound_->setObjectName(QStringLiteral("playsound"));
     playSound_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     addAction(playSound_);
     connect(playSound_, &QAction::triggered, this, &MainWindow::playCurve);
     // Esc belongs to the sound only while one plays.
-    stopSound_ = view->addAction(QStringLiteral("Stop Sound"));
+    stopSound_ = view->addAction(tr("Stop Sound"));
     stopSound_->setObjectName(QStringLiteral("stopsound"));
     stopSound_->setShortcut(QKeySequence(Qt::Key_Escape));
     stopSound_->setEnabled(false);
@@ -383,11 +385,11 @@ void MainWindow::buildSoundItems(QMenu* view) {
 }
 
 void MainWindow::playCurve() {
-    const QString title = QStringLiteral("Play Curve as Sound");
+    const QString title = tr("Play Curve as Sound");
     const std::optional<sound::PlottedCurve> curve = sound::plottedCurve(*form_);
     if (!curve) {
         QMessageBox::information(this, title,
-                                 QStringLiteral("There is no curve to play yet: Print one first."));
+                                 tr("There is no curve to play yet: Print one first."));
         return;
     }
     const QString error = player_->play(sound::renderCurve(*curve));
@@ -400,15 +402,50 @@ bool MainWindow::playingSound() const {
     return player_->playing();
 }
 
+// Each language is named in its own words, whatever the window speaks.
+void MainWindow::buildLanguageMenu(QMenu* view) {
+    QMenu* languages = view->addMenu(tr("Language(&L)"));
+    languages->setObjectName(QStringLiteral("language"));
+    auto* group = new QActionGroup(languages);
+    const std::pair<Language, QString> choices[] = {
+        {Language::English, QStringLiteral("English")},
+        {Language::Chinese, QStringLiteral("简体中文")},
+    };
+    for (const auto& [language, name] : choices) {
+        QAction* action = languages->addAction(name);
+        action->setObjectName(QStringLiteral("language_") + qs(languageCode(language)));
+        action->setCheckable(true);
+        action->setChecked(language == chosenLanguage());
+        group->addAction(action);
+        connect(action, &QAction::triggered, this,
+                [this, language = language] { pickLanguage(language); });
+    }
+}
+
+// The words are chosen once at start-up; the choice is said in the language chosen.
+void MainWindow::pickLanguage(Language language) {
+    emit languageChosen(language);
+    if (language == chosenLanguage())
+        return;
+    const QString note = language == Language::Chinese
+                             ? QStringLiteral("下次启动 Oltrave 时使用简体中文。")
+                             : QStringLiteral("Oltrave will speak English from its next start.");
+    // Shown without waiting, so nothing that triggers the item is held up by it.
+    auto* box = new QMessageBox(QMessageBox::Information, kCaption, note, QMessageBox::Ok, this);
+    box->setObjectName(QStringLiteral("languagenote"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
+
 void MainWindow::buildContextMenus() {
-    QAction* copy = contextAction(lis_, "copy", QStringLiteral("Copy"));
+    QAction* copy = contextAction(lis_, "copy", tr("Copy"));
     copy->setShortcut(QKeySequence::Copy);
     copy->setShortcutContext(Qt::WidgetShortcut);
     connect(copy, &QAction::triggered, this, [this] { copyLines(true); });
-    QAction* copyAll = contextAction(lis_, "copyall", QStringLiteral("Copy All"));
+    QAction* copyAll = contextAction(lis_, "copyall", tr("Copy All"));
     connect(copyAll, &QAction::triggered, this, [this] { copyLines(false); });
 
-    QAction* save = contextAction(pic_, "saveimage", QStringLiteral("Save Image..."));
+    QAction* save = contextAction(pic_, "saveimage", tr("Save Image..."));
     connect(save, &QAction::triggered, this, &MainWindow::saveImage);
 }
 
@@ -420,7 +457,7 @@ void MainWindow::copyLines(bool selectedOnly) {
 }
 
 void MainWindow::saveImage() {
-    QFileDialog dialog(this, QStringLiteral("Save Image"));
+    QFileDialog dialog(this, tr("Save Image"));
     dialog.setNameFilters(imageNameFilters());
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("png"));
@@ -432,8 +469,8 @@ void MainWindow::saveImage() {
     const QString path = dialog.selectedFiles().constFirst();
     const QString error = pic_->saveImage(path);
     if (!error.isEmpty())
-        QMessageBox::warning(this, QStringLiteral("Save Image"),
-                             QStringLiteral("The image could not be written.\n%1").arg(error));
+        QMessageBox::warning(this, tr("Save Image"),
+                             tr("The image could not be written.\n%1").arg(error));
 }
 
 void MainWindow::connectEvents() {
@@ -529,9 +566,8 @@ void MainWindow::describePlot(void (Form::*command)(), int firstNewLine, int poi
 void MainWindow::describeArea() {
     const QString zoom = qs(numtext(form_->zoom()));
     QString description =
-        curves_.isEmpty()
-            ? QStringLiteral("empty")
-            : QStringLiteral("%1, from -%2 to %2").arg(curves_.join(QStringLiteral("; ")), zoom);
+        curves_.isEmpty() ? tr("empty")
+                          : tr("%1, from -%2 to %2").arg(curves_.join(QStringLiteral("; ")), zoom);
     if (const QString readout = pic_->traceText(); !readout.isEmpty())
         description = readout + QStringLiteral("; ") + description;
     pic_->setAccessibleDescription(description);

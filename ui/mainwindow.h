@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "model/form.h"
+#include "model/language.h"
 #include "overlay/trace.h"
 #include "platform/canvaswidget.h"
 
@@ -50,6 +51,9 @@ signals:
     void aboutRequested();
     // The person switched View > Exact Values; whoever remembers it stores it.
     void exactValuesToggled(bool on);
+    // View > Language: the language of the next start, to be remembered. This run
+    // keeps its words.
+    void languageChosen(oltrave::Language language);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -60,6 +64,8 @@ private:
     void buildMenus();
     void buildSoundItems(QMenu* view);
     void playCurve();
+    void buildLanguageMenu(QMenu* view);
+    void pickLanguage(Language language);
     void buildContextMenus();
     void copyLines(bool selectedOnly);
     void saveImage();
