@@ -6,6 +6,7 @@
 
 #include "familynames.h"
 #include "model/familytable.h"
+#include "model/language.h"
 #include "subcommands.h"
 
 namespace oltrave::cli {
@@ -26,7 +27,6 @@ const QString kExact = QStringLiteral("exact");
 const QString kLang = QStringLiteral("lang");
 const QString kHelp = QStringLiteral("help");
 const QString kVersion = QStringLiteral("version");
-const QStringList kLanguages{QStringLiteral("en"), QStringLiteral("zh_CN")};
 
 // Every option the program knows; each command accepts some of them.
 QList<QCommandLineOption> allOptions() {
@@ -129,8 +129,9 @@ ParseResult parseWindow(const QStringList& arguments) {
         invocation.kind = Invocation::Kind::Version;
     if (parser.isSet(kLang)) {
         invocation.lang = parser.value(kLang);
-        if (!kLanguages.contains(invocation.lang))
-            return failed(QStringLiteral("unknown language \"%1\"").arg(invocation.lang));
+        if (!languageFromLocaleName(invocation.lang.toStdString()))
+            return failed(
+                QStringLiteral("--lang takes en or zh_CN, not \"%1\"").arg(invocation.lang));
     }
     return {invocation, {}};
 }
@@ -199,8 +200,9 @@ ParseResult parseCommand(const Subcommand& command, const QStringList& arguments
     plot.exact = parser.isSet(kExact);
     if (parser.isSet(kLang)) {
         invocation.lang = parser.value(kLang);
-        if (!kLanguages.contains(invocation.lang))
-            return failed(QStringLiteral("unknown language \"%1\"").arg(invocation.lang));
+        if (!languageFromLocaleName(invocation.lang.toStdString()))
+            return failed(
+                QStringLiteral("--lang takes en or zh_CN, not \"%1\"").arg(invocation.lang));
     }
     invocation.keypoints = command.extraOptions.contains(kKeypoints) && parser.isSet(kKeypoints);
     if (command.extraOptions.contains(kSize) && parser.isSet(kSize)) {

@@ -7,6 +7,7 @@
 #include "commandline.h"
 #include "model/canvas.h"
 #include "model/form.h"
+#include "model/language.h"
 #include "model/resultlist.h"
 #include "plotsteps.h"
 #include "subcommands.h"
@@ -47,6 +48,7 @@ int runDescribe(const Invocation& invocation, char* programPath) {
     char* argv[] = {programPath, nullptr};
     const QCoreApplication app(argc, argv);
 
+    chooseLanguage(commandLanguage(invocation.lang));
     NoCanvas canvas;
     LineCollector list;
     Form form(canvas, list);

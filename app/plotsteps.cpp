@@ -1,7 +1,10 @@
 #include "plotsteps.h"
 
+#include <cstdlib>
+
 #include "commandline.h"
 #include "model/boxlimits.h"
+#include "model/catalogue.h"
 #include "model/form.h"
 #include "platform/graphemes.h"
 
@@ -31,10 +34,21 @@ void runSteps(Form& form, const PlotRequest& request) {
     }
 }
 
+Language commandLanguage(const QString& asked) {
+    if (const auto language = languageFromLocaleName(asked.toStdString()))
+        return *language;
+    const auto variable = [](const char* name) {
+        const char* value = std::getenv(name);
+        return std::string_view(value ? value : "");
+    };
+    return languageFromEnvironment(
+        {variable("LANGUAGE"), variable("LC_ALL"), variable("LC_MESSAGES"), variable("LANG")});
+}
+
 std::optional<std::string_view> shownFailure(const Form& form) {
     for (const std::string_view failure : {Form::kNotAFunction, Form::kZoomError}) {
-        if (form.formulaLabel() == failure)
-            return failure;
+        if (form.formulaLabel() == inChosenLanguage(failure))
+            return inChosenLanguage(failure);
     }
     return std::nullopt;
 }

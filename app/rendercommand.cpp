@@ -14,6 +14,7 @@
 #include "platform/canvaswidget.h"
 #include "platform/imagecanvas.h"
 #include "platform/savefile.h"
+#include "platform/translation.h"
 #include "plotsteps.h"
 #include "subcommands.h"
 #include "ui/layouttable.h"
@@ -71,8 +72,11 @@ RenderOutcome renderFile(const Invocation& invocation) {
         } else {
             Worksheet sheet;
             sheet.heading = programName();
-            sheet.title = list.lines.isEmpty() ? QString::fromStdString(form.formulaLabel())
-                                               : list.lines.constFirst();
+            sheet.title =
+                list.lines.isEmpty()
+                    ? QString::fromUtf8(form.formulaLabel().data(),
+                                        static_cast<qsizetype>(form.formulaLabel().size()))
+                    : list.lines.constFirst();
             sheet.scaleNote = scaleNote(QString::fromStdString(numtext(form.zoom())));
             sheet.lines = list.lines;
             sheet.drawing = &drawing;
@@ -96,6 +100,7 @@ int runRender(const Invocation& invocation, char* programPath) {
     char* argv[] = {programPath, platform, offscreen, nullptr};
     const QApplication app(argc, argv);
 
+    useLanguage(commandLanguage(invocation.lang));
     const auto [error, failure] = renderFile(invocation);
     if (!error.isEmpty()) {
         std::fprintf(stderr, "oltrave: %s\n", qUtf8Printable(error));

@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+#include "commandline.h"
+#include "platform/translation.h"
 #include "subcommands.h"
 #include "ui/program.h"
 
@@ -40,7 +42,7 @@ void holdMessage(QtMsgType type, const QMessageLogContext&, const QString& messa
 
 } // namespace
 
-int runWindow(const Invocation&, char* programPath) {
+int runWindow(const Invocation& invocation, char* programPath) {
     if (!displayNamed())
         noDisplay();
     // Qt's own arguments are not the program's: none reach it.
@@ -52,6 +54,10 @@ int runWindow(const Invocation&, char* programPath) {
     for (const auto& [type, message] : std::exchange(heldMessages, {}))
         qt_message_output(type, QMessageLogContext(), message);
 
+    std::optional<Language> asked;
+    if (!invocation.lang.isEmpty())
+        asked = languageFromArgument(invocation.lang);
+    useLanguage(startupLanguage(asked));
     const Program program;
     return QApplication::exec();
 }

@@ -99,7 +99,8 @@ KeyPoints cubicKeyPoints(const Coefficients& c, double) {
 void cubicLines(PlotContext& context) {
     const Real d = context.value(3);
     context.append(cubicFormula(context.value(0), context.value(1), context.value(2), d));
-    context.append(propertyLine(piece::kAtZero) << Num{d});
+    context.append(propertyLine(piece::kAtZero) << Num{d},
+                   {pointMark(MarkKind::ValueAtZero, 0, d)});
     context.append(propertyLine(piece::kRange) << "R");
 }
 

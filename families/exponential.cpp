@@ -43,31 +43,42 @@ void exponentialLines(PlotContext& context) {
     context.append(formulaLine(mode, lead, kExponentialForm, M));
 
     if (mode == 2)
-        context.append(propertyLine(piece::kSymmetryAxis) << "0");
+        context.append(propertyLine(piece::kSymmetryAxis) << "0",
+                       {verticalMark(MarkKind::SymmetryAxis, 0)});
 
     // |a ^ x + M| is |M + 1| at 0.
-    context.append(propertyLine(piece::kAtZero) << Num{mode == 1 ? fabs(Y0) : Y0});
+    const Real atZero = mode == 1 ? fabs(Y0) : Y0;
+    context.append(propertyLine(piece::kAtZero) << Num{atZero},
+                   {pointMark(MarkKind::ValueAtZero, 0, atZero)});
 
+    // A range open at M names the level the curve approaches.
     ResultLine range = propertyLine(piece::kRange);
+    bool openAtM = true;
     switch (mode) {
     case 0: range << fromOpen(M); break;
-    case 1: range << (M < 0 ? fromClosed(Real(0)) : fromOpen(M)); break;
-    case 2: range << (rising ? fromClosed(Y0) : openClosed(M, Y0)); break;
+    case 1:
+        openAtM = M >= 0;
+        range << (M < 0 ? fromClosed(Real(0)) : fromOpen(M));
+        break;
+    case 2:
+        openAtM = !rising;
+        range << (rising ? fromClosed(Y0) : openClosed(M, Y0));
+        break;
     }
-    context.append(range);
+    context.append(range, openAtM ? std::vector<Mark>{horizontalMark(MarkKind::Asymptote, M)}
+                                  : std::vector<Mark>{});
 
     const std::string_view monotonic = rising ? piece::kIncreasing : piece::kDecreasing;
     switch (mode) {
-    case 0: context.append(propertyLine(monotonic) << "R"); break;
+    case 0:
+        context.append(propertyLine(monotonic) << "R", {}, stretch(-kInfinity, kInfinity));
+        break;
     case 1:
         // Below the axis the bars fold the curve, which then falls and rises.
         if (M >= 0)
-            context.append(propertyLine(monotonic) << "R");
+            context.append(propertyLine(monotonic) << "R", {}, stretch(-kInfinity, kInfinity));
         break;
-    case 2:
-        for (const ResultLine& line : mirroredIntervals(!rising))
-            context.append(line);
-        break;
+    case 2: appendMirroredIntervals(context, !rising); break;
     }
 }
 

@@ -30,22 +30,30 @@ void linearLines(PlotContext& context) {
     context.append(formulaLine(mode, lead, kLinearForm, b));
 
     if (mode == 1)
-        context.append(propertyLine(piece::kSymmetryAxis) << Num{x0});
+        context.append(propertyLine(piece::kSymmetryAxis) << Num{x0},
+                       {verticalMark(MarkKind::SymmetryAxis, x0)});
     if (mode == 2)
-        context.append(propertyLine(piece::kSymmetryAxis) << "0");
+        context.append(propertyLine(piece::kSymmetryAxis) << "0",
+                       {verticalMark(MarkKind::SymmetryAxis, 0)});
 
     if (mode == 0 || mode == 1) {
         // |k x + b| is |b| at 0.
-        context.append(propertyLine(piece::kAtZero) << Num{mode == 1 ? fabs(y0) : y0});
-        context.append(propertyLine(piece::kZero) << Num{x0});
+        const Real atZero = mode == 1 ? fabs(y0) : y0;
+        context.append(propertyLine(piece::kAtZero) << Num{atZero},
+                       {pointMark(MarkKind::ValueAtZero, 0, atZero)});
+        context.append(propertyLine(piece::kZero) << Num{x0}, {pointMark(MarkKind::Zero, x0, 0)});
     } else if (mode == 2) {
-        context.append(propertyLine(piece::kAtZero) << Num{b});
+        context.append(propertyLine(piece::kAtZero) << Num{b},
+                       {pointMark(MarkKind::ValueAtZero, 0, b)});
         if (b == 0) {
-            context.append(propertyLine(piece::kZero) << Num{x0});
+            context.append(propertyLine(piece::kZero) << Num{x0},
+                           {pointMark(MarkKind::Zero, x0, 0)});
         } else if (sign(k) != sign(b)) {
             // k |x| + b vanishes on both sides of the axis.
-            context.append(propertyLine(piece::kNumberedZero[0]) << Num{-x0});
-            context.append(propertyLine(piece::kNumberedZero[1]) << Num{x0});
+            context.append(propertyLine(piece::kNumberedZero[0]) << Num{-x0},
+                           {pointMark(MarkKind::Zero, -x0, 0)});
+            context.append(propertyLine(piece::kNumberedZero[1]) << Num{x0},
+                           {pointMark(MarkKind::Zero, x0, 0)});
         }
     }
 

@@ -39,7 +39,8 @@ void logarithmicLines(PlotContext& context) {
     context.append(formulaFrame(mode, body));
 
     if (mode == 2)
-        context.append(propertyLine(piece::kSymmetryAxis) << "0");
+        context.append(propertyLine(piece::kSymmetryAxis) << "0",
+                       {verticalMark(MarkKind::SymmetryAxis, 0)});
 
     if (mode == 1)
         context.append(propertyLine(piece::kRange) << fromClosed(Real(0)));
@@ -48,10 +49,10 @@ void logarithmicLines(PlotContext& context) {
 
     if (mode == 0) {
         context.append(propertyLine(rising ? piece::kIncreasing : piece::kDecreasing)
-                       << fromOpen(Real(0)));
+                           << fromOpen(Real(0)),
+                       {}, stretch(0, kInfinity));
     } else if (mode == 2) {
-        for (const ResultLine& line : mirroredIntervals(!rising))
-            context.append(line);
+        appendMirroredIntervals(context, !rising);
     }
 }
 

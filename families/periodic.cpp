@@ -31,19 +31,20 @@ ResultLine periodicFormula(std::string_view function, const Real& a, const Real&
 }
 
 ResultLine periodLine(const Real& period) {
-    return propertyLine("T = ") << Num{period};
+    return propertyLine(piece::kPeriod) << Num{period};
 }
 
 void appendEveryK(PlotContext& context, std::string_view label, const Real& value,
-                  const ResultLine& step) {
+                  const ResultLine& step, std::vector<Mark> marks) {
     context.append(propertyLine(label) << piece::kForEveryK);
     ResultLine line;
     line << piece::kIndent << Num{value} << step;
-    context.append(line);
+    context.append(line, std::move(marks));
 }
 
 void appendInterval(PlotContext& context, std::string_view label, const Real& first,
-                    const Real& second, const ResultLine& step, bool bareWhenEqual) {
+                    const Real& second, const ResultLine& step, bool bareWhenEqual,
+                    const Real& stepValue, std::vector<Mark> (*atLow)(double lo, double stepValue)) {
     context.append(propertyLine(label) << piece::kForEveryK);
     if (bareWhenEqual && first == second)
         return;
@@ -52,10 +53,11 @@ void appendInterval(PlotContext& context, std::string_view label, const Real& fi
     const Real& hi = ordered ? second : first;
     ResultLine opening;
     opening << piece::kIndent << " ( " << Num{lo} << step << " , ";
-    context.append(opening);
+    const Stretch span = stretch(lo, hi, stepValue);
+    context.append(opening, atLow ? atLow(lo.value, stepValue.value) : std::vector<Mark>{}, span);
     ResultLine closing;
     closing << piece::kIndent << Num{hi} << step << " ) ";
-    context.append(closing);
+    context.append(closing, {}, span);
 }
 
 void waveLines(PlotContext& context, const WaveFamily& family) {
@@ -67,8 +69,14 @@ void waveLines(PlotContext& context, const WaveFamily& family) {
     context.append(periodicFormula(family.function, a, omega, phi, m));
     context.append(periodLine(p.period));
     context.append(propertyLine(piece::kRange) << between(m - fabs(a), m + fabs(a)));
-    appendEveryK(context, piece::kSymmetryAxis, family.axis(p), kTerm(p.hperiod));
-    appendEveryK(context, piece::kSymmetricCenter, family.centre(p), kTerm(p.hperiod));
+    // Crests on the axes for even k (wave 1), troughs for odd k.
+    const Real axis = family.axis(p);
+    appendEveryK(context, piece::kSymmetryAxis, axis, kTerm(p.hperiod),
+                 {everyK(verticalMark(MarkKind::SymmetryAxis, axis), p.hperiod),
+                  everyK(pointMark(MarkKind::Extremum, axis, m + a), p.hperiod, m - a)});
+    const Real centre = family.centre(p);
+    appendEveryK(context, piece::kSymmetricCenter, centre, kTerm(p.hperiod),
+                 {everyK(pointMark(MarkKind::SymmetricCentre, centre, m), p.hperiod)});
 
     const bool signsAgree = risesWithWave(a, omega);
     const EndpointPair& falling =
@@ -78,7 +86,7 @@ void waveLines(PlotContext& context, const WaveFamily& family) {
     const ResultLine step = kTerm(p.speriod);
     const auto section = [&](std::string_view label, const EndpointPair& pair) {
         appendInterval(context, label, pair.first(p), pair.second(p), step,
-                       pair.bareWhenEqualForPositiveA && a > 0);
+                       pair.bareWhenEqualForPositiveA && a > 0, p.speriod);
     };
     section(piece::kDecreasing, falling);
     section(piece::kIncreasing, rising);

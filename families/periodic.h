@@ -13,7 +13,6 @@ namespace oltrave {
 // What the sine, cosine and tangent families share.
 
 namespace piece {
-inline constexpr std::string_view kSymmetricCenter = "Symmetric Center : ";
 inline constexpr std::string_view kForEveryK = "( k ∈ Z )";
 } // namespace piece
 
@@ -75,13 +74,17 @@ ResultLine periodLine(const Real& period);
 
 // A header "    label( k ∈ Z )", then "    n(value) k-term".
 void appendEveryK(PlotContext& context, std::string_view label, const Real& value,
-                  const ResultLine& step);
+                  const ResultLine& step, std::vector<Mark> marks);
 
 // A header "    label( k ∈ Z )", then the open interval between the two endpoints,
 // smaller first, over two lines. With bareWhenEqual, endpoints that came out
 // as the same double leave the header alone.
+// Both lines name the stretch from lo to hi every stepValue; the opening line
+// also carries the marks made by atLow from lo.
 void appendInterval(PlotContext& context, std::string_view label, const Real& first,
-                    const Real& second, const ResultLine& step, bool bareWhenEqual);
+                    const Real& second, const ResultLine& step, bool bareWhenEqual,
+                    const Real& stepValue,
+                    std::vector<Mark> (*atLow)(double lo, double stepValue) = nullptr);
 
 // A pair of endpoints of one monotonic stretch.
 struct EndpointPair {

@@ -82,6 +82,14 @@ ResultLine openClosed(const Real& low, const Real& high) {
     return bracketed("(", number(low), number(high), "]");
 }
 
+void appendMirroredIntervals(PlotContext& context, bool decreasingOnRight) {
+    const std::array<ResultLine, 2> lines = mirroredIntervals(decreasingOnRight);
+    const Stretch right = stretch(0, kInfinity);
+    const Stretch left = stretch(-kInfinity, 0);
+    context.append(lines[0], {}, decreasingOnRight ? right : left);
+    context.append(lines[1], {}, decreasingOnRight ? left : right);
+}
+
 std::array<ResultLine, 2> mirroredIntervals(bool decreasingOnRight) {
     const ResultLine right = fromOpen(Real(0));
     const ResultLine left = upToOpen(Real(0));

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cmath>
+#include <limits>
 #include <string_view>
 #include <vector>
 
@@ -70,5 +71,10 @@ ResultLine openClosed(const Real& low, const Real& high); //  ( low , high ]
 // The interval lines of a curve mirrored in the y axis: the decreasing line
 // first, on the right half-line or on the left one, then the increasing line.
 std::array<ResultLine, 2> mirroredIntervals(bool decreasingOnRight);
+// Appends them, each with the half of the curve it names.
+void appendMirroredIntervals(PlotContext& context, bool decreasingOnRight);
+
+// Every x, for an interval line that names the whole curve.
+inline constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
 } // namespace oltrave

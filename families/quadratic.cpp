@@ -1,5 +1,6 @@
 #include <cmath>
 #include <initializer_list>
+#include <limits>
 #include <string_view>
 #include <vector>
 
@@ -9,6 +10,8 @@
 namespace oltrave {
 
 namespace {
+
+constexpr double kInf = std::numeric_limits<double>::infinity();
 
 // Everything the lines say about a x ^ 2 + b x + c, worked out in closed form.
 struct Parabola {
@@ -65,11 +68,12 @@ ResultLine formula(int mode, const Parabola& p) {
 void appendZeros(PlotContext& context, std::initializer_list<Real> zeros) {
     std::size_t label = 0;
     for (const Real& zero : zeros)
-        context.append(propertyLine(piece::kNumberedZero[label++]) << Num{zero});
+        context.append(propertyLine(piece::kNumberedZero[label++]) << Num{zero},
+                       {pointMark(MarkKind::Zero, zero, 0)});
 }
 
 void appendSingleZero(PlotContext& context, const Real& zero) {
-    context.append(propertyLine(piece::kZero) << Num{zero});
+    context.append(propertyLine(piece::kZero) << Num{zero}, {pointMark(MarkKind::Zero, zero, 0)});
 }
 
 void appendRange(PlotContext& context, const ResultLine& range) {
@@ -136,6 +140,7 @@ void evenZerosAndRange(PlotContext& context, const Parabola& p) {
 // One interval of a list on its own line; " , " marks that the list went on.
 struct Span {
     ResultLine interval;
+    Stretch span;
     bool continued = false;
 };
 
@@ -147,18 +152,28 @@ void appendList(PlotContext& context, std::string_view label, std::string_view i
         line << indent << span.interval;
         if (span.continued)
             line << " , ";
-        context.append(line);
+        context.append(line, {}, span.span);
     }
 }
 
-void appendMonotonic(PlotContext& context, const ResultLine& falling, const ResultLine& rising) {
-    context.append(propertyLine(piece::kDecreasing) << falling);
-    context.append(propertyLine(piece::kIncreasing) << rising);
+void appendMonotonic(PlotContext& context, const Span& falling, const Span& rising) {
+    context.append(propertyLine(piece::kDecreasing) << falling.interval, {}, falling.span);
+    context.append(propertyLine(piece::kIncreasing) << rising.interval, {}, rising.span);
+}
+
+Span leftOf(const Real& x, bool continued = false) {
+    return {upToOpen(x), stretch(-kInf, x), continued};
+}
+Span rightOf(const Real& x) {
+    return {fromOpen(x), stretch(x, kInf)};
+}
+Span spanBetween(const Real& low, const Real& high, bool continued = false) {
+    return {openInterval(low, high), stretch(low, high), continued};
 }
 
 // Falls then rises about the axis, as f does for a > 0.
 void appendValley(PlotContext& context, const Real& axis) {
-    appendMonotonic(context, upToOpen(axis), fromOpen(axis));
+    appendMonotonic(context, leftOf(axis), rightOf(axis));
 }
 
 void intervals(PlotContext& context, int mode, const Parabola& p) {
@@ -166,15 +181,15 @@ void intervals(PlotContext& context, int mode, const Parabola& p) {
         if (p.opensUp())
             appendValley(context, p.axis);
         else
-            appendMonotonic(context, fromOpen(p.axis), upToOpen(p.axis));
+            appendMonotonic(context, rightOf(p.axis), leftOf(p.axis));
     } else if (p.D > 0) {
         // | f | falls and rises twice: the roots fold the part below the axis up.
         const Real& low = p.lowRoot();
         const Real& high = p.highRoot();
         appendList(context, piece::kDecreasing, piece::kDeepIndent,
-                   {{upToOpen(low), true}, {openInterval(p.axis, high)}});
+                   {leftOf(low, true), spanBetween(p.axis, high)});
         appendList(context, piece::kIncreasing, piece::kDeepIndent,
-                   {{openInterval(low, p.axis), true}, {fromOpen(high)}});
+                   {spanBetween(low, p.axis, true), rightOf(high)});
     } else {
         // | f | touches the axis at most once and has its least value at the axis.
         appendValley(context, p.axis);
@@ -185,18 +200,18 @@ void evenIntervals(PlotContext& context, const Parabola& p) {
     if (p.vertexRight()) {
         // The vertex and its mirror image split each side of the y-axis.
         const bool inner = p.axis != 0;
-        std::vector<Span> outer{{upToOpen(-p.axis), true}};
+        std::vector<Span> outer{leftOf(-p.axis, true)};
         std::vector<Span> middle;
         if (inner) {
-            outer.push_back({openInterval(Real(0), p.axis)});
-            middle.push_back({openInterval(-p.axis, Real(0)), true});
+            outer.push_back(spanBetween(Real(0), p.axis));
+            middle.push_back(spanBetween(-p.axis, Real(0), true));
         }
-        middle.push_back({fromOpen(p.axis)});
+        middle.push_back(rightOf(p.axis));
         appendList(context, piece::kDecreasing, piece::kDeepIndent, p.opensUp() ? outer : middle);
         appendList(context, piece::kIncreasing, piece::kDeepIndent, p.opensUp() ? middle : outer);
     } else {
-        const Span left{upToOpen(Real(0))};
-        const Span right{fromOpen(Real(0))};
+        const Span left = leftOf(Real(0));
+        const Span right = rightOf(Real(0));
         appendList(context, piece::kDecreasing, piece::kIndent, {p.opensUp() ? left : right});
         appendList(context, piece::kIncreasing, piece::kIndent, {p.opensUp() ? right : left});
     }
@@ -218,12 +233,25 @@ void quadraticLines(PlotContext& context) {
     const Parabola p = solve(context.value(0), context.value(1), context.value(2));
 
     context.append(formula(mode, p));
-    if (mode == 2)
-        context.append(propertyLine(piece::kSymmetryAxis) << "0");
-    else
-        context.append(propertyLine(piece::kSymmetryAxis) << Num{p.axis});
+    // The axis line carries the vertices of the parabola the curve shows.
+    if (mode == 2) {
+        std::vector<Mark> marks{verticalMark(MarkKind::SymmetryAxis, 0)};
+        if (p.vertexRight() && p.axis != 0) {
+            marks.push_back(pointMark(MarkKind::Vertex, -p.axis, p.yv));
+            marks.push_back(pointMark(MarkKind::Vertex, p.axis, p.yv));
+        } else if (p.vertexRight()) {
+            marks.push_back(pointMark(MarkKind::Vertex, 0, p.yv));
+        }
+        context.append(propertyLine(piece::kSymmetryAxis) << "0", std::move(marks));
+    } else {
+        context.append(propertyLine(piece::kSymmetryAxis) << Num{p.axis},
+                       {verticalMark(MarkKind::SymmetryAxis, p.axis),
+                        pointMark(MarkKind::Vertex, p.axis, mode == 1 ? fabs(p.yv) : p.yv)});
+    }
     // | f | is | c | at 0.
-    context.append(propertyLine(piece::kAtZero) << Num{mode == 1 ? fabs(p.y0) : p.y0});
+    const Real atZero = mode == 1 ? fabs(p.y0) : p.y0;
+    context.append(propertyLine(piece::kAtZero) << Num{atZero},
+                   {pointMark(MarkKind::ValueAtZero, 0, atZero)});
 
     if (mode == 2) {
         evenZerosAndRange(context, p);

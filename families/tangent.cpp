@@ -34,11 +34,18 @@ void tangentLines(PlotContext& context) {
     context.append(periodLine(fabs(p.hperiod)));
     context.append(propertyLine(piece::kRange) << "R");
     // qperiod is 0 when 2 ω overflowed; hperiod still carries the sign of ω.
-    appendEveryK(context, piece::kSymmetricCenter, phaseHalfPi(p), kTerm(p.qperiod, p.hperiod));
+    const Real centre = phaseHalfPi(p);
+    appendEveryK(context, piece::kSymmetricCenter, centre, kTerm(p.qperiod, p.hperiod),
+                 {everyK(pointMark(MarkKind::SymmetricCentre, centre, m), p.qperiod)});
 
     // One branch rises everywhere when A and ω share a sign, and falls otherwise.
     appendInterval(context, risesWithWave(a, omega) ? piece::kIncreasing : piece::kDecreasing,
-                   phaseMinusHalfPi(p), phaseHalfPi(p), kTerm(p.hperiod), false);
+                   phaseMinusHalfPi(p), phaseHalfPi(p), kTerm(p.hperiod), false, p.hperiod,
+                   // Each branch starts at an asymptote.
+                   [](double lo, double step) {
+                       return std::vector<Mark>{
+                           everyK(verticalMark(MarkKind::Asymptote, lo), step)};
+                   });
 }
 
 } // namespace

@@ -1,11 +1,24 @@
 #include "form.h"
 
 #include <cmath>
+#include <cstdlib>
 
 #include "exact/exactreader.h"
 #include "numtext.h"
+#include "zoomseries.h"
 
 namespace oltrave {
+
+namespace {
+
+// Where a redrawn curve's lines go: the list already holds them.
+class NoLines : public ResultList {
+public:
+    void clear() override {}
+    void append(const std::string&) override {}
+};
+
+} // namespace
 
 Form::Form(Canvas& canvas, ResultList& list) : canvas_(canvas), list_(list) {}
 
@@ -177,8 +190,17 @@ void Form::plot() {
         if (const FamilyDescription* info = familyDescription(family_)) {
             PlotContext context(coef_, zoom_, absmode_, periodic_, canvas_, list_,
                                 exactValues_ ? &exactCoef_ : nullptr);
-            if (plotFamily(*info, context))
+            std::vector<MarkedLine> marked;
+            context.collectMarks(marked, rows_);
+            if (plotFamily(*info, context)) {
                 plotted_ = true;
+                drawn_.push_back({family_, absmode_, coef_});
+            }
+            rows_ += context.appended();
+            for (MarkedLine& line : marked) {
+                line.curve = {family_, absmode_, coef_};
+                marked_.push_back(std::move(line));
+            }
         }
     } else {
         formula_ = std::string(kZoomError);
@@ -186,6 +208,7 @@ void Form::plot() {
 
     if (coefficientsInvalid()) {
         canvas_.clear();
+        drawn_.clear();
         loadscale();
         formula_ = std::string(kNotAFunction);
         plotted_ = false;
@@ -203,7 +226,10 @@ bool Form::coefficientsInvalid() const {
 
 void Form::replot() {
     canvas_.clear();
+    drawn_.clear();
     list_.clear();
+    marked_.clear();
+    rows_ = 0;
     loadscale();
     plot();
 }
@@ -211,12 +237,43 @@ void Form::replot() {
 void Form::clearAll() {
     plotted_ = false;
     canvas_.clear();
+    drawn_.clear();
     for (int box = 0; box < kBoxCount; ++box)
         setBoxText(box, "");
     xText_.clear();
     loadcoordinates();
     loadformula();
     list_.clear();
+    marked_.clear();
+    rows_ = 0;
+}
+
+void Form::wheelZoom(int notches) {
+    std::optional<double> target;
+    for (int notch = 0; notch < std::abs(notches); ++notch) {
+        const std::optional<double> next = zoomStep(target.value_or(zoom_), notches > 0 ? -1 : 1);
+        if (!next)
+            break;
+        target = next;
+    }
+    if (!target)
+        return;
+    canvas_.clear();
+    setZoomText(numtext(*target));
+    loadscale();
+    for (const DrawnCurve& curve : drawn_)
+        redraw(curve);
+}
+
+// The curve alone, at the zoom in use; its lines are in the list already.
+void Form::redraw(const DrawnCurve& curve) {
+    const FamilyDescription* info = familyDescription(curve.family);
+    if (!info)
+        return;
+    const PeriodicValues unused; // only the lines read them
+    NoLines none;
+    PlotContext context(curve.coef, zoom_, curve.absmode, unused, canvas_, none);
+    info->sample(context, curve.absmode);
 }
 
 void Form::evaluate() {
@@ -241,6 +298,7 @@ void Form::evaluate() {
         list_.appendExact(line.text(), line.decimalText());
     else
         list_.append(line.text());
+    ++rows_;
 }
 
 } // namespace oltrave

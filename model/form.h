@@ -4,9 +4,13 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "canvas.h"
+#include "catalogue.h"
+#include "drawncurve.h"
 #include "familytable.h"
+#include "mark.h"
 #include "plotcontext.h"
 #include "resultlist.h"
 
@@ -43,13 +47,18 @@ public:
     void replot();
     void clearAll();
     void evaluate();
+    // The mouse wheel over the plotting area: each notch one step along the
+    // zoom series (in for notches > 0), then every curve drawn since the last
+    // clear is drawn again at the new zoom. The list keeps its lines.
+    void wheelZoom(int notches);
 
     // What the window shows.
     int family() const { return family_; }
     const std::string& boxText(int box) const { return boxes_[index(box)]; }
     bool boxVisible(int box) const { return boxVisible_[index(box)]; }
     const std::string& caption(int box) const { return captions_[index(box)]; }
-    const std::string& formulaLabel() const { return formula_; }
+    // In the language chosen at start-up.
+    std::string_view formulaLabel() const { return inChosenLanguage(formula_); }
     bool modesEnabled() const { return modesEnabled_; }
     int absmode() const { return absmode_; }
     const std::string& xText() const { return xText_; }
@@ -60,6 +69,10 @@ public:
     bool plotted() const { return plotted_; }
     const Coefficients& coef() const { return coef_; }
     const PeriodicValues& periodic() const { return periodic_; }
+    // The curves the plotting area shows, in drawing order.
+    const std::vector<DrawnCurve>& drawnCurves() const { return drawn_; }
+    // The lines of the list that name something on the plot, in list order.
+    const std::vector<MarkedLine>& markedLines() const { return marked_; }
 
 private:
     static std::size_t index(int box) { return static_cast<std::size_t>(box); }
@@ -81,6 +94,7 @@ private:
     // The x box: exactly in exact mode when the text allows it.
     Real readX() const;
     bool coefficientsInvalid() const;
+    void redraw(const DrawnCurve& curve);
 
     Canvas& canvas_;
     ResultList& list_;
@@ -100,6 +114,9 @@ private:
     double zoom_ = 0;
     bool plotted_ = false;
     PeriodicValues periodic_;
+    std::vector<DrawnCurve> drawn_;
+    std::vector<MarkedLine> marked_;
+    int rows_ = 0; // lines in the list
     bool exactValues_ = false;
 };
 

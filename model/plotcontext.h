@@ -2,10 +2,13 @@
 
 #include <array>
 #include <cmath>
+#include <optional>
+#include <vector>
 
 #include "absmode.h"
 #include "canvas.h"
 #include "familytable.h"
+#include "mark.h"
 #include "resultline.h"
 #include "resultlist.h"
 
@@ -78,14 +81,30 @@ public:
 
     // Appends a line unless one of its numbers could not be computed. In exact
     // mode the line keeps the decimal program's line beside it.
-    void append(const ResultLine& line) {
+    void append(const ResultLine& line) { append(line, {}); }
+    // The same, with what the line names on the plot; a line left out takes
+    // its marks with it.
+    void append(const ResultLine& line, std::vector<Mark> marks,
+                std::optional<Stretch> stretch = std::nullopt) {
         if (!line.valid())
             return;
         if (exact_)
             list_.appendExact(line.text(), line.decimalText());
         else
             list_.append(line.text());
+        ++appended_;
+        if (marked_ && (!marks.empty() || stretch))
+            marked_->push_back(
+                {firstRow_ + appended_ - 1, line.text(), {}, std::move(marks), stretch});
     }
+
+    // Keeps the marks of the lines appended from now on; their rows count on
+    // from firstRow.
+    void collectMarks(std::vector<MarkedLine>& sink, int firstRow) {
+        marked_ = &sink;
+        firstRow_ = firstRow;
+    }
+    int appended() const { return appended_; }
 
     static bool drawable(double x, double y) {
         return fitsSinglePrecision(x) && fitsSinglePrecision(y);
@@ -100,6 +119,9 @@ private:
     const PeriodicValues& periodic_;
     Canvas& canvas_;
     ResultList& list_;
+    std::vector<MarkedLine>* marked_ = nullptr;
+    int firstRow_ = 0;
+    int appended_ = 0;
     const ExactCoefficients* exact_;
 };
 

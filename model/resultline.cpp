@@ -3,15 +3,17 @@
 #include <cmath>
 #include <optional>
 
+#include "catalogue.h"
 #include "exact/exactwriter.h"
 #include "numtext.h"
 
 namespace oltrave {
 
 ResultLine& ResultLine::operator<<(std::string_view piece) {
-    text_.append(piece);
+    const std::string_view words = inChosenLanguage(piece);
+    text_.append(words);
     if (exactForm_)
-        decimal_.append(piece);
+        decimal_.append(words);
     return *this;
 }
 

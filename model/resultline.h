@@ -53,6 +53,8 @@ inline constexpr std::string_view kRange = "Range : ";
 inline constexpr std::string_view kSymmetryAxis = "Symmetry Axis : x = ";
 inline constexpr std::string_view kDecreasing = "Decreasing Interval : ";
 inline constexpr std::string_view kIncreasing = "Increasing Interval : ";
+inline constexpr std::string_view kSymmetricCenter = "Symmetric Center : ";
+inline constexpr std::string_view kPeriod = "T = ";
 } // namespace piece
 
 } // namespace oltrave

@@ -1,5 +1,6 @@
 #include "worksheet.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPageSize>
@@ -36,7 +37,7 @@ QFont sheetFont(qreal points, QFont::Weight weight = QFont::Normal) {
 
 QString scaleNote(const QString& zoom) {
     QString negative = zoom.startsWith(QLatin1Char('-')) ? zoom.mid(1) : QLatin1Char('-') + zoom;
-    return QStringLiteral("each axis from %1 to %2").arg(negative, zoom);
+    return QCoreApplication::translate("Worksheet", "each axis from %1 to %2").arg(negative, zoom);
 }
 
 void paintWorksheet(QPainter& painter, const QRectF& page, const Worksheet& sheet) {

@@ -1,8 +1,14 @@
 #include "canvaswidget.h"
 
+#include <QFontMetricsF>
 #include <QImageWriter>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QResizeEvent>
+#include <QWheelEvent>
+#include <algorithm>
+#include <cmath>
+#include <limits>
 
 #include "appearance.h"
 #include "imageformat.h"
@@ -15,6 +21,8 @@ CanvasWidget::CanvasWidget(QWidget* parent)
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(kFrameWidth);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
     fitImage();
 }
 
@@ -61,17 +69,130 @@ void CanvasWidget::points(const CanvasPoint* first, std::size_t count, Colour co
     repaintIfChanged();
 }
 
+QImage CanvasWidget::shownImage() const {
+    if (marks_.empty() && stretches_.empty() && !trace_)
+        return drawing_.image();
+    QImage shown = drawing_.image();
+    QPainter painter(&shown);
+    paintLayer(painter);
+    return shown;
+}
+
 QString CanvasWidget::saveImage(const QString& path) const {
     const ImageTarget target = imageTarget(path);
     if (!target.error.isEmpty())
         return target.error;
-    return saveFile(target.path, [this, &target](QIODevice& device, QString& error) {
+    const QImage shown = shownImage();
+    return saveFile(target.path, [&shown, &target](QIODevice& device, QString& error) {
         QImageWriter writer(&device, target.format);
-        if (writer.write(drawing_.image()))
+        if (writer.write(shown))
             return true;
         error = writer.errorString();
         return false;
     });
+}
+
+void CanvasWidget::setMarks(std::vector<MarkInstance> marks, std::vector<CanvasPoint> stretches) {
+    if (marks_.empty() && marks.empty() && stretches_.empty() && stretches.empty())
+        return;
+    marks_ = std::move(marks);
+    stretches_ = std::move(stretches);
+    update();
+}
+
+void CanvasWidget::setTrace(std::optional<TraceShown> trace) {
+    if (!trace_ && !trace)
+        return;
+    trace_ = std::move(trace);
+    update();
+}
+
+namespace {
+
+const QColor kMarkColour(178, 34, 34);
+const QColor kLineMarkColour(70, 70, 70);
+const QColor kHighlightColour(255, 128, 0);
+const QColor kTraceColour(0, 0, 0);
+const QColor kReadoutBackground(255, 255, 225, 230);
+constexpr double kMarkRadius = 3;
+constexpr double kHighlightRadius = 5;
+constexpr double kTraceRadius = 4;
+constexpr int kReadoutGap = 8;
+
+} // namespace
+
+void CanvasWidget::paintLayer(QPainter& painter) const {
+    const double unit = drawing_.dotSize();
+    const QRectF area(0, 0, drawing_.image().width(), drawing_.image().height());
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setClipRect(area);
+
+    if (!stretches_.empty()) {
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(kHighlightColour);
+        for (const CanvasPoint& p : stretches_)
+            painter.drawEllipse(drawing_.toDevice(p.x, p.y), 1.5 * unit, 1.5 * unit);
+    }
+
+    // Axis-parallel dashed lines need no smoothing; one call per pen.
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    for (const bool highlighted : {false, true}) {
+        QVector<QLineF> lines;
+        for (const MarkInstance& mark : marks_) {
+            if (mark.shape == MarkShape::Point || mark.highlighted != highlighted)
+                continue;
+            const QPointF at =
+                drawing_.toDevice(static_cast<float>(mark.x), static_cast<float>(mark.y));
+            if (mark.shape == MarkShape::Vertical)
+                lines.append({QPointF(at.x(), area.top()), QPointF(at.x(), area.bottom())});
+            else
+                lines.append({QPointF(area.left(), at.y()), QPointF(area.right(), at.y())});
+        }
+        painter.setPen(QPen(highlighted ? kHighlightColour : kLineMarkColour,
+                            (highlighted ? 2 : 1) * unit, Qt::DashLine));
+        painter.drawLines(lines);
+    }
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Qt::white, unit));
+    for (const MarkInstance& mark : marks_) {
+        if (mark.shape != MarkShape::Point)
+            continue;
+        const double r = (mark.highlighted ? kHighlightRadius : kMarkRadius) * unit;
+        painter.setBrush(mark.highlighted ? kHighlightColour : kMarkColour);
+        painter.drawEllipse(
+            drawing_.toDevice(static_cast<float>(mark.x), static_cast<float>(mark.y)), r, r);
+    }
+
+    if (!trace_)
+        return;
+    const QPointF at =
+        drawing_.toDevice(static_cast<float>(trace_->x), static_cast<float>(trace_->y));
+    if (trace_->dot) {
+        painter.setPen(QPen(kTraceColour, unit));
+        painter.setBrush(Qt::white);
+        painter.drawEllipse(at, kTraceRadius * unit, kTraceRadius * unit);
+    }
+    QFont small = font();
+    small.setPointSizeF(8 * unit);
+    painter.setFont(small);
+    const QFontMetricsF metrics(small);
+    const double pad = 2 * unit;
+    QRectF box(0, 0, metrics.horizontalAdvance(trace_->text) + 2 * pad, metrics.height() + 2 * pad);
+    // Beside the point, turned inwards near the right and lower edges.
+    const double gap = kReadoutGap * unit;
+    double left = at.x() + gap;
+    double top = at.y() + gap;
+    if (left + box.width() > area.right())
+        left = at.x() - gap - box.width();
+    if (top + box.height() > area.bottom())
+        top = at.y() - gap - box.height();
+    box.moveTo(std::clamp(left, 0.0, std::max(0.0, area.right() - box.width())),
+               std::clamp(top, 0.0, std::max(0.0, area.bottom() - box.height())));
+    painter.setPen(QPen(kLineMarkColour, unit));
+    painter.setBrush(kReadoutBackground);
+    painter.drawRect(box);
+    painter.setPen(kTraceColour);
+    painter.drawText(box, Qt::AlignCenter, trace_->text);
 }
 
 void CanvasWidget::paintEvent(QPaintEvent* event) {
@@ -79,7 +200,75 @@ void CanvasWidget::paintEvent(QPaintEvent* event) {
     fitImage();
     QFrame::paintEvent(event);
     QPainter painter(this);
-    painter.drawImage(QRectF(contentsRect()), drawing_.image());
+    const QRectF drawing(contentsRect());
+    painter.drawImage(drawing, drawing_.image());
+    if (!marks_.empty() || !stretches_.empty() || trace_) {
+        painter.save();
+        painter.translate(drawing.topLeft());
+        painter.scale(drawing.width() / drawing_.image().width(),
+                      drawing.height() / drawing_.image().height());
+        paintLayer(painter);
+        painter.restore();
+    }
+}
+
+std::optional<QPoint> CanvasWidget::drawingPixel(QPointF position) const {
+    const QPoint pixel = position.toPoint() - contentsRect().topLeft();
+    if (!QRect(QPoint(0, 0), drawingSize()).contains(pixel))
+        return std::nullopt;
+    return pixel;
+}
+
+void CanvasWidget::mouseMoveEvent(QMouseEvent* event) {
+    if (const std::optional<QPoint> pixel = drawingPixel(event->position()))
+        emit hovered(*pixel);
+    else
+        emit left();
+    QFrame::mouseMoveEvent(event);
+}
+
+void CanvasWidget::leaveEvent(QEvent* event) {
+    emit left();
+    QFrame::leaveEvent(event);
+}
+
+void CanvasWidget::wheelEvent(QWheelEvent* event) {
+    constexpr int kNotch = 120; // eighths of a degree
+    wheelAngle_ += event->angleDelta().y();
+    const int notches = wheelAngle_ / kNotch;
+    wheelAngle_ %= kNotch;
+    if (notches != 0)
+        emit wheelTurned(notches);
+    event->accept();
+}
+
+void CanvasWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        if (const std::optional<QPoint> pixel = drawingPixel(event->position())) {
+            emit doubleClicked(*pixel);
+            return;
+        }
+    }
+    QFrame::mouseDoubleClickEvent(event);
+}
+
+void CanvasWidget::keyPressEvent(QKeyEvent* event) {
+    const bool shift = event->modifiers() & Qt::ShiftModifier;
+    std::optional<TraceKey> key;
+    switch (event->key()) {
+    case Qt::Key_Left: key = shift ? TraceKey::FarLeft : TraceKey::Left; break;
+    case Qt::Key_Right: key = shift ? TraceKey::FarRight : TraceKey::Right; break;
+    case Qt::Key_Home: key = TraceKey::Home; break;
+    case Qt::Key_End: key = TraceKey::End; break;
+    case Qt::Key_PageUp: key = TraceKey::PageUp; break;
+    case Qt::Key_PageDown: key = TraceKey::PageDown; break;
+    case Qt::Key_Up: key = TraceKey::Up; break;
+    case Qt::Key_Down: key = TraceKey::Down; break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: emit traceEntered(); return;
+    default: QFrame::keyPressEvent(event); return;
+    }
+    emit traceKeyPressed(*key);
 }
 
 void CanvasWidget::resizeEvent(QResizeEvent* event) {

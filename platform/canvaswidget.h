@@ -1,15 +1,19 @@
 #pragma once
 
 #include <QFrame>
+#include <optional>
+#include <vector>
 
 #include "imagecanvas.h"
 #include "model/canvas.h"
+#include "overlay/keypoints.h"
 
 namespace oltrave {
 
 // The plotting area. Everything is drawn into a persistent image that paint
 // events only copy to the screen, so covering the area loses nothing and a
-// repaint never asks the model again.
+// repaint never asks the model again. Above the image lies a layer of marks,
+// highlighted stretches and the trace; it is never counted as drawing.
 class CanvasWidget : public QFrame, public Canvas {
     Q_OBJECT
 public:
@@ -30,21 +34,66 @@ public:
 
     // The drawing in device pixels.
     const QImage& image() const { return drawing_.image(); }
-    // Writes the drawing in the format the path's suffix names (PNG, with
-    // ".png" added, when it has none); empty on success, otherwise the path
-    // and the reason.
+    // The drawing with the layer above it, as the area shows it.
+    QImage shownImage() const;
+    // Writes what the area shows in the format the path's suffix names (PNG,
+    // with ".png" added, when it has none); empty on success, otherwise the
+    // path and the reason.
     QString saveImage(const QString& path) const;
+
+    // The drawing rectangle in logical pixels; mouse positions are given in it.
+    QSize drawingSize() const { return contentsRect().size(); }
+
+    // What the trace shows: a dot on the curve when dot is set, and the read-out
+    // beside the point (x, y) of the plane.
+    struct TraceShown {
+        double x = 0;
+        double y = 0;
+        bool dot = false;
+        QString text;
+    };
+    void setMarks(std::vector<MarkInstance> marks, std::vector<CanvasPoint> stretches);
+    void setTrace(std::optional<TraceShown> trace);
+    const std::vector<MarkInstance>& marks() const { return marks_; }
+    // Empty while no read-out is shown.
+    QString traceText() const { return trace_ ? trace_->text : QString(); }
+
+    // The keys that move the trace while the area has the focus.
+    enum class TraceKey { Left, Right, FarLeft, FarRight, Home, End, PageUp, PageDown, Up, Down };
+
+signals:
+    void hovered(QPoint pixel);
+    void left();
+    // Whole notches, positive away from the user (zoom in).
+    void wheelTurned(int notches);
+    void doubleClicked(QPoint pixel);
+    void traceKeyPressed(oltrave::CanvasWidget::TraceKey key);
+    void traceEntered();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // Draws the layer in device pixels of the image.
+    void paintLayer(QPainter& painter) const;
+    std::optional<QPoint> drawingPixel(QPointF position) const;
+
     void fitImage();
     void repaintIfChanged();
 
     ImageCanvas drawing_;
     bool repaintPending_ = false;
+
+    std::vector<MarkInstance> marks_;
+    std::vector<CanvasPoint> stretches_;
+    std::optional<TraceShown> trace_;
+    int wheelAngle_ = 0; // eighths of a degree not yet a whole notch
 };
 
 } // namespace oltrave

@@ -29,6 +29,10 @@ public:
     int pointCount() const { return points_; }
 
     const QImage& image() const { return image_; }
+    // Where a point of the plane lies in the image, in device pixels.
+    QPointF toDevice(float x, float y) const { return mapping_(x, y); }
+    // Pixels across one logical pixel.
+    int dotSize() const { return dotSize_; }
     // Whether the image changed since the last call.
     bool takeChanged();
 

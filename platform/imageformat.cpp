@@ -1,5 +1,6 @@
 #include "imageformat.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QImageWriter>
@@ -30,8 +31,9 @@ ImageTarget imageTarget(const QString& chosen) {
         return {
             chosen,
             {},
-            QStringLiteral("%1: no image type has the suffix \".%2\"; the types that can be "
-                           "written are: %3")
+            QCoreApplication::translate("oltrave::ImageFormat",
+                                        "%1: no image type has the suffix \".%2\"; the types "
+                                        "that can be written are: %3")
                 .arg(QDir::toNativeSeparators(chosen), suffix, known.join(QStringLiteral(", ")))};
     }
     return {chosen, suffix.toLatin1(), {}};
@@ -41,8 +43,9 @@ QStringList imageNameFilters() {
     QStringList patterns;
     for (const QString& suffix : writableImageSuffixes())
         patterns << QStringLiteral("*.") + suffix;
-    return {QStringLiteral("PNG image (*.png)"),
-            QStringLiteral("All image types (%1)").arg(patterns.join(QLatin1Char(' ')))};
+    return {QCoreApplication::translate("oltrave::ImageFormat", "PNG image (*.png)"),
+            QCoreApplication::translate("oltrave::ImageFormat", "All image types (%1)")
+                .arg(patterns.join(QLatin1Char(' ')))};
 }
 
 } // namespace oltrave

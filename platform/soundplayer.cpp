@@ -30,9 +30,9 @@ SoundPlayer::~SoundPlayer() {
 }
 
 QString SoundPlayer::noDeviceMessage() {
-    return QStringLiteral("No sound device was found, so the curve cannot be played. "
-                          "Connect speakers or headphones, or write the sound to a file "
-                          "with \"oltrave sound\".");
+    return tr("No sound device was found, so the curve cannot be played. "
+              "Connect speakers or headphones, or write the sound to a file "
+              "with \"oltrave sound\".");
 }
 
 QString SoundPlayer::play(const sound::Samples& samples) {
@@ -45,7 +45,7 @@ QString SoundPlayer::play(const sound::Samples& samples, const QAudioDevice& dev
         return noDeviceMessage();
     const QAudioFormat format = sampleFormat();
     if (!device.isFormatSupported(format))
-        return QStringLiteral("The sound device \"%1\" cannot play 16-bit stereo sound at %2 Hz.")
+        return tr("The sound device \"%1\" cannot play 16-bit stereo sound at %2 Hz.")
             .arg(device.description())
             .arg(sound::kSampleRate);
 
@@ -63,8 +63,7 @@ QString SoundPlayer::play(const sound::Samples& samples, const QAudioDevice& dev
     sink_->start(&buffer_);
     if (sink_->error() != QAudio::NoError) {
         release();
-        return QStringLiteral("The sound device \"%1\" could not be opened.")
-            .arg(device.description());
+        return tr("The sound device \"%1\" could not be opened.").arg(device.description());
     }
     return QString();
 }

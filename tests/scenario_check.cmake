@@ -1,8 +1,13 @@
 # Runs one scenario through the driver and compares its output with the golden file.
 get_filename_component(actual_dir ${ACTUAL} DIRECTORY)
 file(MAKE_DIRECTORY ${actual_dir})
+# LANG, when given, is the language of the words (the driver's --lang).
+set(language_option)
+if(LANG)
+    set(language_option --lang ${LANG})
+endif()
 execute_process(
-    COMMAND ${DRIVER} ${SCENARIO}
+    COMMAND ${DRIVER} ${language_option} ${SCENARIO}
     OUTPUT_FILE ${ACTUAL}
     ERROR_VARIABLE driver_errors
     RESULT_VARIABLE status)

@@ -12,6 +12,9 @@ packages=(
     fonts-open-sans fonts-wqy-microhei
     desktop-file-utils appstream
     poppler-utils
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+    dpkg-dev lintian file man-db
+    locales
 )
 
 missing=()
@@ -30,4 +33,13 @@ if ((${#missing[@]})); then
         $sudo apt-get update -q
         $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
     fi
+fi
+
+# A locale that writes numbers with a decimal comma, so the test that the number
+# texts ignore the process locale runs instead of skipping.
+if ! locale -a 2>/dev/null | grep -qix 'de_DE.utf-\?8'; then
+    echo "Generating the de_DE.UTF-8 locale"
+    sudo=""
+    if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
+    $sudo localedef -i de_DE -c -f UTF-8 de_DE.UTF-8
 fi

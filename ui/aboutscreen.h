@@ -6,8 +6,8 @@
 
 namespace oltrave {
 
-// The About screen: the About picture in a thin frame, shown modally; any click or
-// key press closes it.
+// The About screen: the About picture, its words in the window's language, in a
+// thin frame, shown modally; any click or key press closes it.
 class AboutScreen : public QDialog {
     Q_OBJECT
 public:
@@ -18,7 +18,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    CachedArt picture_;
+    CachedArt picture_{QString()};
 };
 
 } // namespace oltrave

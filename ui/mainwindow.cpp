@@ -2,6 +2,7 @@
 
 #include <QAccessibleWidget>
 #include <QAction>
+#include <QActionGroup>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -20,6 +21,7 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QSettings>
 #include <QSignalBlocker>
 #include <QStandardPaths>
 #include <QTimer>
@@ -53,6 +55,9 @@ namespace oltrave {
 
 namespace {
 
+const QString kOrganisation = QStringLiteral("Oltrave");
+const QString kApplication = QStringLiteral("Oltrave");
+const QString kKeyPointsSetting = QStringLiteral("view/keyPoints");
 const QColor kHighlight = QColor::fromRgb(colours::kHighlight);
 
 QString qs(const std::string& text) {
@@ -151,7 +156,7 @@ QAction* contextAction(QWidget* widget, const char* name, const QString& caption
 
 } // namespace
 
-MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
+MainWindow::MainWindow(QWidget* parent, Options options) : QMainWindow(parent), options_(options) {
     setObjectName(QStringLiteral("frmmain"));
     setWindowTitle(programName());
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -186,17 +191,17 @@ void MainWindow::buildControls(const QString& face) {
     auto* client = new Backdrop(this);
     setCentralWidget(client);
 
-    auto* typeCaption = place(new QLabel(QStringLiteral("Type*"), client), QStringLiteral("Label1"),
-                              layout::kTypeCaption);
+    auto* typeCaption =
+        place(new QLabel(tr("Type*"), client), QStringLiteral("Label1"), layout::kTypeCaption);
     typeCaption->setFont(semibold(face, 12));
     setColour(typeCaption, QPalette::WindowText, QColor::fromRgb(colours::kCaptionGrey));
 
     combotype_ = place(new ChooserBox(client), QStringLiteral("combotype"), layout::kChooser);
-    combotype_->setAccessibleName(QStringLiteral("Type"));
+    combotype_->setAccessibleName(tr("Type"));
     typeCaption->setBuddy(combotype_);
     QStringList entries;
     for (int family = 0; family < familyCount(); ++family)
-        entries << qs(familyDescription(family)->entry);
+        entries << qs(inChosenLanguage(familyDescription(family)->entry));
     combotype_->addItems(entries);
     constexpr int kArrowAndMargins = 30;
     combotype_->setFont(
@@ -209,7 +214,7 @@ void MainWindow::buildControls(const QString& face) {
     setColour(labelv_, QPalette::Window, kHighlight);
 
     pic_ = place(new CanvasWidget(client), QStringLiteral("pic"), layout::kCanvas);
-    pic_->setAccessibleName(QStringLiteral("Plot"));
+    pic_->setAccessibleName(tr("Plot"));
 
     const QStringList modeCaptions{"f(x)", "|f(x)|", "f(|x|)"};
     const QFont modeFont = fitting(semibold(face, 10.5), modeCaptions,
@@ -232,15 +237,15 @@ void MainWindow::buildControls(const QString& face) {
                          semibold(face, 10.5), layout::kBoxes[i]);
     }
 
-    const auto button = [client](const char* name, const char* caption, const layout::Twips& at) {
-        const QString picture = QStringLiteral(":/art/button-%1.svg").arg(caption).toLower();
-        return place(new PictureButton(picture, QLatin1String(caption), client),
+    const auto button = [client](const char* name, const QString& caption,
+                                 const layout::Twips& at) {
+        return place(new PictureButton(QStringLiteral(":/art/button.svg"), caption, client),
                      QLatin1String(name), at);
     };
-    prt_ = button("prt", "Print", layout::kPrint);
-    rprt_ = button("rprt", "RePrint", layout::kReprint);
-    cleara_ = button("cleara", "Clear", layout::kClear);
-    calc_ = button("calc", "Calculate", layout::kCalculate);
+    prt_ = button("prt", tr("Print"), layout::kPrint);
+    rprt_ = button("rprt", tr("RePrint"), layout::kReprint);
+    cleara_ = button("cleara", tr("Clear"), layout::kClear);
+    calc_ = button("calc", tr("Calculate"), layout::kCalculate);
 
     frame1_ = place(new QGroupBox(QStringLiteral(" x = "), client), QStringLiteral("Frame1"),
                     layout::kXFrame);
@@ -250,15 +255,15 @@ void MainWindow::buildControls(const QString& face) {
     setx_ = textBox(frame1_, QStringLiteral("setx"), kXMaxLength, semibold(face, 9), layout::kXBox);
     setx_->setAccessibleName(accessibleCaption(frame1_->title()));
 
-    auto* zoomCaption = place(new QLabel(QStringLiteral("Zoom"), client), QStringLiteral("Label2"),
-                              layout::kZoomCaption);
+    auto* zoomCaption =
+        place(new QLabel(tr("Zoom"), client), QStringLiteral("Label2"), layout::kZoomCaption);
     zoomCaption->setFont(semibold(face, 10.5));
     setdata_ = textBox(client, QStringLiteral("setdata"), kZoomMaxLength, semibold(face, 9),
                        layout::kZoomBox);
     setdata_->setAccessibleName(zoomCaption->text());
 
     lis_ = place(new LongListView(client), QStringLiteral("lis"), layout::kList);
-    lis_->setAccessibleName(QStringLiteral("Results"));
+    lis_->setAccessibleName(tr("Results"));
     // Lines can be selected for copying; the list itself only ever grows or empties.
     lis_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     QFont listFont(regularFamily());
@@ -285,14 +290,14 @@ void MainWindow::setTabOrderAndTips() {
         control->setToolTip(
             QStringLiteral("%1 (%2)").arg(tip, keys.toString(QKeySequence::NativeText)));
     };
-    withShortcut(prt_, QStringLiteral("Plot the curve"), "print");
-    withShortcut(rprt_, QStringLiteral("Clear the plot and the list, then plot"), "reprint");
-    withShortcut(cleara_, QStringLiteral("Clear the boxes, the plot and the list"), "clear");
-    withShortcut(calc_, QStringLiteral("Value of the function at x"), "calculate");
+    withShortcut(prt_, tr("Plot the curve"), "print");
+    withShortcut(rprt_, tr("Clear the plot and the list, then plot"), "reprint");
+    withShortcut(cleara_, tr("Clear the boxes, the plot and the list"), "clear");
+    withShortcut(calc_, tr("Value of the function at x"), "calculate");
     for (ModeButton* choice : llabs_)
-        choice->setToolTip(QStringLiteral("Plot f(x), |f(x)| or f(|x|) (arrow keys choose)"));
-    setdata_->setToolTip(QStringLiteral("The plot runs from -zoom to zoom on both axes"));
-    combotype_->setToolTip(QStringLiteral("Function family"));
+        choice->setToolTip(tr("Plot f(x), |f(x)| or f(|x|) (arrow keys choose)"));
+    setdata_->setToolTip(tr("The plot runs from -zoom to zoom on both axes"));
+    combotype_->setToolTip(tr("Function family"));
 }
 
 QAction* MainWindow::addCommand(QMenu* menu, const char* name, const QString& caption,
@@ -306,7 +311,7 @@ QAction* MainWindow::addCommand(QMenu* menu, const char* name, const QString& ca
 }
 
 void MainWindow::buildMenus() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("File(&F)"));
+    QMenu* file = menuBar()->addMenu(tr("File(&F)"));
     file->setObjectName(QStringLiteral("file"));
     const auto fileCommand = [this, file](const char* name, const QString& caption,
                                           void (MainWindow::*handler)()) {
@@ -315,39 +320,37 @@ void MainWindow::buildMenus() {
         connect(action, &QAction::triggered, this, handler);
         return action;
     };
-    fileCommand("filesaveimage", QStringLiteral("Save Image(&S)..."), &MainWindow::saveImage);
-    fileCommand("fileexportpdf", QStringLiteral("Export Worksheet (PDF)(&W)..."),
-                &MainWindow::exportWorksheet);
-    fileCommand("fileexportsvg", QStringLiteral("Export SVG(&G)..."), &MainWindow::exportSvg);
+    fileCommand("filesaveimage", tr("Save Image(&S)..."), &MainWindow::saveImage);
+    fileCommand("fileexportpdf", tr("Export Worksheet (PDF)(&W)..."), &MainWindow::exportWorksheet);
+    fileCommand("fileexportsvg", tr("Export SVG(&G)..."), &MainWindow::exportSvg);
     // Ctrl+P is the Print command of the Edit menu.
-    QAction* print = fileCommand("fileprint", QStringLiteral("Print Worksheet(&P)..."),
-                                 &MainWindow::printWorksheet);
+    QAction* print =
+        fileCommand("fileprint", tr("Print Worksheet(&P)..."), &MainWindow::printWorksheet);
     print->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
     addAction(print);
     file->addSeparator()->setObjectName(QStringLiteral("file_line1"));
-    QAction* quit = file->addAction(QStringLiteral("Quit(&Q)"));
+    QAction* quit = file->addAction(tr("Quit(&Q)"));
     quit->setObjectName(QStringLiteral("quit"));
     quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     addAction(quit);
     connect(quit, &QAction::triggered, this, &QWidget::close);
 
-    QMenu* edit = menuBar()->addMenu(QStringLiteral("Edit(&E)"));
+    QMenu* edit = menuBar()->addMenu(tr("Edit(&E)"));
     edit->setObjectName(QStringLiteral("edit"));
     const QList<QAction*> commands{
-        addCommand(edit, "print", QStringLiteral("Print(&P)"), QKeySequence(Qt::CTRL | Qt::Key_P),
-                   &Form::plot),
-        addCommand(edit, "reprint", QStringLiteral("RePrint(&R)"),
-                   QKeySequence(Qt::CTRL | Qt::Key_R), &Form::replot),
-        addCommand(edit, "calculate", QStringLiteral("Calculate(&A)"),
-                   QKeySequence(Qt::CTRL | Qt::Key_A), &Form::evaluate),
+        addCommand(edit, "print", tr("Print(&P)"), QKeySequence(Qt::CTRL | Qt::Key_P), &Form::plot),
+        addCommand(edit, "reprint", tr("RePrint(&R)"), QKeySequence(Qt::CTRL | Qt::Key_R),
+                   &Form::replot),
+        addCommand(edit, "calculate", tr("Calculate(&A)"), QKeySequence(Qt::CTRL | Qt::Key_A),
+                   &Form::evaluate),
     };
     edit->addSeparator()->setObjectName(QStringLiteral("menu_line1"));
-    QAction* clear = addCommand(edit, "clear", QStringLiteral("Clear(&L)"),
+    QAction* clear = addCommand(edit, "clear", tr("Clear(&L)"),
                                 QKeySequence(Qt::SHIFT | Qt::Key_Delete), &Form::clearAll);
 
-    QMenu* view = menuBar()->addMenu(QStringLiteral("View(&V)"));
+    QMenu* view = menuBar()->addMenu(tr("View(&V)"));
     view->setObjectName(QStringLiteral("view"));
-    exact_ = view->addAction(QStringLiteral("Exact Values"));
+    exact_ = view->addAction(tr("Exact Values"));
     exact_->setObjectName(QStringLiteral("exact"));
     exact_->setCheckable(true);
     exact_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
@@ -356,12 +359,21 @@ void MainWindow::buildMenus() {
         form_->setExactValues(on);
         emit exactValuesToggled(on);
     });
+    keyPoints_ = view->addAction(tr("Key Points(&K)"));
+    keyPoints_->setObjectName(QStringLiteral("keypoints"));
+    keyPoints_->setCheckable(true);
+    if (options_ == Options::Remembered)
+        keyPoints_->setChecked(
+            QSettings(kOrganisation, kApplication).value(kKeyPointsSetting, false).toBool());
+    connect(keyPoints_, &QAction::toggled, this, &MainWindow::setKeyPoints);
     view->addSeparator();
     buildSoundItems(view);
+    view->addSeparator();
+    buildLanguageMenu(view);
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("Help(&H)"));
+    QMenu* help = menuBar()->addMenu(tr("Help(&H)"));
     help->setObjectName(QStringLiteral("help"));
-    QAction* about = help->addAction(QStringLiteral("About %1(&A)...").arg(programName()));
+    QAction* about = help->addAction(tr("About %1(&A)...").arg(programName()));
     about->setObjectName(QStringLiteral("informationabout"));
     connect(about, &QAction::triggered, this, &MainWindow::aboutRequested);
 
@@ -389,13 +401,13 @@ bool MainWindow::exactValues() const {
 
 void MainWindow::buildSoundItems(QMenu* view) {
     player_ = new SoundPlayer(this);
-    playSound_ = view->addAction(QStringLiteral("Play Curve as Sound(&S)"));
+    playSound_ = view->addAction(tr("Play Curve as Sound(&S)"));
     playSound_->setObjectName(QStringLiteral("playsound"));
     playSound_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     addAction(playSound_);
     connect(playSound_, &QAction::triggered, this, &MainWindow::playCurve);
     // Esc belongs to the sound only while one plays.
-    stopSound_ = view->addAction(QStringLiteral("Stop Sound"));
+    stopSound_ = view->addAction(tr("Stop Sound"));
     stopSound_->setObjectName(QStringLiteral("stopsound"));
     stopSound_->setShortcut(QKeySequence(Qt::Key_Escape));
     stopSound_->setEnabled(false);
@@ -405,11 +417,11 @@ void MainWindow::buildSoundItems(QMenu* view) {
 }
 
 void MainWindow::playCurve() {
-    const QString title = QStringLiteral("Play Curve as Sound");
+    const QString title = tr("Play Curve as Sound");
     const std::optional<sound::PlottedCurve> curve = sound::plottedCurve(*form_);
     if (!curve) {
         QMessageBox::information(this, title,
-                                 QStringLiteral("There is no curve to play yet: Print one first."));
+                                 tr("There is no curve to play yet: Print one first."));
         return;
     }
     const QString error = player_->play(sound::renderCurve(*curve));
@@ -422,21 +434,57 @@ bool MainWindow::playingSound() const {
     return player_->playing();
 }
 
+// Each language is named in its own words, whatever the window speaks.
+void MainWindow::buildLanguageMenu(QMenu* view) {
+    QMenu* languages = view->addMenu(tr("Language(&L)"));
+    languages->setObjectName(QStringLiteral("language"));
+    auto* group = new QActionGroup(languages);
+    const std::pair<Language, QString> choices[] = {
+        {Language::English, QStringLiteral("English")},
+        {Language::Chinese, QStringLiteral("简体中文")},
+    };
+    for (const auto& [language, name] : choices) {
+        QAction* action = languages->addAction(name);
+        action->setObjectName(QStringLiteral("language_") + qs(languageCode(language)));
+        action->setCheckable(true);
+        action->setChecked(language == chosenLanguage());
+        group->addAction(action);
+        connect(action, &QAction::triggered, this,
+                [this, language = language] { pickLanguage(language); });
+    }
+}
+
+// The words are chosen once at start-up; the choice is said in the language chosen.
+void MainWindow::pickLanguage(Language language) {
+    emit languageChosen(language);
+    if (language == chosenLanguage())
+        return;
+    const QString note = language == Language::Chinese
+                             ? QStringLiteral("下次启动 Oltrave 时使用简体中文。")
+                             : QStringLiteral("Oltrave will speak English from its next start.");
+    // Shown without waiting, so nothing that triggers the item is held up by it.
+    auto* box =
+        new QMessageBox(QMessageBox::Information, programName(), note, QMessageBox::Ok, this);
+    box->setObjectName(QStringLiteral("languagenote"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
+
 void MainWindow::buildContextMenus() {
-    QAction* copy = contextAction(lis_, "copy", QStringLiteral("Copy"));
+    QAction* copy = contextAction(lis_, "copy", tr("Copy"));
     copy->setShortcut(QKeySequence::Copy);
     copy->setShortcutContext(Qt::WidgetShortcut);
     connect(copy, &QAction::triggered, this, [this] { copyLines(true); });
-    QAction* copyAll = contextAction(lis_, "copyall", QStringLiteral("Copy All"));
+    QAction* copyAll = contextAction(lis_, "copyall", tr("Copy All"));
     connect(copyAll, &QAction::triggered, this, [this] { copyLines(false); });
 
-    QAction* save = contextAction(pic_, "saveimage", QStringLiteral("Save Image..."));
+    QAction* save = contextAction(pic_, "saveimage", tr("Save Image..."));
     connect(save, &QAction::triggered, this, &MainWindow::saveImage);
-    QAction* pdf = contextAction(pic_, "exportpdf", QStringLiteral("Export Worksheet (PDF)..."));
+    QAction* pdf = contextAction(pic_, "exportpdf", tr("Export Worksheet (PDF)..."));
     connect(pdf, &QAction::triggered, this, &MainWindow::exportWorksheet);
-    QAction* svg = contextAction(pic_, "exportsvg", QStringLiteral("Export SVG..."));
+    QAction* svg = contextAction(pic_, "exportsvg", tr("Export SVG..."));
     connect(svg, &QAction::triggered, this, &MainWindow::exportSvg);
-    QAction* print = contextAction(pic_, "printworksheet", QStringLiteral("Print Worksheet..."));
+    QAction* print = contextAction(pic_, "printworksheet", tr("Print Worksheet..."));
     connect(print, &QAction::triggered, this, &MainWindow::printWorksheet);
 }
 
@@ -448,7 +496,7 @@ void MainWindow::copyLines(bool selectedOnly) {
 }
 
 void MainWindow::saveImage() {
-    QFileDialog dialog(this, QStringLiteral("Save Image"));
+    QFileDialog dialog(this, tr("Save Image"));
     dialog.setNameFilters(imageNameFilters());
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("png"));
@@ -460,8 +508,8 @@ void MainWindow::saveImage() {
     const QString path = dialog.selectedFiles().constFirst();
     const QString error = pic_->saveImage(path);
     if (!error.isEmpty())
-        QMessageBox::warning(this, QStringLiteral("Save Image"),
-                             QStringLiteral("The image could not be written.\n%1").arg(error));
+        QMessageBox::warning(this, tr("Save Image"),
+                             tr("The image could not be written.\n%1").arg(error));
 }
 
 // Empty when the person cancels.
@@ -480,8 +528,7 @@ QString MainWindow::askSavePath(const QString& title, const QString& filter,
 
 void MainWindow::reportSaveError(const QString& title, const QString& error) {
     if (!error.isEmpty())
-        QMessageBox::warning(this, title,
-                             QStringLiteral("The file could not be written.\n%1").arg(error));
+        QMessageBox::warning(this, title, tr("The file could not be written.\n%1").arg(error));
 }
 
 // The plot as the plotting area shows it, the list's first line (the
@@ -501,9 +548,9 @@ Worksheet MainWindow::worksheet() const {
 }
 
 void MainWindow::exportWorksheet() {
-    const QString title = QStringLiteral("Export Worksheet");
+    const QString title = tr("Export Worksheet");
     const QString path =
-        askSavePath(title, QStringLiteral("PDF document (*.pdf)"), QStringLiteral("worksheet.pdf"));
+        askSavePath(title, tr("PDF document (*.pdf)"), QStringLiteral("worksheet.pdf"));
     if (path.isEmpty())
         return;
     const Worksheet sheet = worksheet();
@@ -513,9 +560,8 @@ void MainWindow::exportWorksheet() {
 }
 
 void MainWindow::exportSvg() {
-    const QString title = QStringLiteral("Export SVG");
-    const QString path =
-        askSavePath(title, QStringLiteral("SVG image (*.svg)"), QStringLiteral("plot.svg"));
+    const QString title = tr("Export SVG");
+    const QString path = askSavePath(title, tr("SVG image (*.svg)"), QStringLiteral("plot.svg"));
     if (path.isEmpty())
         return;
     const QSize size = pic_->contentsRect().size();
@@ -529,13 +575,12 @@ void MainWindow::printWorksheet() {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(QStringLiteral("Worksheet"));
     QPrintDialog dialog(&printer, this);
-    dialog.setWindowTitle(QStringLiteral("Print Worksheet"));
+    dialog.setWindowTitle(tr("Print Worksheet"));
     if (dialog.exec() != QDialog::Accepted)
         return;
     QPainter painter;
     if (!painter.begin(&printer)) {
-        QMessageBox::warning(this, dialog.windowTitle(),
-                             QStringLiteral("The printer could not be started."));
+        QMessageBox::warning(this, dialog.windowTitle(), tr("The printer could not be started."));
         return;
     }
     const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
@@ -585,6 +630,17 @@ void MainWindow::connectEvents() {
         QTimer::singleShot(0, this, &MainWindow::scrollToNewestLine);
     });
 
+    connect(lis_, &QListWidget::itemSelectionChanged, this, &MainWindow::refreshMarks);
+    connect(pic_, &CanvasWidget::hovered, this, &MainWindow::hover);
+    connect(pic_, &CanvasWidget::left, this, &MainWindow::leaveArea);
+    connect(pic_, &CanvasWidget::wheelTurned, this, &MainWindow::wheelZoom);
+    connect(pic_, &CanvasWidget::doubleClicked, this, [this](QPoint pixel) {
+        hover(pixel);
+        enterTrace();
+    });
+    connect(pic_, &CanvasWidget::traceKeyPressed, this, &MainWindow::traceKey);
+    connect(pic_, &CanvasWidget::traceEntered, this, &MainWindow::enterTrace);
+
     connect(prt_, &PictureButton::clicked, this, [this] { run(&Form::plot); });
     connect(rprt_, &PictureButton::clicked, this, [this] { run(&Form::replot); });
     connect(cleara_, &PictureButton::clicked, this, [this] { run(&Form::clearAll); });
@@ -617,11 +673,18 @@ void MainWindow::describePlot(void (Form::*command)(), int firstNewLine, int poi
         if (command == &Form::replot || pic_->pointCount() > pointsBefore)
             curves_ << lis_->item(firstNewLine)->text().trimmed();
     }
+    describeArea();
+}
+
+// The trace's read-out first, while there is one, then what the area shows.
+void MainWindow::describeArea() {
     const QString zoom = qs(numtext(form_->zoom()));
-    pic_->setAccessibleDescription(
-        curves_.isEmpty()
-            ? QStringLiteral("empty")
-            : QStringLiteral("%1, from -%2 to %2").arg(curves_.join(QStringLiteral("; ")), zoom));
+    QString description =
+        curves_.isEmpty() ? tr("empty")
+                          : tr("%1, from -%2 to %2").arg(curves_.join(QStringLiteral("; ")), zoom);
+    if (const QString readout = pic_->traceText(); !readout.isEmpty())
+        description = readout + QStringLiteral("; ") + description;
+    pic_->setAccessibleDescription(description);
 }
 
 void MainWindow::mirror() {
@@ -648,6 +711,124 @@ void MainWindow::mirror() {
     showingModes_ = false;
     showText(setx_, form.xText());
     showText(setdata_, form.zoomText());
+    refreshMarks();
+    refreshTrace();
+}
+
+// ---- The layer above the plot ----------------------------------------------
+
+void MainWindow::setKeyPoints(bool on) {
+    if (options_ == Options::Remembered)
+        QSettings(kOrganisation, kApplication).setValue(kKeyPointsSetting, on);
+    refreshMarks();
+}
+
+Viewport MainWindow::viewport() const {
+    const QSize size = pic_->drawingSize();
+    return {form_->zoom(), size.width(), size.height()};
+}
+
+void MainWindow::refreshMarks() {
+    if (!keyPoints_ || !keyPoints_->isChecked()) {
+        pic_->setMarks({}, {});
+        return;
+    }
+    std::vector<int> rows;
+    for (const QModelIndex& index : lis_->selectionModel()->selectedIndexes())
+        rows.push_back(index.row());
+    // Marks of curves a Not a Function wiped away would stand on nothing.
+    const std::vector<DrawnCurve>& curves = form_->drawnCurves();
+    std::vector<MarkedLine> lines;
+    for (const MarkedLine& line : form_->markedLines()) {
+        if (std::find(curves.begin(), curves.end(), line.curve) != curves.end())
+            lines.push_back(line);
+    }
+    const Viewport view = viewport();
+    pic_->setMarks(marksInView(lines, view.zoom, rows), selectedStretches(lines, rows, view));
+}
+
+void MainWindow::refreshTrace() {
+    const Viewport view = viewport();
+    const std::optional<Readout> readout = trace_.readout(view, form_->drawnCurves());
+    if (!readout) {
+        pic_->setTrace(std::nullopt);
+        describeArea();
+        return;
+    }
+    CanvasWidget::TraceShown shown;
+    shown.x = readout->x;
+    // A value off the view still places the read-out at the nearer edge.
+    const double margin = view.zoom * 1.1;
+    shown.y = std::clamp(readout->y.value_or(0.0), -margin, margin);
+    shown.dot = readout->onCurve && readout->y && view.inside(*readout->y);
+    shown.text = qs(readout->text());
+    pic_->setTrace(shown);
+    describeArea();
+}
+
+void MainWindow::hover(QPoint pixel) {
+    mousePixel_ = pixel;
+    trace_.hover(viewport(), pixel.x(), pixel.y());
+    refreshTrace();
+}
+
+void MainWindow::leaveArea() {
+    mousePixel_.reset();
+    trace_.hide();
+    refreshTrace();
+}
+
+void MainWindow::wheelZoom(int notches) {
+    form_->wheelZoom(notches);
+    // The mouse stays where it was, over another point of the plane.
+    if (mousePixel_)
+        trace_.hover(viewport(), mousePixel_->x(), mousePixel_->y());
+    mirror();
+}
+
+// The lines of the traced curve, whose marks the page keys visit.
+std::vector<MarkedLine> MainWindow::tracedCurveLines() const {
+    const std::vector<DrawnCurve>& curves = form_->drawnCurves();
+    std::vector<MarkedLine> lines;
+    const std::optional<std::size_t> traced = trace_.curve(curves.size());
+    if (!traced)
+        return lines;
+    for (const MarkedLine& line : form_->markedLines()) {
+        if (line.curve == curves[*traced])
+            lines.push_back(line);
+    }
+    return lines;
+}
+
+void MainWindow::traceKey(CanvasWidget::TraceKey key) {
+    using Key = CanvasWidget::TraceKey;
+    using Move = Trace::Move;
+    Move move = Move::Left;
+    switch (key) {
+    case Key::Left: move = Move::Left; break;
+    case Key::Right: move = Move::Right; break;
+    case Key::FarLeft: move = Move::FarLeft; break;
+    case Key::FarRight: move = Move::FarRight; break;
+    case Key::Home: move = Move::Home; break;
+    case Key::End: move = Move::End; break;
+    case Key::PageUp: move = Move::PreviousMark; break;
+    case Key::PageDown: move = Move::NextMark; break;
+    case Key::Up: move = Move::PreviousCurve; break;
+    case Key::Down: move = Move::NextCurve; break;
+    }
+    const Viewport view = viewport();
+    const std::vector<double> xs = markXs(marksInView(tracedCurveLines(), view.zoom, {}));
+    trace_.move(move, view, form_->drawnCurves().size(), xs);
+    refreshTrace();
+}
+
+// The traced x goes into the x box as the read-out writes it, then Calculate runs.
+void MainWindow::enterTrace() {
+    const std::optional<Readout> readout = trace_.readout(viewport(), form_->drawnCurves());
+    if (!readout)
+        return;
+    form_->editX(readout->xText);
+    run(&Form::evaluate);
 }
 
 void MainWindow::showEvent(QShowEvent* event) {

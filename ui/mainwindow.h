@@ -6,8 +6,11 @@
 #include <memory>
 
 #include "model/form.h"
+#include "model/language.h"
 #include "output/canvastee.h"
 #include "output/curverecorder.h"
+#include "overlay/trace.h"
+#include "platform/canvaswidget.h"
 
 class QAction;
 class QComboBox;
@@ -31,7 +34,10 @@ class SoundPlayer;
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit MainWindow(QWidget* parent = nullptr);
+    // Whether the View options come from the person's remembered settings and
+    // go back there; with Defaults every option starts off and nothing is written.
+    enum class Options { Defaults, Remembered };
+    explicit MainWindow(QWidget* parent = nullptr, Options options = Options::Defaults);
     ~MainWindow() override;
 
     const Form& form() const { return *form_; }
@@ -48,6 +54,9 @@ signals:
     void aboutRequested();
     // The person switched View > Exact Values; whoever remembers it stores it.
     void exactValuesToggled(bool on);
+    // View > Language: the language of the next start, to be remembered. This run
+    // keeps its words.
+    void languageChosen(oltrave::Language language);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -58,6 +67,8 @@ private:
     void buildMenus();
     void buildSoundItems(QMenu* view);
     void playCurve();
+    void buildLanguageMenu(QMenu* view);
+    void pickLanguage(Language language);
     void buildContextMenus();
     void copyLines(bool selectedOnly);
     void saveImage();
@@ -75,6 +86,18 @@ private:
     void describePlot(void (Form::*command)(), int firstNewLine, int pointsBefore);
     void scrollToNewestLine();
     void mirror();
+
+    void setKeyPoints(bool on);
+    Viewport viewport() const;
+    std::vector<MarkedLine> tracedCurveLines() const;
+    void refreshMarks();
+    void refreshTrace();
+    void describeArea();
+    void hover(QPoint pixel);
+    void leaveArea();
+    void wheelZoom(int notches);
+    void traceKey(CanvasWidget::TraceKey key);
+    void enterTrace();
 
     QComboBox* combotype_ = nullptr;
     QLabel* labelv_ = nullptr;
@@ -101,7 +124,12 @@ private:
     std::unique_ptr<CanvasTee> canvases_;
     std::unique_ptr<Form> form_;
     bool centred_ = false;
-    bool showingModes_ = false; // the mode buttons follow the form, not the user
+
+    Options options_;
+    QAction* keyPoints_ = nullptr;
+    Trace trace_;
+    std::optional<QPoint> mousePixel_; // over the drawing rectangle
+    bool showingModes_ = false;        // the mode buttons follow the form, not the user
     bool scrollQueued_ = false;
     QStringList curves_; // what the plotting area shows, for a screen reader
 };

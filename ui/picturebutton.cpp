@@ -1,10 +1,25 @@
 #include "picturebutton.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
+#include <QPainterPath>
 
 namespace oltrave {
 
 namespace {
+
+// The caption as the button art was designed: Open Sans Semibold, 13 pixels,
+// centred across the button with its baseline at 17.5 of 26 pixels.
+constexpr qreal kCaptionPixels = 13;
+constexpr qreal kBaselineFromTop = 17.5;
+const QColor kCaptionColour(0x2e, 0x2a, 0x6e);
+
+QFont captionFont() {
+    QFont font(QStringLiteral("Open Sans"));
+    font.setPixelSize(static_cast<int>(kCaptionPixels));
+    font.setWeight(QFont::DemiBold);
+    return font;
+}
 
 // Keeps the ring clear of the picture's rounded border.
 constexpr int kRingInset = 3;
@@ -12,11 +27,20 @@ constexpr int kRingInset = 3;
 } // namespace
 
 PictureButton::PictureButton(const QString& picture, const QString& caption, QWidget* parent)
-    : KeyboardButton(caption, parent), picture_(picture) {}
+    : KeyboardButton(caption, parent), picture_(picture) {
+    setFont(captionFont());
+}
 
 void PictureButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.drawImage(0, 0, picture_.at(devicePixelRatioF()));
+    // As outlines, unhinted, the way the art draws its shapes: the baseline stays
+    // on the half pixel instead of snapping to the grid.
+    const qreal advance = QFontMetricsF(font()).horizontalAdvance(text());
+    QPainterPath caption;
+    caption.addText(QPointF((width() - advance) / 2, kBaselineFromTop), font(), text());
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.fillPath(caption, kCaptionColour);
     paintFocusRing(painter, kRingInset);
 }
 

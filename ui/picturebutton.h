@@ -7,8 +7,9 @@
 
 namespace oltrave {
 
-// A push button that is only its picture: no pressed or hover look. The
-// caption is what a screen reader announces.
+// A push button that is only its picture: no pressed or hover look. Its caption
+// is drawn over the caption-less button art, in the window's language, and is
+// what a screen reader announces.
 class PictureButton : public KeyboardButton {
     Q_OBJECT
 public:

@@ -7,6 +7,7 @@
 #include "aboutscreen.h"
 #include "art.h"
 #include "mainwindow.h"
+#include "platform/translation.h"
 #include "startupscreen.h"
 
 namespace oltrave {
@@ -22,7 +23,7 @@ const QString kExactValuesKey = QStringLiteral("view/exactValues");
 Program::Program(int startupIntervalMs, QObject* parent) : QObject(parent) {
     initArt();
     // Lets the desktop match the windows to the installed menu entry and its icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.oltrave.Oltrave"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.oltrave.oltrave"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/art/icon.svg")));
 
     auto* startup = new StartupScreen(startupIntervalMs);
@@ -35,8 +36,9 @@ Program::~Program() = default;
 void Program::openMainWindow() {
     // The window's start-up steps run as it is made, so it is made here, once.
     if (!window_) {
-        window_ = std::make_unique<MainWindow>();
+        window_ = std::make_unique<MainWindow>(nullptr, MainWindow::Options::Remembered);
         connect(window_.get(), &MainWindow::aboutRequested, this, &Program::showAbout);
+        connect(window_.get(), &MainWindow::languageChosen, this, &rememberLanguage);
         // The view options are remembered between runs.
         window_->setExactValues(
             QSettings(kOrganisation, kApplication).value(kExactValuesKey, false).toBool());

@@ -105,7 +105,7 @@ private slots:
         QTest::newRow("missing value")
             << QStringList{"describe", "linear", "1", "--at"} << "missing value";
         QTest::newRow("language") << QStringList{"describe", "--lang", "fr", "linear", "1"}
-                                  << "unknown language";
+                                  << "--lang takes en or zh_CN";
         QTest::newRow("no output") << QStringList{"render", "linear", "1"} << "missing -o";
         QTest::newRow("suffix") << QStringList{"render", "-o", "a.jpg", "linear", "1"}
                                 << "cannot tell the format";

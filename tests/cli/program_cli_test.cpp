@@ -31,6 +31,9 @@ struct Run {
 Run run(const QString& program, const QStringList& arguments, const QStringList& unset = {},
         const QStringList& set = {}) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    // English words, whatever the machine's locale.
+    for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"})
+        environment.remove(QLatin1String(name));
     for (const QString& name : unset)
         environment.remove(name);
     for (qsizetype i = 0; i + 1 < set.size(); i += 2)

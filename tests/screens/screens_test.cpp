@@ -63,10 +63,7 @@ void ScreensTest::pictures_data() {
     QTest::newRow("banner") << ":/art/banner.svg" << QSize(431, 335);
     QTest::newRow("about") << ":/art/about.svg" << QSize(378, 303);
     QTest::newRow("background") << ":/art/background.svg" << QSize(1163, 850);
-    QTest::newRow("print") << ":/art/button-print.svg" << QSize(98, 26);
-    QTest::newRow("reprint") << ":/art/button-reprint.svg" << QSize(98, 26);
-    QTest::newRow("clear") << ":/art/button-clear.svg" << QSize(98, 26);
-    QTest::newRow("calculate") << ":/art/button-calculate.svg" << QSize(98, 26);
+    QTest::newRow("button") << ":/art/button.svg" << QSize(98, 26);
     QTest::newRow("icon") << ":/art/icon.svg" << QSize(48, 48);
 }
 

@@ -3,9 +3,11 @@
 //                             screens as the current scale shows them
 //                             (QT_SCALE_FACTOR=2 for 200 %)
 //   oltrave-screenshots       shows the start-up screen, then the About screen
+// The words are in the environment's language (LANG=zh_CN.UTF-8 for Chinese).
 
 #include "aboutscreen.h"
 #include "art.h"
+#include "platform/translation.h"
 #include "startupscreen.h"
 
 #include <QApplication>
@@ -17,9 +19,7 @@ using namespace oltrave;
 
 namespace {
 
-const char* const kPictures[] = {
-    "banner",         "about",        "background",       "button-print",
-    "button-reprint", "button-clear", "button-calculate", "icon"};
+const char* const kPictures[] = {"banner", "about", "background", "button", "icon"};
 
 // The start-up screen over a dark checkerboard: what the mask lets through shows.
 QImage onDesktop(QWidget& screen) {
@@ -66,6 +66,7 @@ int save(const QString& folder) {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    useLanguage(environmentLanguage());
     if (argc > 1)
         return save(QString::fromLocal8Bit(argv[1]));
 

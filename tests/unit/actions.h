@@ -404,7 +404,7 @@ private:
         const FamilyDescription* info = familyDescription(form.family());
         if (!info)
             return "no family chosen";
-        const std::string& label = form.formulaLabel();
+        const std::string label(form.formulaLabel());
         if (label != info->formulaTemplate && label != Form::kNotAFunction &&
             label != Form::kZoomError)
             return "formula label " + escaped(label);

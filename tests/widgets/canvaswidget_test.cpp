@@ -189,6 +189,39 @@ private slots:
         QCOMPARE(canvas_->grab(canvas_->contentsRect()).toImage().pixelColor(10, 10), barColour);
     }
 
+    // Marks and the read-out lie above the drawing: seen and saved, never counted.
+    void layerIsShownButNotCounted() {
+        canvas_->line(-10, 0, 10, 0);
+        std::vector<oltrave::MarkInstance> marks{{oltrave::MarkShape::Point, 5, 5, 0, false},
+                                                 {oltrave::MarkShape::Vertical, -5, 0, 0, true}};
+        canvas_->setMarks(marks, {});
+        CanvasWidget::TraceShown trace;
+        trace.x = 0;
+        trace.y = 0;
+        trace.dot = true;
+        trace.text = QStringLiteral("x = 0, y = 0");
+        canvas_->setTrace(trace);
+        QCOMPARE(canvas_->lineCount(), 1);
+        QCOMPARE(canvas_->pointCount(), 0);
+        const QImage shown = canvas_->shownImage();
+        QVERIFY(shown != canvas_->image());
+        const qreal ratio = shown.width() / 200.0;
+        QVERIFY(shown.pixelColor(QPoint(150, 25) * ratio) !=
+                canvas_->image().pixelColor(QPoint(150, 25) * ratio));
+        QCOMPARE(canvas_->traceText(), trace.text);
+
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("shown.png"));
+        QVERIFY(canvas_->saveImage(path).isEmpty());
+        QCOMPARE(QImage(path).convertToFormat(QImage::Format_RGB32),
+                 shown.convertToFormat(QImage::Format_RGB32));
+
+        canvas_->setMarks({}, {});
+        canvas_->setTrace(std::nullopt);
+        QCOMPARE(canvas_->shownImage(), canvas_->image());
+        QVERIFY(canvas_->traceText().isEmpty());
+    }
+
     void missingOrBrokenFontFileFallsBack() {
         QTemporaryDir dir;
         QVERIFY(dir.isValid());

@@ -1,3 +1,4 @@
+#include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
 #include <QGroupBox>
@@ -336,6 +337,27 @@ private slots:
         QSignalSpy about(window_.get(), &MainWindow::aboutRequested);
         window_->findChild<QAction*>("informationabout")->trigger();
         QCOMPARE(about.count(), 1);
+    }
+
+    // Each language in its own words; a choice is handed on to be remembered, and
+    // this run keeps its words.
+    void languageMenuHandsOnTheChoice() {
+        auto* english = window_->findChild<QAction*>("language_en");
+        auto* chinese = window_->findChild<QAction*>("language_zh_CN");
+        QVERIFY(english && chinese);
+        QCOMPARE(english->text(), QStringLiteral("English"));
+        QCOMPARE(chinese->text(), QStringLiteral("简体中文"));
+        QVERIFY(english->isChecked() && !chinese->isChecked());
+
+        QSignalSpy chosen(window_.get(), &MainWindow::languageChosen);
+        chinese->trigger();
+        auto* note = window_->findChild<QWidget*>("languagenote");
+        QVERIFY(note && note->isVisible());
+        note->close();
+        QCOMPARE(chosen.count(), 1);
+        QCOMPARE(chosen.at(0).at(0).value<oltrave::Language>(), oltrave::Language::Chinese);
+        QVERIFY(chinese->isChecked() && !english->isChecked());
+        QCOMPARE(part<QAbstractButton>(*window_, "prt")->text(), QStringLiteral("Print"));
     }
 
     // The zoom box turns an emptied text into "1" in the same keystroke.

@@ -1,4 +1,4 @@
-// oltrave-scenario FILE | -
+// oltrave-scenario [--lang LANG] FILE | -
 // Performs the actions of a scenario on the real main window and prints the
 // state blocks it asks for, then one more at the end.
 #include <QApplication>
@@ -6,6 +6,7 @@
 #include <QTest>
 #include <cstdio>
 
+#include "platform/translation.h"
 #include "scenario.h"
 #include "ui/mainwindow.h"
 
@@ -29,9 +30,23 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
 
-    if (argc != 2)
-        return fail(QStringLiteral("usage: oltrave-scenario FILE (or - for standard input)"));
-    const QString source = QString::fromLocal8Bit(argv[1]);
+    // English unless asked otherwise, whatever the machine's locale or settings say,
+    // so the golden outputs hold everywhere.
+    QStringList arguments = QApplication::arguments();
+    arguments.removeFirst();
+    oltrave::Language language = oltrave::Language::English;
+    if (arguments.size() == 3 && arguments.first() == QLatin1String("--lang")) {
+        const auto asked = oltrave::languageFromArgument(arguments.at(1));
+        if (!asked)
+            return fail(QStringLiteral("--lang takes en or zh_CN"));
+        language = *asked;
+        arguments.remove(0, 2);
+    }
+    if (arguments.size() != 1)
+        return fail(
+            QStringLiteral("usage: oltrave-scenario [--lang LANG] FILE (or - for standard input)"));
+    oltrave::useLanguage(language);
+    const QString source = arguments.constFirst();
     QFile file;
     const bool opened = source == QLatin1String("-")
                             ? file.open(stdin, QIODevice::ReadOnly)

@@ -8,6 +8,7 @@
 #include <QRegularExpression>
 #include <QStringList>
 #include <QTest>
+#include <QWheelEvent>
 #include <algorithm>
 
 #include "model/familytable.h"
@@ -20,7 +21,9 @@ namespace {
 
 const QStringList kBoxes{"tx0", "tx1", "tx2", "tx3", "setx", "setdata"};
 const QStringList kButtons{"prt", "rprt", "cleara", "calc"};
-const QStringList kMenuItems{"print", "reprint", "calculate", "clear", "exact"};
+const QStringList kMenuItems{"print", "reprint", "calculate", "clear", "exact", "keypoints"};
+constexpr int kLargestPixel = 9999;
+constexpr int kMostNotches = 99;
 const QStringList kKeys{"Enter", "Backspace"};
 
 Parsed invalid(const QString& problem) {
@@ -132,6 +135,20 @@ bool chooseEntry(QComboBox* combo, int entry) {
     return QTest::qWaitForWindowActive(window);
 }
 
+// A whole number with an optional minus sign, from -limit to limit.
+std::optional<int> signedNumber(const QString& word, int limit) {
+    const bool negative = word.startsWith(QLatin1Char('-'));
+    const std::optional<int> size = smallNumber(negative ? word.mid(1) : word, 0, limit);
+    if (!size)
+        return std::nullopt;
+    return negative ? -*size : *size;
+}
+
+// A pixel of the drawing rectangle in the area's own coordinates.
+QPoint areaPoint(const CanvasWidget& canvas, int column, int row) {
+    return canvas.contentsRect().topLeft() + QPoint(column, row);
+}
+
 QString notFound(const QString& name) {
     return QStringLiteral("%1 is hidden or missing: a person could not act on it").arg(name);
 }
@@ -187,6 +204,33 @@ Parsed parseLine(const QString& raw) {
             return invalid(QStringLiteral("expected shortcut followed by a key sequence"));
         Action action{Action::Kind::Shortcut};
         action.target = rest;
+        return accepted(action);
+    }
+    if (verb == QLatin1String("hover") || verb == QLatin1String("doubleclick")) {
+        const std::optional<int> column =
+            words.size() == 3 ? smallNumber(words[1], 0, kLargestPixel) : std::nullopt;
+        const std::optional<int> row =
+            words.size() == 3 ? smallNumber(words[2], 0, kLargestPixel) : std::nullopt;
+        if (!column || !row)
+            return invalid(QStringLiteral("expected %1 followed by a column and a row").arg(verb));
+        Action action{verb == QLatin1String("hover") ? Action::Kind::Hover
+                                                     : Action::Kind::DoubleClick};
+        action.number = *column;
+        action.row = *row;
+        return accepted(action);
+    }
+    if (verb == QLatin1String("leave")) {
+        if (words.size() != 1)
+            return invalid(QStringLiteral("leave takes nothing after it"));
+        return accepted(Action{Action::Kind::Leave});
+    }
+    if (verb == QLatin1String("wheel")) {
+        const std::optional<int> notches =
+            words.size() == 2 ? signedNumber(words[1], kMostNotches) : std::nullopt;
+        if (!notches)
+            return invalid(QStringLiteral("expected wheel followed by a number of notches"));
+        Action action{Action::Kind::Wheel};
+        action.number = *notches;
         return accepted(action);
     }
     if (verb == QLatin1String("dump")) {
@@ -268,6 +312,43 @@ std::optional<QString> perform(MainWindow& window, const Action& action) {
             QWidget* focus = QApplication::focusWidget();
             QTest::keyClick(focus ? focus : &window, sequence[i].key(),
                             sequence[i].keyboardModifiers());
+        }
+        break;
+    }
+    case Action::Kind::Hover:
+    case Action::Kind::DoubleClick: {
+        auto* canvas = window.findChild<CanvasWidget*>(QStringLiteral("pic"));
+        if (!canvas)
+            return notFound(QStringLiteral("pic"));
+        const QPoint at = areaPoint(*canvas, action.number, action.row);
+        QTest::mouseMove(canvas, at);
+        if (action.kind == Action::Kind::DoubleClick)
+            QTest::mouseDClick(canvas, Qt::LeftButton, Qt::NoModifier, at);
+        break;
+    }
+    case Action::Kind::Leave: {
+        // The corner of the client area under the list, away from the plot.
+        QWidget* client = window.centralWidget();
+        QTest::mouseMove(client, QPoint(client->width() - 1, client->height() - 1));
+        // Off screen no window system reports the crossing; a desktop does.
+        if (auto* canvas = window.findChild<CanvasWidget*>(QStringLiteral("pic"))) {
+            QEvent leave(QEvent::Leave);
+            QApplication::sendEvent(canvas, &leave);
+        }
+        break;
+    }
+    case Action::Kind::Wheel: {
+        auto* canvas = window.findChild<CanvasWidget*>(QStringLiteral("pic"));
+        if (!canvas)
+            return notFound(QStringLiteral("pic"));
+        constexpr int kNotch = 120;
+        const QPointF middle = QRectF(canvas->contentsRect()).center();
+        const int direction = action.number > 0 ? 1 : -1;
+        for (int notch = 0; notch < std::abs(action.number); ++notch) {
+            QWheelEvent turn(middle, canvas->mapToGlobal(middle), QPoint(),
+                             QPoint(0, kNotch * direction), Qt::NoButton, Qt::NoModifier,
+                             Qt::NoScrollPhase, false);
+            QApplication::sendEvent(canvas, &turn);
         }
         break;
     }

@@ -23,11 +23,16 @@ struct Action {
         Dump,
         SaveWindow,
         SaveCanvas,
+        Hover,
+        Leave,
+        Wheel,
+        DoubleClick,
     };
     explicit Action(Kind k = Kind::Dump) : kind(k) {}
 
     Kind kind;
-    int number = 0; // family or mode
+    int number = 0; // family, mode, wheel notches or the pixel's column
+    int row = 0;    // the pixel's row
     QString target; // box, picture button, menu item, key, sequence or file
     QString text;   // for set and type
 };

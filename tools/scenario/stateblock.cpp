@@ -86,9 +86,22 @@ QString stateBlock(const MainWindow& window) {
     add(QStringLiteral("canvas: lines %1, points %2")
             .arg(canvas.lineCount())
             .arg(canvas.pointCount()));
+    if (const QString trace = canvas.traceText(); !trace.isEmpty())
+        add(QStringLiteral("trace: ") + trace);
     add(QStringLiteral("list: %1").arg(list.count()));
     for (int row = 0; row < list.count(); ++row)
         add(QStringLiteral("«") + list.item(row)->text() + QStringLiteral("»"));
+    const auto* keyPoints = window.findChild<QAction*>(QStringLiteral("keypoints"));
+    if (keyPoints && keyPoints->isChecked()) {
+        const std::vector<MarkInstance>& marks = canvas.marks();
+        add(QStringLiteral("marks: %1").arg(marks.size()));
+        for (const MarkInstance& mark : marks) {
+            const QListWidgetItem* line = list.item(mark.row);
+            add(QStringLiteral("«") + QString::fromStdString(markText(mark)) +
+                QStringLiteral(" : ") + (line ? line->text().trimmed() : QString()) +
+                QStringLiteral("»"));
+        }
+    }
     return block;
 }
 

@@ -32,11 +32,7 @@ void paintArt(QSvgRenderer& renderer, QPainter& painter, QSize size) {
     renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
 }
 
-} // namespace
-
-QImage renderArt(const QString& path, qreal devicePixelRatio, QSize size) {
-    initArt();
-    QSvgRenderer renderer(path);
+QImage render(QSvgRenderer& renderer, qreal devicePixelRatio, QSize size) {
     if (!renderer.isValid())
         return {};
     if (size.isEmpty())
@@ -49,13 +45,38 @@ QImage renderArt(const QString& path, qreal devicePixelRatio, QSize size) {
     return image;
 }
 
-ArtWords artWords(const QString& path) {
+} // namespace
+
+QImage renderArt(const QString& path, qreal devicePixelRatio, QSize size) {
+    initArt();
+    QSvgRenderer renderer(path);
+    return render(renderer, devicePixelRatio, size);
+}
+
+QImage renderArtData(const QByteArray& svg, qreal devicePixelRatio, QSize size) {
+    QSvgRenderer renderer(svg);
+    return render(renderer, devicePixelRatio, size);
+}
+
+QByteArray artData(const QString& path) {
     initArt();
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+CachedArt CachedArt::fromSvg(QByteArray svg) {
+    CachedArt art{QString()};
+    art.svg_ = std::move(svg);
+    return art;
+}
+
+ArtWords artWords(const QString& path) {
+    return artWordsOf(artData(path));
+}
+
+ArtWords artWordsOf(const QByteArray& data) {
     ArtWords words;
-    QXmlStreamReader svg(&file);
+    QXmlStreamReader svg(data);
     while (!svg.atEnd()) {
         if (svg.readNext() != QXmlStreamReader::StartElement)
             continue;
@@ -70,7 +91,8 @@ ArtWords artWords(const QString& path) {
 
 const QImage& CachedArt::at(qreal devicePixelRatio) {
     if (image_.isNull() || image_.devicePixelRatio() != devicePixelRatio)
-        image_ = renderArt(path_, devicePixelRatio);
+        image_ = svg_.isEmpty() ? renderArt(path_, devicePixelRatio)
+                                : renderArtData(svg_, devicePixelRatio);
     return image_;
 }
 

@@ -1,0 +1,140 @@
+#include "keypoints.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "model/numtext.h"
+#include "model/plotcontext.h"
+
+namespace oltrave {
+
+namespace {
+
+constexpr int kSamplesPerPixel = 2;
+
+bool selected(const std::vector<int>& rows, int row) {
+    return std::find(rows.begin(), rows.end(), row) != rows.end();
+}
+
+// The k whose x + step * k lies inside [-zoom, zoom], smallest x first; none
+// when they are too many or the step cannot be used.
+struct KRange {
+    long first = 0;
+    long last = -1;
+    long direction = 1;
+};
+
+KRange kInView(double x, double step, double zoom) {
+    KRange range;
+    if (!std::isfinite(step) || !std::isfinite(x))
+        return range;
+    if (step == 0) {
+        if (std::fabs(x) <= zoom)
+            range.last = 0;
+        return range;
+    }
+    const double low = std::ceil((-zoom - x) / std::fabs(step));
+    const double high = std::floor((zoom - x) / std::fabs(step));
+    if (!(high >= low) || high - low >= kMostInstances)
+        return range;
+    // With a negative step the k run the other way for x to grow.
+    range.direction = step > 0 ? 1 : -1;
+    range.first = static_cast<long>(low) * range.direction;
+    range.last = static_cast<long>(high) * range.direction;
+    return range;
+}
+
+void addInstances(const Mark& mark, int row, bool highlighted, double zoom,
+                  std::vector<MarkInstance>& out) {
+    const KRange range = kInView(mark.x, mark.shape == MarkShape::Horizontal ? 0 : mark.step, zoom);
+    const long count = (range.last - range.first) * range.direction + 1;
+    for (long i = 0; i < count; ++i) {
+        const long k = range.first + i * range.direction;
+        MarkInstance instance{mark.shape, mark.x + mark.step * static_cast<double>(k),
+                              k % 2 == 0 ? mark.y : mark.yOdd, row, highlighted};
+        const bool inside = mark.shape == MarkShape::Point
+                                ? std::fabs(instance.x) <= zoom && std::fabs(instance.y) <= zoom
+                            : mark.shape == MarkShape::Vertical ? std::fabs(instance.x) <= zoom
+                                                                : std::fabs(instance.y) <= zoom;
+        if (inside)
+            out.push_back(instance);
+    }
+}
+
+} // namespace
+
+std::vector<MarkInstance> marksInView(const std::vector<MarkedLine>& lines, double zoom,
+                                      const std::vector<int>& selectedRows) {
+    std::vector<MarkInstance> out;
+    if (!(zoom > 0))
+        return out;
+    for (const MarkedLine& line : lines) {
+        const bool highlighted = selected(selectedRows, line.row);
+        for (const Mark& mark : line.marks) {
+            if (mark.shape == MarkShape::Horizontal) {
+                // A horizontal line has no x to repeat along.
+                MarkInstance instance{mark.shape, 0, mark.y, line.row, highlighted};
+                if (std::fabs(mark.y) <= zoom)
+                    out.push_back(instance);
+            } else {
+                addInstances(mark, line.row, highlighted, zoom, out);
+            }
+        }
+    }
+    return out;
+}
+
+std::string markText(const MarkInstance& mark) {
+    switch (mark.shape) {
+    case MarkShape::Point: return "point " + numtext(mark.x) + " , " + numtext(mark.y);
+    case MarkShape::Vertical: return "vertical " + numtext(mark.x);
+    case MarkShape::Horizontal: return "horizontal " + numtext(mark.y);
+    }
+    return {};
+}
+
+std::vector<double> markXs(const std::vector<MarkInstance>& marks) {
+    std::vector<double> xs;
+    for (const MarkInstance& mark : marks) {
+        if (mark.shape != MarkShape::Horizontal)
+            xs.push_back(mark.x);
+    }
+    return xs;
+}
+
+std::vector<CanvasPoint> selectedStretches(const std::vector<MarkedLine>& lines,
+                                           const std::vector<int>& selectedRows,
+                                           const Viewport& view) {
+    std::vector<CanvasPoint> out;
+    if (!view.usable())
+        return out;
+    const double zoom = view.zoom;
+    const double sample = 2 * zoom / (view.width * kSamplesPerPixel);
+    for (const MarkedLine& line : lines) {
+        if (!line.stretch || !selected(selectedRows, line.row))
+            continue;
+        const Stretch& s = *line.stretch;
+        // A repeated interval is finite: its instances are those whose middle
+        // lies within half its length of the view.
+        KRange range;
+        range.last = 0;
+        if (s.step != 0) {
+            const double half = std::fabs(s.high - s.low) / 2;
+            range = kInView(s.low + half, s.step, zoom + half);
+        }
+        const long count = (range.last - range.first) * range.direction + 1;
+        for (long i = 0; i < count; ++i) {
+            const double shift = s.step * static_cast<double>(range.first + i * range.direction);
+            const double low = std::max(s.low + shift, -zoom);
+            const double high = std::min(s.high + shift, zoom);
+            for (double x = low + sample / 2; x < high; x += sample) {
+                const std::optional<double> y = line.curve.valueAt(x);
+                if (y && PlotContext::drawable(x, *y))
+                    out.push_back({static_cast<float>(x), static_cast<float>(*y)});
+            }
+        }
+    }
+    return out;
+}
+
+} // namespace oltrave

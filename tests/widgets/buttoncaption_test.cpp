@@ -1,0 +1,95 @@
+#include <QImage>
+#include <QPainter>
+#include <QSvgRenderer>
+#include <QTest>
+
+#include "ui/picturebutton.h"
+
+namespace {
+
+const QSize kButton(98, 26);
+// The face inside the rounded outline, where the caption sits.
+const QRect kFace(4, 3, 90, 20);
+
+QImage drawn(const QString& caption) {
+    oltrave::PictureButton button(QStringLiteral(":/art/button.svg"), caption);
+    button.resize(kButton);
+    return button.grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// The button as drawn when its caption was part of the picture, as outlines.
+QImage reference(const QString& file) {
+    QSvgRenderer renderer(QStringLiteral(OLTRAVE_REFERENCE_DIR "/") + file);
+    QImage image(kButton, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    renderer.render(&painter);
+    return image;
+}
+
+int differingPixels(const QImage& a, const QImage& b, int tolerance) {
+    int count = 0;
+    for (int y = kFace.top(); y <= kFace.bottom(); ++y) {
+        for (int x = kFace.left(); x <= kFace.right(); ++x) {
+            const QColor p = a.pixelColor(x, y);
+            const QColor q = b.pixelColor(x, y);
+            if (std::abs(p.red() - q.red()) > tolerance ||
+                std::abs(p.green() - q.green()) > tolerance ||
+                std::abs(p.blue() - q.blue()) > tolerance)
+                ++count;
+        }
+    }
+    return count;
+}
+
+} // namespace
+
+// The captions are text now, drawn in the window's language; in English they look
+// as the outlines did.
+class ButtonCaptionTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void englishLooksAsTheOutlinesDid_data() {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("file");
+        QTest::newRow("print") << "Print"
+                               << "button-print.svg";
+        QTest::newRow("reprint") << "RePrint"
+                                 << "button-reprint.svg";
+        QTest::newRow("clear") << "Clear"
+                               << "button-clear.svg";
+        QTest::newRow("calculate") << "Calculate"
+                                   << "button-calculate.svg";
+    }
+    void englishLooksAsTheOutlinesDid() {
+        QFETCH(QString, caption);
+        QFETCH(QString, file);
+        const QImage expected = reference(file);
+        const QImage actual = drawn(caption);
+        // Edge pixels may differ a little in shade, hardly any by more.
+        QVERIFY(differingPixels(actual, expected, 26) <= 2);
+        QVERIFY(differingPixels(actual, expected, 64) == 0);
+        // And the caption is there at all: the blank art differs.
+        QVERIFY(differingPixels(drawn(QString()), expected, 26) > 100);
+    }
+
+    // Chinese captions sit inside the face, not clipped by the outline.
+    void chineseFitsTheFace() {
+        for (const char* caption : {"绘图", "重新绘图", "清除", "计算"}) {
+            const QImage blank = drawn(QString());
+            const QImage image = drawn(QString::fromUtf8(caption));
+            QRect ink;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    if (image.pixel(x, y) != blank.pixel(x, y))
+                        ink |= QRect(x, y, 1, 1);
+            QVERIFY2(kFace.contains(ink), caption);
+            QVERIFY2(ink.width() > 20, caption);
+        }
+    }
+};
+
+QTEST_MAIN(ButtonCaptionTest)
+#include "buttoncaption_test.moc"

@@ -1,0 +1,303 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN" sourcelanguage="en">
+<context>
+    <name>Worksheet</name>
+    <message>
+        <source>each axis from %1 to %2</source>
+        <translation>每条坐标轴从 %1 到 %2</translation>
+    </message>
+</context>
+<context>
+    <name>oltrave::AboutScreen</name>
+    <message>
+        <source>A grapher and calculator for elementary functions:</source>
+        <translation>基本初等函数的绘图与计算工具：</translation>
+    </message>
+    <message>
+        <source>lines, polynomials, sines, tangents, exponentials</source>
+        <translation>一次函数、多项式函数、正弦函数、正切函数、</translation>
+    </message>
+    <message>
+        <source>and logarithms, with their properties in words.</source>
+        <translation>指数函数和对数函数，并用文字列出它们的性质。</translation>
+    </message>
+    <message>
+        <source>Design and programming</source>
+        <translation>设计与编程</translation>
+    </message>
+    <message>
+        <source>The Oltrave developers</source>
+        <translation>Oltrave 开发者</translation>
+    </message>
+    <message>
+        <source>Made with</source>
+        <translation>使用的软件与字体</translation>
+    </message>
+    <message>
+        <source>Click or press any key</source>
+        <translation>单击或按任意键关闭</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>版本 %1</translation>
+    </message>
+    <message>
+        <source>About Oltrave</source>
+        <translation>关于 Oltrave</translation>
+    </message>
+</context>
+<context>
+    <name>oltrave::ImageFormat</name>
+    <message>
+        <source>%1: no image type has the suffix &quot;.%2&quot;; the types that can be written are: %3</source>
+        <translation>%1：没有扩展名为 &quot;.%2&quot; 的图像类型；可以写入的类型有：%3</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>PNG 图像 (*.png)</translation>
+    </message>
+    <message>
+        <source>All image types (%1)</source>
+        <translation>所有图像类型 (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>oltrave::MainWindow</name>
+    <message>
+        <source>Type*</source>
+        <translation>类型*</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>函数类型</translation>
+    </message>
+    <message>
+        <source>Plot</source>
+        <translation>函数图像</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>绘图</translation>
+    </message>
+    <message>
+        <source>RePrint</source>
+        <translation>重新绘图</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>清除</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>计算</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>缩放</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>结果</translation>
+    </message>
+    <message>
+        <source>Edit(&amp;E)</source>
+        <translation>编辑(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Print(&amp;P)</source>
+        <translation>绘图(&amp;P)</translation>
+    </message>
+    <message>
+        <source>RePrint(&amp;R)</source>
+        <translation>重新绘图(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Calculate(&amp;A)</source>
+        <translation>计算(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Clear(&amp;L)</source>
+        <translation>清除(&amp;L)</translation>
+    </message>
+    <message>
+        <source>View(&amp;V)</source>
+        <translation>视图(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Help(&amp;H)</source>
+        <translation>帮助(&amp;H)</translation>
+    </message>
+    <message>
+        <source>About %1(&amp;A)...</source>
+        <translation>关于 %1(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>Language(&amp;L)</source>
+        <translation>语言(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>复制</translation>
+    </message>
+    <message>
+        <source>Copy All</source>
+        <translation>全部复制</translation>
+    </message>
+    <message>
+        <source>Save Image...</source>
+        <translation>保存图像...</translation>
+    </message>
+    <message>
+        <source>Save Image</source>
+        <translation>保存图像</translation>
+    </message>
+    <message>
+        <source>The image could not be written.
+%1</source>
+        <translation>无法写入图像。
+%1</translation>
+    </message>
+    <message>
+        <source>Play Curve as Sound(&amp;S)</source>
+        <translation>用声音播放曲线(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Stop Sound</source>
+        <translation>停止声音</translation>
+    </message>
+    <message>
+        <source>Play Curve as Sound</source>
+        <translation>用声音播放曲线</translation>
+    </message>
+    <message>
+        <source>There is no curve to play yet: Print one first.</source>
+        <translation>还没有可以播放的曲线：请先绘图。</translation>
+    </message>
+    <message>
+        <source>Plot the curve</source>
+        <translation>绘制函数图像</translation>
+    </message>
+    <message>
+        <source>Clear the plot and the list, then plot</source>
+        <translation>清除图像和结果列表，然后重新绘图</translation>
+    </message>
+    <message>
+        <source>Clear the boxes, the plot and the list</source>
+        <translation>清除输入框、图像和结果列表</translation>
+    </message>
+    <message>
+        <source>Value of the function at x</source>
+        <translation>求函数在 x 处的值</translation>
+    </message>
+    <message>
+        <source>Plot f(x), |f(x)| or f(|x|) (arrow keys choose)</source>
+        <translation>绘制 f(x)、|f(x)| 或 f(|x|)（用方向键选择）</translation>
+    </message>
+    <message>
+        <source>The plot runs from -zoom to zoom on both axes</source>
+        <translation>两条坐标轴的范围都是从 -缩放值 到 缩放值</translation>
+    </message>
+    <message>
+        <source>Function family</source>
+        <translation>函数类型</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>空白</translation>
+    </message>
+    <message>
+        <source>%1, from -%2 to %2</source>
+        <translation>%1，从 -%2 到 %2</translation>
+    </message>
+    <message>
+        <source>Exact Values</source>
+        <translation>精确值</translation>
+    </message>
+    <message>
+        <source>Key Points(&amp;K)</source>
+        <translation>关键点(&amp;K)</translation>
+    </message>
+    <message>
+        <source>File(&amp;F)</source>
+        <translation>文件(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Save Image(&amp;S)...</source>
+        <translation>保存图像(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>Export Worksheet (PDF)(&amp;W)...</source>
+        <translation>导出练习页 (PDF)(&amp;W)...</translation>
+    </message>
+    <message>
+        <source>Export SVG(&amp;G)...</source>
+        <translation>导出 SVG(&amp;G)...</translation>
+    </message>
+    <message>
+        <source>Print Worksheet(&amp;P)...</source>
+        <translation>打印练习页(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>Quit(&amp;Q)</source>
+        <translation>退出(&amp;Q)</translation>
+    </message>
+    <message>
+        <source>Export Worksheet (PDF)...</source>
+        <translation>导出练习页 (PDF)...</translation>
+    </message>
+    <message>
+        <source>Export SVG...</source>
+        <translation>导出 SVG...</translation>
+    </message>
+    <message>
+        <source>Print Worksheet...</source>
+        <translation>打印练习页...</translation>
+    </message>
+    <message>
+        <source>The file could not be written.
+%1</source>
+        <translation>无法写入文件。
+%1</translation>
+    </message>
+    <message>
+        <source>Export Worksheet</source>
+        <translation>导出练习页</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>PDF 文档 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Export SVG</source>
+        <translation>导出 SVG</translation>
+    </message>
+    <message>
+        <source>SVG image (*.svg)</source>
+        <translation>SVG 图像 (*.svg)</translation>
+    </message>
+    <message>
+        <source>Print Worksheet</source>
+        <translation>打印练习页</translation>
+    </message>
+    <message>
+        <source>The printer could not be started.</source>
+        <translation>无法启动打印机。</translation>
+    </message>
+</context>
+<context>
+    <name>oltrave::SoundPlayer</name>
+    <message>
+        <source>No sound device was found, so the curve cannot be played. Connect speakers or headphones, or write the sound to a file with &quot;oltrave sound&quot;.</source>
+        <translation>找不到声音设备，无法播放曲线。请连接扬声器或耳机，或者用 &quot;oltrave sound&quot; 把声音写入文件。</translation>
+    </message>
+    <message>
+        <source>The sound device &quot;%1&quot; cannot play 16-bit stereo sound at %2 Hz.</source>
+        <translation>声音设备 &quot;%1&quot; 不能播放 %2 Hz 的 16 位立体声。</translation>
+    </message>
+    <message>
+        <source>The sound device &quot;%1&quot; could not be opened.</source>
+        <translation>无法打开声音设备 &quot;%1&quot;。</translation>
+    </message>
+</context>
+</TS>
