@@ -672,6 +672,11 @@ void MainWindow::describePlot(void (Form::*command)(), int firstNewLine, int poi
             curves_.clear();
         if (command == &Form::replot || pic_->pointCount() > pointsBefore)
             curves_ << lis_->item(firstNewLine)->text().trimmed();
+        // The newest few: a description of thousands of curves helps nobody
+        // and would cost every command more than the command itself.
+        constexpr qsizetype kDescribedCurves = 10;
+        if (curves_.size() > kDescribedCurves)
+            curves_.erase(curves_.begin(), curves_.end() - kDescribedCurves);
     }
     describeArea();
 }
