@@ -44,7 +44,7 @@ QList<QCommandLineOption> allOptions() {
          QStringLiteral("The file to write."),
          QStringLiteral("FILE")},
         {kSize, QStringLiteral("Picture size in pixels (PNG)."), QStringLiteral("WxH")},
-        {kKeypoints, QStringLiteral("Mark the key points.")},
+        {kKeypoints, QStringLiteral("Key points (taken; render does not draw them yet).")},
     };
 }
 
