@@ -29,6 +29,9 @@ bool CurveRecorder::setScale(float x1, float y1, float x2, float y2) {
     if (!finite(x1) || !finite(y1) || !finite(x2) || !finite(y2) || x1 == x2 || y1 == y2)
         return false; // as the plotting area: the previous scale stays
     scale_ = {x1, y1, x2, y2};
+    perX_ = 1 / (scale_.x2 - scale_.x1);
+    perY_ = 1 / (scale_.y2 - scale_.y1);
+    gap_ = kGapInSteps * std::fabs(scale_.x2 - scale_.x1) / (2 * PlotContext::kStepsPerHalfWidth);
     endLine();
     last_.valid = false;
     return true;
@@ -43,8 +46,8 @@ void CurveRecorder::clear() {
 }
 
 ViewPoint CurveRecorder::toView(double x, double y) const {
-    return {static_cast<float>((x - scale_.x1) / (scale_.x2 - scale_.x1)),
-            static_cast<float>((y - scale_.y1) / (scale_.y2 - scale_.y1))};
+    return {static_cast<float>((x - scale_.x1) * perX_),
+            static_cast<float>((y - scale_.y1) * perY_)};
 }
 
 bool CurveRecorder::inside(const ViewPoint& p) {
@@ -71,8 +74,7 @@ void CurveRecorder::points(const CanvasPoint* first, std::size_t count, Colour c
 
 // Whether a sample at x continues the stretch of the last one.
 bool CurveRecorder::follows(double x) const {
-    const double step = std::fabs(scale_.x2 - scale_.x1) / (2 * PlotContext::kStepsPerHalfWidth);
-    return last_.valid && x > last_.x && x - last_.x <= kGapInSteps * step;
+    return last_.valid && x > last_.x && x - last_.x <= gap_;
 }
 
 void CurveRecorder::add(const CanvasPoint& p, Colour colour) {
@@ -103,6 +105,7 @@ void CurveRecorder::startLine(Colour colour) {
 // Streaming simplification: the newest point stands at the end of the
 // polyline, replacing the one before it, while the stretch from the last
 // point kept for good to it passes within the tolerance of every point since.
+// The cone is kept as its two edge directions: no trigonometry per point.
 void CurveRecorder::extend(const ViewPoint& p) {
     std::vector<ViewPoint>& kept = polylines_.back().points;
     if (kept.empty()) {
@@ -110,11 +113,8 @@ void CurveRecorder::extend(const ViewPoint& p) {
         return;
     }
     const ViewPoint anchor = hasPending_ ? kept[kept.size() - 2] : kept.back();
-    const double du = double(p.u) - anchor.u;
-    const double dv = double(p.v) - anchor.v;
-    const double distance = std::hypot(du, dv);
-    const double angle = std::atan2(dv, du);
-    if (hasPending_ && (angle < coneLow_ || angle > coneHigh_)) {
+    const Direction d{double(p.u) - anchor.u, double(p.v) - anchor.v};
+    if (hasPending_ && !cone_.holds(d)) {
         // p cannot be reached in a straight stretch: the newest point stays.
         hasPending_ = false;
         extend(p);
@@ -124,15 +124,43 @@ void CurveRecorder::extend(const ViewPoint& p) {
         kept.back() = p;
     } else {
         kept.push_back(p);
-        coneLow_ = -M_PI;
-        coneHigh_ = M_PI;
+        cone_ = {};
         hasPending_ = true;
     }
-    if (distance > kTolerance) {
-        const double spread = std::asin(kTolerance / distance);
-        coneLow_ = std::max(coneLow_, angle - spread);
-        coneHigh_ = std::min(coneHigh_, angle + spread);
+    cone_.narrow(d, kTolerance);
+}
+
+double CurveRecorder::Direction::cross(const Direction& other) const {
+    return x * other.y - y * other.x;
+}
+
+bool CurveRecorder::Cone::holds(const Direction& d) const {
+    return open || (!empty && low.cross(d) >= 0 && d.cross(high) >= 0);
+}
+
+// Every later point must pass within tolerance of d's end: its direction
+// lies within asin(tolerance / |d|) of d's either way.
+void CurveRecorder::Cone::narrow(const Direction& d, double tolerance) {
+    const double length = std::sqrt(d.x * d.x + d.y * d.y); // small numbers: no hypot
+    if (length <= tolerance)
+        return;
+    const double inverse = 1 / length;
+    const double s = tolerance * inverse;
+    const double c = std::sqrt(1 - s * s);
+    const Direction unit{d.x * inverse, d.y * inverse};
+    const Direction lower{unit.x * c + unit.y * s, unit.y * c - unit.x * s};
+    const Direction upper{unit.x * c - unit.y * s, unit.y * c + unit.x * s};
+    if (open) {
+        low = lower;
+        high = upper;
+        open = false;
+        return;
     }
+    if (low.cross(lower) > 0)
+        low = lower;
+    if (high.cross(upper) < 0)
+        high = upper;
+    empty = empty || low.cross(high) < 0;
 }
 
 void CurveRecorder::endLine() {

@@ -55,6 +55,21 @@ private:
         bool valid = false;
     };
 
+    struct Direction {
+        double x = 0, y = 0;
+        double cross(const Direction& other) const;
+    };
+    // The directions, seen from the polyline's point before its last, in which
+    // the next point may lie so that every point dropped since stays within
+    // the tolerance.
+    struct Cone {
+        bool open = true; // no point narrowed it yet
+        bool empty = false;
+        Direction low, high; // its edges, low turning anticlockwise onto high
+        bool holds(const Direction& d) const;
+        void narrow(const Direction& d, double tolerance);
+    };
+
     ViewPoint toView(double x, double y) const;
     static bool inside(const ViewPoint& p);
     bool follows(double x) const;
@@ -64,15 +79,16 @@ private:
     void endLine();
 
     Scale scale_;
+    // Worked out once per scale: view fractions per unit, and the widest
+    // gap between samples of one stretch.
+    double perX_ = 1, perY_ = 1, gap_ = 0;
     std::vector<Segment> segments_;
     std::vector<Polyline> polylines_;
     Last last_;
     bool open_ = false; // the last polyline still grows
-    // Whether the polyline's last point may still be replaced, and the cone
-    // of directions, seen from the point before it, in which the next point
-    // may lie so that every point dropped since stays within the tolerance.
+    // Whether the polyline's last point may still be replaced.
     bool hasPending_ = false;
-    double coneLow_ = 0, coneHigh_ = 0;
+    Cone cone_;
 };
 
 } // namespace oltrave
