@@ -16,32 +16,19 @@
 
 namespace oltrave {
 
-CanvasWidget::CanvasWidget(QWidget* parent) : QFrame(parent), background_(menuBarColour()) {
+CanvasWidget::CanvasWidget(QWidget* parent)
+    : QFrame(parent), drawing_(menuBarColour(), palette().color(QPalette::WindowText)) {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    setLineWidth(1);
+    setLineWidth(kFrameWidth);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     fitImage();
 }
 
-inline bool CanvasWidget::accepted(float v) {
-    return fitsSinglePrecision(v);
-}
-
-// The pixels for direct writes. Fetching them unshares the image, so they
-// stay valid while no copy shares them and nothing replaces them.
-inline QRgb* CanvasWidget::pixels() {
-    if (!pixels_ || !image_.isDetached()) {
-        pixels_ = reinterpret_cast<QRgb*>(image_.bits());
-        pixelsPerLine_ = image_.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
-    }
-    return pixels_;
-}
-
 // One repaint request per batch of drawing, however many calls it holds.
-inline void CanvasWidget::repaintSoon() {
-    if (repaintPending_)
+void CanvasWidget::repaintIfChanged() {
+    if (!drawing_.takeChanged() || repaintPending_)
         return;
     repaintPending_ = true;
     update();
@@ -51,126 +38,41 @@ inline void CanvasWidget::repaintSoon() {
 // drawn survives a change of size or pixel ratio. A hidden widget learns of
 // its new geometry late, so drawing calls check too.
 void CanvasWidget::fitImage() {
-    const qreal ratio = devicePixelRatioF();
-    const QSize size = contentsRect().size() * ratio;
-    if (image_.size() == size && !image_.isNull())
-        return;
-    QImage fitted(size.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
-    fitted.fill(background_);
-    // Scaling a blank image only costs time, at every start.
-    if (!image_.isNull() && !blank_) {
-        QPainter painter(&fitted);
-        painter.drawImage(fitted.rect(), image_);
-    }
-    image_ = fitted;
-    pixels_ = nullptr;
-    dotSize_ = std::max(1, static_cast<int>(std::lround(ratio)));
-    updateMapping();
-}
-
-void CanvasWidget::updateMapping() {
-    Scale scale = scale_;
-    if (!userScale_) {
-        const QSize logical = contentsRect().size();
-        scale = {0, 0, double(logical.width()), double(logical.height())};
-    }
-    mapping_ = {scale.x1, scale.y1, image_.width() / (scale.x2 - scale.x1),
-                image_.height() / (scale.y2 - scale.y1)};
+    drawing_.fit(contentsRect().size(), devicePixelRatioF());
 }
 
 bool CanvasWidget::setScale(float x1, float y1, float x2, float y2) {
     fitImage();
-    if (!accepted(x1) || !accepted(y1) || !accepted(x2) || !accepted(y2))
-        return false;
-    if (x1 == x2 || y1 == y2)
-        return false; // no area to map onto; the previous scale stays
-    scale_ = {x1, y1, x2, y2};
-    userScale_ = true;
-    updateMapping();
-    return true;
+    return drawing_.setScale(x1, y1, x2, y2);
 }
 
 void CanvasWidget::clear() {
     fitImage();
-    image_.fill(background_);
-    blank_ = true;
-    pixels_ = nullptr;
-    lines_ = 0;
-    points_ = 0;
-    repaintSoon();
+    drawing_.clear();
+    repaintIfChanged();
 }
 
 void CanvasWidget::line(float x1, float y1, float x2, float y2) {
-    if (!accepted(x1) || !accepted(y1) || !accepted(x2) || !accepted(y2))
-        return;
-    ++lines_;
     fitImage();
-    QPainter painter(&image_);
-    painter.setPen(QPen(palette().color(QPalette::WindowText), dotSize_));
-    painter.drawLine(QLineF(mapping_(x1, y1), mapping_(x2, y2)));
-    painter.end();
-    blank_ = false;
-    pixels_ = nullptr;
-    repaintSoon();
+    drawing_.setInk(palette().color(QPalette::WindowText));
+    drawing_.line(x1, y1, x2, y2);
+    repaintIfChanged();
 }
 
 void CanvasWidget::point(float x, float y, Colour colour) {
-    const CanvasPoint one{x, y};
-    CanvasWidget::points(&one, 1, colour);
+    drawing_.point(x, y, colour);
+    repaintIfChanged();
 }
 
-// Written straight into the image: a curve is 20001 points and must not cost
-// a painter or a repaint each.
 void CanvasWidget::points(const CanvasPoint* first, std::size_t count, Colour colour) {
-    const QRgb rgb = qRgb(colour.red(), colour.green(), colour.blue());
-    // Local copies: as far as the compiler knows, a pixel written through a
-    // pointer could be one of the members, which it would then read again.
-    const Mapping mapping = mapping_;
-    const double width = image_.width();
-    const double height = image_.height();
-    QRgb* const bits = dotSize_ == 1 ? pixels() : nullptr;
-    const qsizetype perLine = pixelsPerLine_;
-    int taken = 0;
-    bool drawn = false;
-    for (const CanvasPoint* p = first; p != first + count; ++p) {
-        if (!accepted(p->x) || !accepted(p->y))
-            continue;
-        ++taken;
-        const QPointF at = mapping(p->x, p->y);
-        // Outside the area: clipped. Inside, truncation is the floor.
-        if (!(at.x() >= 0 && at.x() < width && at.y() >= 0 && at.y() < height))
-            continue;
-        drawn = true;
-        const int col = static_cast<int>(at.x());
-        const int row = static_cast<int>(at.y());
-        Q_ASSERT(col < image_.width() && row < image_.height());
-        if (bits)
-            bits[row * perLine + col] = rgb;
-        else
-            dot(col, row, rgb);
-    }
-    points_ += taken;
-    if (drawn) {
-        blank_ = false;
-        repaintSoon();
-    }
-}
-
-// A dot of dotSize_ pixels across, cut at the image's edges.
-void CanvasWidget::dot(int col, int row, QRgb rgb) {
-    const int right = std::min(col + dotSize_, image_.width());
-    const int bottom = std::min(row + dotSize_, image_.height());
-    for (int y = row; y < bottom; ++y) {
-        QRgb* line = pixels() + y * pixelsPerLine_;
-        for (int x = col; x < right; ++x)
-            line[x] = rgb;
-    }
+    drawing_.points(first, count, colour);
+    repaintIfChanged();
 }
 
 QImage CanvasWidget::shownImage() const {
     if (marks_.empty() && stretches_.empty() && !trace_)
-        return image_;
-    QImage shown = image_;
+        return drawing_.image();
+    QImage shown = drawing_.image();
     QPainter painter(&shown);
     paintLayer(painter);
     return shown;
@@ -220,8 +122,8 @@ constexpr int kReadoutGap = 8;
 } // namespace
 
 void CanvasWidget::paintLayer(QPainter& painter) const {
-    const double unit = dotSize_;
-    const QRectF area(0, 0, image_.width(), image_.height());
+    const double unit = drawing_.dotSize();
+    const QRectF area(0, 0, drawing_.image().width(), drawing_.image().height());
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setClipRect(area);
 
@@ -229,7 +131,7 @@ void CanvasWidget::paintLayer(QPainter& painter) const {
         painter.setPen(Qt::NoPen);
         painter.setBrush(kHighlightColour);
         for (const CanvasPoint& p : stretches_)
-            painter.drawEllipse(mapping_(p.x, p.y), 1.5 * unit, 1.5 * unit);
+            painter.drawEllipse(drawing_.toDevice(p.x, p.y), 1.5 * unit, 1.5 * unit);
     }
 
     // Axis-parallel dashed lines need no smoothing; one call per pen.
@@ -239,7 +141,8 @@ void CanvasWidget::paintLayer(QPainter& painter) const {
         for (const MarkInstance& mark : marks_) {
             if (mark.shape == MarkShape::Point || mark.highlighted != highlighted)
                 continue;
-            const QPointF at = mapping_(static_cast<float>(mark.x), static_cast<float>(mark.y));
+            const QPointF at =
+                drawing_.toDevice(static_cast<float>(mark.x), static_cast<float>(mark.y));
             if (mark.shape == MarkShape::Vertical)
                 lines.append({QPointF(at.x(), area.top()), QPointF(at.x(), area.bottom())});
             else
@@ -256,12 +159,14 @@ void CanvasWidget::paintLayer(QPainter& painter) const {
             continue;
         const double r = (mark.highlighted ? kHighlightRadius : kMarkRadius) * unit;
         painter.setBrush(mark.highlighted ? kHighlightColour : kMarkColour);
-        painter.drawEllipse(mapping_(static_cast<float>(mark.x), static_cast<float>(mark.y)), r, r);
+        painter.drawEllipse(
+            drawing_.toDevice(static_cast<float>(mark.x), static_cast<float>(mark.y)), r, r);
     }
 
     if (!trace_)
         return;
-    const QPointF at = mapping_(static_cast<float>(trace_->x), static_cast<float>(trace_->y));
+    const QPointF at =
+        drawing_.toDevice(static_cast<float>(trace_->x), static_cast<float>(trace_->y));
     if (trace_->dot) {
         painter.setPen(QPen(kTraceColour, unit));
         painter.setBrush(Qt::white);
@@ -296,11 +201,12 @@ void CanvasWidget::paintEvent(QPaintEvent* event) {
     QFrame::paintEvent(event);
     QPainter painter(this);
     const QRectF drawing(contentsRect());
-    painter.drawImage(drawing, image_);
+    painter.drawImage(drawing, drawing_.image());
     if (!marks_.empty() || !stretches_.empty() || trace_) {
         painter.save();
         painter.translate(drawing.topLeft());
-        painter.scale(drawing.width() / image_.width(), drawing.height() / image_.height());
+        painter.scale(drawing.width() / drawing_.image().width(),
+                      drawing.height() / drawing_.image().height());
         paintLayer(painter);
         painter.restore();
     }

@@ -1,10 +1,10 @@
 #pragma once
 
 #include <QFrame>
-#include <QImage>
 #include <optional>
 #include <vector>
 
+#include "imagecanvas.h"
 #include "model/canvas.h"
 #include "overlay/keypoints.h"
 
@@ -17,6 +17,9 @@ namespace oltrave {
 class CanvasWidget : public QFrame, public Canvas {
     Q_OBJECT
 public:
+    // The frame around the drawing, in logical pixels on each side.
+    static constexpr int kFrameWidth = 1;
+
     explicit CanvasWidget(QWidget* parent = nullptr);
 
     bool setScale(float x1, float y1, float x2, float y2) override;
@@ -26,11 +29,11 @@ public:
     void points(const CanvasPoint* first, std::size_t count, Colour colour) override;
 
     // Lines and points accepted since the last clear.
-    int lineCount() const { return lines_; }
-    int pointCount() const { return points_; }
+    int lineCount() const { return drawing_.lineCount(); }
+    int pointCount() const { return drawing_.pointCount(); }
 
     // The drawing in device pixels.
-    const QImage& image() const { return image_; }
+    const QImage& image() const { return drawing_.image(); }
     // The drawing with the layer above it, as the area shows it.
     QImage shownImage() const;
     // Writes what the area shows in the format the path's suffix names (PNG,
@@ -77,40 +80,14 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    struct Scale {
-        double x1, y1, x2, y2;
-    };
-    // Device pixel = (user - origin) * factor, per axis.
-    struct Mapping {
-        double originX = 0, originY = 0, factorX = 1, factorY = 1;
-        QPointF operator()(float x, float y) const {
-            return {(x - originX) * factorX, (y - originY) * factorY};
-        }
-    };
-
     // Draws the layer in device pixels of the image.
     void paintLayer(QPainter& painter) const;
     std::optional<QPoint> drawingPixel(QPointF position) const;
 
-    static bool accepted(float v);
     void fitImage();
-    void updateMapping();
-    QRgb* pixels();
-    void dot(int col, int row, QRgb rgb);
-    void repaintSoon();
+    void repaintIfChanged();
 
-    QImage image_;
-    bool blank_ = true; // nothing drawn since the image was filled
-    QColor background_;
-    Scale scale_{0, 0, 0, 0}; // no user scale yet: logical pixels
-    bool userScale_ = false;
-    Mapping mapping_;
-    int dotSize_ = 1;
-    // The image's pixels for direct writes; null until fetched again.
-    QRgb* pixels_ = nullptr;
-    qsizetype pixelsPerLine_ = 0;
-    int lines_ = 0;
-    int points_ = 0;
+    ImageCanvas drawing_;
     bool repaintPending_ = false;
 
     std::vector<MarkInstance> marks_;

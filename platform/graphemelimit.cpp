@@ -1,5 +1,7 @@
 #include "graphemelimit.h"
 
+#include "graphemes.h"
+
 #include <QLineEdit>
 #include <QTextBoundaryFinder>
 #include <algorithm>
@@ -14,25 +16,11 @@ void GraphemeLimit::apply(QLineEdit& box, int limit) {
 }
 
 int GraphemeLimit::count(const QString& text) {
-    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
-    int clusters = 0;
-    while (finder.toNextBoundary() > 0)
-        ++clusters;
-    return clusters;
+    return graphemeCount(text);
 }
 
 QString GraphemeLimit::first(const QString& text, int n) {
-    if (n <= 0)
-        return {};
-    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
-    qsizetype end = 0;
-    for (int i = 0; i < n; ++i) {
-        const qsizetype next = finder.toNextBoundary();
-        if (next < 0)
-            break;
-        end = next;
-    }
-    return text.left(end);
+    return firstGraphemes(text, n);
 }
 
 QValidator::State GraphemeLimit::validate(QString& input, int& pos) const {

@@ -33,7 +33,8 @@ run() {
 
 if $smoke; then
     for program in oltrave-bench-plot oltrave-bench-click oltrave-bench-startup oltrave-bench-sound \
-        oltrave-bench-trace; do
+        oltrave-bench-trace \
+        oltrave-bench-cli; do
         run "$program" --benchmark_min_time=0.0001 "$@"
     done
 else
@@ -43,6 +44,7 @@ else
     run oltrave-bench-startup --benchmark_min_time=4 "$@"
     run oltrave-bench-sound "$@"
     run oltrave-bench-trace "$@"
+    run oltrave-bench-cli --benchmark_min_time=2 "$@"
 fi
 
 echo

@@ -11,6 +11,7 @@ packages=(
     xvfb xauth
     fonts-open-sans fonts-wqy-microhei
     desktop-file-utils appstream
+    poppler-utils
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     dpkg-dev lintian file man-db
     locales

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="en">
 <context>
+    <name>Worksheet</name>
+    <message>
+        <source>each axis from %1 to %2</source>
+        <translation>每条坐标轴从 %1 到 %2</translation>
+    </message>
+</context>
+<context>
     <name>oltrave::AboutScreen</name>
     <message>
         <source>A grapher and calculator for elementary functions:</source>
@@ -210,6 +217,72 @@
     <message>
         <source>Key Points(&amp;K)</source>
         <translation>关键点(&amp;K)</translation>
+    </message>
+    <message>
+        <source>File(&amp;F)</source>
+        <translation>文件(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Save Image(&amp;S)...</source>
+        <translation>保存图像(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>Export Worksheet (PDF)(&amp;W)...</source>
+        <translation>导出练习页 (PDF)(&amp;W)...</translation>
+    </message>
+    <message>
+        <source>Export SVG(&amp;G)...</source>
+        <translation>导出 SVG(&amp;G)...</translation>
+    </message>
+    <message>
+        <source>Print Worksheet(&amp;P)...</source>
+        <translation>打印练习页(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>Quit(&amp;Q)</source>
+        <translation>退出(&amp;Q)</translation>
+    </message>
+    <message>
+        <source>Export Worksheet (PDF)...</source>
+        <translation>导出练习页 (PDF)...</translation>
+    </message>
+    <message>
+        <source>Export SVG...</source>
+        <translation>导出 SVG...</translation>
+    </message>
+    <message>
+        <source>Print Worksheet...</source>
+        <translation>打印练习页...</translation>
+    </message>
+    <message>
+        <source>The file could not be written.
+%1</source>
+        <translation>无法写入文件。
+%1</translation>
+    </message>
+    <message>
+        <source>Export Worksheet</source>
+        <translation>导出练习页</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>PDF 文档 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Export SVG</source>
+        <translation>导出 SVG</translation>
+    </message>
+    <message>
+        <source>SVG image (*.svg)</source>
+        <translation>SVG 图像 (*.svg)</translation>
+    </message>
+    <message>
+        <source>Print Worksheet</source>
+        <translation>打印练习页</translation>
+    </message>
+    <message>
+        <source>The printer could not be started.</source>
+        <translation>无法启动打印机。</translation>
     </message>
 </context>
 <context>

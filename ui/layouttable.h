@@ -52,8 +52,4 @@ inline constexpr Twips kZoomCaption{6660, 5650, 615, 255};
 inline constexpr Twips kZoomBox{7320, 5650, 645, 330};
 inline constexpr Twips kList{8160, 120, 4215, 5910};
 
-inline constexpr int kCoefficientMaxLength = 7;
-inline constexpr int kXMaxLength = 10;
-inline constexpr int kZoomMaxLength = 5;
-
 } // namespace oltrave::layout

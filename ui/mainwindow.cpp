@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -17,6 +18,9 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QSettings>
 #include <QSignalBlocker>
 #include <QStandardPaths>
@@ -30,7 +34,10 @@
 #include "layouttable.h"
 #include "menuitemaccessible.h"
 #include "modebutton.h"
+#include "model/boxlimits.h"
 #include "model/numtext.h"
+#include "output/svgwriter.h"
+#include "output/worksheet.h"
 #include "picturebutton.h"
 #include "platform/appearance.h"
 #include "platform/canvaswidget.h"
@@ -38,7 +45,9 @@
 #include "platform/imageformat.h"
 #include "platform/listresults.h"
 #include "platform/longlistview.h"
+#include "platform/savefile.h"
 #include "platform/soundplayer.h"
+#include "programname.h"
 #include "shortcutpassthrough.h"
 #include "sound/curvesound.h"
 
@@ -46,7 +55,6 @@ namespace oltrave {
 
 namespace {
 
-const QString kCaption = QStringLiteral("Oltrave 函数计算器");
 const QString kOrganisation = QStringLiteral("Oltrave");
 const QString kApplication = QStringLiteral("Oltrave");
 const QString kKeyPointsSetting = QStringLiteral("view/keyPoints");
@@ -150,7 +158,7 @@ QAction* contextAction(QWidget* widget, const char* name, const QString& caption
 
 MainWindow::MainWindow(QWidget* parent, Options options) : QMainWindow(parent), options_(options) {
     setObjectName(QStringLiteral("frmmain"));
-    setWindowTitle(kCaption);
+    setWindowTitle(programName());
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 
@@ -170,7 +178,8 @@ MainWindow::MainWindow(QWidget* parent, Options options) : QMainWindow(parent), 
     setFixedSize(client.width(), client.height() + menuBar()->sizeHint().height());
 
     results_ = std::make_unique<ListResults>(*lis_);
-    form_ = std::make_unique<Form>(*pic_, *results_);
+    canvases_ = std::make_unique<CanvasTee>(*pic_, drawing_);
+    form_ = std::make_unique<Form>(*canvases_, *results_);
     form_->start();
     describePlot(&Form::start, 0, 0);
     mirror();
@@ -224,7 +233,7 @@ void MainWindow::buildControls(const QString& face) {
         lb_[i] = place(new QLabel(QString::number(box), client), QStringLiteral("lb%1").arg(box),
                        layout::kBoxLabels[i]);
         lb_[i]->setFont(semibold(face, 12));
-        tx_[i] = textBox(client, QStringLiteral("tx%1").arg(box), layout::kCoefficientMaxLength,
+        tx_[i] = textBox(client, QStringLiteral("tx%1").arg(box), kCoefficientMaxLength,
                          semibold(face, 10.5), layout::kBoxes[i]);
     }
 
@@ -243,14 +252,13 @@ void MainWindow::buildControls(const QString& face) {
     frame1_->setFont(semibold(face, 9));
     frame1_->setAutoFillBackground(true);
     setColour(frame1_, QPalette::Window, QColor::fromRgb(colours::kXFrame));
-    setx_ = textBox(frame1_, QStringLiteral("setx"), layout::kXMaxLength, semibold(face, 9),
-                    layout::kXBox);
+    setx_ = textBox(frame1_, QStringLiteral("setx"), kXMaxLength, semibold(face, 9), layout::kXBox);
     setx_->setAccessibleName(accessibleCaption(frame1_->title()));
 
     auto* zoomCaption =
         place(new QLabel(tr("Zoom"), client), QStringLiteral("Label2"), layout::kZoomCaption);
     zoomCaption->setFont(semibold(face, 10.5));
-    setdata_ = textBox(client, QStringLiteral("setdata"), layout::kZoomMaxLength, semibold(face, 9),
+    setdata_ = textBox(client, QStringLiteral("setdata"), kZoomMaxLength, semibold(face, 9),
                        layout::kZoomBox);
     setdata_->setAccessibleName(zoomCaption->text());
 
@@ -303,6 +311,30 @@ QAction* MainWindow::addCommand(QMenu* menu, const char* name, const QString& ca
 }
 
 void MainWindow::buildMenus() {
+    QMenu* file = menuBar()->addMenu(tr("File(&F)"));
+    file->setObjectName(QStringLiteral("file"));
+    const auto fileCommand = [this, file](const char* name, const QString& caption,
+                                          void (MainWindow::*handler)()) {
+        QAction* action = file->addAction(caption);
+        action->setObjectName(QLatin1String(name));
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+    fileCommand("filesaveimage", tr("Save Image(&S)..."), &MainWindow::saveImage);
+    fileCommand("fileexportpdf", tr("Export Worksheet (PDF)(&W)..."), &MainWindow::exportWorksheet);
+    fileCommand("fileexportsvg", tr("Export SVG(&G)..."), &MainWindow::exportSvg);
+    // Ctrl+P is the Print command of the Edit menu.
+    QAction* print =
+        fileCommand("fileprint", tr("Print Worksheet(&P)..."), &MainWindow::printWorksheet);
+    print->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
+    addAction(print);
+    file->addSeparator()->setObjectName(QStringLiteral("file_line1"));
+    QAction* quit = file->addAction(tr("Quit(&Q)"));
+    quit->setObjectName(QStringLiteral("quit"));
+    quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    addAction(quit);
+    connect(quit, &QAction::triggered, this, &QWidget::close);
+
     QMenu* edit = menuBar()->addMenu(tr("Edit(&E)"));
     edit->setObjectName(QStringLiteral("edit"));
     const QList<QAction*> commands{
@@ -341,7 +373,7 @@ void MainWindow::buildMenus() {
 
     QMenu* help = menuBar()->addMenu(tr("Help(&H)"));
     help->setObjectName(QStringLiteral("help"));
-    QAction* about = help->addAction(tr("About %1(&A)...").arg(kCaption));
+    QAction* about = help->addAction(tr("About %1(&A)...").arg(programName()));
     about->setObjectName(QStringLiteral("informationabout"));
     connect(about, &QAction::triggered, this, &MainWindow::aboutRequested);
 
@@ -431,7 +463,8 @@ void MainWindow::pickLanguage(Language language) {
                              ? QStringLiteral("下次启动 Oltrave 时使用简体中文。")
                              : QStringLiteral("Oltrave will speak English from its next start.");
     // Shown without waiting, so nothing that triggers the item is held up by it.
-    auto* box = new QMessageBox(QMessageBox::Information, kCaption, note, QMessageBox::Ok, this);
+    auto* box =
+        new QMessageBox(QMessageBox::Information, programName(), note, QMessageBox::Ok, this);
     box->setObjectName(QStringLiteral("languagenote"));
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
@@ -447,6 +480,12 @@ void MainWindow::buildContextMenus() {
 
     QAction* save = contextAction(pic_, "saveimage", tr("Save Image..."));
     connect(save, &QAction::triggered, this, &MainWindow::saveImage);
+    QAction* pdf = contextAction(pic_, "exportpdf", tr("Export Worksheet (PDF)..."));
+    connect(pdf, &QAction::triggered, this, &MainWindow::exportWorksheet);
+    QAction* svg = contextAction(pic_, "exportsvg", tr("Export SVG..."));
+    connect(svg, &QAction::triggered, this, &MainWindow::exportSvg);
+    QAction* print = contextAction(pic_, "printworksheet", tr("Print Worksheet..."));
+    connect(print, &QAction::triggered, this, &MainWindow::printWorksheet);
 }
 
 // Nothing to copy leaves the clipboard as it was.
@@ -471,6 +510,81 @@ void MainWindow::saveImage() {
     if (!error.isEmpty())
         QMessageBox::warning(this, tr("Save Image"),
                              tr("The image could not be written.\n%1").arg(error));
+}
+
+// Empty when the person cancels.
+QString MainWindow::askSavePath(const QString& title, const QString& filter,
+                                const QString& fileName) {
+    QFileDialog dialog(this, title, QString(), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QFileInfo(fileName).suffix());
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    dialog.setDirectory(QDir(documents).exists() ? documents : QDir::homePath());
+    dialog.selectFile(fileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+void MainWindow::reportSaveError(const QString& title, const QString& error) {
+    if (!error.isEmpty())
+        QMessageBox::warning(this, title, tr("The file could not be written.\n%1").arg(error));
+}
+
+// The plot as the plotting area shows it, the list's first line (the
+// formula of the first plot) as the title, and every line.
+Worksheet MainWindow::worksheet() const {
+    Worksheet sheet;
+    sheet.heading = programName();
+    sheet.title = lis_->count() > 0 ? lis_->item(0)->text() : labelv_->text();
+    sheet.scaleNote = scaleNote(qs(numtext(form_->zoom())));
+    for (int row = 0; row < lis_->count(); ++row)
+        sheet.lines << lis_->item(row)->text();
+    sheet.drawing = &drawing_;
+    sheet.plotShape = pic_->contentsRect().size();
+    sheet.background = menuBarColour();
+    sheet.ink = pic_->palette().color(QPalette::WindowText);
+    return sheet;
+}
+
+void MainWindow::exportWorksheet() {
+    const QString title = tr("Export Worksheet");
+    const QString path =
+        askSavePath(title, tr("PDF document (*.pdf)"), QStringLiteral("worksheet.pdf"));
+    if (path.isEmpty())
+        return;
+    const Worksheet sheet = worksheet();
+    reportSaveError(title, saveFile(path, [&sheet](QIODevice& device, QString&) {
+                        return writeWorksheetPdf(device, sheet);
+                    }));
+}
+
+void MainWindow::exportSvg() {
+    const QString title = tr("Export SVG");
+    const QString path = askSavePath(title, tr("SVG image (*.svg)"), QStringLiteral("plot.svg"));
+    if (path.isEmpty())
+        return;
+    const QSize size = pic_->contentsRect().size();
+    const QColor ink = pic_->palette().color(QPalette::WindowText);
+    reportSaveError(title, saveFile(path, [this, size, ink](QIODevice& device, QString&) {
+                        return writeSvg(device, drawing_, size, menuBarColour(), ink);
+                    }));
+}
+
+void MainWindow::printWorksheet() {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(QStringLiteral("Worksheet"));
+    QPrintDialog dialog(&printer, this);
+    dialog.setWindowTitle(tr("Print Worksheet"));
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        QMessageBox::warning(this, dialog.windowTitle(), tr("The printer could not be started."));
+        return;
+    }
+    const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
+    paintWorksheet(painter, QRectF(QPointF(0, 0), page.size()), worksheet());
 }
 
 void MainWindow::connectEvents() {

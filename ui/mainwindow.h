@@ -7,6 +7,8 @@
 
 #include "model/form.h"
 #include "model/language.h"
+#include "output/canvastee.h"
+#include "output/curverecorder.h"
 #include "overlay/trace.h"
 #include "platform/canvaswidget.h"
 
@@ -21,6 +23,7 @@ class QMenu;
 namespace oltrave {
 
 class CanvasWidget;
+struct Worksheet;
 class ListResults;
 class ModeButton;
 class PictureButton;
@@ -69,6 +72,12 @@ private:
     void buildContextMenus();
     void copyLines(bool selectedOnly);
     void saveImage();
+    QString askSavePath(const QString& title, const QString& filter, const QString& fileName);
+    Worksheet worksheet() const;
+    void exportWorksheet();
+    void exportSvg();
+    void printWorksheet();
+    void reportSaveError(const QString& title, const QString& error);
     QAction* addCommand(QMenu* menu, const char* name, const QString& caption,
                         const QKeySequence& shortcut, void (Form::*command)());
     void setTabOrderAndTips();
@@ -110,6 +119,9 @@ private:
     QAction* stopSound_ = nullptr;
 
     std::unique_ptr<ListResults> results_;
+    // What the plotting area shows, as vectors for the exports.
+    CurveRecorder drawing_;
+    std::unique_ptr<CanvasTee> canvases_;
     std::unique_ptr<Form> form_;
     bool centred_ = false;
 

@@ -17,8 +17,9 @@ namespace {
 // English left over in a Chinese window: a word of two or more Latin letters that
 // is not a name, a unit of a formula or the other language's own name.
 QStringList englishWords(const QString& text) {
-    static const QStringList allowed{"Oltrave", "English", "PNG", "png", "Sin", "Cos", "Tan", "log",
-                                     "Qt", "Open", "Sans", "WenQuanYi", "Micro", "Hei",
+    static const QStringList allowed{"Oltrave", "English", "PNG", "png", "PDF", "SVG", "Sin", "Cos",
+                                     "Tan", "log", "Qt", "Open", "Sans", "WenQuanYi", "Micro",
+                                     "Hei",
                                      // key names
                                      "Ctrl", "Shift", "Del", "Esc"};
     QString plain = text;

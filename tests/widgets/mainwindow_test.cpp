@@ -250,6 +250,17 @@ private slots:
         QTest::newRow("informationabout")
             << "informationabout" << QStringLiteral("About Oltrave 函数计算器(&A)...")
             << QKeySequence();
+        QTest::newRow("filesaveimage") << "filesaveimage"
+                                       << "Save Image(&S)..." << QKeySequence();
+        QTest::newRow("fileexportpdf") << "fileexportpdf"
+                                       << "Export Worksheet (PDF)(&W)..." << QKeySequence();
+        QTest::newRow("fileexportsvg") << "fileexportsvg"
+                                       << "Export SVG(&G)..." << QKeySequence();
+        QTest::newRow("fileprint")
+            << "fileprint"
+            << "Print Worksheet(&P)..." << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P);
+        QTest::newRow("quit") << "quit"
+                              << "Quit(&Q)" << QKeySequence(Qt::CTRL | Qt::Key_Q);
     }
     void menusCarryTheirCaptionsAndShortcuts() {
         QFETCH(QString, name);
@@ -261,11 +272,16 @@ private slots:
         QCOMPARE(action->shortcut(), shortcut);
     }
 
-    void menuBarHoldsEditViewHelp() {
+    void menuBarHoldsFileEditViewHelp() {
         QStringList menus;
         for (QAction* action : window_->menuBar()->actions())
             menus << action->text();
-        QCOMPARE(menus, QStringList({"Edit(&E)", "View(&V)", "Help(&H)"}));
+        QCOMPARE(menus, QStringList({"File(&F)", "Edit(&E)", "View(&V)", "Help(&H)"}));
+        QStringList files;
+        for (QAction* action : window_->findChild<QMenu*>("file")->actions())
+            files << (action->isSeparator() ? QStringLiteral("-") : action->objectName());
+        QCOMPARE(files, QStringList({"filesaveimage", "fileexportpdf", "fileexportsvg", "fileprint",
+                                     "-", "quit"}));
         QStringList items;
         for (QAction* action : window_->findChild<QMenu*>("edit")->actions())
             items << (action->isSeparator() ? QStringLiteral("-") : action->objectName());

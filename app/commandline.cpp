@@ -1,0 +1,285 @@
+#include "commandline.h"
+
+#include <QCommandLineParser>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+#include "familynames.h"
+#include "model/familytable.h"
+#include "model/language.h"
+#include "subcommands.h"
+
+namespace oltrave::cli {
+
+namespace {
+
+// A rendered picture larger than this either way is a typing mistake, and
+// would not fit in memory.
+constexpr int kLargestSide = 16384;
+
+const QString kOutput = QStringLiteral("output");
+const QString kSize = QStringLiteral("size");
+const QString kKeypoints = QStringLiteral("keypoints");
+const QString kMode = QStringLiteral("mode");
+const QString kZoom = QStringLiteral("zoom");
+const QString kAt = QStringLiteral("at");
+const QString kExact = QStringLiteral("exact");
+const QString kLang = QStringLiteral("lang");
+const QString kHelp = QStringLiteral("help");
+const QString kVersion = QStringLiteral("version");
+
+// Every option the program knows; each command accepts some of them.
+QList<QCommandLineOption> allOptions() {
+    return {
+        {{QStringLiteral("h"), kHelp}, QStringLiteral("Show this help.")},
+        {kVersion, QStringLiteral("Show the version.")},
+        {kLang, QStringLiteral("Language of the words: en or zh_CN."), QStringLiteral("LANG")},
+        {kMode, QStringLiteral("Absolute-value mode: 0 f(x), 1 |f(x)|, 2 f(|x|)."),
+         QStringLiteral("N")},
+        {kZoom, QStringLiteral("The zoom box's text (default 10)."), QStringLiteral("TEXT")},
+        {kAt, QStringLiteral("After the plot, calculate at x = TEXT (repeatable)."),
+         QStringLiteral("TEXT")},
+        {kExact, QStringLiteral("Exact values.")},
+        {{QStringLiteral("o"), kOutput},
+         QStringLiteral("The file to write."),
+         QStringLiteral("FILE")},
+        {kSize, QStringLiteral("Picture size in pixels (PNG)."), QStringLiteral("WxH")},
+        {kKeypoints, QStringLiteral("Key points (taken; render does not draw them yet).")},
+    };
+}
+
+QList<QCommandLineOption> optionsFor(const QStringList& names) {
+    QList<QCommandLineOption> chosen;
+    for (const QCommandLineOption& option : allOptions()) {
+        if (names.contains(option.names().constLast()))
+            chosen << option;
+    }
+    return chosen;
+}
+
+// QCommandLineParser takes every argument that starts with "-" for an option.
+// Negative coefficients are not, so they go after a "--" with the other
+// positional arguments; an option's separate value stays beside it.
+// An option left without its value at the end is reported here: the parser
+// would take the "--" for its value.
+QStringList orderForParser(const QStringList& arguments, const QList<QCommandLineOption>& options,
+                           QString& error) {
+    QStringList valued;
+    for (const QCommandLineOption& option : options) {
+        if (option.valueName().isEmpty())
+            continue;
+        for (const QString& name : option.names())
+            valued << (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+    }
+    QStringList flags;
+    QStringList positional;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (argument == QLatin1String("--")) {
+            positional += arguments.mid(i + 1);
+            break;
+        }
+        if (valued.contains(argument) && i + 1 == arguments.size()) {
+            error = QStringLiteral("missing value after '%1'").arg(argument);
+            return {};
+        }
+        if (valued.contains(argument)) {
+            flags << argument << arguments[i + 1];
+            ++i;
+        } else if (argument.startsWith(QLatin1Char('-')) && argument.size() > 1 &&
+                   !looksNegative(argument)) {
+            flags << argument;
+        } else {
+            positional << argument;
+        }
+    }
+    return QStringList{QStringLiteral("oltrave")} + flags + QStringList{QStringLiteral("--")} +
+           positional;
+}
+
+QString parserError(const QCommandLineParser& parser) {
+    QString error = parser.errorText();
+    if (error.endsWith(QLatin1Char('.')))
+        error.chop(1);
+    return error.isEmpty() ? error : error.at(0).toLower() + error.mid(1);
+}
+
+ParseResult failed(const QString& error) {
+    return {std::nullopt, error};
+}
+
+ParseResult parseWindow(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.addOptions(optionsFor({kHelp, kVersion, kLang}));
+    QString error;
+    const QStringList ordered =
+        orderForParser(arguments, optionsFor({kHelp, kVersion, kLang}), error);
+    if (!error.isEmpty())
+        return failed(error);
+    if (!parser.parse(ordered))
+        return failed(parserError(parser));
+    if (!parser.positionalArguments().isEmpty())
+        return failed(QStringLiteral("unknown command \"%1\"")
+                          .arg(parser.positionalArguments().constFirst()));
+    Invocation invocation;
+    if (parser.isSet(kHelp))
+        invocation.kind = Invocation::Kind::Help;
+    else if (parser.isSet(kVersion))
+        invocation.kind = Invocation::Kind::Version;
+    if (parser.isSet(kLang)) {
+        invocation.lang = parser.value(kLang);
+        if (!languageFromLocaleName(invocation.lang.toStdString()))
+            return failed(
+                QStringLiteral("--lang takes en or zh_CN, not \"%1\"").arg(invocation.lang));
+    }
+    return {invocation, {}};
+}
+
+std::optional<QSize> readSize(const QString& text) {
+    static const QRegularExpression pattern(QStringLiteral("^([0-9]{1,5})[xX]([0-9]{1,5})$"));
+    const QRegularExpressionMatch match = pattern.match(text);
+    if (!match.hasMatch())
+        return std::nullopt;
+    const QSize size(match.captured(1).toInt(), match.captured(2).toInt());
+    if (size.isEmpty() || size.width() > kLargestSide || size.height() > kLargestSide)
+        return std::nullopt;
+    return size;
+}
+
+ParseResult parseCommand(const Subcommand& command, const QStringList& arguments) {
+    const QStringList names =
+        QStringList{kHelp, kLang, kMode, kZoom, kAt, kExact} + command.extraOptions;
+    const QList<QCommandLineOption> options = optionsFor(names);
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.addOptions(options);
+    QString error;
+    const QStringList ordered = orderForParser(arguments, options, error);
+    if (!error.isEmpty())
+        return failed(error);
+    if (!parser.parse(ordered))
+        return failed(parserError(parser));
+
+    Invocation invocation;
+    invocation.command = command.word;
+    if (parser.isSet(kHelp)) {
+        invocation.kind = Invocation::Kind::Help;
+        return {invocation, {}};
+    }
+    invocation.kind = Invocation::Kind::Command;
+    PlotRequest& plot = invocation.plot;
+
+    const QStringList positional = parser.positionalArguments();
+    if (positional.isEmpty())
+        return failed(QStringLiteral("missing FAMILY"));
+    plot.family = familyFromArgument(positional.constFirst());
+    if (plot.family < 0)
+        return failed(QStringLiteral("unknown family \"%1\"").arg(positional.constFirst()));
+    plot.coefficients = positional.mid(1);
+    if (plot.coefficients.isEmpty())
+        return failed(QStringLiteral("missing C0"));
+    // A box the family does not show cannot be typed into.
+    const auto& captions = familyDescription(plot.family)->captions;
+    const auto shown = static_cast<qsizetype>(
+        std::count_if(captions.begin(), captions.end(), [](auto c) { return !c.empty(); }));
+    if (plot.coefficients.size() > shown)
+        return failed(QStringLiteral("%1 takes at most %2 coefficients")
+                          .arg(positional.constFirst())
+                          .arg(shown));
+
+    if (parser.isSet(kMode)) {
+        const QString mode = parser.value(kMode);
+        if (mode.size() != 1 || mode.at(0) < QLatin1Char('0') || mode.at(0) > QLatin1Char('2'))
+            return failed(QStringLiteral("--mode takes 0, 1 or 2, not \"%1\"").arg(mode));
+        plot.mode = mode.toInt();
+    }
+    if (parser.isSet(kZoom))
+        plot.zoom = parser.value(kZoom);
+    plot.at = parser.values(kAt);
+    plot.exact = parser.isSet(kExact);
+    if (parser.isSet(kLang)) {
+        invocation.lang = parser.value(kLang);
+        if (!languageFromLocaleName(invocation.lang.toStdString()))
+            return failed(
+                QStringLiteral("--lang takes en or zh_CN, not \"%1\"").arg(invocation.lang));
+    }
+    invocation.keypoints = command.extraOptions.contains(kKeypoints) && parser.isSet(kKeypoints);
+    if (command.extraOptions.contains(kSize) && parser.isSet(kSize)) {
+        const std::optional<QSize> size = readSize(parser.value(kSize));
+        if (!size)
+            return failed(QStringLiteral("--size takes WIDTHxHEIGHT in pixels, each 1 to %1, "
+                                         "not \"%2\"")
+                              .arg(kLargestSide)
+                              .arg(parser.value(kSize)));
+        invocation.size = *size;
+    }
+    if (command.extraOptions.contains(kOutput)) {
+        invocation.output = parser.value(kOutput);
+        if (invocation.output.isEmpty())
+            return failed(QStringLiteral("missing -o FILE"));
+        const QString suffix = QFileInfo(invocation.output).suffix().toLower();
+        if (!command.suffixes.contains(suffix))
+            return failed(QStringLiteral("cannot tell the format of \"%1\": use %2")
+                              .arg(invocation.output, command.suffixes.join(QStringLiteral(", "))));
+    }
+    return {invocation, {}};
+}
+
+} // namespace
+
+bool looksNegative(const QString& argument) {
+    if (argument.size() < 2 || argument.at(0) != QLatin1Char('-'))
+        return false;
+    const QChar next = argument.at(1);
+    return next.isDigit() || next == QLatin1Char('.') || next == QChar(0x03C0) ||
+           next == QChar(0x221A) || argument.mid(1).startsWith(QLatin1String("pi"));
+}
+
+ParseResult parseCommandLine(const QStringList& arguments) {
+    if (arguments.isEmpty() || arguments.constFirst().startsWith(QLatin1Char('-')))
+        return parseWindow(arguments);
+    const QString& word = arguments.constFirst();
+    const Subcommand* command = findSubcommand(word);
+    if (!command)
+        return failed(QStringLiteral("unknown command \"%1\"").arg(word));
+    return parseCommand(*command, arguments.mid(1));
+}
+
+QString usageText() {
+    QString text =
+        QStringLiteral("Usage:\n"
+                       "  oltrave [--lang LANG]                  open the window\n"
+                       "  oltrave describe [OPTIONS] FAMILY C0 [C1 [C2 [C3]]]\n"
+                       "  oltrave render   [OPTIONS] -o FILE FAMILY C0 [C1 [C2 [C3]]]\n");
+    for (const Subcommand& command : subcommands()) {
+        if (command.word != QLatin1String("describe") && command.word != QLatin1String("render"))
+            text += QStringLiteral("  oltrave %1 [OPTIONS] -o FILE FAMILY C0 [C1 [C2 [C3]]]\n")
+                        .arg(command.word, -8);
+    }
+    text +=
+        QStringLiteral("  oltrave --help | --version\n"
+                       "\n"
+                       "FAMILY is 0 to 7 or linear, quadratic, cubic, sine, cosine, tangent,\n"
+                       "exponential, logarithmic. C0 ... C3 are the coefficient boxes' texts; an\n"
+                       "argument such as -4, -.5, -π or -√2 is a coefficient, and after -- every\n"
+                       "argument is one.\n"
+                       "\n"
+                       "Options:\n");
+    for (const QCommandLineOption& option : allOptions()) {
+        QString names;
+        for (const QString& name : option.names()) {
+            if (!names.isEmpty())
+                names += QStringLiteral(", ");
+            names += (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+        }
+        if (!option.valueName().isEmpty())
+            names += QLatin1Char(' ') + option.valueName();
+        text += QStringLiteral("  %1 %2\n").arg(names, -20).arg(option.description());
+    }
+    text += QStringLiteral("\nrender writes .png, .svg or .pdf (a one-page worksheet) by FILE's "
+                           "suffix.\n");
+    return text;
+}
+
+} // namespace oltrave::cli

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QSize>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace oltrave::cli {
+
+// What the person asked the window to do before Print, and after it.
+struct PlotRequest {
+    int family = 0;
+    QStringList coefficients; // the boxes' texts, from box 0
+    int mode = 0;
+    QString zoom = QStringLiteral("10");
+    QStringList at; // x box texts, each followed by Calculate
+    bool exact = false;
+};
+
+// One run of the program as the command line describes it.
+struct Invocation {
+    enum class Kind { Window, Help, Version, Command };
+    Kind kind = Kind::Window;
+    QString command; // the command word, for Kind::Command
+    PlotRequest plot;
+    QString lang; // empty: the environment's
+    QString output;
+    QSize size; // empty: the plotting area's
+    bool keypoints = false;
+};
+
+struct ParseResult {
+    std::optional<Invocation> invocation;
+    QString error; // why the arguments are not a valid use, when they are not
+};
+
+// Reads the arguments after the program's name.
+ParseResult parseCommandLine(const QStringList& arguments);
+
+// The synopsis and options, for --help and usage errors.
+QString usageText();
+
+// Whether an argument is a negative number rather than an option.
+bool looksNegative(const QString& argument);
+
+} // namespace oltrave::cli

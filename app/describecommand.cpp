@@ -1,0 +1,67 @@
+#include "describecommand.h"
+
+#include <QCoreApplication>
+#include <cstdio>
+#include <string>
+
+#include "commandline.h"
+#include "model/canvas.h"
+#include "model/form.h"
+#include "model/language.h"
+#include "model/resultlist.h"
+#include "plotsteps.h"
+#include "subcommands.h"
+
+namespace oltrave::cli {
+
+namespace {
+
+// Nothing is drawn: only the list is wanted.
+class NoCanvas : public Canvas {
+public:
+    bool setScale(float, float, float, float) override { return true; }
+    void clear() override {}
+    void line(float, float, float, float) override {}
+    void point(float, float, Colour) override {}
+    void points(const CanvasPoint*, std::size_t, Colour) override {}
+};
+
+// The list's lines, each ending in a line feed; a clear empties it as it
+// empties the list.
+class LineCollector : public ResultList {
+public:
+    void clear() override { text_.clear(); }
+    void append(const std::string& line) override {
+        text_ += line;
+        text_ += '\n';
+    }
+    const std::string& text() const { return text_; }
+
+private:
+    std::string text_;
+};
+
+} // namespace
+
+int runDescribe(const Invocation& invocation, char* programPath) {
+    int argc = 1;
+    char* argv[] = {programPath, nullptr};
+    const QCoreApplication app(argc, argv);
+
+    chooseLanguage(commandLanguage(invocation.lang));
+    NoCanvas canvas;
+    LineCollector list;
+    Form form(canvas, list);
+    form.start();
+    runSteps(form, invocation.plot);
+
+    std::fwrite(list.text().data(), 1, list.text().size(), stdout);
+    std::fflush(stdout);
+    if (const auto failure = shownFailure(form)) {
+        std::fprintf(stderr, "%.*s\n", static_cast<int>(failure->size()), failure->data());
+        return kExitShownFailure;
+    }
+    return kExitOk;
+}
+
+} // namespace oltrave::cli

@@ -1,0 +1,56 @@
+#include "plotsteps.h"
+
+#include <cstdlib>
+
+#include "commandline.h"
+#include "model/boxlimits.h"
+#include "model/catalogue.h"
+#include "model/form.h"
+#include "platform/graphemes.h"
+
+namespace oltrave::cli {
+
+namespace {
+
+std::string boxText(const QString& text, int limit) {
+    return firstGraphemes(text, limit).toStdString();
+}
+
+} // namespace
+
+void runSteps(Form& form, const PlotRequest& request) {
+    // Decimal unless asked: the command line never reads the window's settings.
+    form.setExactValues(request.exact);
+    form.chooseFamily(request.family);
+    for (qsizetype box = 0; box < request.coefficients.size(); ++box)
+        form.editBox(static_cast<int>(box),
+                     boxText(request.coefficients[box], kCoefficientMaxLength));
+    form.editZoom(boxText(request.zoom, kZoomMaxLength));
+    form.clickMode(request.mode);
+    form.plot();
+    for (const QString& x : request.at) {
+        form.editX(boxText(x, kXMaxLength));
+        form.evaluate();
+    }
+}
+
+Language commandLanguage(const QString& asked) {
+    if (const auto language = languageFromLocaleName(asked.toStdString()))
+        return *language;
+    const auto variable = [](const char* name) {
+        const char* value = std::getenv(name);
+        return std::string_view(value ? value : "");
+    };
+    return languageFromEnvironment(
+        {variable("LANGUAGE"), variable("LC_ALL"), variable("LC_MESSAGES"), variable("LANG")});
+}
+
+std::optional<std::string_view> shownFailure(const Form& form) {
+    for (const std::string_view failure : {Form::kNotAFunction, Form::kZoomError}) {
+        if (form.formulaLabel() == inChosenLanguage(failure))
+            return inChosenLanguage(failure);
+    }
+    return std::nullopt;
+}
+
+} // namespace oltrave::cli

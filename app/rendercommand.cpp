@@ -1,0 +1,116 @@
+#include "rendercommand.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <cstdio>
+
+#include "commandline.h"
+#include "model/form.h"
+#include "model/numtext.h"
+#include "output/curverecorder.h"
+#include "output/svgwriter.h"
+#include "output/worksheet.h"
+#include "platform/appearance.h"
+#include "platform/canvaswidget.h"
+#include "platform/imagecanvas.h"
+#include "platform/savefile.h"
+#include "platform/translation.h"
+#include "plotsteps.h"
+#include "subcommands.h"
+#include "ui/layouttable.h"
+#include "ui/programname.h"
+
+namespace oltrave::cli {
+
+namespace {
+
+// The axes as the window draws them on its default palette.
+const QColor kInk(Qt::black);
+
+class RecordedLines : public ResultList {
+public:
+    void clear() override { lines.clear(); }
+    void append(const std::string& line) override { lines << QString::fromStdString(line); }
+
+    QStringList lines;
+};
+
+} // namespace
+
+QSize plottingAreaSize() {
+    const int frame = 2 * CanvasWidget::kFrameWidth;
+    return layout::pixels(layout::kCanvas).size() - QSize(frame, frame);
+}
+
+RenderOutcome renderFile(const Invocation& invocation) {
+    const QSize size = invocation.size.isEmpty() ? plottingAreaSize() : invocation.size;
+    const QString suffix = QFileInfo(invocation.output).suffix().toLower();
+    RecordedLines list;
+    QString error;
+    std::optional<std::string_view> failure;
+
+    if (suffix == QLatin1String("png")) {
+        ImageCanvas canvas(menuBarColour(), kInk);
+        canvas.fit(size, 1);
+        Form form(canvas, list);
+        form.start();
+        runSteps(form, invocation.plot);
+        failure = shownFailure(form);
+        error = saveFile(invocation.output, [&canvas](QIODevice& device, QString&) {
+            return canvas.image().save(&device, "PNG");
+        });
+    } else {
+        CurveRecorder drawing;
+        Form form(drawing, list);
+        form.start();
+        runSteps(form, invocation.plot);
+        failure = shownFailure(form);
+        if (suffix == QLatin1String("svg")) {
+            error = saveFile(invocation.output, [&](QIODevice& device, QString&) {
+                return writeSvg(device, drawing, size, menuBarColour(), kInk);
+            });
+        } else {
+            Worksheet sheet;
+            sheet.heading = programName();
+            sheet.title =
+                list.lines.isEmpty()
+                    ? QString::fromUtf8(form.formulaLabel().data(),
+                                        static_cast<qsizetype>(form.formulaLabel().size()))
+                    : list.lines.constFirst();
+            sheet.scaleNote = scaleNote(QString::fromStdString(numtext(form.zoom())));
+            sheet.lines = list.lines;
+            sheet.drawing = &drawing;
+            sheet.plotShape = plottingAreaSize();
+            sheet.background = menuBarColour();
+            sheet.ink = kInk;
+            error = saveFile(invocation.output, [&sheet](QIODevice& device, QString&) {
+                return writeWorksheetPdf(device, sheet);
+            });
+        }
+    }
+
+    return {error, failure};
+}
+
+int runRender(const Invocation& invocation, char* programPath) {
+    // Drawing and fonts need the toolkit, a screen does not.
+    int argc = 3;
+    char platform[] = "-platform";
+    char offscreen[] = "offscreen";
+    char* argv[] = {programPath, platform, offscreen, nullptr};
+    const QApplication app(argc, argv);
+
+    useLanguage(commandLanguage(invocation.lang));
+    const auto [error, failure] = renderFile(invocation);
+    if (!error.isEmpty()) {
+        std::fprintf(stderr, "oltrave: %s\n", qUtf8Printable(error));
+        return kExitFile;
+    }
+    if (failure) {
+        std::fprintf(stderr, "%.*s\n", static_cast<int>(failure->size()), failure->data());
+        return kExitShownFailure;
+    }
+    return kExitOk;
+}
+
+} // namespace oltrave::cli

@@ -1,0 +1,27 @@
+#include "subcommands.h"
+
+#include "describecommand.h"
+#include "guimodule.h"
+
+namespace oltrave::cli {
+
+const std::vector<Subcommand>& subcommands() {
+    static const std::vector<Subcommand> table{
+        {QStringLiteral("describe"), {}, {}, runDescribe},
+        {QStringLiteral("render"),
+         {QStringLiteral("output"), QStringLiteral("size"), QStringLiteral("keypoints")},
+         {QStringLiteral("png"), QStringLiteral("svg"), QStringLiteral("pdf")},
+         runRenderInModule},
+    };
+    return table;
+}
+
+const Subcommand* findSubcommand(const QString& word) {
+    for (const Subcommand& command : subcommands()) {
+        if (command.word == word)
+            return &command;
+    }
+    return nullptr;
+}
+
+} // namespace oltrave::cli

@@ -1,0 +1,92 @@
+#include "svgwriter.h"
+
+#include <QIODevice>
+#include <QXmlStreamWriter>
+
+#include "curverecorder.h"
+
+namespace oltrave {
+
+namespace {
+
+// Hundredths of a pixel: finer than any screen, and a curve stays small.
+QString coordinate(double value) {
+    return QString::number(value, 'f', 2);
+}
+
+QString colourName(Colour colour) {
+    return QColor(colour.red(), colour.green(), colour.blue()).name();
+}
+
+} // namespace
+
+bool writeSvg(QIODevice& device, const CurveRecorder& drawing, const QSize& size,
+              const QColor& background, const QColor& ink) {
+    const double width = size.width();
+    const double height = size.height();
+    const auto x = [width](const ViewPoint& p) { return coordinate(p.u * width); };
+    const auto y = [height](const ViewPoint& p) { return coordinate(p.v * height); };
+
+    QXmlStreamWriter svg(&device);
+    svg.setAutoFormatting(true);
+    svg.writeStartDocument();
+    svg.writeStartElement(QStringLiteral("svg"));
+    svg.writeDefaultNamespace(QStringLiteral("http://www.w3.org/2000/svg"));
+    svg.writeAttribute(QStringLiteral("width"), QString::number(size.width()));
+    svg.writeAttribute(QStringLiteral("height"), QString::number(size.height()));
+    // The picture's edges cut the curves that reach beyond the view.
+    svg.writeAttribute(QStringLiteral("viewBox"),
+                       QStringLiteral("0 0 %1 %2").arg(size.width()).arg(size.height()));
+
+    svg.writeEmptyElement(QStringLiteral("rect"));
+    svg.writeAttribute(QStringLiteral("width"), QString::number(size.width()));
+    svg.writeAttribute(QStringLiteral("height"), QString::number(size.height()));
+    svg.writeAttribute(QStringLiteral("fill"), background.name());
+
+    svg.writeStartElement(QStringLiteral("g"));
+    svg.writeAttribute(QStringLiteral("id"), QStringLiteral("axes"));
+    svg.writeAttribute(QStringLiteral("stroke"), ink.name());
+    svg.writeAttribute(QStringLiteral("stroke-width"), QStringLiteral("1"));
+    for (const CurveRecorder::Segment& segment : drawing.segments()) {
+        svg.writeEmptyElement(QStringLiteral("line"));
+        svg.writeAttribute(QStringLiteral("x1"), x(segment.from));
+        svg.writeAttribute(QStringLiteral("y1"), y(segment.from));
+        svg.writeAttribute(QStringLiteral("x2"), x(segment.to));
+        svg.writeAttribute(QStringLiteral("y2"), y(segment.to));
+    }
+    svg.writeEndElement();
+
+    svg.writeStartElement(QStringLiteral("g"));
+    svg.writeAttribute(QStringLiteral("id"), QStringLiteral("curves"));
+    svg.writeAttribute(QStringLiteral("fill"), QStringLiteral("none"));
+    svg.writeAttribute(QStringLiteral("stroke-width"), QStringLiteral("1"));
+    svg.writeAttribute(QStringLiteral("stroke-linejoin"), QStringLiteral("round"));
+    for (const CurveRecorder::Polyline& polyline : drawing.polylines()) {
+        const QString colour = colourName(polyline.colour);
+        if (polyline.points.size() == 1) {
+            svg.writeEmptyElement(QStringLiteral("circle"));
+            svg.writeAttribute(QStringLiteral("cx"), x(polyline.points.front()));
+            svg.writeAttribute(QStringLiteral("cy"), y(polyline.points.front()));
+            svg.writeAttribute(QStringLiteral("r"), QStringLiteral("0.5"));
+            svg.writeAttribute(QStringLiteral("fill"), colour);
+            continue;
+        }
+        QString points;
+        points.reserve(static_cast<qsizetype>(polyline.points.size()) * 14);
+        for (const ViewPoint& p : polyline.points) {
+            if (!points.isEmpty())
+                points += QLatin1Char(' ');
+            points += x(p) + QLatin1Char(',') + y(p);
+        }
+        svg.writeEmptyElement(QStringLiteral("polyline"));
+        svg.writeAttribute(QStringLiteral("stroke"), colour);
+        svg.writeAttribute(QStringLiteral("points"), points);
+    }
+    svg.writeEndElement();
+
+    svg.writeEndElement();
+    svg.writeEndDocument();
+    return !svg.hasError();
+}
+
+} // namespace oltrave

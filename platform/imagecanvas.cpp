@@ -1,0 +1,147 @@
+#include "imagecanvas.h"
+
+#include <QPainter>
+#include <cmath>
+#include <limits>
+
+namespace oltrave {
+
+ImageCanvas::ImageCanvas(const QColor& background, const QColor& ink)
+    : background_(background), ink_(ink) {
+    fit(QSize(1, 1), 1);
+}
+
+inline bool ImageCanvas::accepted(float v) {
+    return fitsSinglePrecision(v);
+}
+
+// The pixels for direct writes. Fetching them unshares the image, so they
+// stay valid while no copy shares them and nothing replaces them.
+inline QRgb* ImageCanvas::pixels() {
+    if (!pixels_ || !image_.isDetached()) {
+        pixels_ = reinterpret_cast<QRgb*>(image_.bits());
+        pixelsPerLine_ = image_.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
+    }
+    return pixels_;
+}
+
+bool ImageCanvas::takeChanged() {
+    const bool changed = changed_;
+    changed_ = false;
+    return changed;
+}
+
+void ImageCanvas::fit(const QSize& logical, qreal ratio) {
+    const QSize size = logical * ratio;
+    logical_ = logical;
+    if (image_.size() == size && !image_.isNull())
+        return;
+    QImage fitted(size.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    fitted.fill(background_);
+    // Scaling a blank image only costs time, at every start.
+    if (!image_.isNull() && !blank_) {
+        QPainter painter(&fitted);
+        painter.drawImage(fitted.rect(), image_);
+    }
+    image_ = fitted;
+    pixels_ = nullptr;
+    changed_ = true;
+    dotSize_ = std::max(1, static_cast<int>(std::lround(ratio)));
+    updateMapping();
+}
+
+void ImageCanvas::updateMapping() {
+    Scale scale = scale_;
+    if (!userScale_)
+        scale = {0, 0, double(logical_.width()), double(logical_.height())};
+    mapping_ = {scale.x1, scale.y1, image_.width() / (scale.x2 - scale.x1),
+                image_.height() / (scale.y2 - scale.y1)};
+}
+
+bool ImageCanvas::setScale(float x1, float y1, float x2, float y2) {
+    if (!accepted(x1) || !accepted(y1) || !accepted(x2) || !accepted(y2))
+        return false;
+    if (x1 == x2 || y1 == y2)
+        return false; // no area to map onto; the previous scale stays
+    scale_ = {x1, y1, x2, y2};
+    userScale_ = true;
+    updateMapping();
+    return true;
+}
+
+void ImageCanvas::clear() {
+    image_.fill(background_);
+    blank_ = true;
+    changed_ = true;
+    pixels_ = nullptr;
+    lines_ = 0;
+    points_ = 0;
+}
+
+void ImageCanvas::line(float x1, float y1, float x2, float y2) {
+    if (!accepted(x1) || !accepted(y1) || !accepted(x2) || !accepted(y2))
+        return;
+    ++lines_;
+    QPainter painter(&image_);
+    painter.setPen(QPen(ink_, dotSize_));
+    painter.drawLine(QLineF(mapping_(x1, y1), mapping_(x2, y2)));
+    painter.end();
+    blank_ = false;
+    changed_ = true;
+    pixels_ = nullptr;
+}
+
+void ImageCanvas::point(float x, float y, Colour colour) {
+    const CanvasPoint one{x, y};
+    ImageCanvas::points(&one, 1, colour);
+}
+
+// Written straight into the image: a curve is 20001 points and must not cost
+// a painter each.
+void ImageCanvas::points(const CanvasPoint* first, std::size_t count, Colour colour) {
+    const QRgb rgb = qRgb(colour.red(), colour.green(), colour.blue());
+    // Local copies: as far as the compiler knows, a pixel written through a
+    // pointer could be one of the members, which it would then read again.
+    const Mapping mapping = mapping_;
+    const double width = image_.width();
+    const double height = image_.height();
+    QRgb* const bits = dotSize_ == 1 ? pixels() : nullptr;
+    const qsizetype perLine = pixelsPerLine_;
+    int taken = 0;
+    bool drawn = false;
+    for (const CanvasPoint* p = first; p != first + count; ++p) {
+        if (!accepted(p->x) || !accepted(p->y))
+            continue;
+        ++taken;
+        const QPointF at = mapping(p->x, p->y);
+        // Outside the area: clipped. Inside, truncation is the floor.
+        if (!(at.x() >= 0 && at.x() < width && at.y() >= 0 && at.y() < height))
+            continue;
+        drawn = true;
+        const int col = static_cast<int>(at.x());
+        const int row = static_cast<int>(at.y());
+        Q_ASSERT(col < image_.width() && row < image_.height());
+        if (bits)
+            bits[row * perLine + col] = rgb;
+        else
+            dot(col, row, rgb);
+    }
+    points_ += taken;
+    if (drawn) {
+        blank_ = false;
+        changed_ = true;
+    }
+}
+
+// A dot of dotSize_ pixels across, cut at the image's edges.
+void ImageCanvas::dot(int col, int row, QRgb rgb) {
+    const int right = std::min(col + dotSize_, image_.width());
+    const int bottom = std::min(row + dotSize_, image_.height());
+    for (int y = row; y < bottom; ++y) {
+        QRgb* line = pixels() + y * pixelsPerLine_;
+        for (int x = col; x < right; ++x)
+            line[x] = rgb;
+    }
+}
+
+} // namespace oltrave

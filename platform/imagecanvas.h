@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+
+#include "model/canvas.h"
+
+namespace oltrave {
+
+// A drawing surface in memory: what the plotting area shows, and what a saved
+// or rendered picture of the plot holds, pixel for pixel.
+class ImageCanvas : public Canvas {
+public:
+    ImageCanvas(const QColor& background, const QColor& ink);
+
+    // Makes the image logical * ratio device pixels; what was drawn is scaled
+    // onto the new size. Dots are ratio pixels across.
+    void fit(const QSize& logical, qreal ratio);
+    void setInk(const QColor& ink) { ink_ = ink; }
+
+    bool setScale(float x1, float y1, float x2, float y2) override;
+    void clear() override;
+    void line(float x1, float y1, float x2, float y2) override;
+    void point(float x, float y, Colour colour) override;
+    void points(const CanvasPoint* first, std::size_t count, Colour colour) override;
+
+    // Lines and points accepted since the last clear.
+    int lineCount() const { return lines_; }
+    int pointCount() const { return points_; }
+
+    const QImage& image() const { return image_; }
+    // Where a point of the plane lies in the image, in device pixels.
+    QPointF toDevice(float x, float y) const { return mapping_(x, y); }
+    // Pixels across one logical pixel.
+    int dotSize() const { return dotSize_; }
+    // Whether the image changed since the last call.
+    bool takeChanged();
+
+private:
+    struct Scale {
+        double x1, y1, x2, y2;
+    };
+    // Device pixel = (user - origin) * factor, per axis.
+    struct Mapping {
+        double originX = 0, originY = 0, factorX = 1, factorY = 1;
+        QPointF operator()(float x, float y) const {
+            return {(x - originX) * factorX, (y - originY) * factorY};
+        }
+    };
+
+    static bool accepted(float v);
+    void updateMapping();
+    QRgb* pixels();
+    void dot(int col, int row, QRgb rgb);
+
+    QImage image_;
+    QColor background_;
+    QColor ink_;
+    QSize logical_;
+    bool blank_ = true; // nothing drawn since the image was filled
+    bool changed_ = false;
+    Scale scale_{0, 0, 0, 0}; // no user scale yet: logical pixels
+    bool userScale_ = false;
+    Mapping mapping_;
+    int dotSize_ = 1;
+    // The image's pixels for direct writes; null until fetched again.
+    QRgb* pixels_ = nullptr;
+    qsizetype pixelsPerLine_ = 0;
+    int lines_ = 0;
+    int points_ = 0;
+};
+
+} // namespace oltrave
