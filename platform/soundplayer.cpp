@@ -49,8 +49,15 @@ QString SoundPlayer::play(const sound::Samples& samples, const QAudioDevice& dev
             .arg(device.description())
             .arg(sound::kSampleRate);
 
-    pcm_ = QByteArray(reinterpret_cast<const char*>(samples.data()),
-                      static_cast<qsizetype>(samples.size() * sizeof(samples[0])));
+    // A device starts playing only once it holds enough, and may lose the
+    // first moments while it starts: a click alone would never be heard.
+    // Silence before and after carries it.
+    const int bytesPerMs = sound::kSampleRate / 1000 * sound::kChannels * 2;
+    const auto bytes = static_cast<qsizetype>(samples.size() * sizeof(samples[0]));
+    pcm_ = QByteArray(kLeadInMs * bytesPerMs, '\0');
+    pcm_.append(reinterpret_cast<const char*>(samples.data()), bytes);
+    if (pcm_.size() < kShortestMs * bytesPerMs)
+        pcm_.append(kShortestMs * bytesPerMs - pcm_.size(), '\0');
     buffer_.setBuffer(&pcm_);
     buffer_.open(QIODevice::ReadOnly);
     sink_ = std::make_unique<QAudioSink>(device, format);

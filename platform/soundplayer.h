@@ -42,6 +42,8 @@ private:
     void release();
 
     static constexpr int kDrainMarginMs = 50;
+    static constexpr int kLeadInMs = 30;
+    static constexpr int kShortestMs = 150;
 
     std::unique_ptr<QAudioSink> sink_;
     QByteArray pcm_;
