@@ -1,6 +1,5 @@
 #include "describecommand.h"
 
-#include <QCoreApplication>
 #include <cstdio>
 #include <string>
 
@@ -33,24 +32,17 @@ private:
 } // namespace
 
 int runDescribe(const Invocation& invocation, char* programPath) {
-    int argc = 1;
-    char* argv[] = {programPath, nullptr};
-    const QCoreApplication app(argc, argv);
-
-    chooseLanguage(commandLanguage(invocation.lang));
     NoCanvas canvas;
     LineCollector list;
-    Form form(canvas, list);
-    form.start();
-    runSteps(form, invocation.plot);
-
-    std::fwrite(list.text().data(), 1, list.text().size(), stdout);
-    std::fflush(stdout);
-    if (const auto failure = shownFailure(form)) {
-        std::fprintf(stderr, "%.*s\n", static_cast<int>(failure->size()), failure->data());
-        return kExitShownFailure;
-    }
-    return kExitOk;
+    return runOnForm(invocation, programPath, canvas, list, [&list](Form& form) {
+        std::fwrite(list.text().data(), 1, list.text().size(), stdout);
+        std::fflush(stdout);
+        if (const auto failure = shownFailure(form)) {
+            std::fprintf(stderr, "%.*s\n", static_cast<int>(failure->size()), failure->data());
+            return kExitShownFailure;
+        }
+        return kExitOk;
+    });
 }
 
 } // namespace oltrave::cli

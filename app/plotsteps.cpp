@@ -1,5 +1,6 @@
 #include "plotsteps.h"
 
+#include <QCoreApplication>
 #include <cstdlib>
 
 #include "commandline.h"
@@ -32,6 +33,19 @@ void runSteps(Form& form, const PlotRequest& request) {
         form.editX(boxText(x, kXMaxLength));
         form.evaluate();
     }
+}
+
+int runOnForm(const Invocation& invocation, char* programPath, Canvas& canvas, ResultList& list,
+              const std::function<int(Form& form)>& use) {
+    int argc = 1;
+    char* argv[] = {programPath, nullptr};
+    const QCoreApplication app(argc, argv);
+
+    chooseLanguage(commandLanguage(invocation.lang));
+    Form form(canvas, list);
+    form.start();
+    runSteps(form, invocation.plot);
+    return use(form);
 }
 
 Language commandLanguage(const QString& asked) {

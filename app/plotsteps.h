@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <optional>
 #include <string_view>
 
@@ -14,6 +15,7 @@ class Form;
 
 namespace oltrave::cli {
 
+struct Invocation;
 struct PlotRequest;
 
 // For commands that want the form's state but not its drawing.
@@ -38,6 +40,12 @@ public:
 // chosen, the boxes typed, the zoom typed, the mode clicked, Print, then for
 // each x the x box typed and Calculate. Texts are cut to the boxes' limits.
 void runSteps(Form& form, const PlotRequest& request);
+
+// A command that needs no GUI: under a core application, in the command's
+// language, runs the steps on a form drawing on canvas and listing into list,
+// then returns what use makes of the form.
+int runOnForm(const Invocation& invocation, char* programPath, Canvas& canvas, ResultList& list,
+              const std::function<int(Form& form)>& use);
 
 // The language a command speaks: the one asked for, else the environment's
 // (never the window's remembered choice).
