@@ -252,12 +252,8 @@ QString usageText() {
         QStringLiteral("Usage:\n"
                        "  oltrave [--lang LANG]                  open the window\n"
                        "  oltrave describe [OPTIONS] FAMILY C0 [C1 [C2 [C3]]]\n"
-                       "  oltrave render   [OPTIONS] -o FILE FAMILY C0 [C1 [C2 [C3]]]\n");
-    for (const Subcommand& command : subcommands()) {
-        if (command.word != QLatin1String("describe") && command.word != QLatin1String("render"))
-            text += QStringLiteral("  oltrave %1 [OPTIONS] -o FILE FAMILY C0 [C1 [C2 [C3]]]\n")
-                        .arg(command.word, -8);
-    }
+                       "  oltrave render   [OPTIONS] -o FILE FAMILY C0 [C1 [C2 [C3]]]\n"
+                       "  oltrave sound    [OPTIONS] -o FILE.wav FAMILY C0 [C1 [C2 [C3]]]\n");
     text +=
         QStringLiteral("  oltrave --help | --version\n"
                        "\n"
@@ -279,7 +275,9 @@ QString usageText() {
         text += QStringLiteral("  %1 %2\n").arg(names, -20).arg(option.description());
     }
     text += QStringLiteral("\nrender writes .png, .svg or .pdf (a one-page worksheet) by FILE's "
-                           "suffix.\n");
+                           "suffix.\n"
+                           "sound writes the curve swept from -zoom to zoom in 3 seconds as a WAV "
+                           "file.\n");
     return text;
 }
 

@@ -5,7 +5,6 @@
 #include <string>
 
 #include "commandline.h"
-#include "model/canvas.h"
 #include "model/form.h"
 #include "model/language.h"
 #include "model/resultlist.h"
@@ -15,16 +14,6 @@
 namespace oltrave::cli {
 
 namespace {
-
-// Nothing is drawn: only the list is wanted.
-class NoCanvas : public Canvas {
-public:
-    bool setScale(float, float, float, float) override { return true; }
-    void clear() override {}
-    void line(float, float, float, float) override {}
-    void point(float, float, Colour) override {}
-    void points(const CanvasPoint*, std::size_t, Colour) override {}
-};
 
 // The list's lines, each ending in a line feed; a clear empties it as it
 // empties the list.

@@ -4,7 +4,9 @@
 #include <optional>
 #include <string_view>
 
+#include "model/canvas.h"
 #include "model/language.h"
+#include "model/resultlist.h"
 
 namespace oltrave {
 class Form;
@@ -13,6 +15,23 @@ class Form;
 namespace oltrave::cli {
 
 struct PlotRequest;
+
+// For commands that want the form's state but not its drawing.
+class NoCanvas : public Canvas {
+public:
+    bool setScale(float, float, float, float) override { return true; }
+    void clear() override {}
+    void line(float, float, float, float) override {}
+    void point(float, float, Colour) override {}
+    void points(const CanvasPoint*, std::size_t, Colour) override {}
+};
+
+// For commands that want the form's state but not its lines.
+class NoList : public ResultList {
+public:
+    void clear() override {}
+    void append(const std::string&) override {}
+};
 
 // Runs on a started form what a person does in the window: Exact Values
 // set as asked, the family

@@ -2,6 +2,7 @@
 
 #include "describecommand.h"
 #include "guimodule.h"
+#include "soundcommand.h"
 
 namespace oltrave::cli {
 
@@ -12,6 +13,7 @@ const std::vector<Subcommand>& subcommands() {
          {QStringLiteral("output"), QStringLiteral("size"), QStringLiteral("keypoints")},
          {QStringLiteral("png"), QStringLiteral("svg"), QStringLiteral("pdf")},
          runRenderInModule},
+        {QStringLiteral("sound"), {QStringLiteral("output")}, {QStringLiteral("wav")}, runSound},
     };
     return table;
 }

@@ -1,12 +1,20 @@
 #include "curvesound.h"
 
+#include <algorithm>
+#include <cmath>
 #include <utility>
 
 #include "model/familytable.h"
-#include "model/keypoints.h"
 #include "model/form.h"
+#include "model/keypoints.h"
 
 namespace oltrave::sound {
+
+namespace {
+
+constexpr double kSameXFraction = 1e-9;
+
+} // namespace
 
 std::optional<PlottedCurve> plottedCurve(const Form& form) {
     if (!form.plotted())
@@ -22,9 +30,30 @@ Samples renderCurve(const PlottedCurve& curve) {
         return valueInMode(*family, curve.mode, curve.coef, x);
     };
     KeyPoints marks = keyPointsInMode(*family, curve.mode, curve.coef, curve.zoom);
-    return renderSweep(f, curve.zoom,
-                       Cues{std::move(marks.zeros), std::move(marks.extrema),
-                            std::move(marks.asymptotes)});
+    return renderSweep(
+        f, curve.zoom,
+        Cues{std::move(marks.zeros), std::move(marks.extrema), std::move(marks.asymptotes)});
+}
+
+std::optional<CueKind> cueAt(const PlottedCurve& curve, double x) {
+    const FamilyDescription* family = familyDescription(curve.family);
+    if (!family)
+        return std::nullopt;
+    const KeyPoints points = keyPointsInMode(*family, curve.mode, curve.coef, curve.zoom);
+    // A mark's x and a key point's x come from different arithmetic: they
+    // agree to far less than a pixel.
+    const double near = curve.zoom * kSameXFraction;
+    const auto holds = [x, near](const std::vector<double>& xs) {
+        return std::any_of(xs.begin(), xs.end(),
+                           [x, near](double p) { return std::fabs(p - x) <= near; });
+    };
+    if (holds(points.zeros))
+        return CueKind::Zero;
+    if (holds(points.extrema))
+        return CueKind::Extremum;
+    if (holds(points.asymptotes))
+        return CueKind::Asymptote;
+    return std::nullopt;
 }
 
 } // namespace oltrave::sound

@@ -26,4 +26,8 @@ std::optional<PlottedCurve> plottedCurve(const Form& form);
 // The sweep of a plotted curve, with its zeros, extrema and asymptotes cued.
 Samples renderCurve(const PlottedCurve& curve);
 
+// The cue the sweep sounds at x, when x is one of the curve's key points; a
+// zero before an extremum before an asymptote where one x is several.
+std::optional<CueKind> cueAt(const PlottedCurve& curve, double x);
+
 } // namespace oltrave::sound

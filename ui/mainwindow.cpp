@@ -836,6 +836,26 @@ void MainWindow::traceKey(CanvasWidget::TraceKey key) {
     const std::vector<double> xs = markXs(marksInView(tracedCurveLines(), view.zoom, {}));
     trace_.move(move, view, form_->drawnCurves().size(), xs);
     refreshTrace();
+    soundTraceStep(move == Move::PreviousMark || move == Move::NextMark);
+}
+
+// A step of the keyboard trace sounds the traced point; landing on a mark, the
+// cue the sweep gives that point. Without a sound device the step stays
+// silent: the read-out still speaks, and Play Curve as Sound says why.
+void MainWindow::soundTraceStep(bool toMark) {
+    const Viewport view = viewport();
+    const std::vector<DrawnCurve>& curves = form_->drawnCurves();
+    const std::optional<Readout> readout = trace_.readout(view, curves);
+    const std::optional<std::size_t> traced = trace_.curve(curves.size());
+    if (!readout || !traced)
+        return;
+    const DrawnCurve& curve = curves[*traced];
+    const std::optional<sound::CueKind> cue =
+        toMark ? sound::cueAt({curve.family, curve.absmode, curve.coef, view.zoom}, readout->x)
+               : std::nullopt;
+    player_->play(cue ? sound::renderCue(*cue, readout->x, view.zoom)
+                      : sound::renderStepTone(readout->x, readout->y, view.zoom));
+    emit traceSounded(cue ? static_cast<int>(*cue) : kTraceTone);
 }
 
 // The traced x goes into the x box as the read-out writes it, then Calculate runs.

@@ -40,6 +40,8 @@ public:
     explicit MainWindow(QWidget* parent = nullptr, Options options = Options::Defaults);
     ~MainWindow() override;
 
+    static constexpr int kTraceTone = -1;
+
     const Form& form() const { return *form_; }
     const CanvasWidget& canvas() const { return *pic_; }
     // Whether View > Play Curve as Sound is still sounding.
@@ -57,6 +59,9 @@ signals:
     // View > Language: the language of the next start, to be remembered. This run
     // keeps its words.
     void languageChosen(oltrave::Language language);
+    // The keyboard trace asked for a sound: the cue (sound::CueKind) of the
+    // mark it landed on, or kTraceTone for the traced point's tone.
+    void traceSounded(int cue);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -100,6 +105,7 @@ private:
     void wheelZoom(int notches);
     void traceKey(CanvasWidget::TraceKey key);
     void enterTrace();
+    void soundTraceStep(bool toMark);
 
     QComboBox* combotype_ = nullptr;
     QLabel* labelv_ = nullptr;

@@ -16,6 +16,9 @@
 #include <functional>
 #include <type_traits>
 
+#include "sound/curvesound.h"
+#include "sound/wav.h"
+
 namespace {
 
 const QString kProgram = QStringLiteral(OLTRAVE_PROGRAM);
@@ -53,7 +56,7 @@ Run run(const QString& program, const QStringList& arguments, const QStringList&
     return result;
 }
 
-Run oltrave(const QStringList& arguments) {
+Run runProgram(const QStringList& arguments) {
     return run(kProgram, arguments);
 }
 
@@ -298,13 +301,25 @@ private slots:
         QTest::newRow("no folder")
             << QStringList{"render", "-o", "/nonexistent-folder/plot.svg", "linear", "1"} << 3 << ""
             << "oltrave: /nonexistent-folder/plot.svg: ";
+        QTest::newRow("sound without -o") << QStringList{"sound", "linear", "1"} << 2 << ""
+                                          << "oltrave: missing -o FILE";
+        QTest::newRow("sound suffix")
+            << QStringList{"sound", "-o", "s.mp3", "linear", "1"} << 2 << ""
+            << "oltrave: cannot tell the format of \"s.mp3\": use wav";
+        QTest::newRow("sound not a function")
+            << QStringList{"sound", "-o", "/nonexistent-folder/s.wav", "linear", "0", "1"} << 1
+            << ""
+            << "Not a Function";
+        QTest::newRow("sound no folder")
+            << QStringList{"sound", "-o", "/nonexistent-folder/s.wav", "linear", "1"} << 3 << ""
+            << "oltrave: /nonexistent-folder/s.wav: ";
     }
     void exitStatusesAndMessages() {
         QFETCH(QStringList, arguments);
         QFETCH(int, status);
         QFETCH(QString, out);
         QFETCH(QString, errFirstLine);
-        const Run result = oltrave(arguments);
+        const Run result = runProgram(arguments);
         QCOMPARE(result.status, status);
         if (out.isNull())
             QVERIFY(result.out.startsWith(QStringLiteral("Usage:")));
@@ -346,6 +361,36 @@ private slots:
             QCOMPARE(render.status, 0);
             QVERIFY(QFile::exists(path));
         }
+        // Sound needs neither a display nor a sound device, nor the GUI libraries.
+        const QString wav = dir_.filePath(QStringLiteral("nodisplay.wav"));
+        const Run sound = run(kProgram, {"sound", "-o", wav, "sine", "1", "1"}, noDisplay,
+                              {"QT_QPA_PLATFORM", "nowhere", "LD_DEBUG", "libs"});
+        QCOMPARE(sound.status, 0);
+        QVERIFY(QFile::exists(wav));
+        QVERIFY(!sound.err.contains(QStringLiteral("libQt6Gui")));
+    }
+
+    // The file holds the sweep of the curve the steps plotted: the family, the
+    // boxes, the mode and the zoom all reach it.
+    void soundFileIsThePlottedCurvesSweep() {
+        const QString path = dir_.filePath(QStringLiteral("sweep.wav"));
+        const Run result = runProgram(
+            {"sound", "--mode", "1", "--zoom", "5", "-o", path, "sine", "2", "1", "0", "-1"});
+        QCOMPARE(result.status, 0);
+        QCOMPARE(result.err, QString());
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        const std::vector<std::uint8_t> want =
+            oltrave::sound::wavFile(oltrave::sound::renderCurve({3, 1, {2, 1, 0, -1}, 5}));
+        QCOMPARE(bytes.size(), static_cast<qsizetype>(want.size()));
+        QVERIFY(std::equal(want.begin(), want.end(),
+                           reinterpret_cast<const std::uint8_t*>(bytes.constData())));
+
+        // A failure shown in the window writes nothing over the old file.
+        QCOMPARE(runProgram({"sound", "-o", path, "linear", "0", "1"}).status, 1);
+        QVERIFY(file.seek(0));
+        QCOMPARE(file.readAll(), bytes);
     }
 
     void windowWithoutADisplaySaysSo() {
@@ -372,7 +417,7 @@ private slots:
             const QString scenario = scenarioFor(c);
             const std::optional<WindowResult> window = driveWindow(scenario);
             QVERIFY2(window, qPrintable(scenario));
-            const Run describe = oltrave(argumentsFor(c, i % 2 == 0));
+            const Run describe = runProgram(argumentsFor(c, i % 2 == 0));
             const QString where = scenario + QStringLiteral("\n") + describe.err;
             QStringList lines = describe.out.split('\n');
             QVERIFY2(lines.takeLast().isEmpty(), qPrintable(where)); // each line ends in \n
@@ -386,7 +431,7 @@ private slots:
 
     void svgPolylinesLieOnTheCurve() {
         const QString path = dir_.filePath(QStringLiteral("quadratic.svg"));
-        QCOMPARE(oltrave({"render", "-o", path, "quadratic", "1", "-2", "-3"}).status, 0);
+        QCOMPARE(runProgram({"render", "-o", path, "quadratic", "1", "-2", "-3"}).status, 0);
         const Svg svg = readSvg(path);
         QVERIFY(svg.valid);
         QCOMPARE(svg.size, QSizeF(426, 359));
@@ -424,7 +469,7 @@ private slots:
         QFETCH(QStringList, arguments);
         QFETCH(int, polylines);
         const QString path = dir_.filePath(QStringLiteral("curve.svg"));
-        QCOMPARE(oltrave(QStringList{"render", "-o", path} + arguments).status, 0);
+        QCOMPARE(runProgram(QStringList{"render", "-o", path} + arguments).status, 0);
         QVERIFY(QFileInfo(path).size() < 200 * 1024);
         const Svg svg = readSvg(path);
         QVERIFY(svg.valid);
@@ -448,8 +493,8 @@ private slots:
         if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
             QSKIP("pdftotext (poppler-utils) is not installed: tools/setup.sh installs it");
         const QString path = dir_.filePath(QStringLiteral("sheet.pdf"));
-        QCOMPARE(oltrave(QStringList{"render", "-o", path} + arguments).status, 0);
-        const Run describe = oltrave(QStringList{"describe"} + arguments);
+        QCOMPARE(runProgram(QStringList{"render", "-o", path} + arguments).status, 0);
+        const Run describe = runProgram(QStringList{"describe"} + arguments);
         QCOMPARE(describe.status, 0);
         const Run text = run(QStringLiteral("pdftotext"), {"-raw", path, "-"});
         QCOMPARE(text.status, 0);
@@ -506,11 +551,11 @@ private slots:
         QFETCH(QList<QLineF>, dashed);
         const QString path = dir_.filePath(QStringLiteral("marks.svg"));
         const QStringList common{"render", "--size", "400x200", "-o", path};
-        QCOMPARE(oltrave(common + arguments).status, 0);
+        QCOMPARE(runProgram(common + arguments).status, 0);
         const Svg plain = readSvg(path);
         QVERIFY(plain.valid);
         QVERIFY(plain.markDots.isEmpty() && plain.dashed.isEmpty());
-        QCOMPARE(oltrave(common + QStringList{"--keypoints"} + arguments).status, 0);
+        QCOMPARE(runProgram(common + QStringList{"--keypoints"} + arguments).status, 0);
         const Svg marked = readSvg(path);
         QVERIFY(marked.valid);
         QVERIFY2(sameUpToOrder(marked.markDots, dots),
@@ -531,7 +576,7 @@ private slots:
             QStringList arguments{"render", "-o", pdf, "quadratic", "1", "-2", "-3"};
             if (keypoints)
                 arguments << QStringLiteral("--keypoints");
-            QCOMPARE(oltrave(arguments).status, 0);
+            QCOMPARE(runProgram(arguments).status, 0);
             const QString stem = dir_.filePath(QStringLiteral("page"));
             QCOMPARE(run(QStringLiteral("pdftoppm"), {"-r", "60", "-png", "-singlefile", pdf, stem})
                          .status,
@@ -585,7 +630,7 @@ private slots:
         arguments.replace(0, QStringLiteral("render"));
         if (keypoints)
             arguments.insert(1, QStringLiteral("--keypoints"));
-        QCOMPARE(oltrave(arguments + QStringList{"-o", rendered}).status, status);
+        QCOMPARE(runProgram(arguments + QStringList{"-o", rendered}).status, status);
         const QString scenario = (keypoints ? QStringLiteral("menu keypoints\n") : QString()) +
                                  scenarioFor(c) + QStringLiteral("save-canvas %1\n").arg(saved);
         QVERIFY(driveWindow(scenario));
