@@ -44,7 +44,8 @@ QList<QCommandLineOption> allOptions() {
          QStringLiteral("The file to write."),
          QStringLiteral("FILE")},
         {kSize, QStringLiteral("Picture size in pixels (PNG)."), QStringLiteral("WxH")},
-        {kKeypoints, QStringLiteral("Key points (taken; render does not draw them yet).")},
+        {kKeypoints,
+         QStringLiteral("Draw the key points: dots and dashed lines, as View > Key Points.")},
     };
 }
 

@@ -2,14 +2,17 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QPainter>
 #include <cstdio>
 
 #include "commandline.h"
 #include "model/form.h"
 #include "model/numtext.h"
 #include "output/curverecorder.h"
+#include "output/markpainter.h"
 #include "output/svgwriter.h"
 #include "output/worksheet.h"
+#include "overlay/keypoints.h"
 #include "platform/appearance.h"
 #include "platform/canvaswidget.h"
 #include "platform/imagecanvas.h"
@@ -35,6 +38,13 @@ public:
     QStringList lines;
 };
 
+// The marks the window's Key Points would draw over the same plot.
+std::vector<MarkInstance> keyPointMarks(const Invocation& invocation, const Form& form) {
+    if (!invocation.keypoints)
+        return {};
+    return marksInView(linesOnCurves(form.markedLines(), form.drawnCurves()), form.zoom(), {});
+}
+
 } // namespace
 
 QSize plottingAreaSize() {
@@ -56,8 +66,16 @@ RenderOutcome renderFile(const Invocation& invocation) {
         form.start();
         runSteps(form, invocation.plot);
         failure = shownFailure(form);
-        error = saveFile(invocation.output, [&canvas](QIODevice& device, QString&) {
-            return canvas.image().save(&device, "PNG");
+        QImage picture = canvas.image();
+        if (const std::vector<MarkInstance> marks = keyPointMarks(invocation, form);
+            !marks.empty()) {
+            QPainter painter(&picture);
+            paintMarks(
+                painter, QRectF(picture.rect()), marks, {},
+                [&canvas](float x, float y) { return canvas.toDevice(x, y); }, canvas.dotSize());
+        }
+        error = saveFile(invocation.output, [&picture](QIODevice& device, QString&) {
+            return picture.save(&device, "PNG");
         });
     } else {
         CurveRecorder drawing;
@@ -65,9 +83,10 @@ RenderOutcome renderFile(const Invocation& invocation) {
         form.start();
         runSteps(form, invocation.plot);
         failure = shownFailure(form);
+        const std::vector<MarkInstance> marks = keyPointMarks(invocation, form);
         if (suffix == QLatin1String("svg")) {
             error = saveFile(invocation.output, [&](QIODevice& device, QString&) {
-                return writeSvg(device, drawing, size, menuBarColour(), kInk);
+                return writeSvg(device, drawing, size, menuBarColour(), kInk, marks);
             });
         } else {
             Worksheet sheet;
@@ -83,6 +102,7 @@ RenderOutcome renderFile(const Invocation& invocation) {
             sheet.plotShape = plottingAreaSize();
             sheet.background = menuBarColour();
             sheet.ink = kInk;
+            sheet.marks = marks;
             error = saveFile(invocation.output, [&sheet](QIODevice& device, QString&) {
                 return writeWorksheetPdf(device, sheet);
             });

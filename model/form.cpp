@@ -134,12 +134,16 @@ void Form::applyZoom(std::optional<double> read) {
 }
 
 void Form::drawAxes() {
+    drawAxes(canvas_);
+}
+
+void Form::drawAxes(Canvas& canvas) const {
     if (!fitsSinglePrecision(zoom_))
         return; // the canvas cannot take the coordinates: every step fails
     const float z = static_cast<float>(zoom_);
-    canvas_.setScale(-z, z, z, -z); // a refused scale leaves the previous one
-    canvas_.line(-z, 0, z, 0);
-    canvas_.line(0, -z, 0, z);
+    canvas.setScale(-z, z, z, -z); // a refused scale leaves the previous one
+    canvas.line(-z, 0, z, 0);
+    canvas.line(0, -z, 0, z);
 }
 
 // ---- Commands --------------------------------------------------------------
@@ -248,7 +252,7 @@ void Form::clearAll() {
     rows_ = 0;
 }
 
-void Form::wheelZoom(int notches) {
+bool Form::wheelZoom(int notches) {
     std::optional<double> target;
     for (int notch = 0; notch < std::abs(notches); ++notch) {
         const std::optional<double> next = zoomStep(target.value_or(zoom_), notches > 0 ? -1 : 1);
@@ -257,22 +261,29 @@ void Form::wheelZoom(int notches) {
         target = next;
     }
     if (!target)
-        return;
-    canvas_.clear();
+        return false;
     setZoomText(numtext(*target));
-    loadscale();
+    if (const std::optional<double> read = numval(zoomText_))
+        zoom_ = *read; // as the plot reads the zoom box
+    redrawArea(canvas_);
+    return true;
+}
+
+void Form::redrawArea(Canvas& canvas) const {
+    canvas.clear();
+    drawAxes(canvas);
     for (const DrawnCurve& curve : drawn_)
-        redraw(curve);
+        redraw(curve, canvas);
 }
 
 // The curve alone, at the zoom in use; its lines are in the list already.
-void Form::redraw(const DrawnCurve& curve) {
+void Form::redraw(const DrawnCurve& curve, Canvas& canvas) const {
     const FamilyDescription* info = familyDescription(curve.family);
     if (!info)
         return;
     const PeriodicValues unused; // only the lines read them
     NoLines none;
-    PlotContext context(curve.coef, zoom_, curve.absmode, unused, canvas_, none);
+    PlotContext context(curve.coef, zoom_, curve.absmode, unused, canvas, none);
     info->sample(context, curve.absmode);
 }
 

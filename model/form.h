@@ -49,8 +49,12 @@ public:
     void evaluate();
     // The mouse wheel over the plotting area: each notch one step along the
     // zoom series (in for notches > 0), then every curve drawn since the last
-    // clear is drawn again at the new zoom. The list keeps its lines.
-    void wheelZoom(int notches);
+    // clear is drawn again at the new zoom. The list keeps its lines. False
+    // when the zoom could not move and nothing was drawn.
+    bool wheelZoom(int notches);
+    // What a wheel notch draws, into another canvas: cleared, the axes and
+    // every curve drawn since the last clear, at the zoom in use.
+    void redrawArea(Canvas& canvas) const;
 
     // What the window shows.
     int family() const { return family_; }
@@ -88,13 +92,14 @@ private:
     void loadscale();
     void applyZoom(std::optional<double> read);
     void drawAxes();
+    void drawAxes(Canvas& canvas) const;
     void readCoefficients();
     // A coefficient as last read, with its exact value (none in decimal mode).
     Real coefficient(int box) const;
     // The x box: exactly in exact mode when the text allows it.
     Real readX() const;
     bool coefficientsInvalid() const;
-    void redraw(const DrawnCurve& curve);
+    void redraw(const DrawnCurve& curve, Canvas& canvas) const;
 
     Canvas& canvas_;
     ResultList& list_;

@@ -35,6 +35,9 @@ public:
     void point(float x, float y, Colour colour) override;
     void points(const CanvasPoint* first, std::size_t count, Colour colour) override;
 
+    // Where a point of the plane lies in the view, under the current scale.
+    ViewPoint toView(double x, double y) const;
+
     // What was drawn since the last clear.
     const std::vector<Segment>& segments() const { return segments_; }
     const std::vector<Polyline>& polylines() const { return polylines_; }
@@ -70,7 +73,6 @@ private:
         void narrow(const Direction& d, double tolerance);
     };
 
-    ViewPoint toView(double x, double y) const;
     static bool inside(const ViewPoint& p);
     bool follows(double x) const;
     void add(const CanvasPoint& p, Colour colour);

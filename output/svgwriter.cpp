@@ -4,6 +4,7 @@
 #include <QXmlStreamWriter>
 
 #include "curverecorder.h"
+#include "markpainter.h"
 
 namespace oltrave {
 
@@ -18,10 +19,54 @@ QString colourName(Colour colour) {
     return QColor(colour.red(), colour.green(), colour.blue()).name();
 }
 
+// The marks as the plotting area's layer paints them: dashed lines from edge
+// to edge, then the dots above them.
+void writeMarks(QXmlStreamWriter& svg, const CurveRecorder& drawing, const QSize& size,
+                const std::vector<MarkInstance>& marks) {
+    using namespace markstyle;
+    svg.writeStartElement(QStringLiteral("g"));
+    svg.writeAttribute(QStringLiteral("id"), QStringLiteral("marks"));
+    const auto at = [&drawing, &size](const MarkInstance& mark) {
+        const ViewPoint p = drawing.toView(mark.x, mark.y);
+        return QPointF(p.u * size.width(), p.v * size.height());
+    };
+    for (const MarkInstance& mark : marks) {
+        if (mark.shape == MarkShape::Point)
+            continue;
+        const QPointF p = at(mark);
+        const bool vertical = mark.shape == MarkShape::Vertical;
+        const int width = mark.highlighted ? kHighlightLineWidth : kLineWidth;
+        svg.writeEmptyElement(QStringLiteral("line"));
+        svg.writeAttribute(QStringLiteral("x1"), coordinate(vertical ? p.x() : 0));
+        svg.writeAttribute(QStringLiteral("y1"), coordinate(vertical ? 0 : p.y()));
+        svg.writeAttribute(QStringLiteral("x2"), coordinate(vertical ? p.x() : size.width()));
+        svg.writeAttribute(QStringLiteral("y2"), coordinate(vertical ? size.height() : p.y()));
+        svg.writeAttribute(QStringLiteral("stroke"),
+                           (mark.highlighted ? kHighlight : kLine).name());
+        svg.writeAttribute(QStringLiteral("stroke-width"), QString::number(width));
+        svg.writeAttribute(QStringLiteral("stroke-dasharray"),
+                           QStringLiteral("%1 %2").arg(kDash * width).arg(kDashGap * width));
+    }
+    for (const MarkInstance& mark : marks) {
+        if (mark.shape != MarkShape::Point)
+            continue;
+        const QPointF p = at(mark);
+        svg.writeEmptyElement(QStringLiteral("circle"));
+        svg.writeAttribute(QStringLiteral("cx"), coordinate(p.x()));
+        svg.writeAttribute(QStringLiteral("cy"), coordinate(p.y()));
+        svg.writeAttribute(QStringLiteral("r"),
+                           QString::number(mark.highlighted ? kHighlightRadius : kPointRadius));
+        svg.writeAttribute(QStringLiteral("fill"), (mark.highlighted ? kHighlight : kPoint).name());
+        svg.writeAttribute(QStringLiteral("stroke"), kPointEdge.name());
+        svg.writeAttribute(QStringLiteral("stroke-width"), QString::number(kLineWidth));
+    }
+    svg.writeEndElement();
+}
+
 } // namespace
 
 bool writeSvg(QIODevice& device, const CurveRecorder& drawing, const QSize& size,
-              const QColor& background, const QColor& ink) {
+              const QColor& background, const QColor& ink, const std::vector<MarkInstance>& marks) {
     const double width = size.width();
     const double height = size.height();
     const auto x = [width](const ViewPoint& p) { return coordinate(p.u * width); };
@@ -83,6 +128,9 @@ bool writeSvg(QIODevice& device, const CurveRecorder& drawing, const QSize& size
         svg.writeAttribute(QStringLiteral("points"), points);
     }
     svg.writeEndElement();
+
+    if (!marks.empty())
+        writeMarks(svg, drawing, size, marks);
 
     svg.writeEndElement();
     svg.writeEndDocument();

@@ -7,6 +7,9 @@
 #include <QPainter>
 #include <QPdfWriter>
 
+#include "curverecorder.h"
+
+#include "markpainter.h"
 #include "plotpainter.h"
 
 namespace oltrave {
@@ -67,6 +70,12 @@ void paintWorksheet(QPainter& painter, const QRectF& page, const Worksheet& shee
         const qreal height = width * sheet.plotShape.height() / sheet.plotShape.width();
         const QRectF plot(page.left() + (page.width() - width) / 2, top, width, height);
         paintPlot(painter, plot, *sheet.drawing, sheet.background, sheet.ink, kLineWidthMm * perMm);
+        const CurveRecorder& drawing = *sheet.drawing;
+        const auto toPage = [&drawing, &plot](float x, float y) {
+            const ViewPoint p = drawing.toView(x, y);
+            return QPointF(plot.left() + p.u * plot.width(), plot.top() + p.v * plot.height());
+        };
+        paintMarks(painter, plot, sheet.marks, {}, toPage, width / sheet.plotShape.width());
         painter.setPen(QPen(Qt::black, kLineWidthMm * perMm));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(plot);

@@ -4,6 +4,9 @@
 #include <QSize>
 #include <QString>
 #include <QStringList>
+#include <vector>
+
+#include "overlay/keypoints.h"
 
 class QIODevice;
 class QPainter;
@@ -21,9 +24,10 @@ struct Worksheet {
     QString scaleNote;
     QStringList lines;
     const CurveRecorder* drawing = nullptr;
-    QSize plotShape;   // the plotting area's proportions
-    QColor background; // of the plot
-    QColor ink;        // of the axes
+    QSize plotShape;                 // the plotting area's proportions
+    QColor background;               // of the plot
+    QColor ink;                      // of the axes
+    std::vector<MarkInstance> marks; // over the plot, as the plotting area draws them
 };
 
 // Lays the worksheet out on a page of the painter's device; page is the

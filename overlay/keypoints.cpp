@@ -63,6 +63,16 @@ void addInstances(const Mark& mark, int row, bool highlighted, double zoom,
 
 } // namespace
 
+std::vector<MarkedLine> linesOnCurves(const std::vector<MarkedLine>& lines,
+                                      const std::vector<DrawnCurve>& curves) {
+    std::vector<MarkedLine> shown;
+    for (const MarkedLine& line : lines) {
+        if (std::find(curves.begin(), curves.end(), line.curve) != curves.end())
+            shown.push_back(line);
+    }
+    return shown;
+}
+
 std::vector<MarkInstance> marksInView(const std::vector<MarkedLine>& lines, double zoom,
                                       const std::vector<int>& selectedRows) {
     std::vector<MarkInstance> out;

@@ -22,6 +22,11 @@ struct MarkInstance {
 // the area; none of its instances are drawn.
 inline constexpr long kMostInstances = 1000;
 
+// The lines of the curves the area still shows: marks of curves a Not a
+// Function wiped away would stand on nothing.
+std::vector<MarkedLine> linesOnCurves(const std::vector<MarkedLine>& lines,
+                                      const std::vector<DrawnCurve>& curves);
+
 // The instances of the lines' marks inside the view, in list order and, for a
 // line that holds for every k, from left to right. A point is inside when both
 // coordinates are, a line when its one coordinate is.

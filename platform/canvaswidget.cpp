@@ -12,6 +12,7 @@
 
 #include "appearance.h"
 #include "imageformat.h"
+#include "output/markpainter.h"
 #include "savefile.h"
 
 namespace oltrave {
@@ -109,13 +110,8 @@ void CanvasWidget::setTrace(std::optional<TraceShown> trace) {
 
 namespace {
 
-const QColor kMarkColour(178, 34, 34);
-const QColor kLineMarkColour(70, 70, 70);
-const QColor kHighlightColour(255, 128, 0);
 const QColor kTraceColour(0, 0, 0);
 const QColor kReadoutBackground(255, 255, 225, 230);
-constexpr double kMarkRadius = 3;
-constexpr double kHighlightRadius = 5;
 constexpr double kTraceRadius = 4;
 constexpr int kReadoutGap = 8;
 
@@ -124,47 +120,14 @@ constexpr int kReadoutGap = 8;
 void CanvasWidget::paintLayer(QPainter& painter) const {
     const double unit = drawing_.dotSize();
     const QRectF area(0, 0, drawing_.image().width(), drawing_.image().height());
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setClipRect(area);
-
-    if (!stretches_.empty()) {
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(kHighlightColour);
-        for (const CanvasPoint& p : stretches_)
-            painter.drawEllipse(drawing_.toDevice(p.x, p.y), 1.5 * unit, 1.5 * unit);
-    }
-
-    // Axis-parallel dashed lines need no smoothing; one call per pen.
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    for (const bool highlighted : {false, true}) {
-        QVector<QLineF> lines;
-        for (const MarkInstance& mark : marks_) {
-            if (mark.shape == MarkShape::Point || mark.highlighted != highlighted)
-                continue;
-            const QPointF at =
-                drawing_.toDevice(static_cast<float>(mark.x), static_cast<float>(mark.y));
-            if (mark.shape == MarkShape::Vertical)
-                lines.append({QPointF(at.x(), area.top()), QPointF(at.x(), area.bottom())});
-            else
-                lines.append({QPointF(area.left(), at.y()), QPointF(area.right(), at.y())});
-        }
-        painter.setPen(QPen(highlighted ? kHighlightColour : kLineMarkColour,
-                            (highlighted ? 2 : 1) * unit, Qt::DashLine));
-        painter.drawLines(lines);
-    }
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(Qt::white, unit));
-    for (const MarkInstance& mark : marks_) {
-        if (mark.shape != MarkShape::Point)
-            continue;
-        const double r = (mark.highlighted ? kHighlightRadius : kMarkRadius) * unit;
-        painter.setBrush(mark.highlighted ? kHighlightColour : kMarkColour);
-        painter.drawEllipse(
-            drawing_.toDevice(static_cast<float>(mark.x), static_cast<float>(mark.y)), r, r);
-    }
+    paintMarks(
+        painter, area, marks_, stretches_,
+        [this](float x, float y) { return drawing_.toDevice(x, y); }, unit);
 
     if (!trace_)
         return;
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setClipRect(area);
     const QPointF at =
         drawing_.toDevice(static_cast<float>(trace_->x), static_cast<float>(trace_->y));
     if (trace_->dot) {
@@ -188,7 +151,7 @@ void CanvasWidget::paintLayer(QPainter& painter) const {
         top = at.y() - gap - box.height();
     box.moveTo(std::clamp(left, 0.0, std::max(0.0, area.right() - box.width())),
                std::clamp(top, 0.0, std::max(0.0, area.bottom() - box.height())));
-    painter.setPen(QPen(kLineMarkColour, unit));
+    painter.setPen(QPen(markstyle::kLine, unit));
     painter.setBrush(kReadoutBackground);
     painter.drawRect(box);
     painter.setPen(kTraceColour);

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <limits>
 
+#include "vectorstate.h"
+
 namespace oltrave {
 
 ImageCanvas::ImageCanvas(const QColor& background, const QColor& ink)
@@ -43,6 +45,7 @@ void ImageCanvas::fit(const QSize& logical, qreal ratio) {
         QPainter painter(&fitted);
         painter.drawImage(fitted.rect(), image_);
     }
+    releaseUpperVectorState();
     image_ = fitted;
     pixels_ = nullptr;
     changed_ = true;
@@ -71,6 +74,7 @@ bool ImageCanvas::setScale(float x1, float y1, float x2, float y2) {
 
 void ImageCanvas::clear() {
     image_.fill(background_);
+    releaseUpperVectorState();
     blank_ = true;
     changed_ = true;
     pixels_ = nullptr;
@@ -86,6 +90,7 @@ void ImageCanvas::line(float x1, float y1, float x2, float y2) {
     painter.setPen(QPen(ink_, dotSize_));
     painter.drawLine(QLineF(mapping_(x1, y1), mapping_(x2, y2)));
     painter.end();
+    releaseUpperVectorState();
     blank_ = false;
     changed_ = true;
     pixels_ = nullptr;

@@ -533,7 +533,8 @@ void MainWindow::reportSaveError(const QString& title, const QString& error) {
 
 // The plot as the plotting area shows it, the list's first line (the
 // formula of the first plot) as the title, and every line.
-Worksheet MainWindow::worksheet() const {
+Worksheet MainWindow::worksheet() {
+    catchUpRecording();
     Worksheet sheet;
     sheet.heading = programName();
     sheet.title = lis_->count() > 0 ? lis_->item(0)->text() : labelv_->text();
@@ -544,6 +545,7 @@ Worksheet MainWindow::worksheet() const {
     sheet.plotShape = pic_->contentsRect().size();
     sheet.background = menuBarColour();
     sheet.ink = pic_->palette().color(QPalette::WindowText);
+    sheet.marks = pic_->marks();
     return sheet;
 }
 
@@ -564,10 +566,12 @@ void MainWindow::exportSvg() {
     const QString path = askSavePath(title, tr("SVG image (*.svg)"), QStringLiteral("plot.svg"));
     if (path.isEmpty())
         return;
+    catchUpRecording();
     const QSize size = pic_->contentsRect().size();
     const QColor ink = pic_->palette().color(QPalette::WindowText);
     reportSaveError(title, saveFile(path, [this, size, ink](QIODevice& device, QString&) {
-                        return writeSvg(device, drawing_, size, menuBarColour(), ink);
+                        return writeSvg(device, drawing_, size, menuBarColour(), ink,
+                                        pic_->marks());
                     }));
 }
 
@@ -647,7 +651,15 @@ void MainWindow::connectEvents() {
     connect(calc_, &PictureButton::clicked, this, [this] { run(&Form::evaluate); });
 }
 
+void MainWindow::catchUpRecording() {
+    if (!recordingBehind_)
+        return;
+    recordingBehind_ = false;
+    form_->redrawArea(drawing_);
+}
+
 void MainWindow::run(void (Form::*command)()) {
+    catchUpRecording();
     const bool emptiesList = command == &Form::replot || command == &Form::clearAll;
     const int firstNewLine = emptiesList ? 0 : lis_->count();
     const int pointsBefore = pic_->pointCount();
@@ -741,13 +753,7 @@ void MainWindow::refreshMarks() {
     std::vector<int> rows;
     for (const QModelIndex& index : lis_->selectionModel()->selectedIndexes())
         rows.push_back(index.row());
-    // Marks of curves a Not a Function wiped away would stand on nothing.
-    const std::vector<DrawnCurve>& curves = form_->drawnCurves();
-    std::vector<MarkedLine> lines;
-    for (const MarkedLine& line : form_->markedLines()) {
-        if (std::find(curves.begin(), curves.end(), line.curve) != curves.end())
-            lines.push_back(line);
-    }
+    const std::vector<MarkedLine> lines = linesOnCurves(form_->markedLines(), form_->drawnCurves());
     const Viewport view = viewport();
     pic_->setMarks(marksInView(lines, view.zoom, rows), selectedStretches(lines, rows, view));
 }
@@ -783,8 +789,13 @@ void MainWindow::leaveArea() {
     refreshTrace();
 }
 
+// Only the plotting area is redrawn at each notch: recording the curves for
+// the exports costs more than drawing them, and waits until an export or the
+// next command needs the recording.
 void MainWindow::wheelZoom(int notches) {
-    form_->wheelZoom(notches);
+    canvases_->holdBackSecond(true);
+    recordingBehind_ = form_->wheelZoom(notches) || recordingBehind_;
+    canvases_->holdBackSecond(false);
     // The mouse stays where it was, over another point of the plane.
     if (mousePixel_)
         trace_.hover(viewport(), mousePixel_->x(), mousePixel_->y());

@@ -78,7 +78,7 @@ private:
     void copyLines(bool selectedOnly);
     void saveImage();
     QString askSavePath(const QString& title, const QString& filter, const QString& fileName);
-    Worksheet worksheet() const;
+    Worksheet worksheet();
     void exportWorksheet();
     void exportSvg();
     void printWorksheet();
@@ -88,6 +88,8 @@ private:
     void setTabOrderAndTips();
     void connectEvents();
     void run(void (Form::*command)());
+    // Brings the exports' recording up to what the plotting area shows.
+    void catchUpRecording();
     void describePlot(void (Form::*command)(), int firstNewLine, int pointsBefore);
     void scrollToNewestLine();
     void mirror();
@@ -126,7 +128,9 @@ private:
 
     std::unique_ptr<ListResults> results_;
     // What the plotting area shows, as vectors for the exports.
+    // Recorded in step with the plotting area, except after wheel notches.
     CurveRecorder drawing_;
+    bool recordingBehind_ = false;
     std::unique_ptr<CanvasTee> canvases_;
     std::unique_ptr<Form> form_;
     bool centred_ = false;

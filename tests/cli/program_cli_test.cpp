@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QLineF>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QRegularExpression>
@@ -10,8 +11,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QXmlStreamReader>
+#include <algorithm>
 #include <cmath>
 #include <functional>
+#include <type_traits>
 
 #include "sound/curvesound.h"
 #include "sound/wav.h"
@@ -158,6 +161,9 @@ struct Svg {
     QSizeF size;
     QList<QList<QPointF>> polylines;
     int lines = 0;
+    // The key points' marks: the dots, and the dashed lines.
+    QList<QPointF> markDots;
+    QList<QLineF> dashed;
     bool valid = false;
 };
 
@@ -167,11 +173,25 @@ Svg readSvg(const QString& path) {
     if (!file.open(QIODevice::ReadOnly))
         return svg;
     QXmlStreamReader xml(&file);
+    bool inMarks = false;
     while (!xml.atEnd()) {
-        if (xml.readNext() != QXmlStreamReader::StartElement)
+        const QXmlStreamReader::TokenType token = xml.readNext();
+        if (token == QXmlStreamReader::EndElement && xml.name() == QLatin1String("g"))
+            inMarks = false;
+        if (token != QXmlStreamReader::StartElement)
             continue;
         const auto attributes = xml.attributes();
-        if (xml.name() == QLatin1String("svg")) {
+        const auto number = [&attributes](const char* name) {
+            return attributes.value(QLatin1String(name)).toDouble();
+        };
+        if (xml.name() == QLatin1String("g")) {
+            inMarks = attributes.value("id") == QLatin1String("marks");
+        } else if (inMarks && xml.name() == QLatin1String("circle")) {
+            svg.markDots << QPointF(number("cx"), number("cy"));
+        } else if (inMarks && xml.name() == QLatin1String("line")) {
+            if (attributes.hasAttribute("stroke-dasharray"))
+                svg.dashed << QLineF(number("x1"), number("y1"), number("x2"), number("y2"));
+        } else if (xml.name() == QLatin1String("svg")) {
             svg.size =
                 QSizeF(attributes.value("width").toDouble(), attributes.value("height").toDouble());
         } else if (xml.name() == QLatin1String("line")) {
@@ -189,6 +209,40 @@ Svg readSvg(const QString& path) {
     }
     svg.valid = !xml.hasError();
     return svg;
+}
+
+// Whether two lists hold the same points, in any order, to a hundredth of a pixel.
+template <typename T> bool sameUpToOrder(QList<T> found, const QList<T>& expected) {
+    for (const T& item : expected) {
+        const auto match = std::find_if(found.begin(), found.end(), [&item](const T& other) {
+            if constexpr (std::is_same_v<T, QLineF>)
+                return QLineF(item.p1(), other.p1()).length() < 0.01 &&
+                       QLineF(item.p2(), other.p2()).length() < 0.01;
+            else
+                return QLineF(item, other).length() < 0.01;
+        });
+        if (match == found.end())
+            return false;
+        found.erase(match);
+    }
+    return found.isEmpty();
+}
+
+// How many pixels of a picture are within a few steps of a colour.
+int pixelsNear(const QImage& picture, QColor colour) {
+    constexpr int kTolerance = 24;
+    int count = 0;
+    const QImage image = picture.convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (std::abs(c.red() - colour.red()) <= kTolerance &&
+                std::abs(c.green() - colour.green()) <= kTolerance &&
+                std::abs(c.blue() - colour.blue()) <= kTolerance)
+                ++count;
+        }
+    }
+    return count;
 }
 
 QString squeezed(const QString& text) {
@@ -467,16 +521,96 @@ private slots:
                 qPrintable(row));
     }
 
+    // On a 400 x 200 picture at zoom 10, (x, y) lies at (20 (x + 10), 10 (10 - y)).
+    void svgKeyPointsAreWhereTheLinesSay_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QList<QPointF>>("dots");
+        QTest::addColumn<QList<QLineF>>("dashed");
+        // Zeros -1 and 3, vertex (1, -4) on the axis x = 1, value -3 at 0.
+        QTest::newRow("quadratic") << QStringList{"quadratic", "1", "-2", "-3"}
+                                   << QList<QPointF>{{180, 100}, {260, 100}, {220, 140}, {200, 130}}
+                                   << QList<QLineF>{{220, 0, 220, 200}};
+        // | f |: the vertex and the value at 0 fold up to 4 and 3.
+        QTest::newRow("quadratic |f(x)|")
+            << QStringList{"--mode", "1", "quadratic", "1", "-2", "-3"}
+            << QList<QPointF>{{180, 100}, {260, 100}, {220, 60}, {200, 70}}
+            << QList<QLineF>{{220, 0, 220, 200}};
+        // f(| x |): zeros -3 and 3, vertices (-1, -4) and (1, -4) about the axis x = 0.
+        QTest::newRow("quadratic f(|x|)")
+            << QStringList{"--mode", "2", "quadratic", "1", "-2", "-3"}
+            << QList<QPointF>{{140, 100}, {260, 100}, {180, 140}, {220, 140}, {200, 130}}
+            << QList<QLineF>{{200, 0, 200, 200}};
+        // 2 ^ x - 4: -3 at 0, approaching y = -4.
+        QTest::newRow("exponential")
+            << QStringList{"exponential", "2", "-4"} << QList<QPointF>{{200, 130}}
+            << QList<QLineF>{{0, 140, 400, 140}};
+    }
+    void svgKeyPointsAreWhereTheLinesSay() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QList<QPointF>, dots);
+        QFETCH(QList<QLineF>, dashed);
+        const QString path = dir_.filePath(QStringLiteral("marks.svg"));
+        const QStringList common{"render", "--size", "400x200", "-o", path};
+        QCOMPARE(runProgram(common + arguments).status, 0);
+        const Svg plain = readSvg(path);
+        QVERIFY(plain.valid);
+        QVERIFY(plain.markDots.isEmpty() && plain.dashed.isEmpty());
+        QCOMPARE(runProgram(common + QStringList{"--keypoints"} + arguments).status, 0);
+        const Svg marked = readSvg(path);
+        QVERIFY(marked.valid);
+        QVERIFY2(sameUpToOrder(marked.markDots, dots),
+                 qPrintable(QDebug::toString(marked.markDots)));
+        QVERIFY2(sameUpToOrder(marked.dashed, dashed), qPrintable(QDebug::toString(marked.dashed)));
+        QCOMPARE(marked.polylines, plain.polylines); // the marks lie above the curve
+    }
+
+    // The worksheet's plot carries the marks: the dots' red is on the page
+    // only with --keypoints.
+    void pdfWorksheetDrawsTheKeyPoints() {
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
+            QSKIP("pdftoppm (poppler-utils) is not installed: tools/setup.sh installs it");
+        const QColor markRed(178, 34, 34);
+        int reds[2] = {0, 0};
+        for (const bool keypoints : {false, true}) {
+            const QString pdf = dir_.filePath(QStringLiteral("marks.pdf"));
+            QStringList arguments{"render", "-o", pdf, "quadratic", "1", "-2", "-3"};
+            if (keypoints)
+                arguments << QStringLiteral("--keypoints");
+            QCOMPARE(runProgram(arguments).status, 0);
+            const QString stem = dir_.filePath(QStringLiteral("page"));
+            QCOMPARE(run(QStringLiteral("pdftoppm"), {"-r", "60", "-png", "-singlefile", pdf, stem})
+                         .status,
+                     0);
+            const QImage page(stem + QStringLiteral(".png"));
+            QVERIFY(!page.isNull());
+            reds[keypoints] = pixelsNear(page, markRed);
+        }
+        QCOMPARE(reds[0], 0);
+        // Four dots, each a few pixels across at this resolution.
+        QVERIFY2(reds[1] >= 4, qPrintable(QString::number(reds[1])));
+    }
+
     void pngEqualsTheWindowsSavedImage_data() {
         QTest::addColumn<int>("family");
         QTest::addColumn<QStringList>("boxes");
         QTest::addColumn<int>("mode");
         QTest::addColumn<QString>("zoom");
         QTest::addColumn<int>("status");
-        QTest::newRow("quadratic") << 1 << QStringList{"1", "-2", "-3"} << 0 << "10" << 0;
-        QTest::newRow("exponential |f(x)|") << 6 << QStringList{"2", "-1"} << 1 << "3" << 0;
-        QTest::newRow("tangent") << 5 << QStringList{"1", "2", "0", "1"} << 0 << "10" << 0;
-        QTest::newRow("not a function") << 2 << QStringList{"0", "1"} << 0 << "10" << 1;
+        QTest::addColumn<bool>("keypoints");
+        QTest::newRow("quadratic") << 1 << QStringList{"1", "-2", "-3"} << 0 << "10" << 0 << false;
+        QTest::newRow("exponential |f(x)|")
+            << 6 << QStringList{"2", "-1"} << 1 << "3" << 0 << false;
+        QTest::newRow("tangent") << 5 << QStringList{"1", "2", "0", "1"} << 0 << "10" << 0 << false;
+        QTest::newRow("not a function") << 2 << QStringList{"0", "1"} << 0 << "10" << 1 << false;
+        // With View > Key Points on, the window's Save Image holds its marks.
+        QTest::newRow("quadratic, key points")
+            << 1 << QStringList{"1", "-2", "-3"} << 0 << "10" << 0 << true;
+        QTest::newRow("sine, key points")
+            << 3 << QStringList{"2", "2", "1", "-1"} << 0 << "10" << 0 << true;
+        QTest::newRow("tangent, key points")
+            << 5 << QStringList{"1", "2", "0", "1"} << 0 << "3" << 0 << true;
+        QTest::newRow("exponential f(|x|), key points")
+            << 6 << QStringList{"0.5", "-2"} << 2 << "5" << 0 << true;
     }
     void pngEqualsTheWindowsSavedImage() {
         Case c;
@@ -489,12 +623,17 @@ private slots:
         QFETCH(QString, zoom);
         c.zoom = zoom;
         QFETCH(int, status);
+        QFETCH(bool, keypoints);
         const QString rendered = dir_.filePath(QStringLiteral("rendered.png"));
         const QString saved = dir_.filePath(QStringLiteral("saved.png"));
         QStringList arguments = argumentsFor(c, true);
         arguments.replace(0, QStringLiteral("render"));
+        if (keypoints)
+            arguments.insert(1, QStringLiteral("--keypoints"));
         QCOMPARE(runProgram(arguments + QStringList{"-o", rendered}).status, status);
-        QVERIFY(driveWindow(scenarioFor(c) + QStringLiteral("save-canvas %1\n").arg(saved)));
+        const QString scenario = (keypoints ? QStringLiteral("menu keypoints\n") : QString()) +
+                                 scenarioFor(c) + QStringLiteral("save-canvas %1\n").arg(saved);
+        QVERIFY(driveWindow(scenario));
         const QImage window(saved);
         const QImage picture(rendered);
         QVERIFY(!window.isNull());

@@ -10,7 +10,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QXmlStreamReader>
+#include <cmath>
 #include <memory>
+#include <utility>
 
 #include "ui/mainwindow.h"
 
@@ -60,6 +63,39 @@ void saveThrough(QAction* action, const QString& path) {
     action->trigger();
 }
 
+// How many points of the SVG's polylines lie on y = x² - 2x - 3 drawn at
+// zoom drawnAt, and how many points there are.
+std::pair<int, int> pointsOnQuadratic(const QString& path, double drawnAt) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {0, 0};
+    QXmlStreamReader xml(&file);
+    QSizeF size;
+    int on = 0;
+    int total = 0;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        const auto attributes = xml.attributes();
+        if (xml.name() == QLatin1String("svg")) {
+            size =
+                QSizeF(attributes.value("width").toDouble(), attributes.value("height").toDouble());
+        } else if (xml.name() == QLatin1String("polyline")) {
+            for (const QString& pair : attributes.value("points").toString().split(' ')) {
+                const QStringList xy = pair.split(',');
+                // The area keeps its pixels when the scale changes: a curve
+                // drawn at one zoom stays where that zoom put it.
+                const double x = drawnAt * (2 * xy[0].toDouble() / size.width() - 1);
+                const double y = x * x - 2 * x - 3;
+                const double row = (drawnAt - y) / (2 * drawnAt) * size.height();
+                on += std::fabs(row - xy[1].toDouble()) < 0.1;
+                ++total;
+            }
+        }
+    }
+    return {on, total};
+}
+
 } // namespace
 
 class WindowExportsTest : public QObject {
@@ -98,6 +134,52 @@ private slots:
         QCOMPARE(contents(fromWindow), contents(fromCommand));
     }
 
+    // With View > Key Points on, the SVG holds the same marks render --keypoints draws.
+    void svgWithKeyPointsIsTheCommandLines() {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString fromWindow = dir.filePath(QStringLiteral("window.svg"));
+        const QString fromCommand = dir.filePath(QStringLiteral("command.svg"));
+        runProgram({"render", "--keypoints", "-o", fromCommand, "--at", "3", "quadratic", "1", "-2",
+                    "-3"});
+        window_->findChild<QAction*>(QStringLiteral("keypoints"))->trigger();
+        saveThrough(window_->findChild<QAction*>(QStringLiteral("fileexportsvg")), fromWindow);
+        QVERIFY(contents(fromWindow).contains("id=\"marks\""));
+        QCOMPARE(contents(fromWindow), contents(fromCommand));
+    }
+
+    // A wheel notch redraws the area alone; the SVG exported after it still
+    // holds the curve at the new zoom.
+    void svgAfterAWheelNotchIsAtTheNewZoom() {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString path = dir.filePath(QStringLiteral("wheel.svg"));
+        wheelIn();
+        saveThrough(window_->findChild<QAction*>(QStringLiteral("fileexportsvg")), path);
+        const auto [onFive, total] = pointsOnQuadratic(path, 5);
+        QVERIFY(total > 10);
+        QCOMPARE(onFive, total);
+    }
+
+    // A Print at another zoom after a notch adds its curve at that zoom
+    // beside the one the notch drew, as the area shows both.
+    void svgAfterANotchAndAPrintHoldsBoth() {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString path = dir.filePath(QStringLiteral("both.svg"));
+        wheelIn();
+        auto* zoom = window_->findChild<QLineEdit*>(QStringLiteral("setdata"));
+        zoom->selectAll();
+        QTest::keyClicks(zoom, "20");
+        QTest::keyClick(window_->findChild<QLineEdit*>(QStringLiteral("tx0")), Qt::Key_Return);
+        saveThrough(window_->findChild<QAction*>(QStringLiteral("fileexportsvg")), path);
+        const auto [drawnAtFive, all] = pointsOnQuadratic(path, 5);
+        const int drawnAtTwenty = pointsOnQuadratic(path, 20).first;
+        QVERIFY(drawnAtFive > 10);
+        QVERIFY(drawnAtTwenty > 10);
+        QVERIFY(drawnAtFive + drawnAtTwenty >= all); // a point may lie on both
+    }
+
     void worksheetFromTheContextMenuIsTheCommandLines() {
         if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
             QSKIP("pdftotext (poppler-utils) is not installed: tools/setup.sh installs it");
@@ -117,6 +199,14 @@ private slots:
     }
 
 private:
+    // One notch in over the plotting area: zoom 10 becomes 5.
+    void wheelIn() {
+        auto* pic = window_->findChild<QWidget*>(QStringLiteral("pic"));
+        QVERIFY(QMetaObject::invokeMethod(pic, "wheelTurned", Q_ARG(int, 1)));
+        QCOMPARE(window_->findChild<QLineEdit*>(QStringLiteral("setdata"))->text(),
+                 QStringLiteral("5"));
+    }
+
     std::unique_ptr<oltrave::MainWindow> window_;
 };
 
