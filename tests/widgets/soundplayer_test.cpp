@@ -1,5 +1,6 @@
 // Playback as the window uses it, on whatever the machine offers: with no
 // sound device the player must say so instead of staying silent.
+#include <QAudioDevice>
 #include <QElapsedTimer>
 #include <QMediaDevices>
 #include <QSignalSpy>
