@@ -1,33 +1,69 @@
 #include "soundplayer.h"
 
-#include <QAudioFormat>
-#include <QAudioSink>
-#include <QMediaDevices>
+#include <dlfcn.h>
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLibrary>
+
+#include "platform/soundoutput.h"
 #include "sound/mapping.h"
 
 namespace oltrave {
 
 namespace {
 
-QAudioFormat sampleFormat() {
-    QAudioFormat format;
-    format.setSampleRate(sound::kSampleRate);
-    format.setChannelCount(sound::kChannels);
-    format.setSampleFormat(QAudioFormat::Int16);
-    return format;
+// Where the sound module may be: beside the binary holding this code (the
+// window's module, once installed), in the library folder beside the program,
+// and where this build tree made it.
+QStringList moduleCandidates() {
+    QStringList candidates;
+    static const char anchor = 0;
+    Dl_info self{};
+    if (dladdr(&anchor, &self) != 0 && self.dli_fname) {
+        const QString holder = QFileInfo(QString::fromLocal8Bit(self.dli_fname)).canonicalPath();
+        candidates << QDir(holder).filePath(QStringLiteral(OLTRAVE_SOUND_MODULE_NAME));
+    }
+    const QString programDir = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath();
+    candidates << QDir(programDir).filePath(QStringLiteral(OLTRAVE_SOUND_MODULE_INSTALLED));
+    candidates << QStringLiteral(OLTRAVE_SOUND_MODULE_BUILT);
+    return candidates;
+}
+
+SoundOutputFactory loadFactory(const QStringList& candidates, QString& problem) {
+    for (const QString& path : candidates) {
+        if (!QFileInfo::exists(path))
+            continue;
+        // Never unloaded: outputs made by it may live until the end.
+        QLibrary module(path);
+        const auto factory =
+            reinterpret_cast<SoundOutputFactory>(module.resolve(kSoundOutputEntry));
+        if (!factory)
+            problem = module.errorString();
+        return factory;
+    }
+    problem = QStringLiteral("not found at %1").arg(candidates.join(QStringLiteral(", ")));
+    return nullptr;
+}
+
+SoundOutputFactory outputFactory(const QString& modulePath, QString& problem) {
+    if (!modulePath.isEmpty())
+        return loadFactory({modulePath}, problem);
+    static SoundOutputFactory found = nullptr;
+    if (!found)
+        found = loadFactory(moduleCandidates(), problem);
+    return found;
 }
 
 } // namespace
 
-SoundPlayer::SoundPlayer(QObject* parent) : QObject(parent) {
-    drain_.setSingleShot(true);
-    connect(&drain_, &QTimer::timeout, this, &SoundPlayer::stop);
-}
+SoundPlayer::SoundPlayer(QObject* parent) : QObject(parent) {}
 
-SoundPlayer::~SoundPlayer() {
-    release();
-}
+SoundPlayer::SoundPlayer(const QString& modulePath, QObject* parent)
+    : QObject(parent), modulePath_(modulePath) {}
+
+SoundPlayer::~SoundPlayer() = default;
 
 QString SoundPlayer::noDeviceMessage() {
     return tr("No sound device was found, so the curve cannot be played. "
@@ -35,72 +71,64 @@ QString SoundPlayer::noDeviceMessage() {
               "with \"oltrave sound\".");
 }
 
-QString SoundPlayer::play(const sound::Samples& samples) {
-    return play(samples, QMediaDevices::defaultAudioOutput());
+QString SoundPlayer::loadOutput() {
+    if (output_)
+        return QString();
+    QString problem;
+    if (const SoundOutputFactory make = outputFactory(modulePath_, problem))
+        output_.reset(make(&SoundPlayer::ended, this));
+    if (output_)
+        return QString();
+    return tr("The sound part of Oltrave could not be loaded, so the curve cannot be "
+              "played (%1). Write the sound to a file with \"oltrave sound\" instead.")
+        .arg(problem);
 }
 
-QString SoundPlayer::play(const sound::Samples& samples, const QAudioDevice& device) {
+QString SoundPlayer::play(const sound::Samples& samples) {
+    return play(samples, QByteArray());
+}
+
+QString SoundPlayer::play(const sound::Samples& samples, const QByteArray& deviceId) {
     stop();
-    if (device.isNull())
-        return noDeviceMessage();
-    const QAudioFormat format = sampleFormat();
-    if (!device.isFormatSupported(format))
-        return tr("The sound device \"%1\" cannot play 16-bit stereo sound at %2 Hz.")
-            .arg(device.description())
-            .arg(sound::kSampleRate);
+    const QString unloaded = loadOutput();
+    if (!unloaded.isEmpty())
+        return unloaded;
 
     // A device starts playing only once it holds enough, and may lose the
     // first moments while it starts: a click alone would never be heard.
     // Silence before and after carries it.
     const int bytesPerMs = sound::kSampleRate / 1000 * sound::kChannels * 2;
     const auto bytes = static_cast<qsizetype>(samples.size() * sizeof(samples[0]));
-    pcm_ = QByteArray(kLeadInMs * bytesPerMs, '\0');
-    pcm_.append(reinterpret_cast<const char*>(samples.data()), bytes);
-    if (pcm_.size() < kShortestMs * bytesPerMs)
-        pcm_.append(kShortestMs * bytesPerMs - pcm_.size(), '\0');
-    buffer_.setBuffer(&pcm_);
-    buffer_.open(QIODevice::ReadOnly);
-    sink_ = std::make_unique<QAudioSink>(device, format);
-    connect(sink_.get(), &QAudioSink::stateChanged, this, [this](QAudio::State state) {
-        if (state == QAudio::StoppedState) // the device went away
-            stop();
-        else if (state == QAudio::IdleState)
-            finishLater();
-    });
-    sink_->start(&buffer_);
-    if (sink_->error() != QAudio::NoError) {
-        release();
-        return tr("The sound device \"%1\" could not be opened.").arg(device.description());
+    QByteArray pcm(kLeadInMs * bytesPerMs, '\0');
+    pcm.append(reinterpret_cast<const char*>(samples.data()), bytes);
+    if (pcm.size() < kShortestMs * bytesPerMs)
+        pcm.append(kShortestMs * bytesPerMs - pcm.size(), '\0');
+
+    const SoundOutput::Started started = output_->start(pcm, deviceId);
+    switch (started.outcome) {
+    case SoundOutput::Outcome::Playing: playing_ = true; return QString();
+    case SoundOutput::Outcome::NoDevice: return noDeviceMessage();
+    case SoundOutput::Outcome::FormatRefused:
+        return tr("The sound device \"%1\" cannot play 16-bit stereo sound at %2 Hz.")
+            .arg(started.device)
+            .arg(sound::kSampleRate);
+    case SoundOutput::Outcome::OpenFailed: break;
     }
-    return QString();
+    return tr("The sound device \"%1\" could not be opened.").arg(started.device);
 }
 
-// Idle means every sample has been handed to the device, not that it has been
-// heard: stopping now would cut off what the device still holds.
-void SoundPlayer::finishLater() {
-    const qsizetype held = sink_->bufferSize() - sink_->bytesFree();
-    const qint64 bytesPerSecond = sound::kSampleRate * sound::kChannels * 2;
-    const int ms = static_cast<int>(held * 1000 / bytesPerSecond) + kDrainMarginMs;
-    drain_.start(ms);
+void SoundPlayer::ended(void* player) {
+    auto* self = static_cast<SoundPlayer*>(player);
+    self->playing_ = false;
+    emit self->stopped();
 }
 
 void SoundPlayer::stop() {
-    if (!sink_)
+    if (!playing_)
         return;
-    release();
+    output_->stop();
+    playing_ = false;
     emit stopped();
-}
-
-void SoundPlayer::release() {
-    drain_.stop();
-    if (sink_) {
-        // Disconnect first: stopping the sink reports a state change of its own.
-        sink_->disconnect(this);
-        sink_->stop();
-        sink_.reset();
-    }
-    buffer_.close();
-    pcm_.clear();
 }
 
 } // namespace oltrave

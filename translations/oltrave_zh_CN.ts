@@ -299,5 +299,9 @@
         <source>The sound device &quot;%1&quot; could not be opened.</source>
         <translation>无法打开声音设备 &quot;%1&quot;。</translation>
     </message>
+    <message>
+        <source>The sound part of Oltrave could not be loaded, so the curve cannot be played (%1). Write the sound to a file with &quot;oltrave sound&quot; instead.</source>
+        <translation>无法加载 Oltrave 的声音部分，无法播放曲线（%1）。请改用 &quot;oltrave sound&quot; 把声音写入文件。</translation>
+    </message>
 </context>
 </TS>

@@ -1,6 +1,7 @@
 // View > Play Curve as Sound on the real window: what a person hears, or the
 // words that replace it when there is nothing to hear.
 #include <QAction>
+#include <QAudioDevice>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>

@@ -1,5 +1,6 @@
 // Playback as the window uses it, on whatever the machine offers: with no
 // sound device the player must say so instead of staying silent.
+#include <QAudioDevice>
 #include <QElapsedTimer>
 #include <QMediaDevices>
 #include <QSignalSpy>
@@ -16,9 +17,30 @@ private slots:
     void noDeviceIsSaidInWords() {
         SoundPlayer player;
         QSignalSpy stopped(&player, &SoundPlayer::stopped);
-        const QString message = player.play(sound::renderStepTone(0, 1, 10), QAudioDevice());
+        const QString message =
+            player.play(sound::renderStepTone(0, 1, 10), QByteArrayLiteral("no such device"));
         QCOMPARE(message, SoundPlayer::noDeviceMessage());
         QVERIFY(!player.playing());
+        QCOMPARE(stopped.count(), 0);
+    }
+
+    // The device code is a module of its own: without it, a sound cannot
+    // start, and the player says so instead of pretending to play.
+    void missingModuleIsSaidInWords_data() {
+        QTest::addColumn<QString>("module");
+        QTest::newRow("no such file") << QStringLiteral("/nonexistent/oltrave-sound.so");
+        QTest::newRow("not a module") << QCoreApplication::applicationFilePath();
+    }
+    void missingModuleIsSaidInWords() {
+        QFETCH(QString, module);
+        SoundPlayer player(module);
+        QSignalSpy stopped(&player, &SoundPlayer::stopped);
+        for (int attempt = 0; attempt < 2; ++attempt) {
+            const QString message = player.play(sound::renderStepTone(0, 1, 10));
+            QVERIFY2(message.contains(QStringLiteral("could not be loaded")), qPrintable(message));
+            QVERIFY(!player.playing());
+        }
+        player.stop();
         QCOMPARE(stopped.count(), 0);
     }
 
