@@ -1,8 +1,8 @@
 // View > Play Curve as Sound on the real window: what a person hears, or the
 // words that replace it when there is nothing to hear.
 #include <QAction>
-#include <QAudioDevice>
 #include <QApplication>
+#include <QAudioDevice>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMediaDevices>
