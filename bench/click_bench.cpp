@@ -9,9 +9,7 @@
 
 #include "benchmain.h"
 #include "cases.h"
-#include "platform/canvaswidget.h"
-#include "tools/scenario/scenario.h"
-#include "ui/mainwindow.h"
+#include "drivenwindow.h"
 
 namespace {
 
@@ -24,68 +22,16 @@ constexpr double kLongListRatio = 1.2;
 constexpr int kShortList = 10;
 constexpr int kLongList = 100000;
 
-// Notes a paint event reaching the plotting area.
-class PaintWatch : public QObject {
-public:
-    explicit PaintWatch(QWidget& target) { target.installEventFilter(this); }
-
-    void arm() { painted_ = false; }
-    bool painted() const { return painted_; }
-
-protected:
-    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
-        if (event->type() == QEvent::Paint)
-            painted_ = true;
-        return false;
-    }
-
-private:
-    bool painted_ = false;
-};
-
-struct Window {
-    MainWindow window;
-    PaintWatch watch{*window.findChild<CanvasWidget*>(QStringLiteral("pic"))};
-
-    // Runs the events until the plotting area has been painted; the paint
-    // is complete when the event processing that delivered it returns.
-    bool waitForPaint() {
-        const Stopwatch waited;
-        while (!watch.painted()) {
-            if (waited.seconds() > 1)
-                return false;
-            QCoreApplication::processEvents();
-        }
-        return true;
-    }
-
-    // Nothing left to do from earlier actions.
-    void settle() {
-        for (int i = 0; i < 3; ++i)
-            QCoreApplication::processEvents();
-    }
-
-    bool act(const QString& line) {
-        const scenario::Parsed parsed = scenario::parseLine(line);
-        return parsed.status == scenario::Parsed::Status::Action &&
-               !scenario::perform(window, parsed.action);
-    }
-
-    // Seconds from the click to the plotting area repainted; none when it
-    // was not repainted.
-    // With untilIdle, the time also covers what the click left for later, and
-    // is taken on this thread's processor clock: the work is all done here,
-    // and other programs on a busy machine do not count.
+struct Window : DrivenWindow {
+    // Seconds from the click to the plotting area repainted (see timed).
     std::optional<double> click(const char* button, bool untilIdle = false) {
-        settle();
-        watch.arm();
-        const Stopwatch clicked(untilIdle ? Stopwatch::Clock::Thread : Stopwatch::Clock::Wall);
-        QTest::mouseClick(window.findChild<QWidget*>(QLatin1String(button)), Qt::LeftButton);
-        if (!waitForPaint())
-            return std::nullopt;
-        if (untilIdle)
-            settle();
-        return clicked.seconds();
+        return timed(
+            [this, button] {
+                QTest::mouseClick(window.findChild<QWidget*>(QLatin1String(button)),
+                                  Qt::LeftButton);
+                return true;
+            },
+            untilIdle);
     }
 
     // The family's function typed in and plotted once.

@@ -8,9 +8,7 @@
 #include <vector>
 
 #include "benchmain.h"
-#include "platform/canvaswidget.h"
-#include "tools/scenario/scenario.h"
-#include "ui/mainwindow.h"
+#include "drivenwindow.h"
 
 namespace {
 
@@ -22,47 +20,10 @@ constexpr double kWheelGoalMs = 16;
 constexpr double kKeyPointsGoalRatio = 1.2;
 constexpr int kCurves = 10;
 
-class PaintWatch : public QObject {
-public:
-    explicit PaintWatch(QWidget& target) { target.installEventFilter(this); }
-    void arm() { painted_ = false; }
-    bool painted() const { return painted_; }
-
-protected:
-    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
-        if (event->type() == QEvent::Paint)
-            painted_ = true;
-        return false;
-    }
-
-private:
-    bool painted_ = false;
-};
-
-struct Window {
-    MainWindow window;
-    PaintWatch watch{*window.findChild<CanvasWidget*>(QStringLiteral("pic"))};
-
-    bool act(const QString& line) {
-        const scenario::Parsed parsed = scenario::parseLine(line);
-        return parsed.status == scenario::Parsed::Status::Action &&
-               !scenario::perform(window, parsed.action);
-    }
-
+struct Window : DrivenWindow {
     // Seconds from the action to the plotting area repainted; none when it was not.
     std::optional<double> timed(const QString& line) {
-        for (int i = 0; i < 3; ++i)
-            QCoreApplication::processEvents();
-        watch.arm();
-        const Stopwatch started;
-        if (!act(line))
-            return std::nullopt;
-        while (!watch.painted()) {
-            if (started.seconds() > 1)
-                return std::nullopt;
-            QCoreApplication::processEvents();
-        }
-        return started.seconds();
+        return DrivenWindow::timed([this, &line] { return act(line); });
     }
 
     bool keyPoints(bool on) {
