@@ -1,7 +1,6 @@
 #include "plotsteps.h"
 
 #include <QCoreApplication>
-#include <cstdlib>
 
 #include "commandline.h"
 #include "model/boxlimits.h"
@@ -51,12 +50,7 @@ int runOnForm(const Invocation& invocation, char* programPath, Canvas& canvas, R
 Language commandLanguage(const QString& asked) {
     if (const auto language = languageFromLocaleName(asked.toStdString()))
         return *language;
-    const auto variable = [](const char* name) {
-        const char* value = std::getenv(name);
-        return std::string_view(value ? value : "");
-    };
-    return languageFromEnvironment(
-        {variable("LANGUAGE"), variable("LC_ALL"), variable("LC_MESSAGES"), variable("LANG")});
+    return processLanguage();
 }
 
 std::optional<std::string_view> shownFailure(const Form& form) {

@@ -1,5 +1,7 @@
 #include "language.h"
 
+#include <cstdlib>
+
 namespace oltrave {
 
 namespace {
@@ -58,6 +60,15 @@ Language languageFromEnvironment(const LocaleEnvironment& environment) {
         }
     }
     return languageFromLocaleName(locale).value_or(Language::English);
+}
+
+Language processLanguage() {
+    const auto variable = [](const char* name) {
+        const char* value = std::getenv(name);
+        return std::string_view(value ? value : "");
+    };
+    return languageFromEnvironment(
+        {variable("LANGUAGE"), variable("LC_ALL"), variable("LC_MESSAGES"), variable("LANG")});
 }
 
 } // namespace oltrave

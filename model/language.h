@@ -34,4 +34,7 @@ struct LocaleEnvironment {
 };
 Language languageFromEnvironment(const LocaleEnvironment& environment);
 
+// The language this process's environment asks for.
+Language processLanguage();
+
 } // namespace oltrave

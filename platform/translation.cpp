@@ -3,18 +3,15 @@
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QSettings>
 #include <QTranslator>
+
+#include "settings.h"
 
 namespace oltrave {
 
 namespace {
 
 const char* const kLanguageKey = "language";
-
-QSettings settings() {
-    return QSettings(QStringLiteral("Oltrave"), QStringLiteral("Oltrave"));
-}
 
 // A translator owned by the application, or none when its file is missing.
 void install(const QString& name, const QString& folder) {
@@ -27,17 +24,8 @@ void install(const QString& name, const QString& folder) {
 
 } // namespace
 
-Language environmentLanguage() {
-    const QByteArray language = qgetenv("LANGUAGE");
-    const QByteArray lcAll = qgetenv("LC_ALL");
-    const QByteArray lcMessages = qgetenv("LC_MESSAGES");
-    const QByteArray lang = qgetenv("LANG");
-    return languageFromEnvironment({language.toStdString(), lcAll.toStdString(),
-                                    lcMessages.toStdString(), lang.toStdString()});
-}
-
 std::optional<Language> rememberedLanguage() {
-    const QString code = settings().value(QLatin1String(kLanguageKey)).toString();
+    const QString code = programSettings().value(QLatin1String(kLanguageKey)).toString();
     if (code.isEmpty())
         return std::nullopt;
     return languageFromLocaleName(code.toStdString());
@@ -45,8 +33,9 @@ std::optional<Language> rememberedLanguage() {
 
 void rememberLanguage(Language language) {
     const std::string_view code = languageCode(language);
-    settings().setValue(QLatin1String(kLanguageKey),
-                        QString::fromLatin1(code.data(), static_cast<qsizetype>(code.size())));
+    programSettings().setValue(
+        QLatin1String(kLanguageKey),
+        QString::fromLatin1(code.data(), static_cast<qsizetype>(code.size())));
 }
 
 Language startupLanguage(std::optional<Language> commandLine) {
@@ -54,7 +43,7 @@ Language startupLanguage(std::optional<Language> commandLine) {
         return *commandLine;
     if (const auto remembered = rememberedLanguage())
         return *remembered;
-    return environmentLanguage();
+    return processLanguage();
 }
 
 std::optional<Language> languageFromArgument(const QString& argument) {

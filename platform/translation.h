@@ -8,9 +8,6 @@
 
 namespace oltrave {
 
-// The language the environment asks for (LANGUAGE, LC_ALL, LC_MESSAGES, LANG).
-Language environmentLanguage();
-
 // The language chosen in the window's View menu, if one was.
 std::optional<Language> rememberedLanguage();
 void rememberLanguage(Language language);

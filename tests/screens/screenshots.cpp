@@ -66,7 +66,7 @@ int save(const QString& folder) {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    useLanguage(environmentLanguage());
+    useLanguage(processLanguage());
     if (argc > 1)
         return save(QString::fromLocal8Bit(argv[1]));
 
