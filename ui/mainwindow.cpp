@@ -21,7 +21,6 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QSettings>
 #include <QSignalBlocker>
 #include <QStandardPaths>
 #include <QTimer>
@@ -55,9 +54,6 @@ namespace oltrave {
 
 namespace {
 
-const QString kOrganisation = QStringLiteral("Oltrave");
-const QString kApplication = QStringLiteral("Oltrave");
-const QString kKeyPointsSetting = QStringLiteral("view/keyPoints");
 const QColor kHighlight = QColor::fromRgb(colours::kHighlight);
 
 QString qs(const std::string& text) {
@@ -156,7 +152,7 @@ QAction* contextAction(QWidget* widget, const char* name, const QString& caption
 
 } // namespace
 
-MainWindow::MainWindow(QWidget* parent, Options options) : QMainWindow(parent), options_(options) {
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("frmmain"));
     setWindowTitle(programName());
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -362,10 +358,10 @@ void MainWindow::buildMenus() {
     keyPoints_ = view->addAction(tr("Key Points(&K)"));
     keyPoints_->setObjectName(QStringLiteral("keypoints"));
     keyPoints_->setCheckable(true);
-    if (options_ == Options::Remembered)
-        keyPoints_->setChecked(
-            QSettings(kOrganisation, kApplication).value(kKeyPointsSetting, false).toBool());
-    connect(keyPoints_, &QAction::toggled, this, &MainWindow::setKeyPoints);
+    connect(keyPoints_, &QAction::toggled, this, [this](bool on) {
+        refreshMarks();
+        emit keyPointsToggled(on);
+    });
     view->addSeparator();
     buildSoundItems(view);
     view->addSeparator();
@@ -735,8 +731,8 @@ void MainWindow::mirror() {
 // ---- The layer above the plot ----------------------------------------------
 
 void MainWindow::setKeyPoints(bool on) {
-    if (options_ == Options::Remembered)
-        QSettings(kOrganisation, kApplication).setValue(kKeyPointsSetting, on);
+    const QSignalBlocker quiet(keyPoints_); // nothing to remember: the caller set it
+    keyPoints_->setChecked(on);
     refreshMarks();
 }
 

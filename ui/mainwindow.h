@@ -34,10 +34,7 @@ class SoundPlayer;
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    // Whether the View options come from the person's remembered settings and
-    // go back there; with Defaults every option starts off and nothing is written.
-    enum class Options { Defaults, Remembered };
-    explicit MainWindow(QWidget* parent = nullptr, Options options = Options::Defaults);
+    explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
 
     static constexpr int kTraceTone = -1;
@@ -50,12 +47,16 @@ public:
     // View > Exact Values, set as its menu item sets it.
     void setExactValues(bool on);
     bool exactValues() const;
+    // View > Key Points, set as its menu item sets it.
+    void setKeyPoints(bool on);
 
 signals:
     // The About command; whoever owns the About screen shows it modally.
     void aboutRequested();
     // The person switched View > Exact Values; whoever remembers it stores it.
     void exactValuesToggled(bool on);
+    // The person switched View > Key Points.
+    void keyPointsToggled(bool on);
     // View > Language: the language of the next start, to be remembered. This run
     // keeps its words.
     void languageChosen(oltrave::Language language);
@@ -94,7 +95,6 @@ private:
     void scrollToNewestLine();
     void mirror();
 
-    void setKeyPoints(bool on);
     Viewport viewport() const;
     std::vector<MarkedLine> tracedCurveLines() const;
     void refreshMarks();
@@ -135,7 +135,6 @@ private:
     std::unique_ptr<Form> form_;
     bool centred_ = false;
 
-    Options options_;
     QAction* keyPoints_ = nullptr;
     Trace trace_;
     std::optional<QPoint> mousePixel_; // over the drawing rectangle

@@ -2,11 +2,11 @@
 
 #include <QApplication>
 #include <QIcon>
-#include <QSettings>
 
 #include "aboutscreen.h"
 #include "art.h"
 #include "mainwindow.h"
+#include "platform/settings.h"
 #include "platform/translation.h"
 #include "startupscreen.h"
 
@@ -14,9 +14,8 @@ namespace oltrave {
 
 namespace {
 
-const QString kOrganisation = QStringLiteral("Oltrave");
-const QString kApplication = QStringLiteral("Oltrave");
 const QString kExactValuesKey = QStringLiteral("view/exactValues");
+const QString kKeyPointsKey = QStringLiteral("view/keyPoints");
 
 } // namespace
 
@@ -36,15 +35,16 @@ Program::~Program() = default;
 void Program::openMainWindow() {
     // The window's start-up steps run as it is made, so it is made here, once.
     if (!window_) {
-        window_ = std::make_unique<MainWindow>(nullptr, MainWindow::Options::Remembered);
+        window_ = std::make_unique<MainWindow>();
         connect(window_.get(), &MainWindow::aboutRequested, this, &Program::showAbout);
         connect(window_.get(), &MainWindow::languageChosen, this, &rememberLanguage);
         // The view options are remembered between runs.
-        window_->setExactValues(
-            QSettings(kOrganisation, kApplication).value(kExactValuesKey, false).toBool());
-        connect(window_.get(), &MainWindow::exactValuesToggled, this, [](bool on) {
-            QSettings(kOrganisation, kApplication).setValue(kExactValuesKey, on);
-        });
+        window_->setExactValues(programSettings().value(kExactValuesKey, false).toBool());
+        connect(window_.get(), &MainWindow::exactValuesToggled, this,
+                [](bool on) { programSettings().setValue(kExactValuesKey, on); });
+        window_->setKeyPoints(programSettings().value(kKeyPointsKey, false).toBool());
+        connect(window_.get(), &MainWindow::keyPointsToggled, this,
+                [](bool on) { programSettings().setValue(kKeyPointsKey, on); });
     }
     window_->show();
 }
