@@ -5,8 +5,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QLibrary>
 
+#include "platform/loadablemodule.h"
 #include "platform/soundoutput.h"
 #include "sound/mapping.h"
 
@@ -15,9 +15,9 @@ namespace oltrave {
 namespace {
 
 // Where the sound module may be: beside the binary holding this code (the
-// window's module, once installed), in the library folder beside the program,
-// and where this build tree made it.
-QStringList moduleCandidates() {
+// window's module, once installed), where every module of the program may
+// be, and where this build tree made it.
+QStringList soundModuleCandidates() {
     QStringList candidates;
     static const char anchor = 0;
     Dl_info self{};
@@ -25,26 +25,18 @@ QStringList moduleCandidates() {
         const QString holder = QFileInfo(QString::fromLocal8Bit(self.dli_fname)).canonicalPath();
         candidates << QDir(holder).filePath(QStringLiteral(OLTRAVE_SOUND_MODULE_NAME));
     }
-    const QString programDir = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath();
-    candidates << QDir(programDir).filePath(QStringLiteral(OLTRAVE_SOUND_MODULE_INSTALLED));
+    candidates << moduleCandidates(QStringLiteral(OLTRAVE_SOUND_MODULE_NAME),
+                                   QStringLiteral(OLTRAVE_SOUND_MODULE_INSTALLED));
     candidates << QStringLiteral(OLTRAVE_SOUND_MODULE_BUILT);
     return candidates;
 }
 
 SoundOutputFactory loadFactory(const QStringList& candidates, QString& problem) {
-    for (const QString& path : candidates) {
-        if (!QFileInfo::exists(path))
-            continue;
-        // Never unloaded: outputs made by it may live until the end.
-        QLibrary module(path);
-        const auto factory =
-            reinterpret_cast<SoundOutputFactory>(module.resolve(kSoundOutputEntry));
-        if (!factory)
-            problem = module.errorString();
-        return factory;
-    }
-    problem = QStringLiteral("not found at %1").arg(candidates.join(QStringLiteral(", ")));
-    return nullptr;
+    const auto factory = reinterpret_cast<SoundOutputFactory>(
+        resolveModuleEntry(candidates, kSoundOutputEntry, problem));
+    if (!factory && problem.isEmpty())
+        problem = QStringLiteral("not found at %1").arg(candidates.join(QStringLiteral(", ")));
+    return factory;
 }
 
 SoundOutputFactory outputFactory(const QString& modulePath, QString& problem) {
@@ -52,7 +44,7 @@ SoundOutputFactory outputFactory(const QString& modulePath, QString& problem) {
         return loadFactory({modulePath}, problem);
     static SoundOutputFactory found = nullptr;
     if (!found)
-        found = loadFactory(moduleCandidates(), problem);
+        found = loadFactory(soundModuleCandidates(), problem);
     return found;
 }
 
