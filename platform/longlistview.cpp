@@ -5,13 +5,19 @@
 #include <QStylePainter>
 #include <algorithm>
 
+#include "steadyscrollbar.h"
+
 namespace oltrave {
 
-LongListView::LongListView(QWidget* parent) : QListWidget(parent) {
+LongListView::LongListView(QWidget* parent)
+    : QListWidget(parent), vertical_(new SteadyScrollBar(Qt::Vertical)),
+      horizontal_(new SteadyScrollBar(Qt::Horizontal)) {
+    setVerticalScrollBar(vertical_);
+    setHorizontalScrollBar(horizontal_);
     // The bars paint every pixel they cover; saying so spares repainting the
     // window behind them whenever the list grows.
-    verticalScrollBar()->setAttribute(Qt::WA_OpaquePaintEvent);
-    horizontalScrollBar()->setAttribute(Qt::WA_OpaquePaintEvent);
+    vertical_->setAttribute(Qt::WA_OpaquePaintEvent);
+    horizontal_->setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 QSize LongListView::measure(int row) const {
@@ -126,6 +132,8 @@ void LongListView::doItemsLayout() {
 void LongListView::reset() {
     QListWidget::reset();
     measureAll();
+    if (firstUnshown_ >= 0)
+        firstUnshown_ = 0;
 }
 
 void LongListView::updateGeometries() {
@@ -295,6 +303,31 @@ void LongListView::changeEvent(QEvent* event) {
     }
 }
 
+LongListView::Batch::Batch(LongListView& view) : view_(view) {
+    ++view_.batches_;
+}
+
+LongListView::Batch::~Batch() {
+    if (--view_.batches_ == 0 && view_.firstUnshown_ >= 0) {
+        const int start = view_.firstUnshown_;
+        view_.firstUnshown_ = -1;
+        view_.showAddedRows(start);
+    }
+}
+
+void LongListView::showAddedRows(int start) {
+    const SteadyScrollBar::Hold holdVertical(*vertical_);
+    const SteadyScrollBar::Hold holdHorizontal(*horizontal_);
+    const bool follow = followsEnd_ && vertical_->value() == vertical_->maximum();
+    updateGeometries();
+    if (follow)
+        vertical_->setValue(vertical_->maximum());
+    // Only the new rows and those they pushed down change.
+    const int top = start * rowHeight_ - verticalOffset();
+    if (top < viewport()->height())
+        viewport()->update(0, std::max(top, 0), viewport()->width(), viewport()->height());
+}
+
 void LongListView::rowsInserted(const QModelIndex& parent, int start, int end) {
     if (parent == rootIndex()) {
         std::vector<int> added;
@@ -305,19 +338,25 @@ void LongListView::rowsInserted(const QModelIndex& parent, int start, int end) {
             rowHeight_ = std::max(rowHeight_, size.height());
         }
         widths_.insert(widths_.begin() + start, added.begin(), added.end());
-        updateGeometries();
-        // Only the new rows and those they pushed down change.
-        const int top = start * rowHeight_ - verticalOffset();
-        if (top < viewport()->height())
-            viewport()->update(0, std::max(top, 0), viewport()->width(), viewport()->height());
+        if (batches_ > 0)
+            firstUnshown_ = firstUnshown_ < 0 ? start : std::min(firstUnshown_, start);
+        else
+            showAddedRows(start);
     }
     QAbstractItemView::rowsInserted(parent, start, end);
 }
 
 void LongListView::rowsAboutToBeRemoved(const QModelIndex& parent, int start, int end) {
     if (parent == rootIndex()) {
-        widths_.erase(widths_.begin() + start, widths_.begin() + end + 1);
-        widest_ = widths_.empty() ? 0 : *std::max_element(widths_.begin(), widths_.end());
+        const auto first = widths_.begin() + start;
+        const auto last = widths_.begin() + end + 1;
+        // Only losing the widest row can narrow the list.
+        const bool widestGoes = std::find(first, last, widest_) != last;
+        widths_.erase(first, last);
+        if (widestGoes)
+            widest_ = widths_.empty() ? 0 : *std::max_element(widths_.begin(), widths_.end());
+        if (firstUnshown_ > start)
+            firstUnshown_ = start;
         scheduleDelayedItemsLayout();
     }
     QAbstractItemView::rowsAboutToBeRemoved(parent, start, end);

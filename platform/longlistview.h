@@ -5,6 +5,8 @@
 
 namespace oltrave {
 
+class SteadyScrollBar;
+
 // A list widget for a list that only grows or empties and may hold hundreds of
 // thousands of one-line items. QListView lays out and measures every row again
 // whenever a row is added, so each addition costs time in proportion to the
@@ -15,6 +17,23 @@ class LongListView : public QListWidget {
     Q_OBJECT
 public:
     explicit LongListView(QWidget* parent = nullptr);
+
+    // Lines added while the last line is in view move the view along with
+    // them, in the same step, so the scroll bar never shows the halfway state.
+    void setFollowsEnd(bool follows) { followsEnd_ = follows; }
+
+    // Lines added while a Batch lives are laid out, scrolled to and painted
+    // once, when it ends: a command's lines move the view in one step.
+    class Batch {
+    public:
+        explicit Batch(LongListView& view);
+        ~Batch();
+        Batch(const Batch&) = delete;
+        Batch& operator=(const Batch&) = delete;
+
+    private:
+        LongListView& view_;
+    };
 
     QRect visualRect(const QModelIndex& index) const override;
     void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
@@ -41,6 +60,8 @@ protected slots:
                      const QList<int>& roles = QList<int>()) override;
 
 private:
+    // Ranges, following and painting for the rows added from `start` on.
+    void showAddedRows(int start);
     QSize measure(int row) const;
     void measureAll();
     int rowAt(int contentsY) const;
@@ -50,6 +71,11 @@ private:
     // The row's rectangle in contents coordinates.
     QRect rowRect(int row) const;
 
+    SteadyScrollBar* vertical_;
+    SteadyScrollBar* horizontal_;
+    bool followsEnd_ = false;
+    int batches_ = 0;
+    int firstUnshown_ = -1;   // the first row added in a batch, not yet shown
     std::vector<int> widths_; // per row, as the delegate sizes it
     int rowHeight_ = 0;
     int widest_ = 0;

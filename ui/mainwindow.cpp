@@ -259,6 +259,9 @@ void MainWindow::buildControls(const QString& face) {
     setdata_->setAccessibleName(zoomCaption->text());
 
     lis_ = place(new LongListView(client), QStringLiteral("lis"), layout::kList);
+    // Every command brings its lines into view (scrollToNewestLine); when
+    // they already are, the view moves with them at once.
+    lis_->setFollowsEnd(true);
     lis_->setAccessibleName(tr("Results"));
     // Lines can be selected for copying; the list itself only ever grows or empties.
     lis_->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -659,7 +662,10 @@ void MainWindow::run(void (Form::*command)()) {
     const bool emptiesList = command == &Form::replot || command == &Form::clearAll;
     const int firstNewLine = emptiesList ? 0 : lis_->count();
     const int pointsBefore = pic_->pointCount();
-    ((*form_).*command)();
+    {
+        const LongListView::Batch lines(*lis_);
+        ((*form_).*command)();
+    }
     describePlot(command, firstNewLine, pointsBefore);
     mirror();
 }

@@ -25,6 +25,7 @@ namespace oltrave {
 class CanvasWidget;
 struct Worksheet;
 class ListResults;
+class LongListView;
 class ModeButton;
 class PictureButton;
 class SoundPlayer;
@@ -120,7 +121,7 @@ private:
     QGroupBox* frame1_ = nullptr;
     QLineEdit* setx_ = nullptr;
     QLineEdit* setdata_ = nullptr;
-    QListWidget* lis_ = nullptr;
+    LongListView* lis_ = nullptr;
     QAction* exact_ = nullptr;
     SoundPlayer* player_ = nullptr;
     QAction* playSound_ = nullptr;

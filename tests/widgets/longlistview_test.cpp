@@ -1,6 +1,8 @@
+#include <QScreen>
 #include <QScrollBar>
 #include <QTest>
 #include <memory>
+#include <optional>
 
 #include "platform/longlistview.h"
 
@@ -42,6 +44,19 @@ template <typename List> std::unique_ptr<List> shownList(const QStringList& line
     if (!QTest::qWaitForWindowExposed(list.get()))
         return nullptr;
     return list;
+}
+
+// What the window shows now, as the screen holds it: unlike grab(), which
+// paints afresh, this keeps whatever a skipped repaint left behind.
+QImage onScreen(QWidget& window) {
+    return window.screen()
+        ->grabWindow(window.winId())
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+QImage drawnAfresh(QWidget& window) {
+    return window.grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
 } // namespace
@@ -140,6 +155,60 @@ private slots:
             QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, to);
         }
         QCOMPARE(rows(*mine), rows(*plain));
+    }
+
+    // A growing list repaints what changed and nothing less: after every
+    // addition the screen shows what painting the list afresh shows. Where
+    // the last line was in view, the list follows its new lines.
+    void growingListShowsWhatItHolds_data() {
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<int>("scrolledTo"); // a row; -1 for the end
+        QTest::addColumn<int>("linesPerStep");
+        QTest::addColumn<bool>("batched");
+        QTest::addColumn<QString>("added");
+        const QString result = QStringLiteral("    [ y = 0 ] x = 2");
+        QTest::newRow("empty, filling") << 0 << -1 << 4 << true << result;
+        QTest::newRow("long, at its end") << 3000 << -1 << 4 << true << result;
+        QTest::newRow("long, at its end, line by line") << 3000 << -1 << 1 << false << result;
+        QTest::newRow("scrolled to the top") << 40 << 0 << 4 << true << result;
+        QTest::newRow("scrolled halfway") << 60 << 20 << 4 << true << result;
+        QTest::newRow("halfway, line by line") << 60 << 20 << 1 << false << result;
+        QTest::newRow("wider lines, at the end")
+            << 30 << -1 << 2 << true
+            << QStringLiteral("    Range : ") + QString(60, QLatin1Char('9'));
+    }
+    void growingListShowsWhatItHolds() {
+        QFETCH(int, lines);
+        QFETCH(int, scrolledTo);
+        QFETCH(int, linesPerStep);
+        QFETCH(bool, batched);
+        QFETCH(QString, added);
+        const auto list = shownList<LongListView>(resultLines(lines));
+        QVERIFY(list);
+        list->setFollowsEnd(true);
+        QScrollBar* bar = list->verticalScrollBar();
+        bar->setValue(scrolledTo < 0 ? bar->maximum() : scrolledTo);
+        QCoreApplication::processEvents();
+        QCOMPARE(onScreen(*list), drawnAfresh(*list));
+        const int before = bar->value();
+        for (int step = 0; step < 12; ++step) {
+            {
+                std::optional<LongListView::Batch> batch;
+                if (batched)
+                    batch.emplace(*list);
+                for (int i = 0; i < linesPerStep; ++i)
+                    list->addItem(added);
+            }
+            QCoreApplication::processEvents();
+            QCOMPARE(bar->value(), scrolledTo < 0 ? bar->maximum() : before);
+            const QRect last = list->visualRect(list->model()->index(list->count() - 1, 0));
+            QCOMPARE(list->viewport()->rect().contains(last.bottomLeft()), scrolledTo < 0);
+            QCOMPARE(onScreen(*list), drawnAfresh(*list));
+        }
+        // And a line up, as the arrow key or the bar's arrow moves it.
+        bar->triggerAction(QAbstractSlider::SliderSingleStepSub);
+        QCoreApplication::processEvents();
+        QCOMPARE(onScreen(*list), drawnAfresh(*list));
     }
 
     // Emptying and refilling starts the sizes afresh.
