@@ -25,6 +25,7 @@
 #include <QStandardPaths>
 #include <QTimer>
 #include <algorithm>
+#include <cmath>
 
 #include "backdrop.h"
 #include "centreonscreen.h"
@@ -71,16 +72,31 @@ QFont semibold(const QString& face, qreal points) {
 }
 
 // The layout was made for a narrower face: texts that would not fit their
-// room get a smaller size instead of being clipped.
+// room get the largest smaller size, in quarter points, at which all fit.
 QFont fitting(QFont font, const QStringList& texts, int room) {
-    const auto fits = [&font, &texts, room] {
+    constexpr qreal kStep = 0.25;
+    constexpr qreal kSmallest = 6;
+    const auto widest = [&font, &texts](qreal points) {
+        font.setPointSizeF(points);
         const QFontMetricsF metrics(font);
-        return std::all_of(texts.begin(), texts.end(), [&metrics, room](const QString& text) {
-            return metrics.horizontalAdvance(text) <= room;
-        });
+        qreal most = 0;
+        for (const QString& text : texts)
+            most = std::max(most, metrics.horizontalAdvance(text));
+        return most;
     };
-    while (font.pointSizeF() > 6 && !fits())
-        font.setPointSizeF(font.pointSizeF() - 0.25);
+    const qreal start = font.pointSizeF();
+    const qreal width = widest(start);
+    if (width <= room || start <= kSmallest)
+        return font;
+    // Each size costs a font engine: start where widths in proportion to the
+    // size would fit, then step, as hinting makes them only nearly proportional.
+    const qreal steps = std::max(std::ceil((start - start * room / width) / kStep), 1.0);
+    qreal points = std::max(start - steps * kStep, kSmallest);
+    while (points + kStep < start && widest(points + kStep) <= room)
+        points += kStep;
+    while (points > kSmallest && widest(points) > room)
+        points -= kStep;
+    font.setPointSizeF(points);
     return font;
 }
 

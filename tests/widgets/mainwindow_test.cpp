@@ -58,6 +58,47 @@ private slots:
         QCOMPARE(part(*window_, name.toLatin1().constData())->geometry(), pixels);
     }
 
+    // The chooser's entries and the mode captions get the largest size, in
+    // quarter points up to the one designed, at which every one fits its room
+    // (the chooser's arrow and margins take 30 pixels, a caption's frame 2).
+    void captionsTakeTheLargestSizeThatFits_data() {
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<qreal>("designed");
+        QTest::addColumn<int>("margins");
+        QTest::newRow("chooser") << QStringList{"combotype"} << 9.75 << 30;
+        QTest::newRow("modes") << QStringList{"llabs0", "llabs1", "llabs2"} << 10.5 << 2;
+    }
+    void captionsTakeTheLargestSizeThatFits() {
+        QFETCH(QStringList, names);
+        QFETCH(qreal, designed);
+        QFETCH(int, margins);
+        QStringList texts;
+        for (const QString& name : names) {
+            QWidget* shown = part(*window_, name.toLatin1().constData());
+            if (auto* chooser = qobject_cast<QComboBox*>(shown)) {
+                for (int i = 0; i < chooser->count(); ++i)
+                    texts << chooser->itemText(i);
+            } else {
+                texts << qobject_cast<QAbstractButton*>(shown)->text();
+            }
+        }
+        QWidget* first = part(*window_, names.front().toLatin1().constData());
+        const int room = first->width() - margins;
+        const auto widest = [&texts](QFont font, qreal points) {
+            font.setPointSizeF(points);
+            const QFontMetricsF metrics(font);
+            qreal most = 0;
+            for (const QString& text : texts)
+                most = std::max(most, metrics.horizontalAdvance(text));
+            return most;
+        };
+        const QFont font = first->font();
+        QVERIFY(font.pointSizeF() <= designed);
+        QVERIFY(widest(font, font.pointSizeF()) <= room);
+        if (font.pointSizeF() < designed)
+            QVERIFY(widest(font, font.pointSizeF() + 0.25) > room);
+    }
+
     void windowHasAFixedClientAreaAndItsCaption() {
         QCOMPARE(window_->centralWidget()->size(), QSize(834, 411));
         QCOMPARE(window_->minimumSize(), window_->maximumSize());
