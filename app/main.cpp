@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "commandline.h"
+#include "exactmodule.h"
 #include "guimodule.h"
 #include "subcommands.h"
 
@@ -25,6 +26,7 @@ void onlyErrors(QtMsgType type, const QMessageLogContext&, const QString& messag
 
 int main(int argc, char* argv[]) {
     using namespace oltrave::cli;
+    useExactModule();
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);

@@ -3,10 +3,6 @@
 #include <memory>
 #include <string>
 
-namespace GiNaC {
-class ex;
-}
-
 namespace oltrave {
 
 // A number known in closed form, or no value at all ("none"). Every operation
@@ -21,14 +17,10 @@ public:
     static ExactValue integer(long value);
     static ExactValue rational(long numerator, long denominator);
     static ExactValue pi();
-    // Wraps a GiNaC expression; for the exact layer's own units.
-    static ExactValue fromExpression(const GiNaC::ex& expression);
 
     bool known() const { return impl_ != nullptr; }
     explicit operator bool() const { return known(); }
 
-    // The expression; only for a known value.
-    const GiNaC::ex& expression() const;
     // The double nearest the value, or NaN when it is none or has no real value.
     double toDouble() const;
     // Whether the value is exactly zero; false for none.
@@ -47,8 +39,14 @@ public:
     ExactValue tan() const;
     ExactValue log() const;
 
-private:
+    // What the engine keeps of a value; only the engine knows what it holds.
     struct Impl;
+    static ExactValue fromImpl(std::shared_ptr<const Impl> impl) {
+        return ExactValue(std::move(impl));
+    }
+    const Impl* impl() const { return impl_.get(); }
+
+private:
     explicit ExactValue(std::shared_ptr<const Impl> impl) : impl_(std::move(impl)) {}
 
     std::shared_ptr<const Impl> impl_;

@@ -370,6 +370,28 @@ private slots:
         QVERIFY(!sound.err.contains(QStringLiteral("libQt6Gui")));
     }
 
+    // GiNaC loads with the first exact value, not with the program.
+    void exactValuesLoadTheirEngineWhenFirstAskedFor() {
+        const QStringList debug{"LD_DEBUG", "libs"};
+        const Run decimal = run(kProgram, {"describe", "quadratic", "1", "-2", "-1"}, {}, debug);
+        QCOMPARE(decimal.status, 0);
+        QVERIFY(decimal.out.contains(QStringLiteral("x ( 0 ) = -0.414213562373095")));
+        QVERIFY(!decimal.err.contains(QStringLiteral("libginac")));
+        const Run exact =
+            run(kProgram, {"describe", "--exact", "quadratic", "1", "-2", "-1"}, {}, debug);
+        QCOMPARE(exact.status, 0);
+        QVERIFY(exact.out.contains(QStringLiteral("x ( 0 ) = 1 - √2")));
+        QVERIFY(exact.err.contains(QStringLiteral("libginac")));
+        // The window module holds a model of its own, told the same.
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed: tools/setup.sh installs it");
+        const QString path = dir_.filePath(QStringLiteral("exact.pdf"));
+        QCOMPARE(runProgram({"render", "--exact", "-o", path, "quadratic", "1", "-2", "-1"}).status,
+                 0);
+        const Run text = run(QStringLiteral("pdftotext"), {"-raw", path, "-"});
+        QVERIFY(text.out.contains(QStringLiteral("x ( 0 ) = 1 - √2")));
+    }
+
     // The file holds the sweep of the curve the steps plotted: the family, the
     // boxes, the mode and the zoom all reach it.
     void soundFileIsThePlottedCurvesSweep() {

@@ -1,4 +1,4 @@
-#include "exactwriter.h"
+#include "engine.h"
 
 #include <sstream>
 #include <string_view>
@@ -42,10 +42,10 @@ std::optional<std::string> magnitude(const numeric& coefficient, const std::stri
 
 } // namespace
 
-std::optional<std::string> writeExact(const ExactValue& value) {
+std::optional<std::string> engine::write(const ExactValue& value) {
     if (!value)
         return std::nullopt;
-    const std::optional<ClosedForm> form = ClosedForm::of(value.expression());
+    const std::optional<ClosedForm> form = ClosedForm::of(expressionOf(value));
     if (!form)
         return std::nullopt;
 

@@ -1,4 +1,4 @@
-#include "exactreader.h"
+#include "engine.h"
 
 #include <cstddef>
 #include <cstdlib>
@@ -164,10 +164,10 @@ bool fitsDigits(const numeric& rational) {
 
 } // namespace
 
-std::optional<ExactReading> readExact(std::string_view text) {
+std::optional<ExactReading> engine::read(std::string_view text) {
     const std::string_view core = trimmed(text);
     if (core.empty())
-        return ExactReading{ExactValue::integer(0), 0.0};
+        return ExactReading{integer(0), 0.0};
 
     Scanner in(core);
     const bool negative = in.take("-");
@@ -218,10 +218,10 @@ std::optional<ExactReading> readExact(std::string_view text) {
     if (!fitsDigits(coefficient))
         return std::nullopt;
 
-    const ExactValue value = ExactValue::fromExpression(coefficient * symbol);
+    const ExactValue value = valueOf(coefficient * symbol);
     // A plain decimal is read to the very double the decimal reading gives.
     const double nearest =
-        (!hasSymbol && !divided) ? decimalDouble(negative, *number) : value.toDouble();
+        (!hasSymbol && !divided) ? decimalDouble(negative, *number) : toDouble(value);
     return ExactReading{value, nearest};
 }
 
