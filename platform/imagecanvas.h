@@ -51,6 +51,7 @@ private:
     static bool accepted(float v);
     void updateMapping();
     QRgb* pixels();
+    bool straightLine(const QPointF& from, const QPointF& to);
     void dot(int col, int row, QRgb rgb);
 
     QImage image_;

@@ -2,14 +2,17 @@
 #include <QFile>
 #include <QImageReader>
 #include <QMenuBar>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <QTest>
 #include <limits>
 #include <memory>
+#include <random>
 #include <vector>
 
 #include "platform/appearance.h"
 #include "platform/canvaswidget.h"
+#include "platform/imagecanvas.h"
 
 using oltrave::CanvasWidget;
 using oltrave::kCurveColour;
@@ -113,6 +116,44 @@ private slots:
         QCOMPARE(canvas_->pointCount(), accepted);
         QCOMPARE(single->pointCount(), accepted);
         QCOMPARE(canvas_->image(), single->image());
+    }
+
+    // Lines along a row or a column skip the painter; they must still be the
+    // painter's pixels, wherever they start and end, to a sixty-fourth of a
+    // pixel and closer, and where they leave the image.
+    void straightLinesAreThePaintersLines() {
+        const QColor background(240, 240, 240);
+        const QColor ink(Qt::black);
+        const QSize size(200, 100);
+        oltrave::ImageCanvas canvas(background, ink);
+        canvas.fit(size, 1);
+        std::mt19937 random(7);
+        std::uniform_real_distribution<float> along(-20, 220);
+        std::uniform_int_distribution<int> nudge(-3, 3);
+        for (int i = 0; i < 4000; ++i) {
+            float a = along(random);
+            float b = i % 10 == 0 ? a + nudge(random) / 256.0f : along(random);
+            float c = along(random) / 2;
+            if (i % 3 == 0) // near a pixel's edge
+                c = std::round(c) + nudge(random) / 1024.0f;
+            if (i % 4 == 0)
+                a = std::round(a) + nudge(random) / 1024.0f;
+            const QLineF line = i % 2 ? QLineF(a, c, b, c) : QLineF(c / 2, a / 2, c / 2, b / 2);
+            canvas.clear();
+            canvas.line(float(line.x1()), float(line.y1()), float(line.x2()), float(line.y2()));
+            QImage painted(size, QImage::Format_RGB32);
+            painted.fill(background);
+            QPainter painter(&painted);
+            painter.setPen(QPen(ink, 1));
+            painter.drawLine(line);
+            painter.end();
+            if (canvas.image() != painted)
+                QFAIL(qPrintable(QStringLiteral("line %1,%2 to %3,%4")
+                                     .arg(line.x1())
+                                     .arg(line.y1())
+                                     .arg(line.x2())
+                                     .arg(line.y2())));
+        }
     }
 
     // Points go straight into the image, yet a copy of it, however it was
