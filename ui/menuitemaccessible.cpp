@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
-#include <QRegularExpression>
 
 namespace oltrave {
 
@@ -33,12 +32,26 @@ void MenuItemAccessible::install() {
     (void)installed;
 }
 
+// Without regular expressions: the menus ask for every caption at start-up.
 QString MenuItemAccessible::spoken(const QString& caption) {
-    static const QRegularExpression accessKey(QStringLiteral("\\(&[^&]\\)"));
-    static const QRegularExpression ampersand(QStringLiteral("&(.)"));
-    QString text = caption;
-    text.remove(accessKey);
-    text.replace(ampersand, QStringLiteral("\\1")); // "&&" stays one "&"
+    QString text;
+    text.reserve(caption.size());
+    const qsizetype size = caption.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const QChar c = caption[i];
+        // "(&F)", the access key written after a caption, goes whole.
+        if (c == u'(' && i + 3 < size && caption[i + 1] == u'&' && caption[i + 2] != u'&' &&
+            caption[i + 3] == u')') {
+            i += 3;
+            continue;
+        }
+        // "&F" reads "F"; "&&" reads one "&".
+        if (c == u'&' && i + 1 < size && caption[i + 1] != u'\n') {
+            text += caption[++i];
+            continue;
+        }
+        text += c;
+    }
     return text.trimmed();
 }
 
