@@ -45,6 +45,7 @@
 #include "platform/imageformat.h"
 #include "platform/listresults.h"
 #include "platform/longlistview.h"
+#include "platform/programstyle.h"
 #include "platform/savefile.h"
 #include "platform/soundplayer.h"
 #include "programname.h"
@@ -169,6 +170,7 @@ QAction* contextAction(QWidget* widget, const char* name, const QString& caption
 } // namespace
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
+    useProgramStyle();
     setObjectName(QStringLiteral("frmmain"));
     setWindowTitle(programName());
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
