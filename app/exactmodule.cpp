@@ -10,12 +10,12 @@ namespace oltrave::cli {
 namespace {
 
 const ExactEngine* loadEngine() {
-    QStringList candidates = moduleCandidates(QStringLiteral(OLTRAVE_EXACT_MODULE_NAME),
-                                              QStringLiteral(OLTRAVE_EXACT_MODULE_INSTALLED));
-    candidates << QStringLiteral(OLTRAVE_EXACT_MODULE_BUILT);
     QString problem;
     const auto entry = reinterpret_cast<const ExactEngine* (*)()>(
-        resolveModuleEntry(candidates, kExactEngineEntry, problem));
+        resolveModuleEntry(moduleCandidates(QStringLiteral(OLTRAVE_EXACT_MODULE_NAME),
+                                            QStringLiteral(OLTRAVE_EXACT_MODULE_INSTALLED),
+                                            QStringLiteral(OLTRAVE_EXACT_MODULE_BUILT)),
+                           kExactEngineEntry, problem));
     if (entry)
         return entry();
     if (problem.isEmpty())

@@ -6,9 +6,13 @@
 
 namespace oltrave {
 
-QStringList moduleCandidates(const QString& name, const QString& installedPath) {
+QStringList moduleCandidates(const QString& name, const QString& installedPath,
+                             const QString& builtPath) {
     const QDir programDir(QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath());
-    return {programDir.filePath(name), programDir.filePath(installedPath)};
+    QStringList candidates{programDir.filePath(name), programDir.filePath(installedPath)};
+    if (!builtPath.isEmpty())
+        candidates << builtPath;
+    return candidates;
 }
 
 QFunctionPointer resolveModuleEntry(const QStringList& candidates, const char* entry,

@@ -26,8 +26,8 @@ QStringList soundModuleCandidates() {
         candidates << QDir(holder).filePath(QStringLiteral(OLTRAVE_SOUND_MODULE_NAME));
     }
     candidates << moduleCandidates(QStringLiteral(OLTRAVE_SOUND_MODULE_NAME),
-                                   QStringLiteral(OLTRAVE_SOUND_MODULE_INSTALLED));
-    candidates << QStringLiteral(OLTRAVE_SOUND_MODULE_BUILT);
+                                   QStringLiteral(OLTRAVE_SOUND_MODULE_INSTALLED),
+                                   QStringLiteral(OLTRAVE_SOUND_MODULE_BUILT));
     return candidates;
 }
 

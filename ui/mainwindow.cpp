@@ -170,6 +170,7 @@ QAction* contextAction(QWidget* widget, const char* name, const QString& caption
 } // namespace
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
+    // Before any control exists, so none is built in the plain style first.
     useProgramStyle();
     setObjectName(QStringLiteral("frmmain"));
     setWindowTitle(programName());

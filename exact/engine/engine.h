@@ -10,7 +10,8 @@
 #include "exact/exactvalue.h"
 
 // The exact layer's own work, on GiNaC: what ExactValue, readExact and
-// writeExact do once the engine is loaded (see exact/exactengine.h).
+// writeExact do once the engine is loaded (see exact/exactengine.h). Every
+// value handed in is known: a none operand is settled before the call.
 namespace oltrave::engine {
 
 // An expression kept as a value, in its canonical shape when it has one.

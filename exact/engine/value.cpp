@@ -85,8 +85,6 @@ const GiNaC::ex& engine::expressionOf(const ExactValue& value) {
 }
 
 double engine::toDouble(const ExactValue& value) {
-    if (!value)
-        return std::numeric_limits<double>::quiet_NaN();
     const ex& e = expressionOf(value);
     if (GiNaC::is_a<numeric>(e) && GiNaC::ex_to<numeric>(e).is_rational())
         return GiNaC::ex_to<numeric>(e).to_double();
@@ -104,29 +102,23 @@ double engine::toDouble(const ExactValue& value) {
 }
 
 bool engine::isZero(const ExactValue& value) {
-    return value && expressionOf(value).is_zero();
+    return expressionOf(value).is_zero();
 }
 
 ExactValue engine::add(const ExactValue& a, const ExactValue& b) {
-    if (!a || !b)
-        return {};
     return guarded([&] { return valueOf(expressionOf(a) + expressionOf(b)); });
 }
 
 ExactValue engine::subtract(const ExactValue& a, const ExactValue& b) {
-    if (!a || !b)
-        return {};
     return guarded([&] { return valueOf(expressionOf(a) - expressionOf(b)); });
 }
 
 ExactValue engine::multiply(const ExactValue& a, const ExactValue& b) {
-    if (!a || !b)
-        return {};
     return guarded([&] { return valueOf(expressionOf(a) * expressionOf(b)); });
 }
 
 ExactValue engine::divide(const ExactValue& a, const ExactValue& b) {
-    if (!a || !b || isZero(b))
+    if (isZero(b))
         return {};
     return guarded([&] {
         // 1 / (r + s√n) = (r − s√n) / (r² − s² n): the quotient keeps the shape.
@@ -142,20 +134,14 @@ ExactValue engine::divide(const ExactValue& a, const ExactValue& b) {
 }
 
 ExactValue engine::negate(const ExactValue& a) {
-    if (!a)
-        return {};
     return guarded([&] { return valueOf(-expressionOf(a)); });
 }
 
 ExactValue engine::sqrt(const ExactValue& a) {
-    if (!a)
-        return {};
     return guarded([&] { return valueOf(GiNaC::sqrt(expressionOf(a))); });
 }
 
 ExactValue engine::pow(const ExactValue& a, const ExactValue& exponent) {
-    if (!a || !exponent)
-        return {};
     const ex& base = expressionOf(a);
     const ex& power = expressionOf(exponent);
     // GiNaC throws on 0 to a negative power and loses the object it built,
@@ -183,20 +169,14 @@ ExactValue engine::pow(const ExactValue& a, const ExactValue& exponent) {
 }
 
 ExactValue engine::sin(const ExactValue& a) {
-    if (!a)
-        return {};
     return guarded([&] { return valueOf(GiNaC::sin(expressionOf(a))); });
 }
 
 ExactValue engine::cos(const ExactValue& a) {
-    if (!a)
-        return {};
     return guarded([&] { return valueOf(GiNaC::cos(expressionOf(a))); });
 }
 
 ExactValue engine::tan(const ExactValue& a) {
-    if (!a)
-        return {};
     // A pole is settled before GiNaC throws on it (and loses what it built).
     return guarded([&] {
         if (ex(GiNaC::cos(expressionOf(a))).is_zero())
@@ -206,7 +186,7 @@ ExactValue engine::tan(const ExactValue& a) {
 }
 
 ExactValue engine::log(const ExactValue& a) {
-    if (!a || isZero(a))
+    if (isZero(a))
         return {};
     return guarded([&] { return valueOf(GiNaC::log(expressionOf(a))); });
 }

@@ -43,8 +43,6 @@ std::optional<std::string> magnitude(const numeric& coefficient, const std::stri
 } // namespace
 
 std::optional<std::string> engine::write(const ExactValue& value) {
-    if (!value)
-        return std::nullopt;
     const std::optional<ClosedForm> form = ClosedForm::of(expressionOf(value));
     if (!form)
         return std::nullopt;
