@@ -34,14 +34,15 @@ void runSteps(Form& form, const PlotRequest& request) {
     }
 }
 
-int runOnForm(const Invocation& invocation, char* programPath, Canvas& canvas, ResultList& list,
+int runOnForm(const Invocation& invocation, char* programPath, Canvas& canvas,
               const std::function<int(Form& form)>& use) {
     int argc = 1;
     char* argv[] = {programPath, nullptr};
     const QCoreApplication app(argc, argv);
 
     chooseLanguage(commandLanguage(invocation.lang));
-    Form form(canvas, list);
+    Session session;
+    Form form(canvas, session);
     form.start();
     runSteps(form, invocation.plot);
     return use(form);
@@ -54,11 +55,9 @@ Language commandLanguage(const QString& asked) {
 }
 
 std::optional<std::string_view> shownFailure(const Form& form) {
-    for (const std::string_view failure : {Form::kNotAFunction, Form::kZoomError}) {
-        if (form.formulaLabel() == inChosenLanguage(failure))
-            return inChosenLanguage(failure);
-    }
-    return std::nullopt;
+    if (form.status() == Status::Ok)
+        return std::nullopt;
+    return inChosenLanguage(statusText(form.status()));
 }
 
 } // namespace oltrave::cli

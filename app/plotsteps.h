@@ -7,7 +7,6 @@
 
 #include "model/canvas.h"
 #include "model/language.h"
-#include "model/resultlist.h"
 
 namespace oltrave {
 class Form;
@@ -28,13 +27,6 @@ public:
     void points(const CanvasPoint*, std::size_t, Colour) override {}
 };
 
-// For commands that want the form's state but not its lines.
-class NoList : public ResultList {
-public:
-    void clear() override {}
-    void append(const std::string&) override {}
-};
-
 // Runs on a started form what a person does in the window: Exact Values
 // set as asked, the family
 // chosen, the boxes typed, the zoom typed, the mode clicked, Print, then for
@@ -42,16 +34,16 @@ public:
 void runSteps(Form& form, const PlotRequest& request);
 
 // A command that needs no GUI: under a core application, in the command's
-// language, runs the steps on a form drawing on canvas and listing into list,
-// then returns what use makes of the form.
-int runOnForm(const Invocation& invocation, char* programPath, Canvas& canvas, ResultList& list,
+// language, runs the steps on a form drawing on canvas, then returns what use
+// makes of the form and its session.
+int runOnForm(const Invocation& invocation, char* programPath, Canvas& canvas,
               const std::function<int(Form& form)>& use);
 
 // The language a command speaks: the one asked for, else the environment's
 // (never the window's remembered choice).
 Language commandLanguage(const QString& asked);
 
-// The failure the window shows after the steps, if any.
+// The failure the window shows after the steps, if any, in the command's language.
 std::optional<std::string_view> shownFailure(const Form& form);
 
 } // namespace oltrave::cli

@@ -30,19 +30,12 @@ namespace {
 // The axes as the window draws them on its default palette.
 const QColor kInk(Qt::black);
 
-class RecordedLines : public ResultList {
-public:
-    void clear() override { lines.clear(); }
-    void append(const std::string& line) override { lines << QString::fromStdString(line); }
-
-    QStringList lines;
-};
-
 // The marks the window's Key Points would draw over the same plot.
 std::vector<MarkInstance> keyPointMarks(const Invocation& invocation, const Form& form) {
     if (!invocation.keypoints)
         return {};
-    return marksInView(linesOnCurves(form.markedLines(), form.drawnCurves()), form.zoom(), {});
+    return marksInView(linesOnCurves(form.session().markedLines(), form.drawnCurves()), form.zoom(),
+                       {});
 }
 
 } // namespace
@@ -55,14 +48,14 @@ QSize plottingAreaSize() {
 RenderOutcome renderFile(const Invocation& invocation) {
     const QSize size = invocation.size.isEmpty() ? plottingAreaSize() : invocation.size;
     const QString suffix = QFileInfo(invocation.output).suffix().toLower();
-    RecordedLines list;
+    Session session;
     QString error;
     std::optional<std::string_view> failure;
 
     if (suffix == QLatin1String("png")) {
         ImageCanvas canvas(menuBarColour(), kInk);
         canvas.fit(size, 1);
-        Form form(canvas, list);
+        Form form(canvas, session);
         form.start();
         runSteps(form, invocation.plot);
         failure = shownFailure(form);
@@ -79,7 +72,7 @@ RenderOutcome renderFile(const Invocation& invocation) {
         });
     } else {
         CurveRecorder drawing;
-        Form form(drawing, list);
+        Form form(drawing, session);
         form.start();
         runSteps(form, invocation.plot);
         failure = shownFailure(form);
@@ -89,20 +82,8 @@ RenderOutcome renderFile(const Invocation& invocation) {
                 return writeSvg(device, drawing, size, menuBarColour(), kInk, marks);
             });
         } else {
-            Worksheet sheet;
-            sheet.heading = programName();
-            sheet.title =
-                list.lines.isEmpty()
-                    ? QString::fromUtf8(form.formulaLabel().data(),
-                                        static_cast<qsizetype>(form.formulaLabel().size()))
-                    : list.lines.constFirst();
-            sheet.scaleNote = scaleNote(QString::fromStdString(numtext(form.zoom())));
-            sheet.lines = list.lines;
-            sheet.drawing = &drawing;
-            sheet.plotShape = plottingAreaSize();
-            sheet.background = menuBarColour();
-            sheet.ink = kInk;
-            sheet.marks = marks;
+            const Worksheet sheet = sessionWorksheet(
+                form, drawing, {programName(), plottingAreaSize(), menuBarColour(), kInk}, marks);
             error = saveFile(invocation.output, [&sheet](QIODevice& device, QString&) {
                 return writeWorksheetPdf(device, sheet);
             });

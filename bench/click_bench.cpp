@@ -1,7 +1,6 @@
 // What a person waits for: from a click on Print or RePrint in the real
 // window to the plotting area repainted, off screen.
 #include <QApplication>
-#include <QListWidget>
 #include <QTest>
 #include <array>
 #include <memory>
@@ -107,20 +106,22 @@ using ListWindows = std::vector<std::unique_ptr<Window>>;
 void printsInTurns(benchmark::State& state, ListWindows* made) {
     ListWindows& windows = *made;
     const std::array<int, 3> lengths{kShortList, 10000, kLongList};
-    const QStringList block{QStringLiteral("y = 2 x - 4"), QStringLiteral("    [ x = 0 ] y = -4"),
-                            QStringLiteral("    [ y = 0 ] x = 2"), QStringLiteral("    Range : R")};
+    const std::array<std::string, 4> block{"y = 2 x - 4", "    [ x = 0 ] y = -4",
+                                           "    [ y = 0 ] x = 2", "    Range : R"};
     if (windows.empty()) {
         for (const int lines : lengths) {
             auto w = std::make_unique<Window>();
             w->window.show();
-            auto* list = w->window.findChild<QListWidget*>(QStringLiteral("lis"));
-            if (!QTest::qWaitForWindowExposed(&w->window) || !list || !w->enter(kFamilyCases[0])) {
+            if (!QTest::qWaitForWindowExposed(&w->window) || !w->enter(kFamilyCases[0])) {
                 fail(state, "the function could not be typed in and plotted");
                 return;
             }
-            list->clear();
+            Session& session = w->window.session();
+            session.clearLines();
+            const Session::Hold once(session);
             for (int i = 0; i < lines; ++i)
-                list->addItem(block[i % block.size()]);
+                session.appendLine(
+                    {block[static_cast<std::size_t>(i) % block.size()], {}, {}, {}, {}});
             windows.push_back(std::move(w));
         }
     }
@@ -135,9 +136,7 @@ void printsInTurns(benchmark::State& state, ListWindows* made) {
             }
             record("lines/" + std::to_string(lengths[i]), *seconds);
             total += *seconds;
-            auto* list = w.window.findChild<QListWidget*>(QStringLiteral("lis"));
-            while (list->count() > lengths[i])
-                delete list->takeItem(list->count() - 1);
+            w.window.session().removeLinesFrom(lengths[i]);
         }
         state.SetIterationTime(total);
     }

@@ -2,7 +2,6 @@
 // appending to the real list, beside a loop that computes the same values and
 // writes the same pixels straight into a raw buffer.
 #include <QApplication>
-#include <QListWidget>
 #include <QTest>
 #include <array>
 #include <cmath>
@@ -15,7 +14,8 @@
 #include "cases.h"
 #include "model/form.h"
 #include "platform/canvaswidget.h"
-#include "platform/listresults.h"
+#include "platform/longlistview.h"
+#include "platform/sessionlistmodel.h"
 #include "platform/vectorstate.h"
 #include "ui/layouttable.h"
 
@@ -31,11 +31,14 @@ const QRgb kCurvePixel = qRgb(kCurveColour.red(), kCurveColour.green(), kCurveCo
 struct Surface {
     QWidget host;
     CanvasWidget* canvas = new CanvasWidget(&host);
-    QListWidget* view = new QListWidget(&host);
-    ListResults results{*view};
-    Form form{*canvas, results};
+    LongListView* view = new LongListView(&host);
+    Session session;
+    SessionListModel lines{session};
+    Form form{*canvas, session};
 
     Surface() {
+        view->setModel(&lines);
+        session.listen([this](const SessionChange& change) { lines.follow(change); });
         host.resize(layout::pixels(layout::kClient).size());
         canvas->setGeometry(layout::pixels(layout::kCanvas));
         view->setGeometry(layout::pixels(layout::kList));
@@ -54,7 +57,7 @@ struct Surface {
     // A fresh area and list, repainted, as before a person's first plot.
     void reset() {
         canvas->clear();
-        results.clear();
+        session.clearLines();
         QCoreApplication::processEvents();
     }
 };

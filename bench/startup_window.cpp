@@ -5,7 +5,7 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMouseEvent>
 #include <cstdio>
 #include <cstdlib>
@@ -54,7 +54,8 @@ void plotMany(QMainWindow& window, int count) {
         click(print);
         QCoreApplication::processEvents();
     }
-    std::printf("lines %d\n", window.findChild<QListWidget*>(QStringLiteral("lis"))->count());
+    std::printf("lines %d\n",
+                window.findChild<QListView*>(QStringLiteral("lis"))->model()->rowCount());
 }
 
 } // namespace

@@ -9,18 +9,12 @@
 
 namespace oltrave {
 
-namespace {
+Form::Form(Canvas& canvas, Session& session) : canvas_(canvas), session_(session) {}
 
-// Where a redrawn curve's lines go: the list already holds them.
-class NoLines : public ResultList {
-public:
-    void clear() override {}
-    void append(const std::string&) override {}
-};
-
-} // namespace
-
-Form::Form(Canvas& canvas, ResultList& list) : canvas_(canvas), list_(list) {}
+std::string_view Form::formulaLabel() const {
+    const Status status = session_.status();
+    return inChosenLanguage(status == Status::Ok ? std::string_view(formula_) : statusText(status));
+}
 
 void Form::start() {
     chooseFamily(kStartFamily);
@@ -41,6 +35,7 @@ void Form::chooseFamily(int family) {
         return;
     llabsready(info->hasModes ? 0 : 1);
     formula_ = std::string(info->formulaTemplate);
+    session_.setStatus(Status::Ok);
     showBoxes(info->captions);
 }
 
@@ -74,8 +69,10 @@ void Form::llabsready(int lock) {
 }
 
 void Form::loadformula() {
-    if (const FamilyDescription* info = familyDescription(family_))
+    if (const FamilyDescription* info = familyDescription(family_)) {
         formula_ = std::string(info->formulaTemplate);
+        session_.setStatus(Status::Ok);
+    }
 }
 
 // ---- Text boxes ------------------------------------------------------------
@@ -104,7 +101,7 @@ void Form::setZoomText(std::string_view text) {
     if (zoomText_ == text)
         return;
     zoomText_ = std::string(text);
-    if (formula_ == kZoomError)
+    if (session_.status() == Status::ZoomError)
         loadformula();
     zoomGuard();
 }
@@ -176,7 +173,17 @@ Real Form::readX() const {
     return Real(numval(xText_).value_or(0.0));
 }
 
+void Form::run(FormCommand command) {
+    switch (command) {
+    case FormCommand::Plot: plot(); return;
+    case FormCommand::Replot: replot(); return;
+    case FormCommand::Evaluate: evaluate(); return;
+    case FormCommand::ClearAll: clearAll(); return;
+    }
+}
+
 void Form::plot() {
+    const Session::Hold announceOnce(session_);
     readCoefficients();
     const Real omega = coefficient(1);
     // The exact π joins only exact inputs: decimal mode computes no exact value.
@@ -192,35 +199,30 @@ void Form::plot() {
     const bool zoomOk = zoomRead && *zoomRead > 0;
     if (zoomOk) {
         if (const FamilyDescription* info = familyDescription(family_)) {
-            PlotContext context(coef_, zoom_, absmode_, periodic_, canvas_, list_,
-                                exactValues_ ? &exactCoef_ : nullptr);
-            std::vector<MarkedLine> marked;
-            context.collectMarks(marked, rows_);
+            const DrawnCurve curve{family_, absmode_, coef_};
+            PlotContext context(coef_, zoom_, absmode_, periodic_, canvas_, &session_,
+                                exactValues_ ? &exactCoef_ : nullptr, curve);
             if (plotFamily(*info, context)) {
                 plotted_ = true;
-                drawn_.push_back({family_, absmode_, coef_});
-            }
-            rows_ += context.appended();
-            for (MarkedLine& line : marked) {
-                line.curve = {family_, absmode_, coef_};
-                marked_.push_back(std::move(line));
+                session_.addCurve(curve);
             }
         }
     } else {
-        formula_ = std::string(kZoomError);
+        session_.setStatus(Status::ZoomError);
     }
 
     if (coefficientsInvalid()) {
         canvas_.clear();
-        drawn_.clear();
+        session_.clearCurves();
         loadscale();
-        formula_ = std::string(kNotAFunction);
+        session_.setStatus(Status::NotAFunction);
         plotted_ = false;
     }
     // The zoom message stays until something restores the template; a plot
     // whose zoom is fine is one of those.
-    if (zoomOk && formula_ == kZoomError)
+    if (zoomOk && session_.status() == Status::ZoomError)
         loadformula();
+    session_.areaRedrawn();
 }
 
 bool Form::coefficientsInvalid() const {
@@ -229,11 +231,10 @@ bool Form::coefficientsInvalid() const {
 }
 
 void Form::replot() {
+    const Session::Hold announceOnce(session_);
     canvas_.clear();
-    drawn_.clear();
-    list_.clear();
-    marked_.clear();
-    rows_ = 0;
+    session_.clearCurves();
+    session_.clearLines();
     loadscale();
     plot();
 }
@@ -241,15 +242,14 @@ void Form::replot() {
 void Form::clearAll() {
     plotted_ = false;
     canvas_.clear();
-    drawn_.clear();
+    session_.clearCurves();
     for (int box = 0; box < kBoxCount; ++box)
         setBoxText(box, "");
     xText_.clear();
     loadcoordinates();
     loadformula();
-    list_.clear();
-    marked_.clear();
-    rows_ = 0;
+    session_.clearLines();
+    session_.areaRedrawn();
 }
 
 bool Form::wheelZoom(int notches) {
@@ -266,13 +266,14 @@ bool Form::wheelZoom(int notches) {
     if (const std::optional<double> read = numval(zoomText_))
         zoom_ = *read; // as the plot reads the zoom box
     redrawArea(canvas_);
+    session_.areaRedrawn();
     return true;
 }
 
 void Form::redrawArea(Canvas& canvas) const {
     canvas.clear();
     drawAxes(canvas);
-    for (const DrawnCurve& curve : drawn_)
+    for (const DrawnCurve& curve : session_.curves())
         redraw(curve, canvas);
 }
 
@@ -282,8 +283,7 @@ void Form::redraw(const DrawnCurve& curve, Canvas& canvas) const {
     if (!info)
         return;
     const PeriodicValues unused; // only the lines read them
-    NoLines none;
-    PlotContext context(curve.coef, zoom_, curve.absmode, unused, canvas, none);
+    PlotContext context(curve.coef, zoom_, curve.absmode, unused, canvas, nullptr);
     info->sample(context, curve.absmode);
 }
 
@@ -303,13 +303,7 @@ void Form::evaluate() {
     if (!y)
         return;
     line << Num{*y};
-    if (!line.valid())
-        return;
-    if (exactValues_)
-        list_.appendExact(line.text(), line.decimalText());
-    else
-        list_.append(line.text());
-    ++rows_;
+    session_.append(line, exactValues_);
 }
 
 } // namespace oltrave

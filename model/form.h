@@ -12,20 +12,29 @@
 #include "familytable.h"
 #include "mark.h"
 #include "plotcontext.h"
-#include "resultlist.h"
+#include "session.h"
 
 namespace oltrave {
+
+// The commands a button, a key or a menu item runs.
+enum class FormCommand {
+    Plot,     // Print
+    Replot,   // RePrint
+    Evaluate, // Calculate
+    ClearAll, // Clear
+};
 
 // The main window's state and every command the user can run on it, free of
 // any toolkit. A window mirrors this state and forwards the user's events here.
 class Form {
 public:
-    static constexpr std::string_view kNotAFunction = "Not a Function";
-    static constexpr std::string_view kZoomError = "Error : Zoom";
+    static constexpr std::string_view kNotAFunction = kNotAFunctionText;
+    static constexpr std::string_view kZoomError = kZoomErrorText;
     static constexpr int kModeCount = oltrave::kModeCount;
     static constexpr int kStartFamily = 0; // the first entry of the chooser
 
-    Form(Canvas& canvas, ResultList& list);
+    // The form draws on the canvas and writes what it produces into the session.
+    Form(Canvas& canvas, Session& session);
 
     // Start-up: linear family, zoom "10", empty coordinate system.
     void start();
@@ -43,6 +52,7 @@ public:
     bool exactValues() const { return exactValues_; }
 
     // Commands.
+    void run(FormCommand command);
     void plot();
     void replot();
     void clearAll();
@@ -61,8 +71,9 @@ public:
     const std::string& boxText(int box) const { return boxes_[index(box)]; }
     bool boxVisible(int box) const { return boxVisible_[index(box)]; }
     const std::string& caption(int box) const { return captions_[index(box)]; }
-    // In the language chosen at start-up.
-    std::string_view formulaLabel() const { return inChosenLanguage(formula_); }
+    // The formula, or the failure the status names; in the language chosen at start-up.
+    std::string_view formulaLabel() const;
+    Status status() const { return session_.status(); }
     bool modesEnabled() const { return modesEnabled_; }
     int absmode() const { return absmode_; }
     const std::string& xText() const { return xText_; }
@@ -74,9 +85,8 @@ public:
     const Coefficients& coef() const { return coef_; }
     const PeriodicValues& periodic() const { return periodic_; }
     // The curves the plotting area shows, in drawing order.
-    const std::vector<DrawnCurve>& drawnCurves() const { return drawn_; }
-    // The lines of the list that name something on the plot, in list order.
-    const std::vector<MarkedLine>& markedLines() const { return marked_; }
+    const std::vector<DrawnCurve>& drawnCurves() const { return session_.curves(); }
+    const Session& session() const { return session_; }
 
 private:
     static std::size_t index(int box) { return static_cast<std::size_t>(box); }
@@ -102,7 +112,7 @@ private:
     void redraw(const DrawnCurve& curve, Canvas& canvas) const;
 
     Canvas& canvas_;
-    ResultList& list_;
+    Session& session_;
 
     int family_ = -1; // nothing chosen before start-up
     std::array<std::string, kBoxCount> boxes_;
@@ -119,9 +129,6 @@ private:
     double zoom_ = 0;
     bool plotted_ = false;
     PeriodicValues periodic_;
-    std::vector<DrawnCurve> drawn_;
-    std::vector<MarkedLine> marked_;
-    int rows_ = 0; // lines in the list
     bool exactValues_ = false;
 };
 

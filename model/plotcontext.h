@@ -10,7 +10,7 @@
 #include "familytable.h"
 #include "mark.h"
 #include "resultline.h"
-#include "resultlist.h"
+#include "session.h"
 
 namespace oltrave {
 
@@ -36,10 +36,13 @@ using ExactCoefficients = std::array<ExactValue, kBoxCount>;
 class PlotContext {
 public:
     // Without exact values, every line is written as the decimal program writes it.
+    // Lines go to the session, each naming the curve; without a session
+    // (a curve drawn again) they go nowhere.
     PlotContext(const Coefficients& coef, double zoom, int absmode, const PeriodicValues& periodic,
-                Canvas& canvas, ResultList& list, const ExactCoefficients* exact = nullptr)
+                Canvas& canvas, Session* session, const ExactCoefficients* exact = nullptr,
+                std::optional<DrawnCurve> curve = std::nullopt)
         : coef_(coef), zoom_(zoom), absmode_(absmode), periodic_(periodic), canvas_(canvas),
-          list_(list), exact_(exact) {}
+          session_(session), exact_(exact), curve_(std::move(curve)) {}
 
     double coef(int index) const { return coef_[static_cast<std::size_t>(index)]; }
     // A coefficient with its exact value beside it, for the lines.
@@ -86,25 +89,9 @@ public:
     // its marks with it.
     void append(const ResultLine& line, std::vector<Mark> marks,
                 std::optional<Stretch> stretch = std::nullopt) {
-        if (!line.valid())
-            return;
-        if (exact_)
-            list_.appendExact(line.text(), line.decimalText());
-        else
-            list_.append(line.text());
-        ++appended_;
-        if (marked_ && (!marks.empty() || stretch))
-            marked_->push_back(
-                {firstRow_ + appended_ - 1, line.text(), {}, std::move(marks), stretch});
+        if (session_)
+            session_->append(line, exact_ != nullptr, std::move(marks), stretch, curve_);
     }
-
-    // Keeps the marks of the lines appended from now on; their rows count on
-    // from firstRow.
-    void collectMarks(std::vector<MarkedLine>& sink, int firstRow) {
-        marked_ = &sink;
-        firstRow_ = firstRow;
-    }
-    int appended() const { return appended_; }
 
     static bool drawable(double x, double y) {
         return fitsSinglePrecision(x) && fitsSinglePrecision(y);
@@ -118,11 +105,9 @@ private:
     int absmode_;
     const PeriodicValues& periodic_;
     Canvas& canvas_;
-    ResultList& list_;
-    std::vector<MarkedLine>* marked_ = nullptr;
-    int firstRow_ = 0;
-    int appended_ = 0;
+    Session* session_;
     const ExactCoefficients* exact_;
+    std::optional<DrawnCurve> curve_;
 };
 
 // A family's curve: its function in the given mode, chosen once per loop and

@@ -8,8 +8,9 @@
 #include <QPdfWriter>
 
 #include "curverecorder.h"
-
 #include "markpainter.h"
+#include "model/form.h"
+#include "model/numtext.h"
 #include "plotpainter.h"
 
 namespace oltrave {
@@ -41,6 +42,29 @@ QFont sheetFont(qreal points, QFont::Weight weight = QFont::Normal) {
 QString scaleNote(const QString& zoom) {
     QString negative = zoom.startsWith(QLatin1Char('-')) ? zoom.mid(1) : QLatin1Char('-') + zoom;
     return QCoreApplication::translate("Worksheet", "each axis from %1 to %2").arg(negative, zoom);
+}
+
+Worksheet sessionWorksheet(const Form& form, const CurveRecorder& drawing, const SheetLook& look,
+                           std::vector<MarkInstance> marks) {
+    const std::vector<SessionLine>& lines = form.session().lines();
+    Worksheet sheet;
+    sheet.heading = look.heading;
+    if (lines.empty()) {
+        const std::string_view label = form.formulaLabel();
+        sheet.title = QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size()));
+    } else {
+        sheet.title = QString::fromStdString(lines.front().text);
+    }
+    sheet.scaleNote = scaleNote(QString::fromStdString(numtext(form.zoom())));
+    sheet.lines.reserve(static_cast<qsizetype>(lines.size()));
+    for (const SessionLine& line : lines)
+        sheet.lines << QString::fromStdString(line.text);
+    sheet.drawing = &drawing;
+    sheet.plotShape = look.plotShape;
+    sheet.background = look.background;
+    sheet.ink = look.ink;
+    sheet.marks = std::move(marks);
+    return sheet;
 }
 
 void paintWorksheet(QPainter& painter, const QRectF& page, const Worksheet& sheet) {

@@ -15,6 +15,7 @@ class QRectF;
 namespace oltrave {
 
 class CurveRecorder;
+class Form;
 
 // One page for a class: the formula as its title, the plot with its axes and
 // a note on its scale, and every result line.
@@ -29,6 +30,20 @@ struct Worksheet {
     QColor ink;                      // of the axes
     std::vector<MarkInstance> marks; // over the plot, as the plotting area draws them
 };
+
+// How the plot sits on the page: as the plotting area shows it.
+struct SheetLook {
+    QString heading;
+    QSize plotShape;
+    QColor background;
+    QColor ink;
+};
+
+// The worksheet of the form's session: its first line (the formula of the
+// first plot) as the title, the formula label while there is none, and every
+// line; the drawing and the marks as the plot shows them.
+Worksheet sessionWorksheet(const Form& form, const CurveRecorder& drawing, const SheetLook& look,
+                           std::vector<MarkInstance> marks);
 
 // Lays the worksheet out on a page of the painter's device; page is the
 // printable rectangle in device units.

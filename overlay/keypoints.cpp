@@ -50,8 +50,12 @@ void addInstances(const Mark& mark, int row, bool highlighted, double zoom,
     const long count = (range.last - range.first) * range.direction + 1;
     for (long i = 0; i < count; ++i) {
         const long k = range.first + i * range.direction;
-        MarkInstance instance{mark.shape, mark.x + mark.step * static_cast<double>(k),
-                              k % 2 == 0 ? mark.y : mark.yOdd, row, highlighted};
+        MarkInstance instance{mark.shape,
+                              mark.x + mark.step * static_cast<double>(k),
+                              k % 2 == 0 ? mark.y : mark.yOdd,
+                              row,
+                              highlighted,
+                              mark.kind};
         const bool inside = mark.shape == MarkShape::Point
                                 ? std::fabs(instance.x) <= zoom && std::fabs(instance.y) <= zoom
                             : mark.shape == MarkShape::Vertical ? std::fabs(instance.x) <= zoom
@@ -83,7 +87,7 @@ std::vector<MarkInstance> marksInView(const std::vector<MarkedLine>& lines, doub
         for (const Mark& mark : line.marks) {
             if (mark.shape == MarkShape::Horizontal) {
                 // A horizontal line has no x to repeat along.
-                MarkInstance instance{mark.shape, 0, mark.y, line.row, highlighted};
+                MarkInstance instance{mark.shape, 0, mark.y, line.row, highlighted, mark.kind};
                 if (std::fabs(mark.y) <= zoom)
                     out.push_back(instance);
             } else {

@@ -16,6 +16,7 @@ struct MarkInstance {
     double y = 0;
     int row = 0; // the list row of the line it belongs to
     bool highlighted = false;
+    MarkKind kind = MarkKind::Zero;
 };
 
 // A line for every k ∈ Z beyond this many instances in the view would cover

@@ -217,21 +217,22 @@ void CanvasWidget::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void CanvasWidget::keyPressEvent(QKeyEvent* event) {
     const bool shift = event->modifiers() & Qt::ShiftModifier;
-    std::optional<TraceKey> key;
+    using Move = Trace::Move;
+    Move move = Move::Left;
     switch (event->key()) {
-    case Qt::Key_Left: key = shift ? TraceKey::FarLeft : TraceKey::Left; break;
-    case Qt::Key_Right: key = shift ? TraceKey::FarRight : TraceKey::Right; break;
-    case Qt::Key_Home: key = TraceKey::Home; break;
-    case Qt::Key_End: key = TraceKey::End; break;
-    case Qt::Key_PageUp: key = TraceKey::PageUp; break;
-    case Qt::Key_PageDown: key = TraceKey::PageDown; break;
-    case Qt::Key_Up: key = TraceKey::Up; break;
-    case Qt::Key_Down: key = TraceKey::Down; break;
+    case Qt::Key_Left: move = shift ? Move::FarLeft : Move::Left; break;
+    case Qt::Key_Right: move = shift ? Move::FarRight : Move::Right; break;
+    case Qt::Key_Home: move = Move::Home; break;
+    case Qt::Key_End: move = Move::End; break;
+    case Qt::Key_PageUp: move = Move::PreviousMark; break;
+    case Qt::Key_PageDown: move = Move::NextMark; break;
+    case Qt::Key_Up: move = Move::PreviousCurve; break;
+    case Qt::Key_Down: move = Move::NextCurve; break;
     case Qt::Key_Return:
     case Qt::Key_Enter: emit traceEntered(); return;
     default: QFrame::keyPressEvent(event); return;
     }
-    emit traceKeyPressed(*key);
+    emit traceMoved(move);
 }
 
 void CanvasWidget::resizeEvent(QResizeEvent* event) {

@@ -7,6 +7,7 @@
 #include "imagecanvas.h"
 #include "model/canvas.h"
 #include "overlay/keypoints.h"
+#include "overlay/trace.h"
 
 namespace oltrave {
 
@@ -58,16 +59,14 @@ public:
     // Empty while no read-out is shown.
     QString traceText() const { return trace_ ? trace_->text : QString(); }
 
-    // The keys that move the trace while the area has the focus.
-    enum class TraceKey { Left, Right, FarLeft, FarRight, Home, End, PageUp, PageDown, Up, Down };
-
 signals:
     void hovered(QPoint pixel);
     void left();
     // Whole notches, positive away from the user (zoom in).
     void wheelTurned(int notches);
     void doubleClicked(QPoint pixel);
-    void traceKeyPressed(oltrave::CanvasWidget::TraceKey key);
+    // A key that moves the trace while the area has the focus.
+    void traceMoved(oltrave::Trace::Move move);
     void traceEntered();
 
 protected:

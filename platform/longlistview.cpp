@@ -10,7 +10,7 @@
 namespace oltrave {
 
 LongListView::LongListView(QWidget* parent)
-    : QListWidget(parent), vertical_(new SteadyScrollBar(Qt::Vertical)),
+    : QListView(parent), vertical_(new SteadyScrollBar(Qt::Vertical)),
       horizontal_(new SteadyScrollBar(Qt::Horizontal)) {
     setVerticalScrollBar(vertical_);
     setHorizontalScrollBar(horizontal_);
@@ -31,6 +31,8 @@ QSize LongListView::measure(int row) const {
 void LongListView::measureAll() {
     widths_.clear();
     widest_ = 0;
+    if (!model())
+        return; // a view gets its model after it is made
     const int rows = model()->rowCount(rootIndex());
     widths_.reserve(static_cast<std::size_t>(rows));
     for (int row = 0; row < rows; ++row) {
@@ -130,7 +132,7 @@ void LongListView::doItemsLayout() {
 }
 
 void LongListView::reset() {
-    QListWidget::reset();
+    QListView::reset();
     measureAll();
     if (firstUnshown_ >= 0)
         firstUnshown_ = 0;
@@ -295,7 +297,7 @@ bool LongListView::isIndexHidden(const QModelIndex&) const {
 }
 
 void LongListView::changeEvent(QEvent* event) {
-    QListWidget::changeEvent(event);
+    QListView::changeEvent(event);
     if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
         rowHeight_ = 0;
         measureAll();

@@ -1,19 +1,19 @@
 #pragma once
 
-#include <QListWidget>
+#include <QListView>
 #include <vector>
 
 namespace oltrave {
 
 class SteadyScrollBar;
 
-// A list widget for a list that only grows or empties and may hold hundreds of
+// A list view for a list that only grows or empties and may hold hundreds of
 // thousands of one-line items. QListView lays out and measures every row again
 // whenever a row is added, so each addition costs time in proportion to the
 // length. Here every row has the same height, each row's width is measured once
 // when it arrives, and positions are arithmetic: adding, painting and hit
-// testing cost the same at any length. Looks and behaves as the plain widget.
-class LongListView : public QListWidget {
+// testing cost the same at any length. Looks and behaves as the plain view.
+class LongListView : public QListView {
     Q_OBJECT
 public:
     explicit LongListView(QWidget* parent = nullptr);

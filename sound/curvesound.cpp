@@ -1,7 +1,6 @@
 #include "curvesound.h"
 
 #include <algorithm>
-#include <cmath>
 #include <utility>
 
 #include "model/familytable.h"
@@ -10,48 +9,42 @@
 
 namespace oltrave::sound {
 
-namespace {
-
-constexpr double kSameXFraction = 1e-9;
-
-} // namespace
-
-std::optional<PlottedCurve> plottedCurve(const Form& form) {
+std::optional<DrawnCurve> plottedCurve(const Form& form) {
     if (!form.plotted())
         return std::nullopt;
-    return PlottedCurve{form.family(), form.absmode(), form.coef(), form.zoom()};
+    return DrawnCurve{form.family(), form.absmode(), form.coef()};
 }
 
-Samples renderCurve(const PlottedCurve& curve) {
+Samples renderCurve(const DrawnCurve& curve, double zoom) {
     const FamilyDescription* family = familyDescription(curve.family);
     if (!family)
-        return renderSweep([](double) { return std::nullopt; }, curve.zoom, Cues{});
+        return renderSweep([](double) { return std::nullopt; }, zoom, Cues{});
     const CurveFunction f = [family, &curve](double x) {
-        return valueInMode(*family, curve.mode, curve.coef, x);
+        return valueInMode(*family, curve.absmode, curve.coef, x);
     };
-    KeyPoints marks = keyPointsInMode(*family, curve.mode, curve.coef, curve.zoom);
+    KeyPoints marks = keyPointsInMode(*family, curve.absmode, curve.coef, zoom);
     return renderSweep(
-        f, curve.zoom,
+        f, zoom,
         Cues{std::move(marks.zeros), std::move(marks.extrema), std::move(marks.asymptotes)});
 }
 
-std::optional<CueKind> cueAt(const PlottedCurve& curve, double x) {
-    const FamilyDescription* family = familyDescription(curve.family);
-    if (!family)
-        return std::nullopt;
-    const KeyPoints points = keyPointsInMode(*family, curve.mode, curve.coef, curve.zoom);
-    // A mark's x and a key point's x come from different arithmetic: they
-    // agree to far less than a pixel.
-    const double near = curve.zoom * kSameXFraction;
-    const auto holds = [x, near](const std::vector<double>& xs) {
-        return std::any_of(xs.begin(), xs.end(),
-                           [x, near](double p) { return std::fabs(p - x) <= near; });
+std::optional<CueKind> cueFor(const std::vector<Mark>& marks) {
+    const auto any = [&marks](auto&& holds) {
+        return std::any_of(marks.begin(), marks.end(), holds);
     };
-    if (holds(points.zeros))
+    const bool asymptote = any([](const Mark& m) { return m.kind == MarkKind::Asymptote; });
+    // A centre of symmetry or a value at 0 on the axis is a zero of the curve
+    // too, unless the curve has no value there.
+    const bool zero = any([asymptote](const Mark& m) {
+        return m.kind == MarkKind::Zero || (!asymptote && m.shape == MarkShape::Point && m.y == 0);
+    });
+    if (zero)
         return CueKind::Zero;
-    if (holds(points.extrema))
+    if (any([](const Mark& m) {
+            return m.kind == MarkKind::Vertex || m.kind == MarkKind::Extremum;
+        }))
         return CueKind::Extremum;
-    if (holds(points.asymptotes))
+    if (asymptote)
         return CueKind::Asymptote;
     return std::nullopt;
 }

@@ -1,8 +1,10 @@
 #pragma once
 
-#include <array>
 #include <optional>
+#include <vector>
 
+#include "model/drawncurve.h"
+#include "model/mark.h"
 #include "sweep.h"
 
 namespace oltrave {
@@ -11,23 +13,17 @@ class Form;
 
 namespace oltrave::sound {
 
-// What a sweep needs to know of a plotted curve.
-struct PlottedCurve {
-    int family = 0;
-    int mode = 0;
-    std::array<double, 4> coef{};
-    double zoom = 0;
-};
-
 // The curve the form has plotted and would evaluate now; nothing when no
 // curve is plotted.
-std::optional<PlottedCurve> plottedCurve(const Form& form);
+std::optional<DrawnCurve> plottedCurve(const Form& form);
 
-// The sweep of a plotted curve, with its zeros, extrema and asymptotes cued.
-Samples renderCurve(const PlottedCurve& curve);
+// The sweep of a curve across the view from -zoom to zoom, with its zeros,
+// extrema and asymptotes cued.
+Samples renderCurve(const DrawnCurve& curve, double zoom);
 
-// The cue the sweep sounds at x, when x is one of the curve's key points; a
-// zero before an extremum before an asymptote where one x is several.
-std::optional<CueKind> cueAt(const PlottedCurve& curve, double x);
+// The cue for the marks standing at one x: a zero (a zero's mark, or a point
+// on the x axis where no asymptote stands) before an extremum before an
+// asymptote; nothing when none of them is cued.
+std::optional<CueKind> cueFor(const std::vector<Mark>& marks);
 
 } // namespace oltrave::sound

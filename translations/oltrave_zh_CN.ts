@@ -48,22 +48,7 @@
     </message>
 </context>
 <context>
-    <name>oltrave::ImageFormat</name>
-    <message>
-        <source>%1: no image type has the suffix &quot;.%2&quot;; the types that can be written are: %3</source>
-        <translation>%1：没有扩展名为 &quot;.%2&quot; 的图像类型；可以写入的类型有：%3</translation>
-    </message>
-    <message>
-        <source>PNG image (*.png)</source>
-        <translation>PNG 图像 (*.png)</translation>
-    </message>
-    <message>
-        <source>All image types (%1)</source>
-        <translation>所有图像类型 (%1)</translation>
-    </message>
-</context>
-<context>
-    <name>oltrave::MainWindow</name>
+    <name>oltrave::FormControls</name>
     <message>
         <source>Type*</source>
         <translation>类型*</translation>
@@ -101,80 +86,6 @@
         <translation>结果</translation>
     </message>
     <message>
-        <source>Edit(&amp;E)</source>
-        <translation>编辑(&amp;E)</translation>
-    </message>
-    <message>
-        <source>Print(&amp;P)</source>
-        <translation>绘图(&amp;P)</translation>
-    </message>
-    <message>
-        <source>RePrint(&amp;R)</source>
-        <translation>重新绘图(&amp;R)</translation>
-    </message>
-    <message>
-        <source>Calculate(&amp;A)</source>
-        <translation>计算(&amp;A)</translation>
-    </message>
-    <message>
-        <source>Clear(&amp;L)</source>
-        <translation>清除(&amp;L)</translation>
-    </message>
-    <message>
-        <source>View(&amp;V)</source>
-        <translation>视图(&amp;V)</translation>
-    </message>
-    <message>
-        <source>Help(&amp;H)</source>
-        <translation>帮助(&amp;H)</translation>
-    </message>
-    <message>
-        <source>About %1(&amp;A)...</source>
-        <translation>关于 %1(&amp;A)...</translation>
-    </message>
-    <message>
-        <source>Language(&amp;L)</source>
-        <translation>语言(&amp;L)</translation>
-    </message>
-    <message>
-        <source>Copy</source>
-        <translation>复制</translation>
-    </message>
-    <message>
-        <source>Copy All</source>
-        <translation>全部复制</translation>
-    </message>
-    <message>
-        <source>Save Image...</source>
-        <translation>保存图像...</translation>
-    </message>
-    <message>
-        <source>Save Image</source>
-        <translation>保存图像</translation>
-    </message>
-    <message>
-        <source>The image could not be written.
-%1</source>
-        <translation>无法写入图像。
-%1</translation>
-    </message>
-    <message>
-        <source>Play Curve as Sound(&amp;S)</source>
-        <translation>用声音播放曲线(&amp;S)</translation>
-    </message>
-    <message>
-        <source>Stop Sound</source>
-        <translation>停止声音</translation>
-    </message>
-    <message>
-        <source>Play Curve as Sound</source>
-        <translation>用声音播放曲线</translation>
-    </message>
-    <message>
-        <source>There is no curve to play yet: Print one first.</source>
-        <translation>还没有可以播放的曲线：请先绘图。</translation>
-    </message>
-    <message>
         <source>Plot the curve</source>
         <translation>绘制函数图像</translation>
     </message>
@@ -202,6 +113,24 @@
         <source>Function family</source>
         <translation>函数类型</translation>
     </message>
+</context>
+<context>
+    <name>oltrave::ImageFormat</name>
+    <message>
+        <source>%1: no image type has the suffix &quot;.%2&quot;; the types that can be written are: %3</source>
+        <translation>%1：没有扩展名为 &quot;.%2&quot; 的图像类型；可以写入的类型有：%3</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>PNG 图像 (*.png)</translation>
+    </message>
+    <message>
+        <source>All image types (%1)</source>
+        <translation>所有图像类型 (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>oltrave::MainWindow</name>
     <message>
         <source>empty</source>
         <translation>空白</translation>
@@ -210,49 +139,18 @@
         <source>%1, from -%2 to %2</source>
         <translation>%1，从 -%2 到 %2</translation>
     </message>
+</context>
+<context>
+    <name>oltrave::PlotExports</name>
     <message>
-        <source>Exact Values</source>
-        <translation>精确值</translation>
+        <source>Save Image</source>
+        <translation>保存图像</translation>
     </message>
     <message>
-        <source>Key Points(&amp;K)</source>
-        <translation>关键点(&amp;K)</translation>
-    </message>
-    <message>
-        <source>File(&amp;F)</source>
-        <translation>文件(&amp;F)</translation>
-    </message>
-    <message>
-        <source>Save Image(&amp;S)...</source>
-        <translation>保存图像(&amp;S)...</translation>
-    </message>
-    <message>
-        <source>Export Worksheet (PDF)(&amp;W)...</source>
-        <translation>导出练习页 (PDF)(&amp;W)...</translation>
-    </message>
-    <message>
-        <source>Export SVG(&amp;G)...</source>
-        <translation>导出 SVG(&amp;G)...</translation>
-    </message>
-    <message>
-        <source>Print Worksheet(&amp;P)...</source>
-        <translation>打印练习页(&amp;P)...</translation>
-    </message>
-    <message>
-        <source>Quit(&amp;Q)</source>
-        <translation>退出(&amp;Q)</translation>
-    </message>
-    <message>
-        <source>Export Worksheet (PDF)...</source>
-        <translation>导出练习页 (PDF)...</translation>
-    </message>
-    <message>
-        <source>Export SVG...</source>
-        <translation>导出 SVG...</translation>
-    </message>
-    <message>
-        <source>Print Worksheet...</source>
-        <translation>打印练习页...</translation>
+        <source>The image could not be written.
+%1</source>
+        <translation>无法写入图像。
+%1</translation>
     </message>
     <message>
         <source>The file could not be written.
@@ -286,6 +184,25 @@
     </message>
 </context>
 <context>
+    <name>oltrave::SoundActions</name>
+    <message>
+        <source>Play Curve as Sound(&amp;S)</source>
+        <translation>用声音播放曲线(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Stop Sound</source>
+        <translation>停止声音</translation>
+    </message>
+    <message>
+        <source>Play Curve as Sound</source>
+        <translation>用声音播放曲线</translation>
+    </message>
+    <message>
+        <source>There is no curve to play yet: Print one first.</source>
+        <translation>还没有可以播放的曲线：请先绘图。</translation>
+    </message>
+</context>
+<context>
     <name>oltrave::SoundPlayer</name>
     <message>
         <source>No sound device was found, so the curve cannot be played. Connect speakers or headphones, or write the sound to a file with &quot;oltrave sound&quot;.</source>
@@ -302,6 +219,101 @@
     <message>
         <source>The sound part of Oltrave could not be loaded, so the curve cannot be played (%1). Write the sound to a file with &quot;oltrave sound&quot; instead.</source>
         <translation>无法加载 Oltrave 的声音部分，无法播放曲线（%1）。请改用 &quot;oltrave sound&quot; 把声音写入文件。</translation>
+    </message>
+</context>
+<context>
+    <name>oltrave::WindowMenus</name>
+    <message>
+        <source>File(&amp;F)</source>
+        <translation>文件(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Save Image(&amp;S)...</source>
+        <translation>保存图像(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>Export Worksheet (PDF)(&amp;W)...</source>
+        <translation>导出练习页 (PDF)(&amp;W)...</translation>
+    </message>
+    <message>
+        <source>Export SVG(&amp;G)...</source>
+        <translation>导出 SVG(&amp;G)...</translation>
+    </message>
+    <message>
+        <source>Print Worksheet(&amp;P)...</source>
+        <translation>打印练习页(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>Quit(&amp;Q)</source>
+        <translation>退出(&amp;Q)</translation>
+    </message>
+    <message>
+        <source>Edit(&amp;E)</source>
+        <translation>编辑(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Print(&amp;P)</source>
+        <translation>绘图(&amp;P)</translation>
+    </message>
+    <message>
+        <source>RePrint(&amp;R)</source>
+        <translation>重新绘图(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Calculate(&amp;A)</source>
+        <translation>计算(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Clear(&amp;L)</source>
+        <translation>清除(&amp;L)</translation>
+    </message>
+    <message>
+        <source>View(&amp;V)</source>
+        <translation>视图(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Exact Values</source>
+        <translation>精确值</translation>
+    </message>
+    <message>
+        <source>Key Points(&amp;K)</source>
+        <translation>关键点(&amp;K)</translation>
+    </message>
+    <message>
+        <source>Help(&amp;H)</source>
+        <translation>帮助(&amp;H)</translation>
+    </message>
+    <message>
+        <source>About %1(&amp;A)...</source>
+        <translation>关于 %1(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>Language(&amp;L)</source>
+        <translation>语言(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>复制</translation>
+    </message>
+    <message>
+        <source>Copy All</source>
+        <translation>全部复制</translation>
+    </message>
+    <message>
+        <source>Save Image...</source>
+        <translation>保存图像...</translation>
+    </message>
+    <message>
+        <source>Export Worksheet (PDF)...</source>
+        <translation>导出练习页 (PDF)...</translation>
+    </message>
+    <message>
+        <source>Export SVG...</source>
+        <translation>导出 SVG...</translation>
+    </message>
+    <message>
+        <source>Print Worksheet...</source>
+        <translation>打印练习页...</translation>
     </message>
 </context>
 </TS>

@@ -2,46 +2,40 @@
 
 #include <QMainWindow>
 #include <QStringList>
-#include <array>
 #include <memory>
 
 #include "model/form.h"
 #include "model/language.h"
-#include "output/canvastee.h"
-#include "output/curverecorder.h"
-#include "overlay/trace.h"
+#include "model/session.h"
 #include "platform/canvaswidget.h"
-
-class QAction;
-class QComboBox;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QListWidget;
-class QMenu;
+#include "soundactions.h"
 
 namespace oltrave {
 
 class CanvasWidget;
-struct Worksheet;
-class ListResults;
-class LongListView;
-class ModeButton;
-class PictureButton;
-class SoundPlayer;
+class FormControls;
+class OverlayController;
+class PlotExports;
+class PlotRecording;
+class SessionListModel;
+class WindowMenus;
 
-// The working window. It holds the form, forwards the user's events to it and
-// shows what the form then holds; the product's rules live in the form.
+// The working window. It holds the form and its session, forwards the user's
+// events to the form and shows what the session and the form then hold; the
+// product's rules live in the form, the overlay and the output floors.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    static constexpr int kTraceTone = -1;
+    // What traceSounded carries for the traced point's tone.
+    static constexpr int kTraceTone = SoundActions::kTraceTone;
 
     const Form& form() const { return *form_; }
-    const CanvasWidget& canvas() const { return *pic_; }
+    const Session& session() const { return session_; }
+    Session& session() { return session_; }
+    const CanvasWidget& canvas() const;
     // Whether View > Play Curve as Sound is still sounding.
     bool playingSound() const;
 
@@ -70,76 +64,25 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void buildControls(const QString& face);
-    void buildMenus();
-    void buildSoundItems(QMenu* view);
-    void playCurve();
-    void buildLanguageMenu(QMenu* view);
-    void pickLanguage(Language language);
-    void buildContextMenus();
-    void copyLines(bool selectedOnly);
-    void saveImage();
-    QString askSavePath(const QString& title, const QString& filter, const QString& fileName);
-    Worksheet worksheet();
-    void exportWorksheet();
-    void exportSvg();
-    void printWorksheet();
-    void reportSaveError(const QString& title, const QString& error);
-    QAction* addCommand(QMenu* menu, const char* name, const QString& caption,
-                        const QKeySequence& shortcut, void (Form::*command)());
-    void setTabOrderAndTips();
     void connectEvents();
-    void run(void (Form::*command)());
-    // Brings the exports' recording up to what the plotting area shows.
-    void catchUpRecording();
-    void describePlot(void (Form::*command)(), int firstNewLine, int pointsBefore);
+    void run(FormCommand command);
+    void enterTrace();
+    void describePlot(std::optional<FormCommand> command, int firstNewLine, int pointsBefore);
+    void describeArea();
     void scrollToNewestLine();
     void mirror();
 
-    Viewport viewport() const;
-    std::vector<MarkedLine> tracedCurveLines() const;
-    void refreshMarks();
-    void refreshTrace();
-    void describeArea();
-    void hover(QPoint pixel);
-    void leaveArea();
-    void wheelZoom(int notches);
-    void traceKey(CanvasWidget::TraceKey key);
-    void enterTrace();
-    void soundTraceStep(bool toMark);
-
-    QComboBox* combotype_ = nullptr;
-    QLabel* labelv_ = nullptr;
-    CanvasWidget* pic_ = nullptr;
-    std::array<ModeButton*, Form::kModeCount> llabs_{};
-    std::array<QLabel*, kBoxCount> lb_{};
-    std::array<QLineEdit*, kBoxCount> tx_{};
-    PictureButton* prt_ = nullptr;
-    PictureButton* rprt_ = nullptr;
-    PictureButton* cleara_ = nullptr;
-    PictureButton* calc_ = nullptr;
-    QGroupBox* frame1_ = nullptr;
-    QLineEdit* setx_ = nullptr;
-    QLineEdit* setdata_ = nullptr;
-    LongListView* lis_ = nullptr;
-    QAction* exact_ = nullptr;
-    SoundPlayer* player_ = nullptr;
-    QAction* playSound_ = nullptr;
-    QAction* stopSound_ = nullptr;
-
-    std::unique_ptr<ListResults> results_;
-    // What the plotting area shows, as vectors for the exports.
-    // Recorded in step with the plotting area, except after wheel notches.
-    CurveRecorder drawing_;
-    bool recordingBehind_ = false;
-    std::unique_ptr<CanvasTee> canvases_;
+    Session session_; // before the form, which writes into it
+    FormControls* controls_ = nullptr;
+    SessionListModel* lines_ = nullptr;
+    std::unique_ptr<PlotRecording> recording_;
     std::unique_ptr<Form> form_;
-    bool centred_ = false;
+    PlotExports* exports_ = nullptr;
+    WindowMenus* menus_ = nullptr;
+    OverlayController* overlay_ = nullptr;
 
-    QAction* keyPoints_ = nullptr;
-    Trace trace_;
-    std::optional<QPoint> mousePixel_; // over the drawing rectangle
-    bool showingModes_ = false;        // the mode buttons follow the form, not the user
+    bool centred_ = false;
+    bool showingModes_ = false; // the mode buttons follow the form, not the user
     bool scrollQueued_ = false;
     QStringList curves_; // what the plotting area shows, for a screen reader
 };

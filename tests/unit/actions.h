@@ -17,7 +17,7 @@
 #include "model/familytable.h"
 #include "model/form.h"
 #include "model/numtext.h"
-#include "model/resultlist.h"
+#include "model/session.h"
 #include "numberchecks.h"
 
 namespace oltrave::testing {
@@ -266,16 +266,47 @@ private:
     }
 };
 
-// Result list double that checks every line and keeps only the last one.
-class ProbeList : public ResultList {
+// Follows a session's change notices as the list does: checks every line
+// announced and keeps only the last one. Lines must arrive in order and
+// leave only by emptying the list.
+class ProbeList {
 public:
-    void clear() override {
-        ++clears;
-        size = 0;
+    explicit ProbeList(const Session& session) : session_(session) {
+        session.listen([this](const SessionChange& change) { follow(change); });
     }
-    void append(const std::string& line) override {
+
+    void startAction() {
+        clears = appends = 0;
+        sizeBefore = size;
+    }
+
+    std::string fault;
+    int clears = 0;
+    int appends = 0;
+    std::size_t size = 0;
+    std::size_t sizeBefore = 0;
+    std::string last;
+
+private:
+    void follow(const SessionChange& change) {
+        using Kind = SessionChange::Kind;
+        if (change.kind == Kind::LinesRemoved) {
+            ++clears;
+            if (change.firstRow != 0 && fault.empty())
+                fault = "lines taken away from row " + std::to_string(change.firstRow);
+            size = static_cast<std::size_t>(session_.lineCount());
+        } else if (change.kind == Kind::LinesAppended) {
+            if (static_cast<std::size_t>(change.firstRow) != size && fault.empty())
+                fault = "lines announced from row " + std::to_string(change.firstRow) + " after " +
+                        std::to_string(size) + " rows";
+            for (int row = change.firstRow; row < session_.lineCount(); ++row)
+                check(session_.line(row).text);
+            size = static_cast<std::size_t>(session_.lineCount());
+        }
+    }
+
+    void check(const std::string& line) {
         ++appends;
-        ++size;
         last = line;
         if (!fault.empty())
             return;
@@ -288,13 +319,7 @@ public:
         }
     }
 
-    void startAction() { clears = appends = 0; }
-
-    std::string fault;
-    int clears = 0;
-    int appends = 0;
-    std::size_t size = 0;
-    std::string last;
+    const Session& session_;
 };
 
 inline constexpr long kMostPointsPerPlot = 20001;
@@ -302,8 +327,9 @@ inline constexpr long kMostPointsPerPlot = 20001;
 // A started form over probes; run() applies an action and checks what it did.
 struct Watch {
     ProbeCanvas canvas;
-    ProbeList list;
-    Form form{canvas, list};
+    Session session;
+    ProbeList list{session};
+    Form form{canvas, session};
 
     Watch() { form.start(); }
 
@@ -380,7 +406,8 @@ private:
     }
 
     std::string afterPlot(bool replot) const {
-        if (replot ? list.clears != 1 : list.clears != 0)
+        // A re-plot empties the list, unless it was empty already.
+        if (replot ? list.clears != (list.sizeBefore > 0 ? 1 : 0) : list.clears != 0)
             return "the list changed other than by appends";
         if (replot && canvas.clears == 0)
             return "re-plot kept the old drawing";

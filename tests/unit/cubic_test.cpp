@@ -51,7 +51,7 @@ TEST(CubicFamily, DrawsTheCurveWhateverTheMode) {
     bench.plot(kCubic, 2, {"1", "-6", "11", "-6"});
     ASSERT_EQ(bench.canvas.points.size(), 20001u);
     EXPECT_EQ(bench.canvas.points.front().y, -1716.0f);
-    EXPECT_EQ(bench.list.lines.size(), 3u);
+    EXPECT_EQ(bench.lines().size(), 3u);
 }
 
 TEST(CubicFamily, ZeroLeadIsNotAFunction) {
@@ -69,7 +69,7 @@ TEST(CubicFamily, SkipsSamplesBeyondTheCanvasRange) {
     // x ^ 3 stays within single precision for |x| up to about 6.98E+12.
     EXPECT_GT(bench.canvas.points.size(), 13000u);
     EXPECT_LT(bench.canvas.points.size(), 14000u);
-    EXPECT_EQ(bench.list.lines.size(), 3u);
+    EXPECT_EQ(bench.lines().size(), 3u);
 }
 
 } // namespace

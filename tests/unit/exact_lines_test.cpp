@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cmath>
 #include <optional>
 #include <sstream>
@@ -14,33 +15,34 @@
 namespace oltrave::testing {
 namespace {
 
-// Keeps, for each line, the decimal line it carries in exact mode.
-class ExactRecordingList : public RecordingList {
-public:
-    void clear() override {
-        RecordingList::clear();
-        decimals.clear();
-    }
-    void append(const std::string& line) override {
-        RecordingList::append(line);
-        decimals.push_back(line);
-        ++plainAppends;
-    }
-    void appendExact(const std::string& line, const std::string& decimalLine) override {
-        RecordingList::append(line);
-        decimals.push_back(decimalLine);
-        ++exactAppends;
-    }
+// The session's lines and, for each, the decimal line it carries in exact
+// mode (the line itself when it carries none).
+struct ExactRecordingList {
+    const Session& session;
 
-    std::vector<std::string> decimals;
-    int plainAppends = 0;
-    int exactAppends = 0;
+    std::vector<std::string> lines() const { return lineTexts(session); }
+    std::vector<std::string> decimals() const {
+        std::vector<std::string> texts;
+        for (const SessionLine& line : session.lines())
+            texts.push_back(line.decimalText.empty() ? line.text : line.decimalText);
+        return texts;
+    }
+    long exactAppends() const { return count(true); }
+    long plainAppends() const { return count(false); }
+
+private:
+    long count(bool exact) const {
+        return std::count_if(
+            session.lines().begin(), session.lines().end(),
+            [exact](const SessionLine& line) { return line.decimalText.empty() != exact; });
+    }
 };
 
 struct ExactBench {
     RecordingCanvas canvas;
-    ExactRecordingList list;
-    Form form{canvas, list};
+    Session session;
+    ExactRecordingList list{session};
+    Form form{canvas, session};
 
     explicit ExactBench(bool exact) {
         form.start();
@@ -161,16 +163,17 @@ TEST(ExactLinesProperty, SameLinesAsDecimalModeWithOnlyTheNumbersRewritten) {
                                  std::to_string(mode) + " boxes " + boxes[0] + " " + boxes[1] +
                                  " " + boxes[2] + " " + boxes[3] + " x " + x;
 
-        EXPECT_EQ(decimal.list.exactAppends, 0) << what;
-        EXPECT_EQ(exact.list.plainAppends, 0) << what;
+        const std::vector<std::string> exactLines = exact.list.lines();
+        const std::vector<std::string> decimalLines = decimal.list.lines();
+        EXPECT_EQ(decimal.list.exactAppends(), 0) << what;
+        EXPECT_EQ(exact.list.plainAppends(), 0) << what;
         // The decimal line behind each exact line is the decimal mode's line.
-        EXPECT_EQ(exact.list.decimals, decimal.list.lines) << what;
-        ASSERT_EQ(exact.list.lines.size(), decimal.list.lines.size()) << what;
-        for (std::size_t l = 0; l < exact.list.lines.size(); ++l) {
-            EXPECT_EQ(compareLine(exact.list.lines[l], decimal.list.lines[l]), "")
-                << what << "\n  exact:   " << exact.list.lines[l]
-                << "\n  decimal: " << decimal.list.lines[l];
-            rewritten += exact.list.lines[l] != decimal.list.lines[l];
+        EXPECT_EQ(exact.list.decimals(), decimalLines) << what;
+        ASSERT_EQ(exactLines.size(), decimalLines.size()) << what;
+        for (std::size_t l = 0; l < exactLines.size(); ++l) {
+            EXPECT_EQ(compareLine(exactLines[l], decimalLines[l]), "")
+                << what << "\n  exact:   " << exactLines[l] << "\n  decimal: " << decimalLines[l];
+            rewritten += exactLines[l] != decimalLines[l];
         }
         // The curve and the form's state do not depend on the mode.
         EXPECT_EQ(exact.canvas.points.size(), decimal.canvas.points.size()) << what;

@@ -37,10 +37,10 @@ RecordingCanvas branchPoints(int family, int mode, double a, double M, double zo
     const std::array<double, 4> coef{a, M, 0, 0};
     const PeriodicValues periodic;
     RecordingCanvas canvas;
-    RecordingList list;
-    PlotContext context(coef, zoom, mode, periodic, canvas, list);
+    Session session;
+    PlotContext context(coef, zoom, mode, periodic, canvas, &session);
     plotFamily(*familyDescription(family), context);
-    EXPECT_TRUE(list.lines.empty());
+    EXPECT_EQ(session.lineCount(), 0);
     return canvas;
 }
 
@@ -217,7 +217,7 @@ TEST(ExponentialFamily, SkipsSamplesThatCannotBeComputedOrDrawn) {
         Bench bench;
         bench.form.editZoom("2000");
         bench.plot(kExponential, mode, {"2", "0"});
-        EXPECT_EQ(bench.list.lines.size(), mode == 2 ? 6u : 4u);
+        EXPECT_EQ(bench.lines().size(), mode == 2 ? 6u : 4u);
         const std::vector<RecordingCanvas::Dot>& points = bench.canvas.points;
         // Step 0.2: x from -2000, or from -127.8, up to 127.8.
         EXPECT_EQ(points.size(), mode == 2 ? 1279u : 10640u) << "mode " << mode;

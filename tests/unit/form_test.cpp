@@ -104,7 +104,7 @@ TEST(Form, NegativeZoomDrawsMirroredAxesAndNothingElse) {
     Bench bench;
     bench.form.editZoom("-4");
     bench.plot(0, 0, {"2", "-4"});
-    EXPECT_TRUE(bench.list.lines.empty());
+    EXPECT_TRUE(bench.lines().empty());
     EXPECT_TRUE(bench.canvas.points.empty());
     EXPECT_EQ(bench.form.zoom(), -4);
     EXPECT_EQ(bench.canvas.scale.x1, 4.0f);
@@ -142,7 +142,7 @@ TEST(Form, ZoomBeyondTheDoubleRangeIsAZoomError) {
     bench.plot(0, 0, {"1", "1"});
     EXPECT_EQ(bench.form.formulaLabel(), "Error : Zoom");
     EXPECT_EQ(bench.form.zoom(), 10); // the failed reading kept it
-    EXPECT_TRUE(bench.list.lines.empty());
+    EXPECT_TRUE(bench.lines().empty());
 }
 
 TEST(Form, StrictAndLenientZoomReadings) {
@@ -161,7 +161,7 @@ TEST(Form, TinyZoomEndsTheLoop) {
     Bench bench;
     bench.form.editZoom("1E-320");
     bench.plot(0, 0, {"1", "0"});
-    EXPECT_FALSE(bench.list.lines.empty());
+    EXPECT_FALSE(bench.lines().empty());
     EXPECT_LE(bench.canvas.points.size(), 20001u);
 }
 
@@ -171,19 +171,19 @@ TEST(Form, HugeZoomDrawsNoPointsBeyondSinglePrecision) {
     bench.plot(0, 0, {"1", "0"});
     EXPECT_TRUE(bench.canvas.points.empty());
     EXPECT_EQ(bench.canvas.lines.size(), 2u); // only the start-up axes: these cannot be drawn
-    EXPECT_EQ(bench.list.lines.size(), 4u);
+    EXPECT_EQ(bench.lines().size(), 4u);
 }
 
 TEST(Form, RepeatedPlotsOverlayWhileReplotStartsAfresh) {
     Bench bench;
     bench.plot(0, 0, {"2", "-4"});
     bench.form.plot();
-    EXPECT_EQ(bench.list.lines.size(), 8u);
+    EXPECT_EQ(bench.lines().size(), 8u);
     EXPECT_EQ(bench.canvas.points.size(), 40002u);
     EXPECT_EQ(bench.canvas.lines.size(), 6u);
 
     bench.form.replot();
-    EXPECT_EQ(bench.list.lines.size(), 4u);
+    EXPECT_EQ(bench.lines().size(), 4u);
     EXPECT_EQ(bench.canvas.points.size(), 20001u);
     EXPECT_EQ(bench.canvas.lines.size(), 4u);
     EXPECT_TRUE(bench.form.plotted());
@@ -204,7 +204,7 @@ TEST(Form, ClearAllResetsInputsButKeepsFamilyModeAndZoom) {
     EXPECT_EQ(form.zoom(), 5);
     EXPECT_EQ(form.absmode(), 2);
     EXPECT_EQ(form.family(), 0);
-    EXPECT_TRUE(bench.list.lines.empty());
+    EXPECT_TRUE(bench.lines().empty());
     EXPECT_TRUE(bench.canvas.points.empty());
     EXPECT_EQ(bench.canvas.lines.size(), 2u);
 }
@@ -215,7 +215,7 @@ TEST(Form, CoefficientsBeyondTheDoubleRangeKeepTheirValue) {
     bench.form.editBox(1, "1e999");
     bench.form.plot();
     EXPECT_EQ(bench.form.coef()[1], 1);
-    EXPECT_EQ(bench.list.lines.back(), "    Range : R");
+    EXPECT_EQ(bench.lines().back(), "    Range : R");
 }
 
 TEST(Form, PeriodicValuesComeFromOmega) {
@@ -271,11 +271,12 @@ TEST(PointEvaluation, AppendsTheValueOfThePlottedLine) {
     for (const EvalCase& c : cases) {
         Bench bench;
         bench.plot(0, c.mode, {"2", "-4"});
-        const std::size_t before = bench.list.lines.size();
+        const std::size_t before = bench.lines().size();
         bench.form.editX(c.x);
         bench.form.evaluate();
-        const std::vector<std::string> appended(
-            bench.list.lines.begin() + static_cast<std::ptrdiff_t>(before), bench.list.lines.end());
+        const std::vector<std::string> all = bench.lines();
+        const std::vector<std::string> appended(all.begin() + static_cast<std::ptrdiff_t>(before),
+                                                all.end());
         EXPECT_EQ(appended, c.appended) << "mode " << c.mode << " x " << c.x;
     }
 }
@@ -335,16 +336,16 @@ TEST(PointEvaluation, NeedsACompletedPlot) {
     Bench bench;
     bench.form.editBox(0, "2");
     bench.form.evaluate();
-    EXPECT_TRUE(bench.list.lines.empty());
+    EXPECT_TRUE(bench.lines().empty());
 
     bench.plot(0, 0, {"0", "1"}); // "Not a Function"
     bench.form.evaluate();
-    EXPECT_TRUE(bench.list.lines.empty());
+    EXPECT_TRUE(bench.lines().empty());
 
     bench.plot(0, 0, {"1", "1"});
     bench.form.chooseFamily(0);
     bench.form.evaluate();
-    EXPECT_EQ(bench.list.lines.size(), 4u);
+    EXPECT_EQ(bench.lines().size(), 4u);
 }
 
 TEST(PointEvaluation, RereadsTheBoxesIncludingAnEmptyBoxThree) {
@@ -354,7 +355,7 @@ TEST(PointEvaluation, RereadsTheBoxesIncludingAnEmptyBoxThree) {
     bench.form.editBox(3, "");
     bench.form.editX("1");
     bench.form.evaluate();
-    EXPECT_EQ(bench.list.lines.back(), "    [ x = 1 ] y = 2");
+    EXPECT_EQ(bench.lines().back(), "    [ x = 1 ] y = 2");
     EXPECT_EQ(bench.form.coef()[3], 0); // an empty box reads as 0, as in a plot
 }
 

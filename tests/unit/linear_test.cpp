@@ -83,7 +83,7 @@ TEST(LinearFamily, ModesShapeTheCurve) {
 TEST(LinearFamily, ZeroSlopeIsNotAFunction) {
     Bench bench;
     bench.plot(0, 0, {"0", "3"});
-    EXPECT_TRUE(bench.list.lines.empty());
+    EXPECT_TRUE(bench.lines().empty());
     EXPECT_TRUE(bench.canvas.points.empty()); // the drawn line was wiped
     EXPECT_EQ(bench.canvas.lines.size(), 2u); // axes drawn again
     EXPECT_EQ(bench.form.formulaLabel(), "Not a Function");

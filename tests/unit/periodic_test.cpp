@@ -18,7 +18,7 @@ constexpr int kTangent = 5;
 using Lines = std::vector<std::string>;
 
 // Plots with the box texts A, ω, φ and M given in one blank-separated text.
-const Lines& plotWith(Bench& bench, int family, const std::string& coef) {
+Lines plotWith(Bench& bench, int family, const std::string& coef) {
     std::istringstream words(coef);
     std::vector<std::string> boxes;
     for (std::string word; words >> word;)
@@ -237,11 +237,11 @@ TEST(PeriodicFamilies, CurveFollowsTheFunctionWhateverTheMode) {
         EXPECT_EQ(bench.canvas.points.front().y, static_cast<float>(y));
         for (const int mode : {1, 2}) {
             RecordingCanvas canvas;
-            RecordingList list;
+            Session session;
             PlotContext context(bench.form.coef(), bench.form.zoom(), mode, bench.form.periodic(),
-                                canvas, list);
+                                canvas, &session);
             plotFamily(*familyDescription(family), context);
-            EXPECT_EQ(list.lines, lines) << family << ", mode " << mode;
+            EXPECT_EQ(lineTexts(session), lines) << family << ", mode " << mode;
             ASSERT_EQ(canvas.points.size(), 20001u);
             for (std::size_t i = 0; i < canvas.points.size(); i += 997)
                 EXPECT_EQ(canvas.points[i].y, bench.canvas.points[i].y);

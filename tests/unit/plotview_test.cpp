@@ -58,7 +58,7 @@ TEST(WheelZoom, RedrawsEveryCurveInItsModeAndKeepsTheList) {
     Bench bench;
     bench.plot(0, 1, {"1", "-2"}); // | x - 2 |
     bench.plot(1, 0, {"1", "0", "-9"});
-    const std::vector<std::string> lines = bench.list.lines;
+    const std::vector<std::string> lines = bench.lines();
     const std::vector<DrawnCurve> curves = bench.form.drawnCurves();
     ASSERT_EQ(curves.size(), 2u);
     EXPECT_EQ(curves[0].absmode, 1);
@@ -71,7 +71,7 @@ TEST(WheelZoom, RedrawsEveryCurveInItsModeAndKeepsTheList) {
     EXPECT_EQ(bench.canvas.clears, clears + 1);
     EXPECT_EQ(bench.canvas.lines.size(), 2u);
     EXPECT_EQ(bench.canvas.scale.x2, 2.0f);
-    EXPECT_EQ(bench.list.lines, lines);
+    EXPECT_EQ(bench.lines(), lines);
     EXPECT_EQ(bench.form.drawnCurves(), curves);
     ASSERT_EQ(bench.canvas.points.size(), 40002u);
     // The first curve keeps its bars: | x - 2 | at x = -2 is 4, not -4.

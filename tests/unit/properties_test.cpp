@@ -111,14 +111,14 @@ std::vector<std::string> zoomTexts() {
 
 TEST(SamplingProperty, EveryZoomTheBoxCanHoldTakesAboutTwentyThousandSamples) {
     ProbeCanvas canvas;
-    ProbeList list;
+    Session session;
     const std::array<double, 4> coef{1, 1, 1, 1};
     const PeriodicValues periodic;
     for (const std::string& text : zoomTexts()) {
         const std::optional<double> zoom = numval(text);
         if (!(zoom && *zoom > 0))
             continue; // refused before any sampling
-        PlotContext context(coef, *zoom, 0, periodic, canvas, list);
+        PlotContext context(coef, *zoom, 0, periodic, canvas, &session);
         long samples = 0;
         context.sample([&](double x) {
             ++samples;

@@ -242,7 +242,7 @@ TEST(QuadraticFamily, ZeroLeadingCoefficientIsNotAFunction) {
     for (int mode = 0; mode < 3; ++mode) {
         Bench bench;
         bench.plot(1, mode, {"0", "2", "-1"});
-        EXPECT_TRUE(bench.list.lines.empty()) << "mode " << mode;
+        EXPECT_TRUE(bench.lines().empty()) << "mode " << mode;
         EXPECT_TRUE(bench.canvas.points.empty()); // the drawn line was wiped
         EXPECT_EQ(bench.form.formulaLabel(), "Not a Function");
         EXPECT_FALSE(bench.form.plotted());

@@ -5,7 +5,7 @@
 
 #include "model/canvas.h"
 #include "model/form.h"
-#include "model/resultlist.h"
+#include "model/session.h"
 
 namespace oltrave::testing {
 
@@ -47,30 +47,32 @@ public:
     std::vector<Dot> points;
 };
 
-class RecordingList : public ResultList {
-public:
-    void clear() override { lines.clear(); }
-    void append(const std::string& line) override { lines.push_back(line); }
-
-    std::vector<std::string> lines;
-};
+// The texts of the session's lines, in list order.
+inline std::vector<std::string> lineTexts(const Session& session) {
+    std::vector<std::string> texts;
+    for (const SessionLine& line : session.lines())
+        texts.push_back(line.text);
+    return texts;
+}
 
 // A started form over recording doubles, as the window holds it.
 struct Bench {
     RecordingCanvas canvas;
-    RecordingList list;
-    Form form{canvas, list};
+    Session session;
+    Form form{canvas, session};
+
+    std::vector<std::string> lines() const { return lineTexts(session); }
 
     Bench() { form.start(); }
 
     // Chooses the family, mode and coefficient texts, then plots once.
-    const std::vector<std::string>& plot(int family, int mode, std::vector<std::string> boxes) {
+    std::vector<std::string> plot(int family, int mode, std::vector<std::string> boxes) {
         form.chooseFamily(family);
         form.clickMode(mode);
         for (std::size_t i = 0; i < boxes.size(); ++i)
             form.editBox(static_cast<int>(i), boxes[i]);
         form.plot();
-        return list.lines;
+        return lines();
     }
 };
 

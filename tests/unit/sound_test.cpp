@@ -9,6 +9,7 @@
 #include <optional>
 #include <vector>
 
+#include "sound/curvesound.h"
 #include "sound/mapping.h"
 #include "sound/sweep.h"
 #include "sound/wav.h"
@@ -191,6 +192,44 @@ TEST(SoundCues, ClicksSitAtTheZeros) {
     // A zero outside the view is not heard; neither is the tone without cues.
     EXPECT_TRUE(
         clickTimes(sweep([](double x) { return 4 * std::sin(x); }, {{11}, {}, {}}).mono).empty());
+}
+
+// The trace's cue comes from the marks it lands on.
+TEST(SoundCues, MarksWhereTheTraceLandsChooseItsCue) {
+    using oltrave::Mark;
+    using oltrave::MarkKind;
+    using oltrave::pointMark;
+    using oltrave::verticalMark;
+    const double pi = kTurn / 2;
+    struct Case {
+        const char* what;
+        std::vector<Mark> marks;
+        std::optional<CueKind> cue;
+    };
+    const std::vector<Case> cases{
+        {"a zero", {pointMark(MarkKind::Zero, -1.0, 0.0)}, CueKind::Zero},
+        {"a centre of tan x on the axis",
+         {pointMark(MarkKind::SymmetricCentre, 3 * pi, 0.0)},
+         CueKind::Zero},
+        {"a centre on an asymptote",
+         {pointMark(MarkKind::SymmetricCentre, 2.5 * pi, 0.0),
+          verticalMark(MarkKind::Asymptote, 2.5 * pi)},
+         CueKind::Asymptote},
+        {"a vertex below its axis",
+         {verticalMark(MarkKind::SymmetryAxis, 1.0), pointMark(MarkKind::Vertex, 1.0, -4.0)},
+         CueKind::Extremum},
+        {"a vertex on the axis, also a zero",
+         {pointMark(MarkKind::Vertex, 0.0, 0.0), pointMark(MarkKind::ValueAtZero, 0.0, 0.0)},
+         CueKind::Zero},
+        {"an extremum", {pointMark(MarkKind::Extremum, 2.0, 5.0)}, CueKind::Extremum},
+        {"the value at 0 off the axis",
+         {pointMark(MarkKind::ValueAtZero, 0.0, -3.0)},
+         std::nullopt},
+        {"the axis of symmetry alone", {verticalMark(MarkKind::SymmetryAxis, 0.0)}, std::nullopt},
+        {"no mark", {}, std::nullopt},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(cueFor(c.marks), c.cue) << c.what;
 }
 
 TEST(SoundCues, ChimeRisesThroughTwoNotesAtAnExtremum) {

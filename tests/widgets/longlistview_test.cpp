@@ -1,12 +1,18 @@
+#include <QListView>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTest>
+#include <algorithm>
 #include <memory>
 #include <optional>
 
+#include "model/session.h"
 #include "platform/longlistview.h"
+#include "platform/sessionlistmodel.h"
 
 using oltrave::LongListView;
+using oltrave::Session;
+using oltrave::SessionListModel;
 
 namespace {
 
@@ -26,7 +32,7 @@ QStringList resultLines(int count) {
 
 // What the list shows with the keyboard focus in it (the current line is
 // drawn differently then).
-QImage focusedPicture(QListWidget& list) {
+QImage focusedPicture(QListView& list) {
     list.activateWindow();
     list.setFocus();
     if (!QTest::qWaitForWindowActive(&list))
@@ -34,14 +40,35 @@ QImage focusedPicture(QListWidget& list) {
     return list.grab().toImage();
 }
 
-template <typename List> std::unique_ptr<List> shownList(const QStringList& lines) {
-    auto list = std::make_unique<List>();
-    list->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    list->setFixedSize(kSize);
+// A view over a session's lines, as the window holds its list.
+template <typename View> struct Shown {
+    Session session;
+    SessionListModel model{session};
+    View view;
+
+    Shown() {
+        session.listen([this](const oltrave::SessionChange& change) { model.follow(change); });
+        view.setModel(&model);
+    }
+    void add(const QString& line) { session.appendLine({line.toStdString(), {}, {}, {}, {}}); }
+    int count() const { return session.lineCount(); }
+    QList<int> selectedRows() const {
+        QList<int> rows;
+        for (const QModelIndex& index : view.selectionModel()->selectedIndexes())
+            rows << index.row();
+        std::sort(rows.begin(), rows.end());
+        return rows;
+    }
+};
+
+template <typename View> std::unique_ptr<Shown<View>> shownList(const QStringList& lines) {
+    auto list = std::make_unique<Shown<View>>();
+    list->view.setSelectionMode(QAbstractItemView::ExtendedSelection);
+    list->view.setFixedSize(kSize);
     for (const QString& line : lines)
-        list->addItem(line); // one at a time, as the program appends
-    list->show();
-    if (!QTest::qWaitForWindowExposed(list.get()))
+        list->add(line); // one at a time, as the program appends
+    list->view.show();
+    if (!QTest::qWaitForWindowExposed(&list->view))
         return nullptr;
     return list;
 }
@@ -61,7 +88,7 @@ QImage drawnAfresh(QWidget& window) {
 
 } // namespace
 
-// The long list must look and act exactly as the plain list widget: the same
+// The long list must look and act exactly as the plain list view: the same
 // lines, scrolled and selected the same way, give the same pixels, rectangles,
 // hit tests and scroll ranges.
 class LongListViewTest : public QObject {
@@ -85,66 +112,64 @@ private slots:
         QFETCH(int, scrollRows);
         QFETCH(int, scrollPixels);
         QFETCH(QList<int>, selected);
-        const auto plain = shownList<QListWidget>(resultLines(lines));
+        const auto plain = shownList<QListView>(resultLines(lines));
         const auto mine = shownList<LongListView>(resultLines(lines));
         QVERIFY(plain && mine);
-        for (QListWidget* list : {plain.get(), static_cast<QListWidget*>(mine.get())}) {
+        for (QListView* list : {&plain->view, static_cast<QListView*>(&mine->view)}) {
             list->verticalScrollBar()->setValue(scrollRows);
             list->horizontalScrollBar()->setValue(scrollPixels);
             for (const int row : selected)
-                list->item(row)->setSelected(true);
+                list->selectionModel()->select(list->model()->index(row, 0),
+                                               QItemSelectionModel::Select);
         }
         QCoreApplication::processEvents();
 
         for (auto bar :
              {&QAbstractScrollArea::verticalScrollBar, &QAbstractScrollArea::horizontalScrollBar}) {
-            QCOMPARE((mine.get()->*bar)()->isVisible(), (plain.get()->*bar)()->isVisible());
-            QCOMPARE((mine.get()->*bar)()->maximum(), (plain.get()->*bar)()->maximum());
-            QCOMPARE((mine.get()->*bar)()->pageStep(), (plain.get()->*bar)()->pageStep());
-            QCOMPARE((mine.get()->*bar)()->value(), (plain.get()->*bar)()->value());
+            QCOMPARE((mine->view.*bar)()->isVisible(), (plain->view.*bar)()->isVisible());
+            QCOMPARE((mine->view.*bar)()->maximum(), (plain->view.*bar)()->maximum());
+            QCOMPARE((mine->view.*bar)()->pageStep(), (plain->view.*bar)()->pageStep());
+            QCOMPARE((mine->view.*bar)()->value(), (plain->view.*bar)()->value());
         }
         for (int row = 0; row < lines; ++row) {
-            const QModelIndex index = plain->model()->index(row, 0);
-            QCOMPARE(mine->visualRect(mine->model()->index(row, 0)), plain->visualRect(index));
+            const QModelIndex index = plain->view.model()->index(row, 0);
+            QCOMPARE(mine->view.visualRect(mine->view.model()->index(row, 0)),
+                     plain->view.visualRect(index));
         }
-        const QRect viewport = plain->viewport()->rect();
+        const QRect viewport = plain->view.viewport()->rect();
         for (int y = -3; y < viewport.height() + 3; y += 5) {
             for (const int x : {0, viewport.width() / 2, viewport.width() - 1}) {
                 const QPoint at(x, y);
-                QCOMPARE(mine->indexAt(at).row(), plain->indexAt(at).row());
+                QCOMPARE(mine->view.indexAt(at).row(), plain->view.indexAt(at).row());
             }
         }
-        QCOMPARE(mine->grab().toImage(), plain->grab().toImage());
+        QCOMPARE(mine->view.grab().toImage(), plain->view.grab().toImage());
     }
 
     // The keys that move the current line and the rubber band select what
     // they select in the plain list.
     void keysAndDragSelectTheSameLines() {
-        const auto plain = shownList<QListWidget>(resultLines(80));
+        const auto plain = shownList<QListView>(resultLines(80));
         const auto mine = shownList<LongListView>(resultLines(80));
         QVERIFY(plain && mine);
-        const auto rows = [](QListWidget& list) {
-            QList<int> selected;
-            for (const QListWidgetItem* item : list.selectedItems())
-                selected << list.row(item);
-            std::sort(selected.begin(), selected.end());
-            return qMakePair(list.currentRow(), selected);
+        const auto rows = [](const auto& list) {
+            return qMakePair(list.view.currentIndex().row(), list.selectedRows());
         };
-        for (QListWidget* list : {plain.get(), static_cast<QListWidget*>(mine.get())}) {
+        for (QListView* list : {&plain->view, static_cast<QListView*>(&mine->view)}) {
             QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                               list->visualRect(list->model()->index(2, 0)).center());
             QTest::keyClick(list, Qt::Key_Down, Qt::ShiftModifier);
             QTest::keyClick(list, Qt::Key_PageDown, Qt::ShiftModifier);
         }
         QCOMPARE(rows(*mine), rows(*plain));
-        for (QListWidget* list : {plain.get(), static_cast<QListWidget*>(mine.get())}) {
+        for (QListView* list : {&plain->view, static_cast<QListView*>(&mine->view)}) {
             QTest::keyClick(list, Qt::Key_End);
             QTest::keyClick(list, Qt::Key_Up, Qt::ShiftModifier);
         }
         QCOMPARE(rows(*mine), rows(*plain));
-        QCOMPARE(mine->verticalScrollBar()->value(), plain->verticalScrollBar()->value());
-        QCOMPARE(focusedPicture(*mine), focusedPicture(*plain));
-        for (QListWidget* list : {plain.get(), static_cast<QListWidget*>(mine.get())}) {
+        QCOMPARE(mine->view.verticalScrollBar()->value(), plain->view.verticalScrollBar()->value());
+        QCOMPARE(focusedPicture(mine->view), focusedPicture(plain->view));
+        for (QListView* list : {&plain->view, static_cast<QListView*>(&mine->view)}) {
             QTest::keyClick(list, Qt::Key_Home);
             const QPoint from = list->visualRect(list->model()->index(1, 0)).center();
             const QPoint to = list->visualRect(list->model()->index(4, 0)).center();
@@ -185,46 +210,50 @@ private slots:
         QFETCH(QString, added);
         const auto list = shownList<LongListView>(resultLines(lines));
         QVERIFY(list);
-        list->setFollowsEnd(true);
-        QScrollBar* bar = list->verticalScrollBar();
+        LongListView& view = list->view;
+        view.setFollowsEnd(true);
+        QScrollBar* bar = view.verticalScrollBar();
         bar->setValue(scrolledTo < 0 ? bar->maximum() : scrolledTo);
         QCoreApplication::processEvents();
-        QCOMPARE(onScreen(*list), drawnAfresh(*list));
+        QCOMPARE(onScreen(view), drawnAfresh(view));
         const int before = bar->value();
         for (int step = 0; step < 12; ++step) {
             {
                 std::optional<LongListView::Batch> batch;
                 if (batched)
-                    batch.emplace(*list);
+                    batch.emplace(view);
                 for (int i = 0; i < linesPerStep; ++i)
-                    list->addItem(added);
+                    list->add(added);
             }
             QCoreApplication::processEvents();
             QCOMPARE(bar->value(), scrolledTo < 0 ? bar->maximum() : before);
-            const QRect last = list->visualRect(list->model()->index(list->count() - 1, 0));
-            QCOMPARE(list->viewport()->rect().contains(last.bottomLeft()), scrolledTo < 0);
-            QCOMPARE(onScreen(*list), drawnAfresh(*list));
+            const QRect last = view.visualRect(view.model()->index(list->count() - 1, 0));
+            QCOMPARE(view.viewport()->rect().contains(last.bottomLeft()), scrolledTo < 0);
+            QCOMPARE(onScreen(view), drawnAfresh(view));
         }
         // And a line up, as the arrow key or the bar's arrow moves it.
         bar->triggerAction(QAbstractSlider::SliderSingleStepSub);
         QCoreApplication::processEvents();
-        QCOMPARE(onScreen(*list), drawnAfresh(*list));
+        QCOMPARE(onScreen(view), drawnAfresh(view));
     }
 
     // Emptying and refilling starts the sizes afresh.
     void clearingForgetsTheWidestLine() {
-        const auto plain = shownList<QListWidget>(resultLines(20));
+        const auto plain = shownList<QListView>(resultLines(20));
         const auto mine = shownList<LongListView>(resultLines(20));
         QVERIFY(plain && mine);
-        for (QListWidget* list : {plain.get(), static_cast<QListWidget*>(mine.get())}) {
-            list->clear();
-            for (int i = 0; i < 30; ++i)
-                list->addItem(QStringLiteral("y = %1").arg(i));
+        plain->session.clearLines();
+        mine->session.clearLines();
+        for (int i = 0; i < 30; ++i) {
+            plain->add(QStringLiteral("y = %1").arg(i));
+            mine->add(QStringLiteral("y = %1").arg(i));
         }
         QCoreApplication::processEvents();
-        QCOMPARE(mine->horizontalScrollBar()->maximum(), plain->horizontalScrollBar()->maximum());
-        QCOMPARE(mine->verticalScrollBar()->maximum(), plain->verticalScrollBar()->maximum());
-        QCOMPARE(mine->grab().toImage(), plain->grab().toImage());
+        QCOMPARE(mine->view.horizontalScrollBar()->maximum(),
+                 plain->view.horizontalScrollBar()->maximum());
+        QCOMPARE(mine->view.verticalScrollBar()->maximum(),
+                 plain->view.verticalScrollBar()->maximum());
+        QCOMPARE(mine->view.grab().toImage(), plain->view.grab().toImage());
     }
 };
 

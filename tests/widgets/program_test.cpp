@@ -1,7 +1,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPointer>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -84,7 +84,7 @@ private slots:
         // The window's start-up ran: the linear family, zoom 10, the empty axes.
         QCOMPARE(window->form().family(), 0);
         QCOMPARE(window->findChild<QLineEdit*>("setdata")->text(), QStringLiteral("10"));
-        QCOMPARE(window->findChild<QListWidget*>("lis")->count(), 0);
+        QCOMPARE(window->findChild<QListView*>("lis")->model()->rowCount(), 0);
         QCOMPARE(window->canvas().lineCount(), 2);
         QVERIFY(!QApplication::windowIcon().isNull());
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAbstractItemView>
 #include <QTest>
 #include <memory>
 
@@ -20,4 +21,18 @@ template <typename Widget = QWidget> Widget* part(oltrave::MainWindow& window, c
     if (!widget)
         qFatal("no control named %s", name);
     return widget;
+}
+
+// A list's rows as it shows them.
+inline int rowCount(const QAbstractItemView& list) {
+    return list.model()->rowCount();
+}
+inline QString rowText(const QAbstractItemView& list, int row, int role = Qt::DisplayRole) {
+    return list.model()->index(row, 0).data(role).toString();
+}
+inline QStringList rowTexts(const QAbstractItemView& list) {
+    QStringList shown;
+    for (int row = 0; row < rowCount(list); ++row)
+        shown << rowText(list, row);
+    return shown;
 }

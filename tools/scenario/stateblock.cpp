@@ -1,8 +1,8 @@
+#include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenu>
 
 #include "model/familytable.h"
@@ -66,7 +66,12 @@ QString viewOptions(const MainWindow& window) {
 
 QString stateBlock(const MainWindow& window) {
     const auto& chooser = part<QComboBox>(window, QStringLiteral("combotype"));
-    const auto& list = part<QListWidget>(window, QStringLiteral("lis"));
+    // The lines as the list shows them.
+    const QAbstractItemModel& list =
+        *part<QAbstractItemView>(window, QStringLiteral("lis")).model();
+    const auto shown = [&list](int row) {
+        return row >= 0 && row < list.rowCount() ? list.index(row, 0).data().toString() : QString();
+    };
     const CanvasWidget& canvas = window.canvas();
 
     QString block;
@@ -88,18 +93,16 @@ QString stateBlock(const MainWindow& window) {
             .arg(canvas.pointCount()));
     if (const QString trace = canvas.traceText(); !trace.isEmpty())
         add(QStringLiteral("trace: ") + trace);
-    add(QStringLiteral("list: %1").arg(list.count()));
-    for (int row = 0; row < list.count(); ++row)
-        add(QStringLiteral("«") + list.item(row)->text() + QStringLiteral("»"));
+    add(QStringLiteral("list: %1").arg(list.rowCount()));
+    for (int row = 0; row < list.rowCount(); ++row)
+        add(QStringLiteral("«") + shown(row) + QStringLiteral("»"));
     const auto* keyPoints = window.findChild<QAction*>(QStringLiteral("keypoints"));
     if (keyPoints && keyPoints->isChecked()) {
         const std::vector<MarkInstance>& marks = canvas.marks();
         add(QStringLiteral("marks: %1").arg(marks.size()));
         for (const MarkInstance& mark : marks) {
-            const QListWidgetItem* line = list.item(mark.row);
             add(QStringLiteral("«") + QString::fromStdString(markText(mark)) +
-                QStringLiteral(" : ") + (line ? line->text().trimmed() : QString()) +
-                QStringLiteral("»"));
+                QStringLiteral(" : ") + shown(mark.row).trimmed() + QStringLiteral("»"));
         }
     }
     return block;

@@ -1,0 +1,130 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "drawncurve.h"
+#include "mark.h"
+#include "resultline.h"
+
+namespace oltrave {
+
+// What the formula label shows instead of the formula after a failed command.
+enum class Status {
+    Ok,
+    NotAFunction,
+    ZoomError,
+};
+
+inline constexpr std::string_view kNotAFunctionText = "Not a Function";
+inline constexpr std::string_view kZoomErrorText = "Error : Zoom";
+
+// The label text of a failure, untranslated; empty for Ok.
+std::string_view statusText(Status status);
+
+// One result line as the session produced it.
+struct SessionLine {
+    std::string text;
+    // The line as the decimal program writes it; kept only for lines written
+    // in exact mode.
+    std::string decimalText;
+    std::vector<Mark> marks;
+    std::optional<Stretch> stretch;
+    // The curve whose plot wrote the line; none for a Calculate line.
+    std::optional<DrawnCurve> curve;
+};
+
+// What changed in a session, for whoever shows it.
+struct SessionChange {
+    enum class Kind {
+        LinesAppended, // rows from firstRow on are new
+        LinesRemoved,  // rows from firstRow on are gone (0: the list emptied)
+        AreaRedrawn,   // the curves are drawn again, at another zoom or none
+        StatusChanged,
+    };
+    Kind kind = Kind::LinesAppended;
+    int firstRow = 0;
+
+    bool operator==(const SessionChange& other) const {
+        return kind == other.kind && firstRow == other.firstRow;
+    }
+};
+
+// Everything the session produced: the result lines with their marks, the
+// curves drawn since the last clear and the form's status. Windows show it,
+// the command line prints and draws from it; nobody reads a widget back.
+class Session {
+public:
+    using Listener = std::function<void(const SessionChange&)>;
+
+    Session() = default;
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+
+    // Called after every change, in the order of the changes. Listening
+    // changes nothing in the record.
+    int listen(Listener listener) const;
+    void stopListening(int id) const;
+
+    // While a Hold lives, the lines appended are announced once, when it ends:
+    // a command's lines arrive in the list in one step.
+    class Hold {
+    public:
+        explicit Hold(Session& session) : session_(session) { ++session_.holds_; }
+        ~Hold();
+        Hold(const Hold&) = delete;
+        Hold& operator=(const Hold&) = delete;
+
+    private:
+        Session& session_;
+    };
+
+    // ---- Lines
+    int lineCount() const { return static_cast<int>(lines_.size()); }
+    const SessionLine& line(int row) const { return lines_[static_cast<std::size_t>(row)]; }
+    const std::vector<SessionLine>& lines() const { return lines_; }
+    // Appends the line unless one of its numbers could not be computed. In
+    // exact mode the line keeps the decimal program's line beside it. False
+    // when nothing was appended.
+    bool append(const ResultLine& line, bool exact, std::vector<Mark> marks = {},
+                std::optional<Stretch> stretch = std::nullopt,
+                std::optional<DrawnCurve> curve = std::nullopt);
+    // A line as it stands, for a list filled from elsewhere.
+    void appendLine(SessionLine line);
+    // Takes away the lines from row on; nothing when there are none.
+    void removeLinesFrom(int row);
+    void clearLines() { removeLinesFrom(0); }
+    // The lines that name something on the plot, in list order.
+    std::vector<MarkedLine> markedLines() const;
+
+    // ---- Curves
+    const std::vector<DrawnCurve>& curves() const { return curves_; }
+    void addCurve(const DrawnCurve& curve) { curves_.push_back(curve); }
+    void clearCurves() { curves_.clear(); }
+    // The area was drawn again from the curves.
+    void areaRedrawn() { notify({SessionChange::Kind::AreaRedrawn, 0}); }
+
+    // ---- Status
+    Status status() const { return status_; }
+    void setStatus(Status status);
+
+private:
+    void notify(const SessionChange& change);
+    void flushAppended();
+    void push(SessionLine line);
+
+    std::vector<SessionLine> lines_;
+    std::vector<int> markedRows_; // rows with marks or a stretch, ascending
+    std::vector<DrawnCurve> curves_;
+    Status status_ = Status::Ok;
+
+    mutable std::vector<std::pair<int, Listener>> listeners_;
+    mutable int nextListener_ = 0;
+    int holds_ = 0;
+    std::optional<int> unannounced_; // the first row appended under a Hold
+};
+
+} // namespace oltrave
