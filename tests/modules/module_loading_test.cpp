@@ -54,6 +54,17 @@ bool truncate(const QString& path, qint64 size) {
     return file.open(QIODevice::ReadWrite) && file.resize(size);
 }
 
+// Clears a 64-bit ELF file's section header table offset and count, as a
+// file stripped of them has.
+bool withoutSectionHeaders(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite))
+        return false;
+    const QByteArray none(8, '\0');
+    return file.seek(0x28) && file.write(none) == 8 && file.seek(0x3C) &&
+           file.write(none.left(2)) == 2;
+}
+
 // The probe's answer to one request.
 QString ask(QProcess& probe, const QString& request) {
     probe.write(request.toUtf8() + '\n');
@@ -169,6 +180,10 @@ private slots:
                "entry \"oltrave_module\"";
         QTest::newRow("cut short") << "oltrave-cut.so"
                                    << "refused: %f/oltrave-cut.so is cut short (4096 bytes)";
+        // Without section headers only the segments tell how long the file must be.
+        QTest::newRow("segments cut short")
+            << "oltrave-segments.so"
+            << "refused: %f/oltrave-segments.so is cut short (4096 bytes)";
         QTest::newRow("headers only") << "oltrave-headers.so"
                                       << "refused: %f/oltrave-headers.so is cut short (64 bytes)";
         QTest::newRow("not ELF") << "oltrave-text.so"
@@ -195,6 +210,9 @@ private slots:
             const QString exact = QStringLiteral(OLTRAVE_BUILT_MODULES "/oltrave-exact.so");
             QVERIFY(copy(exact, folder + QStringLiteral("/oltrave-cut.so")));
             QVERIFY(truncate(folder + QStringLiteral("/oltrave-cut.so"), 4096));
+            QVERIFY(copy(exact, folder + QStringLiteral("/oltrave-segments.so")));
+            QVERIFY(withoutSectionHeaders(folder + QStringLiteral("/oltrave-segments.so")));
+            QVERIFY(truncate(folder + QStringLiteral("/oltrave-segments.so"), 4096));
             QVERIFY(copy(exact, folder + QStringLiteral("/oltrave-headers.so")));
             QVERIFY(truncate(folder + QStringLiteral("/oltrave-headers.so"), 64));
             QFile text(folder + QStringLiteral("/oltrave-text.so"));
