@@ -297,10 +297,4 @@ void MainWindow::showEvent(QShowEvent* event) {
     centreOnScreen(*this);
 }
 
-void MainWindow::closeEvent(QCloseEvent* event) {
-    // The face is registered once more on close and never released.
-    registerProductFont(QCoreApplication::applicationDirPath());
-    QMainWindow::closeEvent(event);
-}
-
 } // namespace oltrave

@@ -61,7 +61,6 @@ signals:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     void connectEvents();
