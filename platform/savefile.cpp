@@ -29,8 +29,12 @@ QString systemReason(int error) {
 // Qt says "Unknown error" when the system gave no reason it kept; errno, when
 // it still holds one, is the better word.
 QString deviceReason(const QFileDevice& file, int error) {
-    if (file.error() != QFileDevice::NoError && error == 0)
-        return file.errorString();
+    // Qt's own words, in the language Qt speaks.
+    static const char* const kQtUnknown = "Unknown error";
+    const QString said = file.errorString();
+    if (file.error() != QFileDevice::NoError &&
+        said != QCoreApplication::translate("QIODevice", kQtUnknown))
+        return said;
     return systemReason(error != 0 ? error : EIO);
 }
 

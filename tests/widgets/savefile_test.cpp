@@ -12,6 +12,7 @@
 #include <unistd.h>
 
 #include "platform/savefile.h"
+#include "platform/soundfile.h"
 
 using oltrave::saveFile;
 
@@ -119,6 +120,19 @@ private slots:
         QVERIFY2(error.contains(QString::fromLocal8Bit(std::strerror(ENOSPC))), qPrintable(error));
         QCOMPARE(contents(path), kOld);
         QCOMPARE(entries(fs.path()), (QStringList{"filler", "plot.png"}));
+    }
+
+    // The sound writer's short write names the system's reason, not Qt's
+    // "Unknown error".
+    void aSoundOnAFullDiskSaysWhy() {
+        SmallTmpfs fs("size=64k");
+        MOUNT_OR_SKIP(fs);
+        const QString path = fs.path("sweep.wav");
+        const oltrave::sound::Samples samples(100000, 0); // 200 KB
+        const QString error = oltrave::saveSoundFile(path, samples);
+        QVERIFY2(error.startsWith(path + ": "), qPrintable(error));
+        QVERIFY2(error.contains(QString::fromLocal8Bit(std::strerror(ENOSPC))), qPrintable(error));
+        QCOMPARE(entries(fs.path()), QStringList());
     }
 
     void aReadOnlyPlaceKeepsTheOldFile() {
