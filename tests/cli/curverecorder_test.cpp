@@ -121,7 +121,7 @@ private slots:
             top = std::min(top, p.v);
             bottom = std::max(bottom, p.v);
         }
-        QVERIFY2(top <= 0 && bottom >= 1, qPrintable(QStringLiteral("%1 %2").arg(top).arg(bottom)));
+        QVERIFY2(top < 0 && bottom > 1, qPrintable(QStringLiteral("%1 %2").arg(top).arg(bottom)));
     }
 
     // A curve with one sample in the view is one dot, and the SVG shows it:

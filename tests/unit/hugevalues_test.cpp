@@ -65,6 +65,8 @@ TEST(MarksInView, RepeatsEdgesAndOutsiders) {
         // k near 3e199: neighbouring instances are one double apart or more.
         {"k beyond counting", point(-1e200, 0, 3.141592653589793), 10, {}},
         {"k beyond counting, negative step", vertical(1e200, -3.141592653589793), 10, {}},
+        // k near -1e17 fits a long, but its neighbours are one double.
+        {"k beyond counting, within a long", point(1e17, 0, 1), 10, {}},
         {"too many to draw", vertical(0, 1e-300), 1, {}},
         {"a step of 0 is one instance", vertical(1, 0), 5, {{1, 0}}},
     };
