@@ -39,7 +39,7 @@ void exponentialLines(PlotContext& context) {
     const bool rising = a > 1;
 
     ResultLine lead;
-    lead << Num{a};
+    lead << grouped(a);
     context.append(formulaLine(mode, lead, kExponentialForm, M));
 
     if (mode == 2)
