@@ -27,6 +27,8 @@ struct Invocation {
     QString output;
     QSize size; // empty: the plotting area's
     bool keypoints = false;
+    bool strict = false;  // a box text not read whole is a usage error
+    QStringList warnings; // said on standard error before the command runs
 };
 
 struct ParseResult {

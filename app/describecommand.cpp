@@ -8,6 +8,7 @@
 #include "model/language.h"
 #include "model/resultlist.h"
 #include "plotsteps.h"
+#include "standardoutput.h"
 #include "subcommands.h"
 
 namespace oltrave::cli {
@@ -36,7 +37,8 @@ int runDescribe(const Invocation& invocation, char* programPath) {
     LineCollector list;
     return runOnForm(invocation, programPath, canvas, list, [&list](Form& form) {
         std::fwrite(list.text().data(), 1, list.text().size(), stdout);
-        std::fflush(stdout);
+        if (finishOutput(kExitOk) != kExitOk)
+            return kExitFile;
         if (const auto failure = shownFailure(form)) {
             std::fprintf(stderr, "%.*s\n", static_cast<int>(failure->size()), failure->data());
             return kExitShownFailure;

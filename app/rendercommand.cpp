@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <cstdio>
 
+#include "cliwords.h"
 #include "commandline.h"
 #include "model/form.h"
 #include "model/numtext.h"
@@ -19,6 +20,7 @@
 #include "platform/savefile.h"
 #include "platform/translation.h"
 #include "plotsteps.h"
+#include "readingwarnings.h"
 #include "subcommands.h"
 #include "ui/layouttable.h"
 #include "ui/programname.h"
@@ -130,6 +132,18 @@ int runRender(const Invocation& invocation, char* programPath) {
     const QApplication app(argc, argv);
 
     useLanguage(commandLanguage(invocation.lang));
+    speak(commandLanguage(invocation.lang)); // this module's own copy of the words
+    {
+        // The same steps on a bare form first: what the boxes read is told
+        // before any file is written, and with --strict none is.
+        NoCanvas bare;
+        NoList none;
+        Form form(bare, none);
+        form.start();
+        const std::vector<BoxNote> notes = runSteps(form, invocation.plot);
+        if (const std::optional<int> stop = reportReadings(invocation, form, notes))
+            return *stop;
+    }
     const auto [error, failure] = renderFile(invocation);
     if (!error.isEmpty()) {
         std::fprintf(stderr, "oltrave: %s\n", qUtf8Printable(error));

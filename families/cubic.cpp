@@ -24,7 +24,7 @@ ResultLine cubicFormula(const Real& a, const Real& b, const Real& c, const Real&
     const bool signedJoins = b != 0 && c != 0;
 
     ResultLine line;
-    line << piece::kFormulaStart << Num{a};
+    line << piece::kFormulaStart << grouped(a);
     std::string_view power = " x ^ 3";
     for (const Term& term : terms) {
         if (term.value == 0)
@@ -33,7 +33,7 @@ ResultLine cubicFormula(const Real& a, const Real& b, const Real& c, const Real&
         if (signedJoins)
             line << signedTail(term.value);
         else
-            line << " + " << Num{term.value};
+            line << " + " << grouped(term.value);
         power = term.power;
     }
     if (!power.empty())

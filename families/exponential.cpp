@@ -39,7 +39,7 @@ void exponentialLines(PlotContext& context) {
     const bool rising = a > 1;
 
     ResultLine lead;
-    lead << Num{a};
+    lead << grouped(a);
     // |a ^ x + M| with M < 0 tends to -M, a level no property line names.
     std::vector<Mark> formulaMarks;
     if (mode == 1 && M < 0)

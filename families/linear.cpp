@@ -26,7 +26,7 @@ void linearLines(PlotContext& context) {
     const Real y0 = b;
 
     ResultLine lead;
-    lead << Num{k};
+    lead << grouped(k);
     context.append(formulaLine(mode, lead, kLinearForm, b));
 
     if (mode == 1)

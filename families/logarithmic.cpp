@@ -33,7 +33,7 @@ void logarithmicLines(PlotContext& context) {
     if (M > 0)
         body << " ) +" << Num{M};
     else if (M < 0)
-        body << " ) -" << Num{fabs(M)};
+        body << " ) -" << grouped(fabs(M));
     else
         body << " )";
     context.append(formulaFrame(mode, body));

@@ -11,20 +11,21 @@ namespace oltrave {
 ResultLine kTerm(const Real& step, const Real& signSource) {
     ResultLine term;
     if (signSource > 0)
-        term << " + " << Num{step} << " * k";
+        term << " + " << grouped(step) << " * k";
     else if (signSource < 0)
-        term << " - " << Num{fabs(step)} << " * k";
+        term << " - " << grouped(fabs(step)) << " * k";
     return term;
 }
 
 ResultLine periodicFormula(std::string_view function, const Real& a, const Real& omega,
                            const Real& phi, const Real& m) {
     ResultLine line;
-    line << piece::kFormulaStart << Num{a} << function << Num{omega} << " x" << signedTail(phi);
+    line << piece::kFormulaStart << grouped(a) << function << grouped(omega) << " x"
+         << signedTail(phi);
     if (m == 0)
         line << " )";
     else if (m < 0 && phi != 0)
-        line << " ) - " << Num{fabs(m)};
+        line << " ) - " << grouped(fabs(m));
     else
         line << " ) + " << Num{m}; // with no phase a negative M keeps its own sign
     return line;

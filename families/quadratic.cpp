@@ -55,11 +55,11 @@ ResultLine formula(int mode, const Parabola& p) {
     const bool even = mode == 2;
     const std::string_view square = even ? " | x | ^ 2" : " x ^ 2";
     ResultLine body;
-    body << Num{p.a};
+    body << grouped(p.a);
     if (p.b != 0)
         body << square << signedTail(p.b) << (even ? " | x |" : " x") << signedTail(p.c);
     else if (p.c != 0)
-        body << square << " + " << Num{p.c};
+        body << square << " + " << grouped(p.c);
     else
         body << (even ? " | x ^ 2 |" : " x ^ 2") << " ";
     return formulaFrame(mode, body);

@@ -111,7 +111,8 @@ std::optional<Readout> Trace::readout(const Viewport& view,
     if (const std::optional<std::size_t> index = curve(curves.size())) {
         const DrawnCurve& c = curves[*index];
         out.onCurve = true;
-        out.y = c.valueAt(x_);
+        // f at the x the read-out writes, which Enter puts in the x box.
+        out.y = c.valueAt(numval(out.xText).value_or(x_));
     } else {
         out.y = mouseY_;
     }

@@ -27,6 +27,7 @@
 #include <cmath>
 
 #include "backdrop.h"
+#include "boxnotes.h"
 #include "centreonscreen.h"
 #include "chooserbox.h"
 #include "colourtable.h"
@@ -47,6 +48,7 @@
 #include "platform/programstyle.h"
 #include "platform/savefile.h"
 #include "platform/soundplayer.h"
+#include "platform/translation.h"
 #include "programname.h"
 #include "shortcutpassthrough.h"
 #include "sound/curvesound.h"
@@ -194,6 +196,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     results_ = std::make_unique<ListResults>(*lis_);
     canvases_ = std::make_unique<CanvasTee>(*pic_, drawing_);
     form_ = std::make_unique<Form>(*canvases_, *results_);
+    boxNotes_ = new BoxNotes(*form_, tx_, setx_, setdata_, this);
     form_->start();
     describePlot(&Form::start, 0, 0);
     mirror();
@@ -374,6 +377,7 @@ void MainWindow::buildMenus() {
     addAction(exact_);
     connect(exact_, &QAction::toggled, this, [this](bool on) {
         form_->setExactValues(on);
+        boxNotes_->refresh();
         emit exactValuesToggled(on);
     });
     keyPoints_ = view->addAction(tr("Key Points(&K)"));
@@ -390,7 +394,7 @@ void MainWindow::buildMenus() {
 
     QMenu* help = menuBar()->addMenu(tr("Help(&H)"));
     help->setObjectName(QStringLiteral("help"));
-    QAction* about = help->addAction(tr("About %1(&A)...").arg(programName()));
+    QAction* about = help->addAction(aboutCaption());
     about->setObjectName(QStringLiteral("informationabout"));
     connect(about, &QAction::triggered, this, &MainWindow::aboutRequested);
 
@@ -410,6 +414,7 @@ void MainWindow::setExactValues(bool on) {
     const QSignalBlocker quiet(exact_); // nothing to remember: the caller set it
     exact_->setChecked(on);
     form_->setExactValues(on);
+    boxNotes_->refresh();
 }
 
 bool MainWindow::exactValues() const {
@@ -471,20 +476,13 @@ void MainWindow::buildLanguageMenu(QMenu* view) {
     }
 }
 
-// The words are chosen once at start-up; the choice is said in the language chosen.
+// The words change at once; the list keeps the lines it holds.
 void MainWindow::pickLanguage(Language language) {
     emit languageChosen(language);
     if (language == chosenLanguage())
         return;
-    const QString note = language == Language::Chinese
-                             ? QStringLiteral("下次启动 Oltrave 时使用简体中文。")
-                             : QStringLiteral("Oltrave will speak English from its next start.");
-    // Shown without waiting, so nothing that triggers the item is held up by it.
-    auto* box =
-        new QMessageBox(QMessageBox::Information, programName(), note, QMessageBox::Ok, this);
-    box->setObjectName(QStringLiteral("languagenote"));
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->open();
+    useLanguage(language);
+    retranslate();
 }
 
 void MainWindow::buildContextMenus() {
@@ -750,6 +748,8 @@ void MainWindow::mirror() {
     showText(setdata_, form.zoomText());
     refreshMarks();
     refreshTrace();
+    if (boxNotes_)
+        boxNotes_->refresh();
 }
 
 // ---- The layer above the plot ----------------------------------------------

@@ -22,6 +22,7 @@ class QMenu;
 
 namespace oltrave {
 
+class BoxNotes;
 class CanvasWidget;
 struct Worksheet;
 class ListResults;
@@ -58,8 +59,8 @@ signals:
     void exactValuesToggled(bool on);
     // The person switched View > Key Points.
     void keyPointsToggled(bool on);
-    // View > Language: the language of the next start, to be remembered. This run
-    // keeps its words.
+    // View > Language: the window speaks it at once; to be remembered for the
+    // next start.
     void languageChosen(oltrave::Language language);
     // The keyboard trace asked for a sound: the cue (sound::CueKind) of the
     // mark it landed on, or kTraceTone for the traced point's tone.
@@ -75,6 +76,10 @@ private:
     void playCurve();
     void buildLanguageMenu(QMenu* view);
     void pickLanguage(Language language);
+    // Says every word of the window again in the language now in use; the
+    // list's lines stay as they were written.
+    void retranslate();
+    static QString aboutCaption();
     void buildContextMenus();
     void copyLines(bool selectedOnly);
     void saveImage();
@@ -133,6 +138,7 @@ private:
     bool recordingBehind_ = false;
     std::unique_ptr<CanvasTee> canvases_;
     std::unique_ptr<Form> form_;
+    BoxNotes* boxNotes_ = nullptr;
     bool centred_ = false;
 
     QAction* keyPoints_ = nullptr;

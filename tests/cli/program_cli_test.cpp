@@ -525,7 +525,10 @@ private slots:
             const bool failed = window->label == QStringLiteral("Not a Function") ||
                                 window->label == QStringLiteral("Error : Zoom");
             QVERIFY2(describe.status == (failed ? 1 : 0), qPrintable(where));
-            QCOMPARE(describe.err, failed ? window->label + '\n' : QString());
+            // Warnings on texts not read whole come first, each its own line.
+            QStringList errors = describe.err.split('\n');
+            errors.removeIf([](const QString& line) { return line.startsWith("oltrave: "); });
+            QCOMPARE(errors.join('\n'), failed ? window->label + '\n' : QString());
         }
     }
 
