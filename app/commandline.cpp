@@ -27,6 +27,8 @@ const QString kExact = QStringLiteral("exact");
 const QString kLang = QStringLiteral("lang");
 const QString kHelp = QStringLiteral("help");
 const QString kVersion = QStringLiteral("version");
+const QString kJson = QStringLiteral("json");
+const QString kAnalysis = QStringLiteral("analysis");
 
 // Every option the program knows; each command accepts some of them.
 QList<QCommandLineOption> allOptions() {
@@ -46,6 +48,8 @@ QList<QCommandLineOption> allOptions() {
         {kSize, QStringLiteral("Picture size in pixels (PNG)."), QStringLiteral("WxH")},
         {kKeypoints,
          QStringLiteral("Draw the key points: dots and dashed lines, as View > Key Points.")},
+        {kJson, QStringLiteral("Print the analysis as one JSON object.")},
+        {kAnalysis, QStringLiteral("Add the analysis to the worksheet (PDF).")},
     };
 }
 
@@ -206,6 +210,8 @@ ParseResult parseCommand(const Subcommand& command, const QStringList& arguments
                 QStringLiteral("--lang takes en or zh_CN, not \"%1\"").arg(invocation.lang));
     }
     invocation.keypoints = command.extraOptions.contains(kKeypoints) && parser.isSet(kKeypoints);
+    invocation.json = command.extraOptions.contains(kJson) && parser.isSet(kJson);
+    invocation.analysis = command.extraOptions.contains(kAnalysis) && parser.isSet(kAnalysis);
     if (command.extraOptions.contains(kSize) && parser.isSet(kSize)) {
         const std::optional<QSize> size = readSize(parser.value(kSize));
         if (!size)
@@ -253,7 +259,8 @@ QString usageText() {
                        "  oltrave [--lang LANG]                  open the window\n"
                        "  oltrave describe [OPTIONS] FAMILY C0 [C1 [C2 [C3]]]\n"
                        "  oltrave render   [OPTIONS] -o FILE FAMILY C0 [C1 [C2 [C3]]]\n"
-                       "  oltrave sound    [OPTIONS] -o FILE.wav FAMILY C0 [C1 [C2 [C3]]]\n");
+                       "  oltrave sound    [OPTIONS] -o FILE.wav FAMILY C0 [C1 [C2 [C3]]]\n"
+                       "  oltrave analyse  [OPTIONS] [--json] FAMILY C0 [C1 [C2 [C3]]]\n");
     text +=
         QStringLiteral("  oltrave --help | --version\n"
                        "\n"

@@ -27,6 +27,8 @@ struct Invocation {
     QString output;
     QSize size; // empty: the plotting area's
     bool keypoints = false;
+    bool json = false;     // analyse: one JSON object
+    bool analysis = false; // render: the analysis on the worksheet
 };
 
 struct ParseResult {
