@@ -27,6 +27,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "analysispanel.h"
 #include "backdrop.h"
 #include "centreonscreen.h"
 #include "chooserbox.h"
@@ -384,6 +385,7 @@ void MainWindow::buildMenus() {
         refreshMarks();
         emit keyPointsToggled(on);
     });
+    AnalysisPanel::install(*this, *view);
     view->addSeparator();
     buildSoundItems(view);
     view->addSeparator();
@@ -751,6 +753,7 @@ void MainWindow::mirror() {
     showText(setdata_, form.zoomText());
     refreshMarks();
     refreshTrace();
+    emit formMirrored();
 }
 
 // ---- The layer above the plot ----------------------------------------------

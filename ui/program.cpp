@@ -1,5 +1,6 @@
 #include "program.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QIcon>
 
@@ -16,6 +17,7 @@ namespace {
 
 const QString kExactValuesKey = QStringLiteral("view/exactValues");
 const QString kKeyPointsKey = QStringLiteral("view/keyPoints");
+const QString kAnalysisKey = QStringLiteral("view/analysis");
 
 } // namespace
 
@@ -45,6 +47,11 @@ void Program::openMainWindow() {
         window_->setKeyPoints(programSettings().value(kKeyPointsKey, false).toBool());
         connect(window_.get(), &MainWindow::keyPointsToggled, this,
                 [](bool on) { programSettings().setValue(kKeyPointsKey, on); });
+        if (auto* analysis = window_->findChild<QAction*>(QStringLiteral("analysis"))) {
+            analysis->setChecked(programSettings().value(kAnalysisKey, false).toBool());
+            connect(analysis, &QAction::toggled, this,
+                    [](bool on) { programSettings().setValue(kAnalysisKey, on); });
+        }
     }
     window_->show();
 }
