@@ -48,6 +48,21 @@
     </message>
 </context>
 <context>
+    <name>oltrave::AnalysisPanel</name>
+    <message>
+        <source>Analysis</source>
+        <translation>函数性质</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>性质</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>结论</translation>
+    </message>
+</context>
+<context>
     <name>oltrave::ImageFormat</name>
     <message>
         <source>%1: no image type has the suffix &quot;.%2&quot;; the types that can be written are: %3</source>
