@@ -8,6 +8,7 @@
 #include "benchmain.h"
 #include "exact/exactreader.h"
 #include "model/familytable.h"
+#include "model/numtext.h"
 
 namespace {
 
@@ -54,8 +55,12 @@ void analyseCase(benchmark::State& state, const AnalysisCase& c, bool exact) {
         // Read as the boxes are, each time: an exact value is made from its text.
         RealCoefficients coef;
         for (std::size_t i = 0; i < c.boxes.size(); ++i) {
-            const std::optional<ExactReading> r = readExact(c.boxes[i]);
-            coef[i] = exact ? Real{r->nearest, r->value} : Real(r->nearest);
+            if (exact) {
+                const std::optional<ExactReading> r = readExact(c.boxes[i]);
+                coef[i] = Real{r->nearest, r->value};
+            } else {
+                coef[i] = Real(numval(c.boxes[i]).value_or(0));
+            }
         }
         if (exact) {
             for (std::size_t i = c.boxes.size(); i < coef.size(); ++i)
