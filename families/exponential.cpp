@@ -41,7 +41,11 @@ void exponentialLines(PlotContext& context) {
 
     ResultLine lead;
     lead << Num{a};
-    context.append(formulaLine(mode, lead, kExponentialForm, M));
+    // |a ^ x + M| with M < 0 tends to -M, a level no property line names.
+    std::vector<Mark> formulaMarks;
+    if (mode == 1 && M < 0)
+        formulaMarks.push_back(horizontalMark(MarkKind::Asymptote, -M));
+    context.append(formulaLine(mode, lead, kExponentialForm, M), std::move(formulaMarks));
 
     if (mode == 2)
         context.append(propertyLine(piece::kSymmetryAxis) << "0",

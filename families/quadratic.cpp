@@ -77,8 +77,8 @@ void appendSingleZero(PlotContext& context, const Real& zero) {
     context.append(propertyLine(piece::kZero) << Num{zero}, {pointMark(MarkKind::Zero, zero, 0)});
 }
 
-void appendRange(PlotContext& context, const ResultLine& range) {
-    context.append(propertyLine(piece::kRange) << range);
+void appendRange(PlotContext& context, const ResultLine& range, std::vector<Mark> marks = {}) {
+    context.append(propertyLine(piece::kRange) << range, std::move(marks));
 }
 
 void appendRange(PlotContext& context, std::string_view range) {
@@ -126,7 +126,14 @@ void evenZerosAndRange(PlotContext& context, const Parabola& p) {
             else
                 appendZeros(context, {-p.r0, p.r0});
         }
-        appendRange(context, p.opensUp() ? fromClosed(p.yv) : upToClosed(p.yv));
+        // The two vertices off the axis share the range's bound, not the axis.
+        std::vector<Mark> vertices;
+        if (p.axis != 0) {
+            vertices.push_back(pointMark(MarkKind::Vertex, -p.axis, p.yv));
+            vertices.push_back(pointMark(MarkKind::Vertex, p.axis, p.yv));
+        }
+        appendRange(context, p.opensUp() ? fromClosed(p.yv) : upToClosed(p.yv),
+                    std::move(vertices));
     } else {
         if (p.D > 0) {
             if (high > 0)
@@ -237,12 +244,8 @@ void quadraticLines(PlotContext& context) {
     // The axis line carries the vertices of the parabola the curve shows.
     if (mode == 2) {
         std::vector<Mark> marks{verticalMark(MarkKind::SymmetryAxis, 0)};
-        if (p.vertexRight() && p.axis != 0) {
-            marks.push_back(pointMark(MarkKind::Vertex, -p.axis, p.yv));
-            marks.push_back(pointMark(MarkKind::Vertex, p.axis, p.yv));
-        } else if (p.vertexRight()) {
+        if (p.vertexRight() && p.axis == 0)
             marks.push_back(pointMark(MarkKind::Vertex, 0, p.yv));
-        }
         context.append(propertyLine(piece::kSymmetryAxis) << "0", std::move(marks));
     } else {
         context.append(propertyLine(piece::kSymmetryAxis) << Num{p.axis},
