@@ -3,7 +3,9 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 #include "analysis/plotted.h"
@@ -156,7 +158,7 @@ int runAnalyse(const Invocation& invocation, char* programPath) {
                 text += row.text() + '\n';
         }
         if (!write(text)) {
-            std::fprintf(stderr, "cannot write the analysis to standard output\n");
+            std::fprintf(stderr, "cannot write to standard output: %s\n", std::strerror(errno));
             return kExitFile;
         }
         return kExitOk;
