@@ -2,8 +2,7 @@
 
 namespace oltrave::cli {
 
-// Exact values through the engine module, loaded on the first one. Every
-// copy of the model (the program's, the window module's) is told separately.
+// Exact values through the engine module, loaded on the first one.
 void useExactModule();
 
 } // namespace oltrave::cli

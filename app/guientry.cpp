@@ -1,19 +1,16 @@
-// The GUI module's entry points, looked up by name when the program loads it.
+// The window module's entry, looked up by name when the program loads it.
 #include <QtGlobal>
 
-#include "exactmodule.h"
 #include "guimodule.h"
+#include "moduleversion.h"
 #include "rendercommand.h"
 #include "windowmode.h"
 
-using oltrave::cli::Invocation;
+namespace {
 
-extern "C" Q_DECL_EXPORT int oltrave_run_window(const Invocation& invocation, char* programPath) {
-    oltrave::cli::useExactModule();
-    return oltrave::cli::runWindow(invocation, programPath);
-}
+const oltrave::cli::GuiModuleTable kCommands{oltrave::cli::runWindow, oltrave::cli::runRender};
 
-extern "C" Q_DECL_EXPORT int oltrave_run_render(const Invocation& invocation, char* programPath) {
-    oltrave::cli::useExactModule();
-    return oltrave::cli::runRender(invocation, programPath);
-}
+} // namespace
+
+extern "C" Q_DECL_EXPORT const oltrave::ModuleEntry oltrave_module{oltrave::kModuleStamp,
+                                                                   &kCommands};

@@ -9,28 +9,25 @@ namespace oltrave::cli {
 
 namespace {
 
-int runInModule(const char* entry, const Invocation& invocation, char* programPath) {
+const GuiModuleTable* loadGuiModule() {
     QString problem;
-    const auto run = reinterpret_cast<ModuleEntry>(
-        resolveModuleEntry(moduleCandidates(QStringLiteral(OLTRAVE_MODULE_NAME),
-                                            QStringLiteral(OLTRAVE_MODULE_INSTALLED)),
-                           entry, problem));
-    if (run)
-        return run(invocation, programPath);
-    if (problem.isEmpty())
-        problem = QStringLiteral("%1 is not installed").arg(QStringLiteral(OLTRAVE_MODULE_NAME));
-    std::fprintf(stderr, "oltrave: %s\n", qUtf8Printable(problem));
-    return kExitShownFailure;
+    const auto* table = static_cast<const GuiModuleTable*>(
+        loadModule(QStringLiteral(OLTRAVE_GUI_MODULE_NAME), problem));
+    if (!table)
+        std::fprintf(stderr, "oltrave: %s\n", qUtf8Printable(problem));
+    return table;
 }
 
 } // namespace
 
 int runWindowInModule(const Invocation& invocation, char* programPath) {
-    return runInModule(kWindowEntry, invocation, programPath);
+    const GuiModuleTable* module = loadGuiModule();
+    return module ? module->runWindow(invocation, programPath) : kExitShownFailure;
 }
 
 int runRenderInModule(const Invocation& invocation, char* programPath) {
-    return runInModule(kRenderEntry, invocation, programPath);
+    const GuiModuleTable* module = loadGuiModule();
+    return module ? module->runRender(invocation, programPath) : kExitShownFailure;
 }
 
 } // namespace oltrave::cli

@@ -10,9 +10,11 @@ struct Invocation;
 int runWindowInModule(const Invocation& invocation, char* programPath);
 int runRenderInModule(const Invocation& invocation, char* programPath);
 
-// The module's entry points.
-using ModuleEntry = int (*)(const Invocation& invocation, char* programPath);
-inline constexpr const char* kWindowEntry = "oltrave_run_window";
-inline constexpr const char* kRenderEntry = "oltrave_run_render";
+// What the module offers.
+using ModuleCommand = int (*)(const Invocation& invocation, char* programPath);
+struct GuiModuleTable {
+    ModuleCommand runWindow;
+    ModuleCommand runRender;
+};
 
 } // namespace oltrave::cli

@@ -79,6 +79,8 @@ RenderOutcome renderFile(const Invocation& invocation) {
         form.start();
         runSteps(form, invocation.plot);
         failure = shownFailure(form);
+        if (failure)
+            return {{}, failure};
         QImage picture = canvas.image();
         if (const std::vector<MarkInstance> marks = keyPointMarks(invocation, form);
             !marks.empty()) {
@@ -87,7 +89,12 @@ RenderOutcome renderFile(const Invocation& invocation) {
                 painter, QRectF(picture.rect()), marks, {},
                 [&canvas](float x, float y) { return canvas.toDevice(x, y); }, canvas.dotSize());
         }
-        error = saveFile(invocation.output, [&picture](QIODevice& device, QString&) {
+        error = saveFile(invocation.output, [&picture](QIODevice& device, QString& why) {
+            // A picture too big for the memory left comes back empty.
+            if (picture.isNull()) {
+                why = outOfMemory();
+                return false;
+            }
             return picture.save(&device, "PNG");
         });
     } else {
@@ -96,6 +103,8 @@ RenderOutcome renderFile(const Invocation& invocation) {
         form.start();
         runSteps(form, invocation.plot);
         failure = shownFailure(form);
+        if (failure)
+            return {{}, failure};
         const std::vector<MarkInstance> marks = keyPointMarks(invocation, form);
         if (suffix == QLatin1String("svg")) {
             error = saveFile(invocation.output, [&](QIODevice& device, QString&) {

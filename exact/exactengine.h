@@ -34,9 +34,6 @@ struct ExactEngine {
     std::optional<std::string> (*write)(const ExactValue& value);
 };
 
-// The engine module's one entry point: extern "C" const ExactEngine* NAME().
-inline constexpr const char* kExactEngineEntry = "oltrave_exact_engine";
-
 // How this program finds its engine; asked once, when the first exact value
 // is wanted. A program without one, or whose loader finds none, has no exact
 // values: every reading is left to the decimal rules.

@@ -44,7 +44,8 @@ void appendEveryK(PlotContext& context, std::string_view label, const Real& valu
 
 void appendInterval(PlotContext& context, std::string_view label, const Real& first,
                     const Real& second, const ResultLine& step, bool bareWhenEqual,
-                    const Real& stepValue, std::vector<Mark> (*atLow)(double lo, double stepValue)) {
+                    const Real& stepValue,
+                    std::vector<Mark> (*atLow)(double lo, double stepValue)) {
     context.append(propertyLine(label) << piece::kForEveryK);
     if (bareWhenEqual && first == second)
         return;
@@ -100,7 +101,9 @@ std::vector<double> phasePoints(const Coefficients& coef, double phase, double s
     const double first = std::ceil((low - phase) / step);
     const double last = std::floor((high - phase) / step);
     std::vector<double> xs;
-    if (!std::isfinite(first) || !std::isfinite(last))
+    // Beyond 2^53 ++k leaves k as it was: the points cannot be counted.
+    constexpr double kLargestK = 9007199254740992.0; // 2^53
+    if (!(std::fabs(first) <= kLargestK) || !(std::fabs(last) <= kLargestK))
         return xs;
     for (double k = first; k <= last && xs.size() < kMaxKeyPoints; ++k)
         xs.push_back((phase + k * step - phi) / omega);

@@ -1,5 +1,6 @@
 #include "form.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -199,6 +200,7 @@ void Form::plot() {
             if (plotFamily(*info, context)) {
                 plotted_ = true;
                 drawn_.push_back({family_, absmode_, coef_});
+                redrawn_.add(drawn_.back());
             }
             rows_ += context.appended();
             for (MarkedLine& line : marked) {
@@ -213,6 +215,7 @@ void Form::plot() {
     if (coefficientsInvalid()) {
         canvas_.clear();
         drawn_.clear();
+        redrawn_.clear();
         loadscale();
         formula_ = std::string(kNotAFunction);
         plotted_ = false;
@@ -231,6 +234,7 @@ bool Form::coefficientsInvalid() const {
 void Form::replot() {
     canvas_.clear();
     drawn_.clear();
+    redrawn_.clear();
     list_.clear();
     marked_.clear();
     rows_ = 0;
@@ -242,6 +246,7 @@ void Form::clearAll() {
     plotted_ = false;
     canvas_.clear();
     drawn_.clear();
+    redrawn_.clear();
     for (int box = 0; box < kBoxCount; ++box)
         setBoxText(box, "");
     xText_.clear();
@@ -266,13 +271,20 @@ bool Form::wheelZoom(int notches) {
     if (const std::optional<double> read = numval(zoomText_))
         zoom_ = *read; // as the plot reads the zoom box
     redrawArea(canvas_);
+    // Curves too old to be drawn again are no longer on the area: no trace or
+    // mark stands on them.
+    if (redrawn_.takeDropped()) {
+        drawn_.erase(std::remove_if(drawn_.begin(), drawn_.end(),
+                                    [this](const DrawnCurve& c) { return !redrawn_.holds(c); }),
+                     drawn_.end());
+    }
     return true;
 }
 
 void Form::redrawArea(Canvas& canvas) const {
     canvas.clear();
     drawAxes(canvas);
-    for (const DrawnCurve& curve : drawn_)
+    for (const DrawnCurve& curve : redrawn_.curves())
         redraw(curve, canvas);
 }
 

@@ -12,6 +12,7 @@
 #include "familytable.h"
 #include "mark.h"
 #include "plotcontext.h"
+#include "redrawncurves.h"
 #include "resultlist.h"
 
 namespace oltrave {
@@ -48,12 +49,12 @@ public:
     void clearAll();
     void evaluate();
     // The mouse wheel over the plotting area: each notch one step along the
-    // zoom series (in for notches > 0), then every curve drawn since the last
-    // clear is drawn again at the new zoom. The list keeps its lines. False
-    // when the zoom could not move and nothing was drawn.
+    // zoom series (in for notches > 0), then the curves drawn since the last
+    // clear are drawn again at the new zoom (see RedrawnCurves). The list
+    // keeps its lines. False when the zoom could not move and nothing was drawn.
     bool wheelZoom(int notches);
     // What a wheel notch draws, into another canvas: cleared, the axes and
-    // every curve drawn since the last clear, at the zoom in use.
+    // the curves drawn since the last clear, at the zoom in use.
     void redrawArea(Canvas& canvas) const;
 
     // What the window shows.
@@ -120,6 +121,7 @@ private:
     bool plotted_ = false;
     PeriodicValues periodic_;
     std::vector<DrawnCurve> drawn_;
+    RedrawnCurves redrawn_;
     std::vector<MarkedLine> marked_;
     int rows_ = 0; // lines in the list
     bool exactValues_ = false;

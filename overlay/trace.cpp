@@ -47,8 +47,10 @@ void Trace::move(Move move, const Viewport& view, std::size_t curveCount,
     // A pixel edge found again from x could land one pixel off; the pixel is kept.
     const bool onEdge = column_ && view.xAt(*column_) == x_;
     const int here = onEdge ? *column_ : view.column(x_);
-    // From a point between two pixel edges, one step left lands on the edge below it.
-    const int left = !onEdge && view.xAt(here) < x_ ? here + 1 : here;
+    // From a point between two pixel edges, one step left lands on the edge
+    // below it. A point beyond the view counts as the column just outside it.
+    const bool outside = here < 0 || here >= view.width;
+    const int left = !onEdge && !outside && view.xAt(here) < x_ ? here + 1 : here;
     int target = here;
     switch (move) {
     case Move::Left: target = left - 1; break;

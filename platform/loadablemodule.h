@@ -1,21 +1,20 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 
 namespace oltrave {
 
-// The program's loadable modules live beside the program in the build tree and
-// under its library folder once installed; builtPath, when given, is where
-// this build tree made the module, for programs that run from elsewhere in it.
-// installedPath is relative to the program's folder.
-QStringList moduleCandidates(const QString& name, const QString& installedPath,
-                             const QString& builtPath = {});
+// The program's modules all live in one folder, placed relative to the
+// program the same way in the build tree as once installed. Empty when the
+// program's own folder could not be learnt as it started: modules are then
+// never searched for anywhere else.
+QString moduleFolder();
 
-// The entry point of the first candidate that exists, opened and kept open.
-// Null when it has no such entry, with the reason in problem, or when no
-// candidate exists, with problem left empty for the caller to word.
-QFunctionPointer resolveModuleEntry(const QStringList& candidates, const char* entry,
-                                    QString& problem);
+// The table a module offers, once the file is a whole shared object of this
+// machine, opens, and carries the stamp of this program's version. Null
+// otherwise, with the reason in problem. The module stays loaded: what it
+// made may live until the end.
+const void* loadModule(const QString& name, QString& problem);
+const void* loadModuleFile(const QString& path, QString& problem);
 
 } // namespace oltrave

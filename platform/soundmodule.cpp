@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <memory>
 
+#include "moduleversion.h"
 #include "platform/soundoutput.h"
 #include "sound/mapping.h"
 
@@ -111,7 +112,15 @@ private:
 
 } // namespace oltrave
 
-extern "C" __attribute__((visibility("default"))) oltrave::SoundOutput*
-oltrave_sound_output(oltrave::SoundOutput::Ended ended, void* context) {
+namespace {
+
+oltrave::SoundOutput* makeOutput(oltrave::SoundOutput::Ended ended, void* context) {
     return new oltrave::SinkOutput(ended, context);
 }
+
+const oltrave::SoundModuleTable kTable{makeOutput};
+
+} // namespace
+
+extern "C" __attribute__((visibility("default")))
+const oltrave::ModuleEntry oltrave_module{oltrave::kModuleStamp, &kTable};

@@ -28,8 +28,10 @@ public:
     virtual void stop() = 0;
 };
 
-// The module's one entry point: a new output that reports endings to `ended`.
+// What the module offers: a new output that reports endings to `ended`.
 using SoundOutputFactory = SoundOutput* (*)(SoundOutput::Ended ended, void* context);
-inline constexpr char kSoundOutputEntry[] = "oltrave_sound_output";
+struct SoundModuleTable {
+    SoundOutputFactory makeOutput;
+};
 
 } // namespace oltrave

@@ -1,11 +1,5 @@
 #include "soundplayer.h"
 
-#include <dlfcn.h>
-
-#include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
-
 #include "platform/loadablemodule.h"
 #include "platform/soundoutput.h"
 #include "sound/mapping.h"
@@ -14,37 +8,19 @@ namespace oltrave {
 
 namespace {
 
-// Where the sound module may be: beside the binary holding this code (the
-// window's module, once installed), where every module of the program may
-// be, and where this build tree made it.
-QStringList soundModuleCandidates() {
-    QStringList candidates;
-    static const char anchor = 0;
-    Dl_info self{};
-    if (dladdr(&anchor, &self) != 0 && self.dli_fname) {
-        const QString holder = QFileInfo(QString::fromLocal8Bit(self.dli_fname)).canonicalPath();
-        candidates << QDir(holder).filePath(QStringLiteral(OLTRAVE_SOUND_MODULE_NAME));
-    }
-    candidates << moduleCandidates(QStringLiteral(OLTRAVE_SOUND_MODULE_NAME),
-                                   QStringLiteral(OLTRAVE_SOUND_MODULE_INSTALLED),
-                                   QStringLiteral(OLTRAVE_SOUND_MODULE_BUILT));
-    return candidates;
-}
-
-SoundOutputFactory loadFactory(const QStringList& candidates, QString& problem) {
-    const auto factory = reinterpret_cast<SoundOutputFactory>(
-        resolveModuleEntry(candidates, kSoundOutputEntry, problem));
-    if (!factory && problem.isEmpty())
-        problem = QStringLiteral("not found at %1").arg(candidates.join(QStringLiteral(", ")));
-    return factory;
+SoundOutputFactory loadFactory(const QString& modulePath, QString& problem) {
+    const void* table = modulePath.isEmpty()
+                            ? loadModule(QStringLiteral(OLTRAVE_SOUND_MODULE_NAME), problem)
+                            : loadModuleFile(modulePath, problem);
+    return table ? static_cast<const SoundModuleTable*>(table)->makeOutput : nullptr;
 }
 
 SoundOutputFactory outputFactory(const QString& modulePath, QString& problem) {
     if (!modulePath.isEmpty())
-        return loadFactory({modulePath}, problem);
+        return loadFactory(modulePath, problem);
     static SoundOutputFactory found = nullptr;
     if (!found)
-        found = loadFactory(soundModuleCandidates(), problem);
+        found = loadFactory(QString(), problem);
     return found;
 }
 

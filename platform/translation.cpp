@@ -31,11 +31,10 @@ std::optional<Language> rememberedLanguage() {
     return languageFromLocaleName(code.toStdString());
 }
 
-void rememberLanguage(Language language) {
+QString rememberLanguage(Language language) {
     const std::string_view code = languageCode(language);
-    programSettings().setValue(
-        QLatin1String(kLanguageKey),
-        QString::fromLatin1(code.data(), static_cast<qsizetype>(code.size())));
+    return rememberSetting(QLatin1String(kLanguageKey),
+                           QString::fromLatin1(code.data(), static_cast<qsizetype>(code.size())));
 }
 
 Language startupLanguage(std::optional<Language> commandLine) {

@@ -10,7 +10,8 @@ namespace oltrave {
 
 // The language chosen in the window's View menu, if one was.
 std::optional<Language> rememberedLanguage();
-void rememberLanguage(Language language);
+// Empty when kept, else why not (see rememberSetting).
+QString rememberLanguage(Language language);
 
 // The words of this run: the command line's choice, else the remembered one,
 // else the environment's.

@@ -301,6 +301,47 @@
     </message>
 </context>
 <context>
+    <name>oltrave::Program</name>
+    <message>
+        <source>Settings</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>Your choices cannot be remembered for the next run: %1.</source>
+        <translation>您的选择无法保留到下次运行：%1。</translation>
+    </message>
+</context>
+<context>
+    <name>oltrave::SaveFile</name>
+    <message>
+        <source>refused: a link another user made in a shared folder</source>
+        <translation>已拒绝：这是其他用户在共享文件夹中创建的链接</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>内存不足</translation>
+    </message>
+    <message>
+        <source>refused: a device, pipe or socket, not a file</source>
+        <translation>已拒绝：这是设备、管道或套接字，不是文件</translation>
+    </message>
+</context>
+<context>
+    <name>oltrave::Settings</name>
+    <message>
+        <source>%1 cannot be read; it is left as it is</source>
+        <translation>%1 无法读取；保持原样</translation>
+    </message>
+    <message>
+        <source>%1 holds a value that cannot be read (%2); it is left as it is</source>
+        <translation>%1 含有无法读取的值（%2）；保持原样</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>%1 无法写入</translation>
+    </message>
+</context>
+<context>
     <name>oltrave::SoundPlayer</name>
     <message>
         <source>No sound device was found, so the curve cannot be played. Connect speakers or headphones, or write the sound to a file with &quot;oltrave sound&quot;.</source>

@@ -13,7 +13,6 @@ inline constexpr QRgb kChooserFocus = qRgb(0x20, 0x20, 0x70); // its frame when 
 inline constexpr QRgb kXFrame = qRgb(0xC0, 0xCF, 0xFF);       // behind the x box
 inline constexpr QRgb kCaptionGrey = qRgb(0x80, 0x80, 0x80);  // "Type*"
 inline constexpr QRgb kWindowGrey = qRgb(0xE0, 0xE0, 0xE0);   // where the picture ends
-inline constexpr QRgb kCurve = qRgb(146, 137, 249);           // every curve point
 inline constexpr QRgb kAboutOutline = qRgb(0x80, 0x80, 0xFF); // the About screen's edge
 
 } // namespace oltrave::colours

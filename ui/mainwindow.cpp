@@ -4,7 +4,6 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QClipboard>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
@@ -897,12 +896,6 @@ void MainWindow::showEvent(QShowEvent* event) {
         return;
     centred_ = true;
     centreOnScreen(*this);
-}
-
-void MainWindow::closeEvent(QCloseEvent* event) {
-    // The face is registered once more on close and never released.
-    registerProductFont(QCoreApplication::applicationDirPath());
-    QMainWindow::closeEvent(event);
 }
 
 } // namespace oltrave

@@ -69,7 +69,6 @@ signals:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildControls(const QString& face);

@@ -1,7 +1,6 @@
-// The engine module's entry point, looked up by name when the program loads it.
+// The engine module's entry, looked up by name when the program loads it.
+#include "moduleversion.h"
 #include "table.h"
 
-extern "C" __attribute__((visibility("default"))) const oltrave::ExactEngine*
-oltrave_exact_engine() {
-    return &oltrave::engine::table();
-}
+extern "C" __attribute__((visibility("default")))
+const oltrave::ModuleEntry oltrave_module{oltrave::kModuleStamp, &oltrave::engine::table()};

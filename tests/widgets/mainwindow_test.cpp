@@ -220,8 +220,8 @@ private slots:
         QCOMPARE(colours::kXFrame, qRgb(0xC0, 0xCF, 0xFF));
         QCOMPARE(colours::kWindowGrey, qRgb(0xE0, 0xE0, 0xE0));
         QCOMPARE(oltrave::kCurveColour.packed, 16353682u);
-        QCOMPARE(colours::kCurve, qRgb(oltrave::kCurveColour.red(), oltrave::kCurveColour.green(),
-                                       oltrave::kCurveColour.blue()));
+        const QRgb curve = qRgb(oltrave::kCurveColour.red(), oltrave::kCurveColour.green(),
+                                oltrave::kCurveColour.blue());
 
         const auto shows = [](QWidget* widget, QRgb colour) {
             return backgroundColour(widget) == QColor::fromRgb(colour);
@@ -238,8 +238,8 @@ private slots:
         QTest::keyClick(tx0, Qt::Key_Return);
         // y = x runs from corner to corner.
         const QImage plot = window_->canvas().image();
-        QCOMPARE(plot.pixel(plot.width() - 1, 0), colours::kCurve);
-        QCOMPARE(plot.pixel(0, plot.height() - 1), colours::kCurve);
+        QCOMPARE(plot.pixel(plot.width() - 1, 0), curve);
+        QCOMPARE(plot.pixel(0, plot.height() - 1), curve);
     }
 
     void disabledModeLabelsIgnoreClicks() {
