@@ -31,6 +31,8 @@ const QString kLang = QStringLiteral("lang");
 const QString kHelp = QStringLiteral("help");
 const QString kVersion = QStringLiteral("version");
 const QString kStrict = QStringLiteral("strict");
+const QString kJson = QStringLiteral("json");
+const QString kAnalysis = QStringLiteral("analysis");
 
 // Every option the program knows; each command accepts some of them.
 QList<QCommandLineOption> allOptions() {
@@ -60,6 +62,9 @@ QList<QCommandLineOption> allOptions() {
         {kKeypoints,
          words(QT_TRANSLATE_NOOP(
              "oltrave::cli", "Draw the key points: dots and dashed lines, as View > Key Points."))},
+        {kJson, words(QT_TRANSLATE_NOOP("oltrave::cli", "Print the analysis as one JSON object."))},
+        {kAnalysis,
+         words(QT_TRANSLATE_NOOP("oltrave::cli", "Add the analysis to the worksheet (PDF)."))},
     };
 }
 
@@ -258,6 +263,8 @@ ParseResult parseCommand(const Subcommand& command, const QStringList& arguments
                     .arg(invocation.lang));
     }
     invocation.keypoints = command.extraOptions.contains(kKeypoints) && parser.isSet(kKeypoints);
+    invocation.json = command.extraOptions.contains(kJson) && parser.isSet(kJson);
+    invocation.analysis = command.extraOptions.contains(kAnalysis) && parser.isSet(kAnalysis);
     if (command.extraOptions.contains(kSize) && parser.isSet(kSize)) {
         const std::optional<QSize> size = readSize(parser.value(kSize));
         if (!size)
@@ -308,6 +315,8 @@ QString usageText() {
                         "  oltrave describe [OPTIONS] FAMILY C0 [C1 [C2 [C3]]]\n"
                         "  oltrave render   [OPTIONS] -o FILE FAMILY C0 [C1 [C2 [C3]]]\n"
                         "  oltrave sound    [OPTIONS] -o FILE.wav FAMILY C0 [C1 [C2 [C3]]]\n"));
+    text += words(QT_TRANSLATE_NOOP(
+        "oltrave::cli", "  oltrave analyse  [OPTIONS] [--json] FAMILY C0 [C1 [C2 [C3]]]\n"));
     text += words(QT_TRANSLATE_NOOP(
         "oltrave::cli", "  oltrave --help | --version\n"
                         "\n"

@@ -6,6 +6,8 @@
 #include <cstdio>
 
 #include "cliwords.h"
+#include "analysis/plotted.h"
+#include "analysis/rows.h"
 #include "commandline.h"
 #include "model/form.h"
 #include "model/numtext.h"
@@ -45,6 +47,17 @@ std::vector<MarkInstance> keyPointMarks(const Invocation& invocation, const Form
     if (!invocation.keypoints)
         return {};
     return marksInView(linesOnCurves(form.markedLines(), form.drawnCurves()), form.zoom(), {});
+}
+
+// The analysis rows after the result lines, a blank line between.
+QStringList analysisLines(const Form& form) {
+    const std::optional<Analysis> analysis = analysePlotted(form);
+    if (!analysis)
+        return {};
+    QStringList lines{QString()};
+    for (const AnalysisRow& row : analysisRows(*analysis))
+        lines << QString::fromStdString(row.text());
+    return lines;
 }
 
 } // namespace
@@ -109,6 +122,8 @@ RenderOutcome renderFile(const Invocation& invocation) {
                     : list.lines.constFirst();
             sheet.scaleNote = scaleNote(QString::fromStdString(numtext(form.zoom())));
             sheet.lines = list.lines;
+            if (invocation.analysis)
+                sheet.lines += analysisLines(form);
             sheet.drawing = &drawing;
             sheet.plotShape = plottingAreaSize();
             sheet.background = menuBarColour();

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string_view>
 
+#include "factsupport.h"
 #include "model/keypoints.h"
 #include "pieces.h"
 
@@ -48,6 +49,8 @@ template <typename Number> Number cubic(const std::array<Number, kBoxCount>& c, 
     return pow(x, 3) * c[0] + pow(x, 2) * c[1] + x * c[2] + c[3];
 }
 
+} // namespace
+
 // The real roots in closed form (Cardano, or the trigonometric form for three
 // roots), each then polished by Newton steps against rounding in the formula.
 std::vector<double> cubicRoots(const Coefficients& coef) {
@@ -87,6 +90,8 @@ std::vector<double> cubicRoots(const Coefficients& coef) {
     return roots;
 }
 
+namespace {
+
 // Extrema where the slope 3 a x ^ 2 + 2 b x + c changes sign: two distinct roots.
 KeyPoints cubicKeyPoints(const Coefficients& c, double) {
     std::vector<double> turns = quadraticRoots(3 * c[0], 2 * c[1], c[2]);
@@ -118,6 +123,7 @@ extern const FamilyDescription kCubicFamily{
     .sample = sampleCurve<cubic<double>>,
     .lines = cubicLines,
     .keyPoints = cubicKeyPoints,
+    .facts = cubicFacts,
 };
 
 } // namespace oltrave

@@ -1,5 +1,6 @@
 #include <cmath>
 
+#include "factsupport.h"
 #include "model/keypoints.h"
 #include "model/logarithm.h"
 #include "pieces.h"
@@ -100,6 +101,7 @@ extern const FamilyDescription kExponentialFamily{
     .sample = sampleCurve<exponential<double>>,
     .lines = exponentialLines,
     .keyPoints = exponentialKeyPoints,
+    .facts = exponentialFacts,
 };
 
 } // namespace oltrave

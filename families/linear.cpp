@@ -1,5 +1,6 @@
 #include <cmath>
 
+#include "factsupport.h"
 #include "model/keypoints.h"
 #include "pieces.h"
 
@@ -83,6 +84,7 @@ extern const FamilyDescription kLinearFamily{
     .sample = sampleCurve<linear<double>>,
     .lines = linearLines,
     .keyPoints = linearKeyPoints,
+    .facts = linearFacts,
 };
 
 } // namespace oltrave

@@ -1,5 +1,6 @@
 #include <cmath>
 
+#include "factsupport.h"
 #include "model/keypoints.h"
 #include "model/logarithm.h"
 #include "pieces.h"
@@ -70,6 +71,7 @@ extern const FamilyDescription kLogarithmicFamily{
     .sample = sampleCurve<logarithmic<double>>,
     .lines = logarithmicLines,
     .keyPoints = logarithmicKeyPoints,
+    .facts = logarithmicFacts,
 };
 
 } // namespace oltrave

@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "factsupport.h"
 #include "model/keypoints.h"
 #include "pieces.h"
 
@@ -279,6 +280,7 @@ extern const FamilyDescription kQuadraticFamily{
     .sample = sampleCurve<quadratic<double>>,
     .lines = quadraticLines,
     .keyPoints = quadraticKeyPoints,
+    .facts = quadraticFacts,
 };
 
 } // namespace oltrave

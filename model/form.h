@@ -73,6 +73,8 @@ public:
     double zoom() const { return zoom_; }
     bool plotted() const { return plotted_; }
     const Coefficients& coef() const { return coef_; }
+    // A coefficient as last read, with its exact value (none in decimal mode).
+    Real coefficient(int box) const;
     const PeriodicValues& periodic() const { return periodic_; }
     // The curves the plotting area shows, in drawing order.
     const std::vector<DrawnCurve>& drawnCurves() const { return drawn_; }
@@ -95,8 +97,6 @@ private:
     void drawAxes();
     void drawAxes(Canvas& canvas) const;
     void readCoefficients();
-    // A coefficient as last read, with its exact value (none in decimal mode).
-    Real coefficient(int box) const;
     // The x box: exactly in exact mode when the text allows it.
     Real readX() const;
     bool coefficientsInvalid() const;

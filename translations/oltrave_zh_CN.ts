@@ -99,6 +99,21 @@
     </message>
 </context>
 <context>
+    <name>oltrave::AnalysisPanel</name>
+    <message>
+        <source>Analysis</source>
+        <translation>函数性质</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>性质</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>结论</translation>
+    </message>
+</context>
+<context>
     <name>oltrave::ImageFormat</name>
     <message>
         <source>%1: no image type has the suffix &quot;.%2&quot;; the types that can be written are: %3</source>
@@ -405,6 +420,20 @@
     <message>
         <source>Show the version.</source>
         <translation>显示版本。</translation>
+    </message>
+    <message>
+        <source>Print the analysis as one JSON object.</source>
+        <translation>以一个 JSON 对象输出函数性质。</translation>
+    </message>
+    <message>
+        <source>Add the analysis to the worksheet (PDF).</source>
+        <translation>在作业纸（PDF）中加入函数性质。</translation>
+    </message>
+    <message>
+        <source>  oltrave analyse  [OPTIONS] [--json] FAMILY C0 [C1 [C2 [C3]]]
+</source>
+        <translation>  oltrave analyse  [OPTIONS] [--json] FAMILY C0 [C1 [C2 [C3]]]
+</translation>
     </message>
     <message>
         <source>Language of the words: en or zh_CN.</source>

@@ -26,6 +26,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "analysispanel.h"
 #include "backdrop.h"
 #include "boxnotes.h"
 #include "centreonscreen.h"
@@ -387,6 +388,7 @@ void MainWindow::buildMenus() {
         refreshMarks();
         emit keyPointsToggled(on);
     });
+    AnalysisPanel::install(*this, *view);
     view->addSeparator();
     buildSoundItems(view);
     view->addSeparator();
@@ -750,6 +752,7 @@ void MainWindow::mirror() {
     refreshTrace();
     if (boxNotes_)
         boxNotes_->refresh();
+    emit formMirrored();
 }
 
 // ---- The layer above the plot ----------------------------------------------

@@ -65,6 +65,8 @@ signals:
     // The keyboard trace asked for a sound: the cue (sound::CueKind) of the
     // mark it landed on, or kTraceTone for the traced point's tone.
     void traceSounded(int cue);
+    // The window shows the form anew, after a command or a change of boxes.
+    void formMirrored();
 
 protected:
     void showEvent(QShowEvent* event) override;

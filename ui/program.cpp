@@ -1,5 +1,6 @@
 #include "program.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QIcon>
 #include <QMessageBox>
@@ -17,6 +18,7 @@ namespace {
 
 const QString kExactValuesKey = QStringLiteral("view/exactValues");
 const QString kKeyPointsKey = QStringLiteral("view/keyPoints");
+const QString kAnalysisKey = QStringLiteral("view/analysis");
 
 } // namespace
 
@@ -47,6 +49,11 @@ void Program::openMainWindow() {
         window_->setKeyPoints(programSettings().value(kKeyPointsKey, false).toBool());
         connect(window_.get(), &MainWindow::keyPointsToggled, this,
                 [this](bool on) { settingNotKept(rememberSetting(kKeyPointsKey, on)); });
+        if (auto* analysis = window_->findChild<QAction*>(QStringLiteral("analysis"))) {
+            analysis->setChecked(programSettings().value(kAnalysisKey, false).toBool());
+            connect(analysis, &QAction::toggled, this,
+                    [this](bool on) { settingNotKept(rememberSetting(kAnalysisKey, on)); });
+        }
     }
     window_->show();
 }

@@ -10,6 +10,7 @@
 #include "model/numtext.h"
 #include "platform/canvaswidget.h"
 #include "scenario.h"
+#include "ui/analysispanel.h"
 #include "ui/mainwindow.h"
 
 namespace oltrave::scenario {
@@ -121,6 +122,14 @@ QString stateBlock(const MainWindow& window, bool withReads) {
                 QStringLiteral(" : ") + (line ? line->text().trimmed() : QString()) +
                 QStringLiteral("»"));
         }
+    }
+    const auto* analysis = window.findChild<QAction*>(QStringLiteral("analysis"));
+    const auto* panel = window.findChild<const AnalysisPanel*>(QStringLiteral("analysispanel"));
+    if (analysis && analysis->isChecked() && panel) {
+        const QStringList rows = panel->rowTexts();
+        add(QStringLiteral("analysis: %1").arg(rows.size()));
+        for (const QString& row : rows)
+            add(QStringLiteral("«") + row + QStringLiteral("»"));
     }
     return block;
 }
