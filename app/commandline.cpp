@@ -3,7 +3,10 @@
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <optional>
+#include <utility>
 
+#include "cliwords.h"
 #include "familynames.h"
 #include "model/familytable.h"
 #include "model/language.h"
@@ -27,25 +30,41 @@ const QString kExact = QStringLiteral("exact");
 const QString kLang = QStringLiteral("lang");
 const QString kHelp = QStringLiteral("help");
 const QString kVersion = QStringLiteral("version");
+const QString kStrict = QStringLiteral("strict");
+const QString kJson = QStringLiteral("json");
+const QString kAnalysis = QStringLiteral("analysis");
 
 // Every option the program knows; each command accepts some of them.
 QList<QCommandLineOption> allOptions() {
     return {
-        {{QStringLiteral("h"), kHelp}, QStringLiteral("Show this help.")},
-        {kVersion, QStringLiteral("Show the version.")},
-        {kLang, QStringLiteral("Language of the words: en or zh_CN."), QStringLiteral("LANG")},
-        {kMode, QStringLiteral("Absolute-value mode: 0 f(x), 1 |f(x)|, 2 f(|x|)."),
+        {{QStringLiteral("h"), kHelp}, words(QT_TRANSLATE_NOOP("oltrave::cli", "Show this help."))},
+        {kVersion, words(QT_TRANSLATE_NOOP("oltrave::cli", "Show the version."))},
+        {kLang, words(QT_TRANSLATE_NOOP("oltrave::cli", "Language of the words: en or zh_CN.")),
+         QStringLiteral("LANG")},
+        {kMode,
+         words(
+             QT_TRANSLATE_NOOP("oltrave::cli", "Absolute-value mode: 0 f(x), 1 |f(x)|, 2 f(|x|).")),
          QStringLiteral("N")},
-        {kZoom, QStringLiteral("The zoom box's text (default 10)."), QStringLiteral("TEXT")},
-        {kAt, QStringLiteral("After the plot, calculate at x = TEXT (repeatable)."),
+        {kZoom, words(QT_TRANSLATE_NOOP("oltrave::cli", "The zoom box's text (default 10).")),
          QStringLiteral("TEXT")},
-        {kExact, QStringLiteral("Exact values.")},
+        {kAt,
+         words(QT_TRANSLATE_NOOP("oltrave::cli",
+                                 "After the plot, calculate at x = TEXT (repeatable).")),
+         QStringLiteral("TEXT")},
+        {kExact, words(QT_TRANSLATE_NOOP("oltrave::cli", "Exact values."))},
+        {kStrict,
+         words(QT_TRANSLATE_NOOP("oltrave::cli", "Refuse a box text that is not read whole."))},
         {{QStringLiteral("o"), kOutput},
-         QStringLiteral("The file to write."),
+         words(QT_TRANSLATE_NOOP("oltrave::cli", "The file to write.")),
          QStringLiteral("FILE")},
-        {kSize, QStringLiteral("Picture size in pixels (PNG)."), QStringLiteral("WxH")},
+        {kSize, words(QT_TRANSLATE_NOOP("oltrave::cli", "Picture size in pixels (PNG).")),
+         QStringLiteral("WxH")},
         {kKeypoints,
-         QStringLiteral("Draw the key points: dots and dashed lines, as View > Key Points.")},
+         words(QT_TRANSLATE_NOOP(
+             "oltrave::cli", "Draw the key points: dots and dashed lines, as View > Key Points."))},
+        {kJson, words(QT_TRANSLATE_NOOP("oltrave::cli", "Print the analysis as one JSON object."))},
+        {kAnalysis,
+         words(QT_TRANSLATE_NOOP("oltrave::cli", "Add the analysis to the worksheet (PDF)."))},
     };
 }
 
@@ -56,6 +75,25 @@ QList<QCommandLineOption> optionsFor(const QStringList& names) {
             chosen << option;
     }
     return chosen;
+}
+
+// An option with its value in the same argument: "--name=VALUE" or, for a
+// one-letter option, "-nVALUE".
+std::optional<std::pair<QString, QString>> attachedValue(const QString& argument,
+                                                         const QStringList& valued) {
+    if (!argument.startsWith(QLatin1Char('-')) || valued.contains(argument) ||
+        looksNegative(argument))
+        return std::nullopt;
+    const qsizetype equals = argument.indexOf(QLatin1Char('='));
+    if (argument.startsWith(QLatin1String("--")) && equals > 2) {
+        if (valued.contains(argument.left(equals)))
+            return std::pair{argument.left(equals), argument.mid(equals + 1)};
+        return std::nullopt;
+    }
+    const QString letter = argument.left(2);
+    if (!argument.startsWith(QLatin1String("--")) && argument.size() > 2 && valued.contains(letter))
+        return std::pair{letter, argument.mid(2)};
+    return std::nullopt;
 }
 
 // QCommandLineParser takes every argument that starts with "-" for an option.
@@ -76,12 +114,19 @@ QStringList orderForParser(const QStringList& arguments, const QList<QCommandLin
     QStringList positional;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
+        // "--output=FILE" and "-oFILE" are "-o FILE".
+        if (const std::optional<std::pair<QString, QString>> split =
+                attachedValue(argument, valued)) {
+            flags << split->first << split->second;
+            continue;
+        }
         if (argument == QLatin1String("--")) {
             positional += arguments.mid(i + 1);
             break;
         }
         if (valued.contains(argument) && i + 1 == arguments.size()) {
-            error = QStringLiteral("missing value after '%1'").arg(argument);
+            error =
+                words(QT_TRANSLATE_NOOP("oltrave::cli", "missing value after '%1'")).arg(argument);
             return {};
         }
         if (valued.contains(argument)) {
@@ -121,7 +166,7 @@ ParseResult parseWindow(const QStringList& arguments) {
     if (!parser.parse(ordered))
         return failed(parserError(parser));
     if (!parser.positionalArguments().isEmpty())
-        return failed(QStringLiteral("unknown command \"%1\"")
+        return failed(words(QT_TRANSLATE_NOOP("oltrave::cli", "unknown command \"%1\""))
                           .arg(parser.positionalArguments().constFirst()));
     Invocation invocation;
     if (parser.isSet(kHelp))
@@ -132,7 +177,8 @@ ParseResult parseWindow(const QStringList& arguments) {
         invocation.lang = parser.value(kLang);
         if (!languageFromLocaleName(invocation.lang.toStdString()))
             return failed(
-                QStringLiteral("--lang takes en or zh_CN, not \"%1\"").arg(invocation.lang));
+                words(QT_TRANSLATE_NOOP("oltrave::cli", "--lang takes en or zh_CN, not \"%1\""))
+                    .arg(invocation.lang));
     }
     return {invocation, {}};
 }
@@ -150,7 +196,7 @@ std::optional<QSize> readSize(const QString& text) {
 
 ParseResult parseCommand(const Subcommand& command, const QStringList& arguments) {
     const QStringList names =
-        QStringList{kHelp, kLang, kMode, kZoom, kAt, kExact} + command.extraOptions;
+        QStringList{kHelp, kLang, kMode, kZoom, kAt, kExact, kStrict} + command.extraOptions;
     const QList<QCommandLineOption> options = optionsFor(names);
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -173,44 +219,58 @@ ParseResult parseCommand(const Subcommand& command, const QStringList& arguments
 
     const QStringList positional = parser.positionalArguments();
     if (positional.isEmpty())
-        return failed(QStringLiteral("missing FAMILY"));
+        return failed(words(QT_TRANSLATE_NOOP("oltrave::cli", "missing FAMILY")));
     plot.family = familyFromArgument(positional.constFirst());
     if (plot.family < 0)
-        return failed(QStringLiteral("unknown family \"%1\"").arg(positional.constFirst()));
+        return failed(words(QT_TRANSLATE_NOOP("oltrave::cli", "unknown family \"%1\""))
+                          .arg(positional.constFirst()));
     plot.coefficients = positional.mid(1);
     if (plot.coefficients.isEmpty())
-        return failed(QStringLiteral("missing C0"));
+        return failed(words(QT_TRANSLATE_NOOP("oltrave::cli", "missing C0")));
     // A box the family does not show cannot be typed into.
     const auto& captions = familyDescription(plot.family)->captions;
     const auto shown = static_cast<qsizetype>(
         std::count_if(captions.begin(), captions.end(), [](auto c) { return !c.empty(); }));
     if (plot.coefficients.size() > shown)
-        return failed(QStringLiteral("%1 takes at most %2 coefficients")
+        return failed(words(QT_TRANSLATE_NOOP("oltrave::cli", "%1 takes at most %2 coefficients"))
                           .arg(positional.constFirst())
                           .arg(shown));
 
     if (parser.isSet(kMode)) {
         const QString mode = parser.value(kMode);
         if (mode.size() != 1 || mode.at(0) < QLatin1Char('0') || mode.at(0) > QLatin1Char('2'))
-            return failed(QStringLiteral("--mode takes 0, 1 or 2, not \"%1\"").arg(mode));
+            return failed(
+                words(QT_TRANSLATE_NOOP("oltrave::cli", "--mode takes 0, 1 or 2, not \"%1\""))
+                    .arg(mode));
         plot.mode = mode.toInt();
+        // The window ignores a click on a disabled mode; say so rather than ignore it silently.
+        if (plot.mode != 0 && !familyDescription(plot.family)->hasModes)
+            invocation.warnings << words(QT_TRANSLATE_NOOP(
+                                             "oltrave::cli",
+                                             "--mode is ignored: %1 has no absolute-value modes"))
+                                       .arg(positional.constFirst());
     }
     if (parser.isSet(kZoom))
         plot.zoom = parser.value(kZoom);
     plot.at = parser.values(kAt);
     plot.exact = parser.isSet(kExact);
+    invocation.strict = parser.isSet(kStrict);
     if (parser.isSet(kLang)) {
         invocation.lang = parser.value(kLang);
         if (!languageFromLocaleName(invocation.lang.toStdString()))
             return failed(
-                QStringLiteral("--lang takes en or zh_CN, not \"%1\"").arg(invocation.lang));
+                words(QT_TRANSLATE_NOOP("oltrave::cli", "--lang takes en or zh_CN, not \"%1\""))
+                    .arg(invocation.lang));
     }
     invocation.keypoints = command.extraOptions.contains(kKeypoints) && parser.isSet(kKeypoints);
+    invocation.json = command.extraOptions.contains(kJson) && parser.isSet(kJson);
+    invocation.analysis = command.extraOptions.contains(kAnalysis) && parser.isSet(kAnalysis);
     if (command.extraOptions.contains(kSize) && parser.isSet(kSize)) {
         const std::optional<QSize> size = readSize(parser.value(kSize));
         if (!size)
-            return failed(QStringLiteral("--size takes WIDTHxHEIGHT in pixels, each 1 to %1, "
-                                         "not \"%2\"")
+            return failed(words(QT_TRANSLATE_NOOP("oltrave::cli",
+                                                  "--size takes WIDTHxHEIGHT in pixels, each 1 "
+                                                  "to %1, not \"%2\""))
                               .arg(kLargestSide)
                               .arg(parser.value(kSize)));
         invocation.size = *size;
@@ -218,11 +278,12 @@ ParseResult parseCommand(const Subcommand& command, const QStringList& arguments
     if (command.extraOptions.contains(kOutput)) {
         invocation.output = parser.value(kOutput);
         if (invocation.output.isEmpty())
-            return failed(QStringLiteral("missing -o FILE"));
+            return failed(words(QT_TRANSLATE_NOOP("oltrave::cli", "missing -o FILE")));
         const QString suffix = QFileInfo(invocation.output).suffix().toLower();
         if (!command.suffixes.contains(suffix))
-            return failed(QStringLiteral("cannot tell the format of \"%1\": use %2")
-                              .arg(invocation.output, command.suffixes.join(QStringLiteral(", "))));
+            return failed(
+                words(QT_TRANSLATE_NOOP("oltrave::cli", "cannot tell the format of \"%1\": use %2"))
+                    .arg(invocation.output, command.suffixes.join(QStringLiteral(", "))));
     }
     return {invocation, {}};
 }
@@ -243,26 +304,28 @@ ParseResult parseCommandLine(const QStringList& arguments) {
     const QString& word = arguments.constFirst();
     const Subcommand* command = findSubcommand(word);
     if (!command)
-        return failed(QStringLiteral("unknown command \"%1\"").arg(word));
+        return failed(words(QT_TRANSLATE_NOOP("oltrave::cli", "unknown command \"%1\"")).arg(word));
     return parseCommand(*command, arguments.mid(1));
 }
 
 QString usageText() {
-    QString text =
-        QStringLiteral("Usage:\n"
-                       "  oltrave [--lang LANG]                  open the window\n"
-                       "  oltrave describe [OPTIONS] FAMILY C0 [C1 [C2 [C3]]]\n"
-                       "  oltrave render   [OPTIONS] -o FILE FAMILY C0 [C1 [C2 [C3]]]\n"
-                       "  oltrave sound    [OPTIONS] -o FILE.wav FAMILY C0 [C1 [C2 [C3]]]\n");
-    text +=
-        QStringLiteral("  oltrave --help | --version\n"
-                       "\n"
-                       "FAMILY is 0 to 7 or linear, quadratic, cubic, sine, cosine, tangent,\n"
-                       "exponential, logarithmic. C0 ... C3 are the coefficient boxes' texts; an\n"
-                       "argument such as -4, -.5, -π or -√2 is a coefficient, and after -- every\n"
-                       "argument is one.\n"
-                       "\n"
-                       "Options:\n");
+    QString text = words(QT_TRANSLATE_NOOP(
+        "oltrave::cli", "Usage:\n"
+                        "  oltrave [--lang LANG]                  open the window\n"
+                        "  oltrave describe [OPTIONS] FAMILY C0 [C1 [C2 [C3]]]\n"
+                        "  oltrave render   [OPTIONS] -o FILE FAMILY C0 [C1 [C2 [C3]]]\n"
+                        "  oltrave sound    [OPTIONS] -o FILE.wav FAMILY C0 [C1 [C2 [C3]]]\n"));
+    text += words(QT_TRANSLATE_NOOP(
+        "oltrave::cli", "  oltrave analyse  [OPTIONS] [--json] FAMILY C0 [C1 [C2 [C3]]]\n"));
+    text += words(QT_TRANSLATE_NOOP(
+        "oltrave::cli", "  oltrave --help | --version\n"
+                        "\n"
+                        "FAMILY is 0 to 7 or linear, quadratic, cubic, sine, cosine, tangent,\n"
+                        "exponential, logarithmic. C0 ... C3 are the coefficient boxes' texts; an\n"
+                        "argument such as -4, -.5, -π or -√2 is a coefficient, and after -- every\n"
+                        "argument is one.\n"
+                        "\n"
+                        "Options:\n"));
     for (const QCommandLineOption& option : allOptions()) {
         QString names;
         for (const QString& name : option.names()) {
@@ -274,10 +337,10 @@ QString usageText() {
             names += QLatin1Char(' ') + option.valueName();
         text += QStringLiteral("  %1 %2\n").arg(names, -20).arg(option.description());
     }
-    text += QStringLiteral("\nrender writes .png, .svg or .pdf (a one-page worksheet) by FILE's "
-                           "suffix.\n"
-                           "sound writes the curve swept from -zoom to zoom in 3 seconds as a WAV "
-                           "file.\n");
+    text += words(QT_TRANSLATE_NOOP(
+        "oltrave::cli",
+        "\nrender writes .png, .svg or .pdf (a one-page worksheet) by FILE's suffix.\n"
+        "sound writes the curve swept from -zoom to zoom in 3 seconds as a WAV file.\n"));
     return text;
 }
 

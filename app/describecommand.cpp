@@ -7,6 +7,7 @@
 #include "model/form.h"
 #include "model/language.h"
 #include "plotsteps.h"
+#include "standardoutput.h"
 #include "subcommands.h"
 
 namespace oltrave::cli {
@@ -21,7 +22,8 @@ int runDescribe(const Invocation& invocation, char* programPath) {
             text += '\n';
         }
         std::fwrite(text.data(), 1, text.size(), stdout);
-        std::fflush(stdout);
+        if (finishOutput(kExitOk) != kExitOk)
+            return kExitFile;
         if (const auto failure = shownFailure(form)) {
             std::fprintf(stderr, "%.*s\n", static_cast<int>(failure->size()), failure->data());
             return kExitShownFailure;

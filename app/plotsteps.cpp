@@ -7,6 +7,7 @@
 #include "model/catalogue.h"
 #include "model/form.h"
 #include "platform/graphemes.h"
+#include "readingwarnings.h"
 
 namespace oltrave::cli {
 
@@ -18,7 +19,7 @@ std::string boxText(const QString& text, int limit) {
 
 } // namespace
 
-void runSteps(Form& form, const PlotRequest& request) {
+std::vector<BoxNote> runSteps(Form& form, const PlotRequest& request) {
     // Decimal unless asked: the command line never reads the window's settings.
     form.setExactValues(request.exact);
     form.chooseFamily(request.family);
@@ -27,11 +28,16 @@ void runSteps(Form& form, const PlotRequest& request) {
                      boxText(request.coefficients[box], kCoefficientMaxLength));
     form.editZoom(boxText(request.zoom, kZoomMaxLength));
     form.clickMode(request.mode);
+    std::vector<BoxNote> notes = noteworthyBoxes(form);
+    std::erase_if(notes, [](const BoxNote& note) { return note.kind == BoxKind::X; });
     form.plot();
     for (const QString& x : request.at) {
         form.editX(boxText(x, kXMaxLength));
+        if (BoxNote note = xNote(form); note.reading.noteworthy())
+            notes.push_back(std::move(note));
         form.evaluate();
     }
+    return notes;
 }
 
 int runOnForm(const Invocation& invocation, char* programPath, Canvas& canvas,
@@ -44,7 +50,9 @@ int runOnForm(const Invocation& invocation, char* programPath, Canvas& canvas,
     Session session;
     Form form(canvas, session);
     form.start();
-    runSteps(form, invocation.plot);
+    const std::vector<BoxNote> notes = runSteps(form, invocation.plot);
+    if (const std::optional<int> stop = reportReadings(invocation, form, notes))
+        return *stop;
     return use(form);
 }
 

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string_view>
 
+#include "model/boxreading.h"
 #include "model/canvas.h"
 #include "model/language.h"
 
@@ -31,11 +32,13 @@ public:
 // set as asked, the family
 // chosen, the boxes typed, the zoom typed, the mode clicked, Print, then for
 // each x the x box typed and Calculate. Texts are cut to the boxes' limits.
-void runSteps(Form& form, const PlotRequest& request);
+// Gives the boxes whose texts were not read whole, each when it was read.
+std::vector<BoxNote> runSteps(Form& form, const PlotRequest& request);
 
 // A command that needs no GUI: under a core application, in the command's
 // language, runs the steps on a form drawing on canvas, then returns what use
-// makes of the form and its session.
+// makes of the form and its session. Texts not read whole are warned about
+// first, and with --strict end the command with a usage error.
 int runOnForm(const Invocation& invocation, char* programPath, Canvas& canvas,
               const std::function<int(Form& form)>& use);
 

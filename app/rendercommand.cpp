@@ -5,6 +5,9 @@
 #include <QPainter>
 #include <cstdio>
 
+#include "analysis/plotted.h"
+#include "analysis/rows.h"
+#include "cliwords.h"
 #include "commandline.h"
 #include "model/form.h"
 #include "model/numtext.h"
@@ -19,6 +22,7 @@
 #include "platform/savefile.h"
 #include "platform/translation.h"
 #include "plotsteps.h"
+#include "readingwarnings.h"
 #include "subcommands.h"
 #include "ui/layouttable.h"
 #include "ui/programname.h"
@@ -36,6 +40,17 @@ std::vector<MarkInstance> keyPointMarks(const Invocation& invocation, const Form
         return {};
     return marksInView(linesOnCurves(form.session().markedLines(), form.drawnCurves()), form.zoom(),
                        {});
+}
+
+// The analysis rows after the result lines, a blank line between.
+QStringList analysisLines(const Form& form) {
+    const std::optional<Analysis> analysis = analysePlotted(form);
+    if (!analysis)
+        return {};
+    QStringList lines{QString()};
+    for (const AnalysisRow& row : analysisRows(*analysis))
+        lines << QString::fromStdString(row.text());
+    return lines;
 }
 
 } // namespace
@@ -59,6 +74,8 @@ RenderOutcome renderFile(const Invocation& invocation) {
         form.start();
         runSteps(form, invocation.plot);
         failure = shownFailure(form);
+        if (failure)
+            return {{}, failure};
         QImage picture = canvas.image();
         if (const std::vector<MarkInstance> marks = keyPointMarks(invocation, form);
             !marks.empty()) {
@@ -67,7 +84,12 @@ RenderOutcome renderFile(const Invocation& invocation) {
                 painter, QRectF(picture.rect()), marks, {},
                 [&canvas](float x, float y) { return canvas.toDevice(x, y); }, canvas.dotSize());
         }
-        error = saveFile(invocation.output, [&picture](QIODevice& device, QString&) {
+        error = saveFile(invocation.output, [&picture](QIODevice& device, QString& why) {
+            // A picture too big for the memory left comes back empty.
+            if (picture.isNull()) {
+                why = outOfMemory();
+                return false;
+            }
             return picture.save(&device, "PNG");
         });
     } else {
@@ -76,14 +98,18 @@ RenderOutcome renderFile(const Invocation& invocation) {
         form.start();
         runSteps(form, invocation.plot);
         failure = shownFailure(form);
+        if (failure)
+            return {{}, failure};
         const std::vector<MarkInstance> marks = keyPointMarks(invocation, form);
         if (suffix == QLatin1String("svg")) {
             error = saveFile(invocation.output, [&](QIODevice& device, QString&) {
                 return writeSvg(device, drawing, size, menuBarColour(), kInk, marks);
             });
         } else {
-            const Worksheet sheet = sessionWorksheet(
+            Worksheet sheet = sessionWorksheet(
                 form, drawing, {programName(), plottingAreaSize(), menuBarColour(), kInk}, marks);
+            if (invocation.analysis)
+                sheet.lines += analysisLines(form);
             error = saveFile(invocation.output, [&sheet](QIODevice& device, QString&) {
                 return writeWorksheetPdf(device, sheet);
             });
@@ -102,6 +128,18 @@ int runRender(const Invocation& invocation, char* programPath) {
     const QApplication app(argc, argv);
 
     useLanguage(commandLanguage(invocation.lang));
+    speak(commandLanguage(invocation.lang)); // this module's own copy of the words
+    {
+        // The same steps on a bare form first: what the boxes read is told
+        // before any file is written, and with --strict none is.
+        NoCanvas bare;
+        Session none;
+        Form form(bare, none);
+        form.start();
+        const std::vector<BoxNote> notes = runSteps(form, invocation.plot);
+        if (const std::optional<int> stop = reportReadings(invocation, form, notes))
+            return *stop;
+    }
     const auto [error, failure] = renderFile(invocation);
     if (!error.isEmpty()) {
         std::fprintf(stderr, "oltrave: %s\n", qUtf8Printable(error));

@@ -1,5 +1,6 @@
 #include "subcommands.h"
 
+#include "analysecommand.h"
 #include "describecommand.h"
 #include "guimodule.h"
 #include "soundcommand.h"
@@ -10,10 +11,12 @@ const std::vector<Subcommand>& subcommands() {
     static const std::vector<Subcommand> table{
         {QStringLiteral("describe"), {}, {}, runDescribe},
         {QStringLiteral("render"),
-         {QStringLiteral("output"), QStringLiteral("size"), QStringLiteral("keypoints")},
+         {QStringLiteral("output"), QStringLiteral("size"), QStringLiteral("keypoints"),
+          QStringLiteral("analysis")},
          {QStringLiteral("png"), QStringLiteral("svg"), QStringLiteral("pdf")},
          runRenderInModule},
         {QStringLiteral("sound"), {QStringLiteral("output")}, {QStringLiteral("wav")}, runSound},
+        {QStringLiteral("analyse"), {QStringLiteral("json")}, {}, runAnalyse},
     };
     return table;
 }

@@ -1,8 +1,10 @@
 // The layer above the plot: mouse move to a repainted read-out, one wheel
-// notch with ten curves on the area, and a re-plot with Key Points on
-// against the same with it off, each until the plotting area is repainted.
+// notch with ten curves on the area and after 10 to 10,000 Prints, and a
+// re-plot with Key Points on against the same with it off, each until the
+// plotting area is repainted.
 #include <QApplication>
 #include <QTest>
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -19,6 +21,8 @@ constexpr double kMoveGoalMs = 8;
 constexpr double kWheelGoalMs = 16;
 constexpr double kKeyPointsGoalRatio = 1.2;
 constexpr int kCurves = 10;
+constexpr std::array<int, 3> kSessionPrints{10, 1000, 10000};
+constexpr double kSessionGoalRatio = 1.5;
 
 struct Window : DrivenWindow {
     // Seconds from the action to the plotting area repainted; none when it was not.
@@ -82,6 +86,42 @@ void wheelNotch(benchmark::State& state, Window* w) {
     state.counters["median_ms"] = median("wheel") * 1e3;
 }
 
+// A wheel notch after many Prints of one curve, or of as many different
+// curves: its cost must not grow with the session.
+struct Session {
+    int prints;
+    bool same;
+
+    std::string key() const {
+        return "wheel/" + std::to_string(prints) + (same ? "-same" : "-different");
+    }
+};
+
+void wheelAfterPrints(benchmark::State& state, Window* w, Session session) {
+    bool ok = w->act(QStringLiteral("family 0")) && w->act(QStringLiteral("click cleara")) &&
+              w->act(QStringLiteral("set tx0 2")) && w->act(QStringLiteral("set tx1 -4"));
+    for (int i = 1; ok && i <= session.prints; ++i) {
+        if (!session.same)
+            ok = w->act(QStringLiteral("set tx1 %1").arg(i % 2 ? i : -i));
+        ok = ok && w->act(QStringLiteral("click prt"));
+    }
+    if (!ok || w->window.form().drawnCurves().size() != static_cast<std::size_t>(session.prints)) {
+        fail(state, "the curves could not be plotted");
+        return;
+    }
+    int notch = 1;
+    for (auto _ : state) {
+        notch = -notch;
+        const std::optional<double> seconds = w->timed(QStringLiteral("wheel %1").arg(notch));
+        if (!seconds) {
+            fail(state, "the area was not repainted within a second");
+            return;
+        }
+        recordIteration(state, session.key(), *seconds);
+    }
+    state.counters["median_ms"] = median(session.key()) * 1e3;
+}
+
 void reprint(benchmark::State& state, Window* w, bool on) {
     const std::string key = on ? "reprint/on" : "reprint/off";
     if (!quadratic(w) || !w->keyPoints(on)) {
@@ -116,6 +156,14 @@ int main(int argc, char* argv[]) {
     benchmark::RegisterBenchmark("wheel/ten-curves", wheelNotch, &w)
         ->UseManualTime()
         ->Unit(benchmark::kMillisecond);
+    for (const bool same : {true, false}) {
+        for (const int prints : kSessionPrints) {
+            const Session session{prints, same};
+            benchmark::RegisterBenchmark(session.key().c_str(), wheelAfterPrints, &w, session)
+                ->UseManualTime()
+                ->Unit(benchmark::kMillisecond);
+        }
+    }
     benchmark::RegisterBenchmark("keypoints/reprint-off", reprint, &w, false)
         ->UseManualTime()
         ->Unit(benchmark::kMillisecond);
@@ -126,7 +174,7 @@ int main(int argc, char* argv[]) {
         const double move = median("move") * 1e3;
         const double wheel = median("wheel") * 1e3;
         const double ratio = median("reprint/on") / median("reprint/off");
-        return std::vector<Figure>{
+        std::vector<Figure> figures{
             {"7. Mouse move to repainted read-out, median", fixed(move, 2) + " ms",
              "< " + fixed(kMoveGoalMs, 0) + " ms", move > 0 && move < kMoveGoalMs},
             {"7. One wheel notch, ten curves, median", fixed(wheel, 2) + " ms",
@@ -134,5 +182,18 @@ int main(int argc, char* argv[]) {
             {"7. RePrint with Key Points on / off, medians", fixed(ratio, 2) + "x",
              "< " + fixed(kKeyPointsGoalRatio, 1) + "x", ratio > 0 && ratio < kKeyPointsGoalRatio},
         };
+        for (const bool same : {true, false}) {
+            const std::string curves = same ? "the same curve" : "different curves";
+            const double first = median(Session{kSessionPrints.front(), same}.key()) * 1e3;
+            for (const int prints : kSessionPrints) {
+                const double ms = median(Session{prints, same}.key()) * 1e3;
+                figures.push_back({"One wheel notch after " + std::to_string(prints) +
+                                       " Prints of " + curves + ", median",
+                                   fixed(ms, 2) + " ms (" + fixed(ms / first, 2) + "x)",
+                                   "< " + fixed(kSessionGoalRatio, 1) + "x the 10 Prints figure",
+                                   ms > 0 && ms < kSessionGoalRatio * first});
+            }
+        }
+        return figures;
     });
 }

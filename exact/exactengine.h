@@ -30,7 +30,7 @@ struct ExactEngine {
     ExactValue (*cos)(const ExactValue& a);
     ExactValue (*tan)(const ExactValue& a);
     ExactValue (*log)(const ExactValue& a);
-    std::optional<ExactReading> (*read)(std::string_view text);
+    ExactAttempt (*read)(std::string_view text);
     std::optional<std::string> (*write)(const ExactValue& value);
 };
 

@@ -97,9 +97,9 @@ ExactValue ExactValue::log() const {
     return known() ? engineOf(*this).log(*this) : ExactValue();
 }
 
-std::optional<ExactReading> readExact(std::string_view text) {
+ExactAttempt attemptExact(std::string_view text) {
     const ExactEngine* engine = loadedEngine();
-    return engine ? engine->read(text) : std::nullopt;
+    return engine ? engine->read(text) : ExactAttempt{std::nullopt, ExactRefusal::NoEngine};
 }
 
 std::optional<std::string> writeExact(const ExactValue& value) {

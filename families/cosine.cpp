@@ -1,5 +1,6 @@
 #include <cmath>
 
+#include "factsupport.h"
 #include "periodic.h"
 
 namespace oltrave {
@@ -35,6 +36,7 @@ extern const FamilyDescription kCosineFamily{
     .lines = [](PlotContext& context) { waveLines(context, kCosine); },
     .keyPoints = [](const Coefficients& coef,
                     double reach) { return waveKeyPoints(coef, reach, WaveShape::Cosine); },
+    .facts = cosineFacts,
 };
 
 } // namespace oltrave

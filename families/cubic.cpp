@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string_view>
 
+#include "factsupport.h"
 #include "model/keypoints.h"
 #include "pieces.h"
 
@@ -24,7 +25,7 @@ ResultLine cubicFormula(const Real& a, const Real& b, const Real& c, const Real&
     const bool signedJoins = b != 0 && c != 0;
 
     ResultLine line;
-    line << piece::kFormulaStart << Num{a};
+    line << piece::kFormulaStart << grouped(a);
     std::string_view power = " x ^ 3";
     for (const Term& term : terms) {
         if (term.value == 0)
@@ -33,7 +34,7 @@ ResultLine cubicFormula(const Real& a, const Real& b, const Real& c, const Real&
         if (signedJoins)
             line << signedTail(term.value);
         else
-            line << " + " << Num{term.value};
+            line << " + " << grouped(term.value);
         power = term.power;
     }
     if (!power.empty())
@@ -47,6 +48,8 @@ template <typename Number> Number cubic(const std::array<Number, kBoxCount>& c, 
     using std::pow;
     return pow(x, 3) * c[0] + pow(x, 2) * c[1] + x * c[2] + c[3];
 }
+
+} // namespace
 
 // The real roots in closed form (Cardano, or the trigonometric form for three
 // roots), each then polished by Newton steps against rounding in the formula.
@@ -87,6 +90,8 @@ std::vector<double> cubicRoots(const Coefficients& coef) {
     return roots;
 }
 
+namespace {
+
 // Extrema where the slope 3 a x ^ 2 + 2 b x + c changes sign: two distinct roots.
 KeyPoints cubicKeyPoints(const Coefficients& c, double) {
     std::vector<double> turns = quadraticRoots(3 * c[0], 2 * c[1], c[2]);
@@ -118,6 +123,7 @@ extern const FamilyDescription kCubicFamily{
     .sample = sampleCurve<cubic<double>>,
     .lines = cubicLines,
     .keyPoints = cubicKeyPoints,
+    .facts = cubicFacts,
 };
 
 } // namespace oltrave

@@ -1,5 +1,6 @@
 #include <cmath>
 
+#include "factsupport.h"
 #include "model/keypoints.h"
 #include "model/logarithm.h"
 #include "pieces.h"
@@ -39,7 +40,7 @@ void exponentialLines(PlotContext& context) {
     const bool rising = a > 1;
 
     ResultLine lead;
-    lead << Num{a};
+    lead << grouped(a);
     // |a ^ x + M| with M < 0 tends to -M, a level no property line names.
     std::vector<Mark> formulaMarks;
     if (mode == 1 && M < 0)
@@ -100,6 +101,7 @@ extern const FamilyDescription kExponentialFamily{
     .sample = sampleCurve<exponential<double>>,
     .lines = exponentialLines,
     .keyPoints = exponentialKeyPoints,
+    .facts = exponentialFacts,
 };
 
 } // namespace oltrave

@@ -1,5 +1,6 @@
 #include <cmath>
 
+#include "factsupport.h"
 #include "model/keypoints.h"
 #include "pieces.h"
 
@@ -26,7 +27,7 @@ void linearLines(PlotContext& context) {
     const Real y0 = b;
 
     ResultLine lead;
-    lead << Num{k};
+    lead << grouped(k);
     context.append(formulaLine(mode, lead, kLinearForm, b));
 
     if (mode == 1)
@@ -83,6 +84,7 @@ extern const FamilyDescription kLinearFamily{
     .sample = sampleCurve<linear<double>>,
     .lines = linearLines,
     .keyPoints = linearKeyPoints,
+    .facts = linearFacts,
 };
 
 } // namespace oltrave

@@ -1,5 +1,6 @@
 #include <cmath>
 
+#include "factsupport.h"
 #include "model/keypoints.h"
 #include "model/logarithm.h"
 #include "pieces.h"
@@ -33,7 +34,7 @@ void logarithmicLines(PlotContext& context) {
     if (M > 0)
         body << " ) +" << Num{M};
     else if (M < 0)
-        body << " ) -" << Num{fabs(M)};
+        body << " ) -" << grouped(fabs(M));
     else
         body << " )";
     context.append(formulaFrame(mode, body));
@@ -70,6 +71,7 @@ extern const FamilyDescription kLogarithmicFamily{
     .sample = sampleCurve<logarithmic<double>>,
     .lines = logarithmicLines,
     .keyPoints = logarithmicKeyPoints,
+    .facts = logarithmicFacts,
 };
 
 } // namespace oltrave

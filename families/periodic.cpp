@@ -11,20 +11,21 @@ namespace oltrave {
 ResultLine kTerm(const Real& step, const Real& signSource) {
     ResultLine term;
     if (signSource > 0)
-        term << " + " << Num{step} << " * k";
+        term << " + " << grouped(step) << " * k";
     else if (signSource < 0)
-        term << " - " << Num{fabs(step)} << " * k";
+        term << " - " << grouped(fabs(step)) << " * k";
     return term;
 }
 
 ResultLine periodicFormula(std::string_view function, const Real& a, const Real& omega,
                            const Real& phi, const Real& m) {
     ResultLine line;
-    line << piece::kFormulaStart << Num{a} << function << Num{omega} << " x" << signedTail(phi);
+    line << piece::kFormulaStart << grouped(a) << function << grouped(omega) << " x"
+         << signedTail(phi);
     if (m == 0)
         line << " )";
     else if (m < 0 && phi != 0)
-        line << " ) - " << Num{fabs(m)};
+        line << " ) - " << grouped(fabs(m));
     else
         line << " ) + " << Num{m}; // with no phase a negative M keeps its own sign
     return line;
@@ -44,7 +45,8 @@ void appendEveryK(PlotContext& context, std::string_view label, const Real& valu
 
 void appendInterval(PlotContext& context, std::string_view label, const Real& first,
                     const Real& second, const ResultLine& step, bool bareWhenEqual,
-                    const Real& stepValue, std::vector<Mark> (*atLow)(double lo, double stepValue)) {
+                    const Real& stepValue,
+                    std::vector<Mark> (*atLow)(double lo, double stepValue)) {
     context.append(propertyLine(label) << piece::kForEveryK);
     if (bareWhenEqual && first == second)
         return;
@@ -100,7 +102,9 @@ std::vector<double> phasePoints(const Coefficients& coef, double phase, double s
     const double first = std::ceil((low - phase) / step);
     const double last = std::floor((high - phase) / step);
     std::vector<double> xs;
-    if (!std::isfinite(first) || !std::isfinite(last))
+    // Beyond 2^53 ++k leaves k as it was: the points cannot be counted.
+    constexpr double kLargestK = 9007199254740992.0; // 2^53
+    if (!(std::fabs(first) <= kLargestK) || !(std::fabs(last) <= kLargestK))
         return xs;
     for (double k = first; k <= last && xs.size() < kMaxKeyPoints; ++k)
         xs.push_back((phase + k * step - phi) / omega);

@@ -9,9 +9,9 @@ ResultLine signedTail(const Real& v) {
     ResultLine tail;
     if (v != 0) {
         if (0 >= v)
-            tail << " - " << Num{fabs(v)};
+            tail << " - " << grouped(fabs(v));
         else
-            tail << " + " << Num{v};
+            tail << " + " << grouped(v);
     } else {
         tail << " ";
     }

@@ -21,6 +21,8 @@ inline constexpr std::string_view kFromZero = "[ 0 , + ∞ )";
 
 // The real roots of a x ^ 2 + b x + c (a not 0), ascending; one for a double root.
 std::vector<double> quadraticRoots(double a, double b, double c);
+// The real roots of a x ^ 3 + b x ^ 2 + c x + d (a not 0), as the closed forms give them.
+std::vector<double> cubicRoots(const Coefficients& coef);
 
 // The sign function: -1, 0 or +1.
 inline int sign(double v) {

@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "factsupport.h"
 #include "model/keypoints.h"
 #include "pieces.h"
 
@@ -55,11 +56,11 @@ ResultLine formula(int mode, const Parabola& p) {
     const bool even = mode == 2;
     const std::string_view square = even ? " | x | ^ 2" : " x ^ 2";
     ResultLine body;
-    body << Num{p.a};
+    body << grouped(p.a);
     if (p.b != 0)
         body << square << signedTail(p.b) << (even ? " | x |" : " x") << signedTail(p.c);
     else if (p.c != 0)
-        body << square << " + " << Num{p.c};
+        body << square << " + " << grouped(p.c);
     else
         body << (even ? " | x ^ 2 |" : " x ^ 2") << " ";
     return formulaFrame(mode, body);
@@ -279,6 +280,7 @@ extern const FamilyDescription kQuadraticFamily{
     .sample = sampleCurve<quadratic<double>>,
     .lines = quadraticLines,
     .keyPoints = quadraticKeyPoints,
+    .facts = quadraticFacts,
 };
 
 } // namespace oltrave

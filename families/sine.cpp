@@ -1,5 +1,6 @@
 #include <cmath>
 
+#include "factsupport.h"
 #include "periodic.h"
 
 namespace oltrave {
@@ -38,6 +39,7 @@ extern const FamilyDescription kSineFamily{
     .lines = [](PlotContext& context) { waveLines(context, kSine); },
     .keyPoints = [](const Coefficients& coef,
                     double reach) { return waveKeyPoints(coef, reach, WaveShape::Sine); },
+    .facts = sineFacts,
 };
 
 } // namespace oltrave

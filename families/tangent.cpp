@@ -1,5 +1,6 @@
 #include <cmath>
 
+#include "factsupport.h"
 #include "periodic.h"
 #include "pieces.h"
 
@@ -62,6 +63,7 @@ extern const FamilyDescription kTangentFamily{
     .sample = sampleCurve<periodicValue<TangentWave, double>>,
     .lines = tangentLines,
     .keyPoints = tangentKeyPoints,
+    .facts = tangentFacts,
 };
 
 } // namespace oltrave

@@ -10,6 +10,7 @@ namespace oltrave {
 
 class PlotContext;
 struct KeyPoints;
+struct FunctionFacts;
 
 inline constexpr int kBoxCount = 4;
 inline constexpr int kModeCount = 3; // f(x), |f(x)|, f(|x|)
@@ -42,6 +43,8 @@ struct FamilyDescription {
     // Zeros, extrema and vertical asymptotes of f(x) (no mode) with x in
     // [-reach, reach], from closed forms; valid coefficients only.
     KeyPoints (*keyPoints)(const Coefficients& coef, double reach);
+    // The closed forms of f(x) (no mode) for the analysis; valid coefficients only.
+    FunctionFacts (*facts)(const RealCoefficients& coef);
 };
 
 // The families in chooser order; the index is the family number.

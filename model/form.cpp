@@ -1,5 +1,6 @@
 #include "form.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -205,6 +206,7 @@ void Form::plot() {
             if (plotFamily(*info, context)) {
                 plotted_ = true;
                 session_.addCurve(curve);
+                redrawn_.add(curve);
             }
         }
     } else {
@@ -214,6 +216,7 @@ void Form::plot() {
     if (coefficientsInvalid()) {
         canvas_.clear();
         session_.clearCurves();
+        redrawn_.clear();
         loadscale();
         session_.setStatus(Status::NotAFunction);
         plotted_ = false;
@@ -234,6 +237,7 @@ void Form::replot() {
     const Session::Hold announceOnce(session_);
     canvas_.clear();
     session_.clearCurves();
+    redrawn_.clear();
     session_.clearLines();
     loadscale();
     plot();
@@ -243,6 +247,7 @@ void Form::clearAll() {
     plotted_ = false;
     canvas_.clear();
     session_.clearCurves();
+    redrawn_.clear();
     for (int box = 0; box < kBoxCount; ++box)
         setBoxText(box, "");
     xText_.clear();
@@ -266,6 +271,10 @@ bool Form::wheelZoom(int notches) {
     if (const std::optional<double> read = numval(zoomText_))
         zoom_ = *read; // as the plot reads the zoom box
     redrawArea(canvas_);
+    // Curves too old to be drawn again are no longer on the area: no trace or
+    // mark stands on them.
+    if (redrawn_.takeDropped())
+        session_.keepCurves([this](const DrawnCurve& c) { return redrawn_.holds(c); });
     session_.areaRedrawn();
     return true;
 }
@@ -273,7 +282,7 @@ bool Form::wheelZoom(int notches) {
 void Form::redrawArea(Canvas& canvas) const {
     canvas.clear();
     drawAxes(canvas);
-    for (const DrawnCurve& curve : session_.curves())
+    for (const DrawnCurve& curve : redrawn_.curves())
         redraw(curve, canvas);
 }
 

@@ -12,6 +12,7 @@
 #include "familytable.h"
 #include "mark.h"
 #include "plotcontext.h"
+#include "redrawncurves.h"
 #include "session.h"
 
 namespace oltrave {
@@ -58,12 +59,12 @@ public:
     void clearAll();
     void evaluate();
     // The mouse wheel over the plotting area: each notch one step along the
-    // zoom series (in for notches > 0), then every curve drawn since the last
-    // clear is drawn again at the new zoom. The list keeps its lines. False
-    // when the zoom could not move and nothing was drawn.
+    // zoom series (in for notches > 0), then the curves drawn since the last
+    // clear are drawn again at the new zoom (see RedrawnCurves). The list
+    // keeps its lines. False when the zoom could not move and nothing was drawn.
     bool wheelZoom(int notches);
     // What a wheel notch draws, into another canvas: cleared, the axes and
-    // every curve drawn since the last clear, at the zoom in use.
+    // the curves drawn since the last clear, at the zoom in use.
     void redrawArea(Canvas& canvas) const;
 
     // What the window shows.
@@ -83,6 +84,8 @@ public:
     double zoom() const { return zoom_; }
     bool plotted() const { return plotted_; }
     const Coefficients& coef() const { return coef_; }
+    // A coefficient as last read, with its exact value (none in decimal mode).
+    Real coefficient(int box) const;
     const PeriodicValues& periodic() const { return periodic_; }
     // The curves the plotting area shows, in drawing order.
     const std::vector<DrawnCurve>& drawnCurves() const { return session_.curves(); }
@@ -104,8 +107,6 @@ private:
     void drawAxes();
     void drawAxes(Canvas& canvas) const;
     void readCoefficients();
-    // A coefficient as last read, with its exact value (none in decimal mode).
-    Real coefficient(int box) const;
     // The x box: exactly in exact mode when the text allows it.
     Real readX() const;
     bool coefficientsInvalid() const;
@@ -129,6 +130,7 @@ private:
     double zoom_ = 0;
     bool plotted_ = false;
     PeriodicValues periodic_;
+    RedrawnCurves redrawn_; // the curves a wheel notch draws again
     bool exactValues_ = false;
 };
 

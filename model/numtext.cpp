@@ -78,17 +78,30 @@ std::optional<DecimalScan> scanDecimal(std::string_view s, std::size_t pos) {
     return scan;
 }
 
+int digitValue(char c) {
+    if (isDigit(c))
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+// How many leading characters are digits of the radix.
+std::size_t radixDigits(std::string_view digits, int radix) {
+    std::size_t used = 0;
+    while (used < digits.size() && digitValue(digits[used]) >= 0 &&
+           digitValue(digits[used]) < radix)
+        ++used;
+    return used;
+}
+
 // Whole number in the given radix, digits up to the first that does not belong.
 std::optional<double> radixNumber(std::string_view digits, int radix) {
     double value = 0;
     for (char c : digits) {
-        int d = -1;
-        if (isDigit(c))
-            d = c - '0';
-        else if (c >= 'a' && c <= 'f')
-            d = c - 'a' + 10;
-        else if (c >= 'A' && c <= 'F')
-            d = c - 'A' + 10;
+        const int d = digitValue(c);
         if (d < 0 || d >= radix)
             break;
         value = value * radix + d;
@@ -123,6 +136,10 @@ std::string numtext(double value) {
 }
 
 std::optional<double> numval(std::string_view text) {
+    return numvalScan(text).value;
+}
+
+NumvalScan numvalScan(std::string_view text) {
     std::string s;
     s.reserve(text.size());
     for (char c : text) {
@@ -131,15 +148,18 @@ std::optional<double> numval(std::string_view text) {
     }
     if (s.size() >= 2 && s[0] == '&') {
         const char kind = s[1];
-        if (kind == 'H' || kind == 'h')
-            return radixNumber(std::string_view(s).substr(2), 16);
-        if (kind == 'O' || kind == 'o')
-            return radixNumber(std::string_view(s).substr(2), 8);
+        const int radix = (kind == 'H' || kind == 'h') ? 16 : (kind == 'O' || kind == 'o') ? 8 : 0;
+        if (radix != 0) {
+            const std::string_view digits = std::string_view(s).substr(2);
+            const std::size_t used = radixDigits(digits, radix);
+            return {radixNumber(digits.substr(0, used), radix), used > 0,
+                    std::string(digits.substr(used))};
+        }
     }
     const auto scan = scanDecimal(s, 0);
     if (!scan)
-        return 0.0;
-    return parseCanonical(scan->canonical);
+        return {0.0, false, s};
+    return {parseCanonical(scan->canonical), true, s.substr(scan->end)};
 }
 
 std::optional<double> numstrict(std::string_view text) {

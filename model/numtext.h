@@ -17,6 +17,15 @@ std::string numtext(double value);
 // Empty when the value lies beyond the range of a double.
 std::optional<double> numval(std::string_view text);
 
+// What numval makes of a text: its value (empty beyond the double range),
+// whether any digit was read, and what it left unread, blanks removed.
+struct NumvalScan {
+    std::optional<double> value;
+    bool digits = false;
+    std::string ignored;
+};
+NumvalScan numvalScan(std::string_view text);
+
 // Strict reading: blanks at either end allowed, the rest must be wholly a
 // decimal number. Empty when it is not, or when it lies beyond the double range.
 std::optional<double> numstrict(std::string_view text);

@@ -32,7 +32,11 @@ ResultLine& ResultLine::operator<<(const Num& number) {
         decimal_ = text_;
         exactForm_ = true;
     }
-    text_ += *exact;
+    // A single exact term has no blank in it; a sum joins its terms with blanks.
+    if (number.grouped && exact->find(' ') != std::string::npos)
+        text_ += "( " + *exact + " )";
+    else
+        text_ += *exact;
     decimal_ += numtext(value);
     return *this;
 }

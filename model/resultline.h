@@ -14,7 +14,16 @@ struct Num {
     Num(Real r) : number(std::move(r)) {}
 
     Real number;
+    bool grouped = false;
 };
+
+// A number that multiplies what follows it or follows a minus sign: an exact
+// sum of several terms is written in brackets, "( 1 + √2 ) x", "- ( -1 + √2 )".
+inline Num grouped(Real r) {
+    Num number(std::move(r));
+    number.grouped = true;
+    return number;
+}
 
 // One result line joined from fixed pieces and numbers. A line that received a
 // number that is not finite is not valid and is never appended: its step failed.

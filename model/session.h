@@ -104,6 +104,10 @@ public:
     const std::vector<DrawnCurve>& curves() const { return curves_; }
     void addCurve(const DrawnCurve& curve) { curves_.push_back(curve); }
     void clearCurves() { curves_.clear(); }
+    // Keeps only the curves still on the area.
+    void keepCurves(const std::function<bool(const DrawnCurve&)>& onArea) {
+        std::erase_if(curves_, [&onArea](const DrawnCurve& c) { return !onArea(c); });
+    }
     // The area was drawn again from the curves.
     void areaRedrawn() { notify({SessionChange::Kind::AreaRedrawn, 0}); }
 

@@ -11,6 +11,7 @@ namespace oltrave {
 namespace {
 
 constexpr int kSamplesPerPixel = 2;
+constexpr double kLargestK = 9007199254740992.0; // 2^53
 
 bool selected(const std::vector<int>& rows, int row) {
     return std::find(rows.begin(), rows.end(), row) != rows.end();
@@ -35,7 +36,10 @@ KRange kInView(double x, double step, double zoom) {
     }
     const double low = std::ceil((-zoom - x) / std::fabs(step));
     const double high = std::floor((zoom - x) / std::fabs(step));
-    if (!(high >= low) || high - low >= kMostInstances)
+    // Beyond 2^53 neighbouring k are one double: such instances cannot be
+    // counted, nor told apart.
+    if (!(high >= low) || high - low >= kMostInstances || std::fabs(low) > kLargestK ||
+        std::fabs(high) > kLargestK)
         return range;
     // With a negative step the k run the other way for x to grow.
     range.direction = step > 0 ? 1 : -1;

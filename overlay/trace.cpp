@@ -47,8 +47,10 @@ void Trace::move(Move move, const Viewport& view, std::size_t curveCount,
     // A pixel edge found again from x could land one pixel off; the pixel is kept.
     const bool onEdge = column_ && view.xAt(*column_) == x_;
     const int here = onEdge ? *column_ : view.column(x_);
-    // From a point between two pixel edges, one step left lands on the edge below it.
-    const int left = !onEdge && view.xAt(here) < x_ ? here + 1 : here;
+    // From a point between two pixel edges, one step left lands on the edge
+    // below it. A point beyond the view counts as the column just outside it.
+    const bool outside = here < 0 || here >= view.width;
+    const int left = !onEdge && !outside && view.xAt(here) < x_ ? here + 1 : here;
     int target = here;
     switch (move) {
     case Move::Left: target = left - 1; break;
@@ -109,7 +111,8 @@ std::optional<Readout> Trace::readout(const Viewport& view,
     if (const std::optional<std::size_t> index = curve(curves.size())) {
         const DrawnCurve& c = curves[*index];
         out.onCurve = true;
-        out.y = c.valueAt(x_);
+        // f at the x the read-out writes, which Enter puts in the x box.
+        out.y = c.valueAt(numval(out.xText).value_or(x_));
     } else {
         out.y = mouseY_;
     }

@@ -9,12 +9,10 @@ namespace oltrave {
 
 QString saveSoundFile(const QString& path, const sound::Samples& samples) {
     const std::vector<std::uint8_t> bytes = sound::wavFile(samples);
-    return saveFile(path, [&bytes](QIODevice& device, QString& error) {
+    // A short write leaves the reason to the writer, which asks the system.
+    return saveFile(path, [&bytes](QIODevice& device, QString&) {
         const auto size = static_cast<qint64>(bytes.size());
-        if (device.write(reinterpret_cast<const char*>(bytes.data()), size) == size)
-            return true;
-        error = device.errorString();
-        return false;
+        return device.write(reinterpret_cast<const char*>(bytes.data()), size) == size;
     });
 }
 

@@ -1,26 +1,13 @@
 #include "translation.h"
 
-#include <QCoreApplication>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
-
 #include "settings.h"
+#include "translators.h"
 
 namespace oltrave {
 
 namespace {
 
 const char* const kLanguageKey = "language";
-
-// A translator owned by the application, or none when its file is missing.
-void install(const QString& name, const QString& folder) {
-    auto* translator = new QTranslator(QCoreApplication::instance());
-    if (translator->load(name, folder))
-        QCoreApplication::installTranslator(translator);
-    else
-        delete translator;
-}
 
 } // namespace
 
@@ -31,11 +18,10 @@ std::optional<Language> rememberedLanguage() {
     return languageFromLocaleName(code.toStdString());
 }
 
-void rememberLanguage(Language language) {
+QString rememberLanguage(Language language) {
     const std::string_view code = languageCode(language);
-    programSettings().setValue(
-        QLatin1String(kLanguageKey),
-        QString::fromLatin1(code.data(), static_cast<qsizetype>(code.size())));
+    return rememberSetting(QLatin1String(kLanguageKey),
+                           QString::fromLatin1(code.data(), static_cast<qsizetype>(code.size())));
 }
 
 Language startupLanguage(std::optional<Language> commandLine) {
@@ -52,11 +38,7 @@ std::optional<Language> languageFromArgument(const QString& argument) {
 
 void useLanguage(Language language) {
     chooseLanguage(language);
-    if (language == Language::English)
-        return; // the words in the code
-    // Qt's own words (the file dialog's, the line edits' menus) where Debian installed them.
-    install(QStringLiteral("qt_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-    install(QStringLiteral("oltrave_zh_CN"), QStringLiteral(":/i18n"));
+    installTranslators(language);
 }
 
 } // namespace oltrave

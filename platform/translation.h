@@ -10,7 +10,8 @@ namespace oltrave {
 
 // The language chosen in the window's View menu, if one was.
 std::optional<Language> rememberedLanguage();
-void rememberLanguage(Language language);
+// Empty when kept, else why not (see rememberSetting).
+QString rememberLanguage(Language language);
 
 // The words of this run: the command line's choice, else the remembered one,
 // else the environment's.
@@ -21,7 +22,8 @@ std::optional<Language> languageFromArgument(const QString& argument);
 
 // Puts every word of the program in the language: the window's and Qt's own
 // through translators on the application, the result lines through the model.
-// Call once, after the application object is made and before any window.
+// Call after the application object is made, before any window, and again
+// whenever the language changes.
 void useLanguage(Language language);
 
 } // namespace oltrave

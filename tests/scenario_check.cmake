@@ -6,6 +6,10 @@ set(language_option)
 if(LANG)
     set(language_option --lang ${LANG})
 endif()
+# READS, when on, adds the line on how the boxes are read (the driver's --reads).
+if(READS)
+    list(APPEND language_option --reads)
+endif()
 execute_process(
     COMMAND ${DRIVER} ${language_option} ${SCENARIO}
     OUTPUT_FILE ${ACTUAL}

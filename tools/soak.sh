@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# A long session: 10,000 Prints (or $OLTRAVE_SOAK_PRINTS) through the scenario
-# driver's actions on the real window, off screen. Fails when the last thousand
+# A long session: 10,000 Prints (or $OLTRAVE_SOAK_PRINTS), a wheel notch every
+# hundred, through the scenario driver's actions on the real window, off screen. Fails when the last thousand
 # Prints take more than 1.2 times as long each as the first thousand.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"

@@ -48,6 +48,72 @@
     </message>
 </context>
 <context>
+    <name>oltrave::BoxNotes</name>
+    <message>
+        <source>not an exact number</source>
+        <translation>不是精确数</translation>
+    </message>
+    <message>
+        <source>division by zero</source>
+        <translation>除以零</translation>
+    </message>
+    <message>
+        <source>a root of a negative number</source>
+        <translation>负数的平方根</translation>
+    </message>
+    <message>
+        <source>too many digits</source>
+        <translation>位数过多</translation>
+    </message>
+    <message>
+        <source>exact values are not available</source>
+        <translation>无法使用精确值</translation>
+    </message>
+    <message>
+        <source>%1: the previous value %2 is used</source>
+        <translation>%1：沿用先前的值 %2</translation>
+    </message>
+    <message>
+        <source>%1: read as %2</source>
+        <translation>%1：读作 %2</translation>
+    </message>
+    <message>
+        <source>not a number: read as %1</source>
+        <translation>不是数：读作 %1</translation>
+    </message>
+    <message>
+        <source>too large: the previous value %1 is used</source>
+        <translation>数值过大：沿用先前的值 %1</translation>
+    </message>
+    <message>
+        <source>too large: read as %1</source>
+        <translation>数值过大：读作 %1</translation>
+    </message>
+    <message>
+        <source>read as %1: “%2” is ignored — Exact Values reads %3</source>
+        <translation>读作 %1：忽略了“%2”——精确值模式读作 %3</translation>
+    </message>
+    <message>
+        <source>read as %1: “%2” is ignored</source>
+        <translation>读作 %1：忽略了“%2”</translation>
+    </message>
+</context>
+<context>
+    <name>oltrave::AnalysisPanel</name>
+    <message>
+        <source>Analysis</source>
+        <translation>函数性质</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>性质</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>结论</translation>
+    </message>
+</context>
+<context>
     <name>oltrave::FormControls</name>
     <message>
         <source>Type*</source>
@@ -203,6 +269,47 @@
     </message>
 </context>
 <context>
+    <name>oltrave::Program</name>
+    <message>
+        <source>Settings</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>Your choices cannot be remembered for the next run: %1.</source>
+        <translation>您的选择无法保留到下次运行：%1。</translation>
+    </message>
+</context>
+<context>
+    <name>oltrave::SaveFile</name>
+    <message>
+        <source>refused: a link another user made in a shared folder</source>
+        <translation>已拒绝：这是其他用户在共享文件夹中创建的链接</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>内存不足</translation>
+    </message>
+    <message>
+        <source>refused: a device, pipe or socket, not a file</source>
+        <translation>已拒绝：这是设备、管道或套接字，不是文件</translation>
+    </message>
+</context>
+<context>
+    <name>oltrave::Settings</name>
+    <message>
+        <source>%1 cannot be read; it is left as it is</source>
+        <translation>%1 无法读取；保持原样</translation>
+    </message>
+    <message>
+        <source>%1 holds a value that cannot be read (%2); it is left as it is</source>
+        <translation>%1 含有无法读取的值（%2）；保持原样</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written</source>
+        <translation>%1 无法写入</translation>
+    </message>
+</context>
+<context>
     <name>oltrave::SoundPlayer</name>
     <message>
         <source>No sound device was found, so the curve cannot be played. Connect speakers or headphones, or write the sound to a file with &quot;oltrave sound&quot;.</source>
@@ -314,6 +421,198 @@
     <message>
         <source>Print Worksheet...</source>
         <translation>打印练习页...</translation>
+    </message>
+</context>
+<context>
+    <name>oltrave::cli</name>
+    <message>
+        <source>Show this help.</source>
+        <translation>显示此帮助。</translation>
+    </message>
+    <message>
+        <source>Show the version.</source>
+        <translation>显示版本。</translation>
+    </message>
+    <message>
+        <source>Print the analysis as one JSON object.</source>
+        <translation>以一个 JSON 对象输出函数性质。</translation>
+    </message>
+    <message>
+        <source>Add the analysis to the worksheet (PDF).</source>
+        <translation>在作业纸（PDF）中加入函数性质。</translation>
+    </message>
+    <message>
+        <source>  oltrave analyse  [OPTIONS] [--json] FAMILY C0 [C1 [C2 [C3]]]
+</source>
+        <translation>  oltrave analyse  [OPTIONS] [--json] FAMILY C0 [C1 [C2 [C3]]]
+</translation>
+    </message>
+    <message>
+        <source>Language of the words: en or zh_CN.</source>
+        <translation>文字的语言：en 或 zh_CN。</translation>
+    </message>
+    <message>
+        <source>Absolute-value mode: 0 f(x), 1 |f(x)|, 2 f(|x|).</source>
+        <translation>绝对值模式：0 f(x)，1 |f(x)|，2 f(|x|)。</translation>
+    </message>
+    <message>
+        <source>The zoom box&apos;s text (default 10).</source>
+        <translation>缩放框中的文字（默认 10）。</translation>
+    </message>
+    <message>
+        <source>After the plot, calculate at x = TEXT (repeatable).</source>
+        <translation>绘图后计算 x = TEXT 处的值（可重复）。</translation>
+    </message>
+    <message>
+        <source>Exact values.</source>
+        <translation>精确值。</translation>
+    </message>
+    <message>
+        <source>Refuse a box text that is not read whole.</source>
+        <translation>拒绝未被完整读取的输入框文字。</translation>
+    </message>
+    <message>
+        <source>The file to write.</source>
+        <translation>要写入的文件。</translation>
+    </message>
+    <message>
+        <source>Picture size in pixels (PNG).</source>
+        <translation>图片尺寸，以像素计（PNG）。</translation>
+    </message>
+    <message>
+        <source>Draw the key points: dots and dashed lines, as View &gt; Key Points.</source>
+        <translation>画出关键点：圆点和虚线，同“视图 &gt; 关键点”。</translation>
+    </message>
+    <message>
+        <source>missing value after &apos;%1&apos;</source>
+        <translation>“%1”后缺少值</translation>
+    </message>
+    <message>
+        <source>unknown command &quot;%1&quot;</source>
+        <translation>未知的命令 “%1”</translation>
+    </message>
+    <message>
+        <source>--lang takes en or zh_CN, not &quot;%1&quot;</source>
+        <translation>--lang 只接受 en 或 zh_CN，而不是 “%1”</translation>
+    </message>
+    <message>
+        <source>missing FAMILY</source>
+        <translation>缺少 FAMILY</translation>
+    </message>
+    <message>
+        <source>unknown family &quot;%1&quot;</source>
+        <translation>未知的函数族 “%1”</translation>
+    </message>
+    <message>
+        <source>missing C0</source>
+        <translation>缺少 C0</translation>
+    </message>
+    <message>
+        <source>%1 takes at most %2 coefficients</source>
+        <translation>%1 最多接受 %2 个系数</translation>
+    </message>
+    <message>
+        <source>--mode takes 0, 1 or 2, not &quot;%1&quot;</source>
+        <translation>--mode 只接受 0、1 或 2，而不是 “%1”</translation>
+    </message>
+    <message>
+        <source>--mode is ignored: %1 has no absolute-value modes</source>
+        <translation>--mode 被忽略：%1 没有绝对值模式</translation>
+    </message>
+    <message>
+        <source>--size takes WIDTHxHEIGHT in pixels, each 1 to %1, not &quot;%2&quot;</source>
+        <translation>--size 接受以像素计的 宽x高，每项 1 到 %1，而不是 “%2”</translation>
+    </message>
+    <message>
+        <source>missing -o FILE</source>
+        <translation>缺少 -o FILE</translation>
+    </message>
+    <message>
+        <source>cannot tell the format of &quot;%1&quot;: use %2</source>
+        <translation>无法判断 “%1” 的格式：请使用 %2</translation>
+    </message>
+    <message>
+        <source>Usage:
+  oltrave [--lang LANG]                  open the window
+  oltrave describe [OPTIONS] FAMILY C0 [C1 [C2 [C3]]]
+  oltrave render   [OPTIONS] -o FILE FAMILY C0 [C1 [C2 [C3]]]
+  oltrave sound    [OPTIONS] -o FILE.wav FAMILY C0 [C1 [C2 [C3]]]
+</source>
+        <translation>用法：
+  oltrave [--lang LANG]                  打开窗口
+  oltrave describe [OPTIONS] FAMILY C0 [C1 [C2 [C3]]]
+  oltrave render   [OPTIONS] -o FILE FAMILY C0 [C1 [C2 [C3]]]
+  oltrave sound    [OPTIONS] -o FILE.wav FAMILY C0 [C1 [C2 [C3]]]
+</translation>
+    </message>
+    <message>
+        <source>  oltrave --help | --version
+
+FAMILY is 0 to 7 or linear, quadratic, cubic, sine, cosine, tangent,
+exponential, logarithmic. C0 ... C3 are the coefficient boxes&apos; texts; an
+argument such as -4, -.5, -π or -√2 is a coefficient, and after -- every
+argument is one.
+
+Options:
+</source>
+        <translation>  oltrave --help | --version
+
+FAMILY 是 0 到 7，或 linear、quadratic、cubic、sine、cosine、tangent、
+exponential、logarithmic。C0 … C3 是各系数框的文字；-4、-.5、-π 或 -√2
+这样的参数是系数，-- 之后的每个参数都是系数。
+
+选项：
+</translation>
+    </message>
+    <message>
+        <source>
+render writes .png, .svg or .pdf (a one-page worksheet) by FILE&apos;s suffix.
+sound writes the curve swept from -zoom to zoom in 3 seconds as a WAV file.
+</source>
+        <translation>
+render 按 FILE 的后缀写出 .png、.svg 或 .pdf（一页练习纸）。
+sound 把曲线从 -zoom 到 zoom 在 3 秒内扫过，写成 WAV 文件。
+</translation>
+    </message>
+    <message>
+        <source>not an exact number</source>
+        <translation>不是精确数</translation>
+    </message>
+    <message>
+        <source>division by zero</source>
+        <translation>除以零</translation>
+    </message>
+    <message>
+        <source>a root of a negative number</source>
+        <translation>负数的平方根</translation>
+    </message>
+    <message>
+        <source>too many digits</source>
+        <translation>位数过多</translation>
+    </message>
+    <message>
+        <source>exact values are not available</source>
+        <translation>无法使用精确值</translation>
+    </message>
+    <message>
+        <source>%1 is too large: the previous value %2 is used</source>
+        <translation>%1 数值过大：沿用先前的值 %2</translation>
+    </message>
+    <message>
+        <source>%1 is too large: it is read as %2</source>
+        <translation>%1 数值过大：读作 %2</translation>
+    </message>
+    <message>
+        <source>%1 is read as %2 (%3)</source>
+        <translation>%1 被读作 %2（%3）</translation>
+    </message>
+    <message>
+        <source>%1 is read as %2</source>
+        <translation>%1 被读作 %2</translation>
+    </message>
+    <message>
+        <source>cannot write standard output</source>
+        <translation>无法写入标准输出</translation>
     </message>
 </context>
 </TS>

@@ -14,5 +14,6 @@ inline constexpr QRgb kXFrame = qRgb(0xC0, 0xCF, 0xFF);       // behind the x bo
 inline constexpr QRgb kCaptionGrey = qRgb(0x80, 0x80, 0x80);  // "Type*"
 inline constexpr QRgb kWindowGrey = qRgb(0xE0, 0xE0, 0xE0);   // where the picture ends
 inline constexpr QRgb kAboutOutline = qRgb(0x80, 0x80, 0xFF); // the About screen's edge
+inline constexpr QRgb kReadingMark = qRgb(0xE0, 0x90, 0x00);  // a box not read whole
 
 } // namespace oltrave::colours

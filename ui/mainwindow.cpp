@@ -10,6 +10,8 @@
 #include <QSignalBlocker>
 #include <QTimer>
 
+#include "analysispanel.h"
+#include "boxnotes.h"
 #include "centreonscreen.h"
 #include "formcontrols.h"
 #include "layouttable.h"
@@ -81,11 +83,14 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     recording_ = std::make_unique<PlotRecording>(*controls_->pic);
     form_ = std::make_unique<Form>(recording_->canvas(), session_);
     exports_ = new PlotExports(*this, *form_, *recording_, *controls_->pic);
-    menus_ = new WindowMenus(*this, *form_, *exports_, [this](FormCommand c) { run(c); });
+    menus_ = new WindowMenus(
+        *this, *form_, *exports_, [this](FormCommand c) { run(c); },
+        [this](QMenu& view) { AnalysisPanel::install(*this, view); });
     menus_->addContextMenus(*controls_->lis, *controls_->pic);
     controls_->orderAndExplain(*this);
     overlay_ = new OverlayController(*form_, *controls_->pic, *controls_->lis, *recording_,
                                      menus_->sound());
+    boxNotes_ = new BoxNotes(*form_, controls_->tx, controls_->setx, controls_->setdata, this);
     connectEvents();
 
     const QRect client = layout::pixels(layout::kClient);
@@ -111,6 +116,7 @@ void MainWindow::setExactValues(bool on) {
     const QSignalBlocker quiet(menus_->exact()); // nothing to remember: the caller set it
     menus_->exact()->setChecked(on);
     form_->setExactValues(on);
+    boxNotes_->refresh();
 }
 
 bool MainWindow::exactValues() const {
@@ -169,6 +175,7 @@ void MainWindow::connectEvents() {
 
     connect(menus_->exact(), &QAction::toggled, this, [this](bool on) {
         form_->setExactValues(on);
+        boxNotes_->refresh();
         emit exactValuesToggled(on);
     });
     connect(menus_->keyPoints(), &QAction::toggled, this, [this](bool on) {
@@ -177,6 +184,7 @@ void MainWindow::connectEvents() {
     });
     connect(menus_, &WindowMenus::aboutRequested, this, &MainWindow::aboutRequested);
     connect(menus_, &WindowMenus::languageChosen, this, &MainWindow::languageChosen);
+    connect(menus_, &WindowMenus::languageSwitched, this, &MainWindow::retranslate);
     connect(&menus_->sound(), &SoundActions::traceSounded, this, &MainWindow::traceSounded);
 
     connect(c.lis->selectionModel(), &QItemSelectionModel::selectionChanged, overlay_,
@@ -287,6 +295,9 @@ void MainWindow::mirror() {
     showText(c.setx, form.xText());
     showText(c.setdata, form.zoomText());
     overlay_->refresh();
+    if (boxNotes_)
+        boxNotes_->refresh();
+    emit formMirrored();
 }
 
 void MainWindow::showEvent(QShowEvent* event) {

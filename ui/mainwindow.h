@@ -12,6 +12,7 @@
 
 namespace oltrave {
 
+class BoxNotes;
 class CanvasWidget;
 class FormControls;
 class OverlayController;
@@ -52,18 +53,23 @@ signals:
     void exactValuesToggled(bool on);
     // The person switched View > Key Points.
     void keyPointsToggled(bool on);
-    // View > Language: the language of the next start, to be remembered. This run
-    // keeps its words.
+    // View > Language: the window speaks it at once; to be remembered for the
+    // next start.
     void languageChosen(oltrave::Language language);
     // The keyboard trace asked for a sound: the cue (sound::CueKind) of the
     // mark it landed on, or kTraceTone for the traced point's tone.
     void traceSounded(int cue);
+    // The window shows the form anew, after a command or a change of boxes.
+    void formMirrored();
 
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
     void connectEvents();
+    // Says every word of the window again in the language now in use; the
+    // list's lines stay as they were written.
+    void retranslate();
     void run(FormCommand command);
     void enterTrace();
     void describePlot(std::optional<FormCommand> command, int firstNewLine, int pointsBefore);
@@ -79,6 +85,7 @@ private:
     PlotExports* exports_ = nullptr;
     WindowMenus* menus_ = nullptr;
     OverlayController* overlay_ = nullptr;
+    BoxNotes* boxNotes_ = nullptr;
 
     bool centred_ = false;
     bool showingModes_ = false; // the mode buttons follow the form, not the user

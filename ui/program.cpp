@@ -1,7 +1,9 @@
 #include "program.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QIcon>
+#include <QMessageBox>
 
 #include "aboutscreen.h"
 #include "art.h"
@@ -16,6 +18,7 @@ namespace {
 
 const QString kExactValuesKey = QStringLiteral("view/exactValues");
 const QString kKeyPointsKey = QStringLiteral("view/keyPoints");
+const QString kAnalysisKey = QStringLiteral("view/analysis");
 
 } // namespace
 
@@ -37,16 +40,32 @@ void Program::openMainWindow() {
     if (!window_) {
         window_ = std::make_unique<MainWindow>();
         connect(window_.get(), &MainWindow::aboutRequested, this, &Program::showAbout);
-        connect(window_.get(), &MainWindow::languageChosen, this, &rememberLanguage);
+        connect(window_.get(), &MainWindow::languageChosen, this,
+                [this](Language language) { settingNotKept(rememberLanguage(language)); });
         // The view options are remembered between runs.
         window_->setExactValues(programSettings().value(kExactValuesKey, false).toBool());
         connect(window_.get(), &MainWindow::exactValuesToggled, this,
-                [](bool on) { programSettings().setValue(kExactValuesKey, on); });
+                [this](bool on) { settingNotKept(rememberSetting(kExactValuesKey, on)); });
         window_->setKeyPoints(programSettings().value(kKeyPointsKey, false).toBool());
         connect(window_.get(), &MainWindow::keyPointsToggled, this,
-                [](bool on) { programSettings().setValue(kKeyPointsKey, on); });
+                [this](bool on) { settingNotKept(rememberSetting(kKeyPointsKey, on)); });
+        if (auto* analysis = window_->findChild<QAction*>(QStringLiteral("analysis"))) {
+            analysis->setChecked(programSettings().value(kAnalysisKey, false).toBool());
+            connect(analysis, &QAction::toggled, this,
+                    [this](bool on) { settingNotKept(rememberSetting(kAnalysisKey, on)); });
+        }
     }
     window_->show();
+}
+
+// Said once a run: the choices still hold for this run.
+void Program::settingNotKept(const QString& reason) {
+    if (reason.isEmpty() || settingsWarned_)
+        return;
+    settingsWarned_ = true;
+    emit settingNotRemembered(reason);
+    QMessageBox::warning(window_.get(), tr("Settings"),
+                         tr("Your choices cannot be remembered for the next run: %1.").arg(reason));
 }
 
 // A new screen each time; the main window waits until it closes.

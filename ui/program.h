@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 #include <memory>
 
 namespace oltrave {
@@ -19,11 +20,17 @@ public:
     // Null until the start-up screen has handed over.
     MainWindow* mainWindow() const { return window_.get(); }
 
+signals:
+    // Before the message that says so, once a run.
+    void settingNotRemembered(const QString& reason);
+
 private:
     void openMainWindow();
     void showAbout();
+    void settingNotKept(const QString& reason);
 
     std::unique_ptr<MainWindow> window_;
+    bool settingsWarned_ = false;
 };
 
 } // namespace oltrave

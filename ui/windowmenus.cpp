@@ -7,11 +7,11 @@
 #include <QGuiApplication>
 #include <QMainWindow>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <algorithm>
 
 #include "menuitemaccessible.h"
 #include "platform/canvaswidget.h"
+#include "platform/translation.h"
 #include "plotexports.h"
 #include "programname.h"
 #include "shortcutpassthrough.h"
@@ -32,7 +32,7 @@ QAction* contextAction(QWidget* widget, const char* name, const QString& caption
 } // namespace
 
 WindowMenus::WindowMenus(QMainWindow& window, const Form& form, PlotExports& exports,
-                         const Run& run)
+                         const Run& run, const AddItems& viewItems)
     : QObject(&window), window_(window), form_(form), exports_(exports), run_(run) {
     QMenuBar* bar = window.menuBar();
     QMenu* file = bar->addMenu(tr("File(&F)"));
@@ -84,6 +84,8 @@ WindowMenus::WindowMenus(QMainWindow& window, const Form& form, PlotExports& exp
     keyPoints_ = view->addAction(tr("Key Points(&K)"));
     keyPoints_->setObjectName(QStringLiteral("keypoints"));
     keyPoints_->setCheckable(true);
+    if (viewItems)
+        viewItems(*view);
     view->addSeparator();
     sound_ = new SoundActions(window, *view, form);
     view->addSeparator();
@@ -91,7 +93,7 @@ WindowMenus::WindowMenus(QMainWindow& window, const Form& form, PlotExports& exp
 
     QMenu* help = bar->addMenu(tr("Help(&H)"));
     help->setObjectName(QStringLiteral("help"));
-    QAction* about = help->addAction(tr("About %1(&A)...").arg(programName()));
+    QAction* about = help->addAction(aboutCaption());
     about->setObjectName(QStringLiteral("informationabout"));
     connect(about, &QAction::triggered, this, &WindowMenus::aboutRequested);
 
@@ -139,20 +141,17 @@ void WindowMenus::buildLanguageMenu(QMenu* view) {
     }
 }
 
-// The words are chosen once at start-up; the choice is said in the language chosen.
+QString WindowMenus::aboutCaption() {
+    return tr("About %1(&A)...").arg(programName());
+}
+
+// The words change at once; the list keeps the lines it holds.
 void WindowMenus::pickLanguage(Language language) {
     emit languageChosen(language);
     if (language == chosenLanguage())
         return;
-    const QString note = language == Language::Chinese
-                             ? QStringLiteral("下次启动 Oltrave 时使用简体中文。")
-                             : QStringLiteral("Oltrave will speak English from its next start.");
-    // Shown without waiting, so nothing that triggers the item is held up by it.
-    auto* box =
-        new QMessageBox(QMessageBox::Information, programName(), note, QMessageBox::Ok, &window_);
-    box->setObjectName(QStringLiteral("languagenote"));
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->open();
+    useLanguage(language);
+    emit languageSwitched();
 }
 
 void WindowMenus::addContextMenus(QAbstractItemView& list, CanvasWidget& area) {

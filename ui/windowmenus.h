@@ -23,9 +23,12 @@ class WindowMenus : public QObject {
     Q_OBJECT
 public:
     using Run = std::function<void(FormCommand)>;
+    using AddItems = std::function<void(QMenu&)>;
 
-    // Menu commands run through run; the sound items are made in the View menu.
-    WindowMenus(QMainWindow& window, const Form& form, PlotExports& exports, const Run& run);
+    // Menu commands run through run; the sound items are made in the View
+    // menu, after what viewItems adds below Key Points.
+    WindowMenus(QMainWindow& window, const Form& form, PlotExports& exports, const Run& run,
+                const AddItems& viewItems);
 
     // Copy and Copy All on the list, the exports on the plotting area.
     void addContextMenus(QAbstractItemView& list, CanvasWidget& area);
@@ -33,11 +36,15 @@ public:
     QAction* exact() const { return exact_; }
     QAction* keyPoints() const { return keyPoints_; }
     SoundActions& sound() const { return *sound_; }
+    // Help > About's words, which name the program.
+    static QString aboutCaption();
 
 signals:
     void aboutRequested();
-    // View > Language: the language of the next start.
+    // View > Language: the language of the next start, to be remembered.
     void languageChosen(oltrave::Language language);
+    // The language in use changed: every word is to be said again.
+    void languageSwitched();
 
 private:
     QAction* addCommand(QMenu* menu, const char* name, const QString& caption,

@@ -9,7 +9,7 @@
 #include "exact/exactreader.h"
 #include "exact/exactvalue.h"
 
-// The exact layer's own work, on GiNaC: what ExactValue, readExact and
+// The exact layer's own work, on GiNaC: what ExactValue, attemptExact and
 // writeExact do once the engine is loaded (see exact/exactengine.h). Every
 // value handed in is known: a none operand is settled before the call.
 namespace oltrave::engine {
@@ -36,7 +36,7 @@ ExactValue cos(const ExactValue& a);
 ExactValue tan(const ExactValue& a);
 ExactValue log(const ExactValue& a);
 
-std::optional<ExactReading> read(std::string_view text);
+ExactAttempt read(std::string_view text);
 std::optional<std::string> write(const ExactValue& value);
 
 } // namespace oltrave::engine

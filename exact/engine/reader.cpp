@@ -25,6 +25,7 @@ constexpr std::size_t kLongestExponent = 6;
 constexpr std::string_view kPiSign = "π";
 constexpr std::string_view kPiWord = "pi";
 constexpr std::string_view kRootSign = "√";
+constexpr std::string_view kRootWord = "sqrt(";
 
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
@@ -162,67 +163,139 @@ bool fitsDigits(const numeric& rational) {
            digitCount(rational.denom()) <= kMostDigits;
 }
 
+// One term: a rational coefficient times π, a square root or 1.
+struct Term {
+    numeric coefficient = 1;
+    GiNaC::ex symbol = 1;
+    bool negative = false;
+    bool plainDecimal = false; // a number alone, no symbol, no divisor
+    std::optional<Decimal> number;
+};
+
+// The terms of a text, read one after the other; the first refusal stops it.
+class TermReader {
+public:
+    explicit TermReader(Scanner& in) : in_(in) {}
+
+    ExactRefusal refusal() const { return refusal_; }
+
+    std::optional<Term> term(bool negative) {
+        Term term;
+        term.number = scanNumber(in_);
+        if (term.number) {
+            const std::optional<numeric> value = rationalOf(*term.number);
+            if (!value)
+                return refuse(ExactRefusal::TooManyDigits);
+            term.coefficient = *value;
+        }
+        bool hasSymbol = true;
+        if (in_.take(kPiSign) || in_.take(kPiWord)) {
+            term.symbol = GiNaC::Pi;
+        } else if (in_.take(kRootSign)) {
+            const bool bracketed = in_.take("(");
+            if (!root(term, bracketed))
+                return std::nullopt;
+        } else if (in_.take(kRootWord)) {
+            if (!root(term, true))
+                return std::nullopt;
+        } else {
+            hasSymbol = false;
+        }
+        if (!term.number && !hasSymbol)
+            return refuse(ExactRefusal::NotANumber);
+
+        bool divided = false;
+        if (in_.take("/")) {
+            const std::string_view written = in_.digits();
+            if (written.empty())
+                return refuse(ExactRefusal::NotANumber);
+            const numeric divisor = integerOf(written);
+            if (divisor.is_zero())
+                return refuse(ExactRefusal::DivisionByZero);
+            term.coefficient /= divisor;
+            divided = true;
+        }
+        term.negative = negative;
+        if (negative)
+            term.coefficient = -term.coefficient;
+        if (!fitsDigits(term.coefficient))
+            return refuse(ExactRefusal::TooManyDigits);
+        term.plainDecimal = !hasSymbol && !divided;
+        return term;
+    }
+
+private:
+    // The radicand after "√", "√(" or "sqrt(": whole digits, never negative.
+    bool root(Term& term, bool bracketed) {
+        if (in_.take("-")) {
+            refusal_ = ExactRefusal::NegativeRoot;
+            return false;
+        }
+        const std::string_view radicand = in_.digits();
+        if (radicand.empty() || (bracketed && !in_.take(")"))) {
+            refusal_ = ExactRefusal::NotANumber;
+            return false;
+        }
+        const numeric n = integerOf(radicand);
+        if (digitCount(n) > kMostDigits) {
+            refusal_ = ExactRefusal::TooManyDigits;
+            return false;
+        }
+        term.symbol = GiNaC::sqrt(GiNaC::ex(n));
+        return true;
+    }
+
+    std::nullopt_t refuse(ExactRefusal why) {
+        refusal_ = why;
+        return std::nullopt;
+    }
+
+    Scanner& in_;
+    ExactRefusal refusal_ = ExactRefusal::NotANumber;
+};
+
+ExactAttempt refused(ExactRefusal why) {
+    return {std::nullopt, why};
+}
+
 } // namespace
 
-std::optional<ExactReading> engine::read(std::string_view text) {
+ExactAttempt engine::read(std::string_view text) {
     const std::string_view core = trimmed(text);
     if (core.empty())
-        return ExactReading{integer(0), 0.0};
+        return {ExactReading{integer(0), 0.0}, ExactRefusal::None};
 
     Scanner in(core);
-    const bool negative = in.take("-");
+    TermReader reader(in);
+    bool negative = in.take("-");
     if (!negative)
         in.take("+");
-
-    const std::optional<Decimal> number = scanNumber(in);
-    numeric coefficient = 1;
-    if (number) {
-        const std::optional<numeric> value = rationalOf(*number);
-        if (!value)
-            return std::nullopt;
-        coefficient = *value;
+    GiNaC::ex sum = 0;
+    std::optional<Term> only; // the first term, while it is the only one
+    int terms = 0;
+    while (true) {
+        const std::optional<Term> term = reader.term(negative);
+        if (!term)
+            return refused(reader.refusal());
+        sum += term->coefficient * term->symbol;
+        if (++terms == 1)
+            only = term;
+        if (in.atEnd())
+            break;
+        if (in.take("-"))
+            negative = true;
+        else if (in.take("+"))
+            negative = false;
+        else
+            return refused(ExactRefusal::NotANumber);
     }
 
-    // The symbol, if any: π or a square root of a whole number.
-    GiNaC::ex symbol = 1;
-    bool hasSymbol = true;
-    if (in.take(kPiSign) || in.take(kPiWord)) {
-        symbol = GiNaC::Pi;
-    } else if (in.take(kRootSign)) {
-        const std::string_view radicand = in.digits();
-        if (radicand.empty())
-            return std::nullopt;
-        const numeric n = integerOf(radicand);
-        if (digitCount(n) > kMostDigits)
-            return std::nullopt;
-        symbol = GiNaC::sqrt(GiNaC::ex(n));
-    } else {
-        hasSymbol = false;
-    }
-    if (!number && !hasSymbol)
-        return std::nullopt;
-
-    bool divided = false;
-    if (in.take("/")) {
-        const numeric divisor = integerOf(in.digits());
-        if (divisor.is_zero())
-            return std::nullopt; // no digits, or a zero divisor
-        coefficient /= divisor;
-        divided = true;
-    }
-    if (!in.atEnd())
-        return std::nullopt;
-
-    if (negative)
-        coefficient = -coefficient;
-    if (!fitsDigits(coefficient))
-        return std::nullopt;
-
-    const ExactValue value = valueOf(coefficient * symbol);
+    const ExactValue value = valueOf(sum);
     // A plain decimal is read to the very double the decimal reading gives.
-    const double nearest =
-        (!hasSymbol && !divided) ? decimalDouble(negative, *number) : toDouble(value);
-    return ExactReading{value, nearest};
+    const double nearest = (terms == 1 && only->plainDecimal)
+                               ? decimalDouble(only->negative, *only->number)
+                               : toDouble(value);
+    return {ExactReading{value, nearest}, ExactRefusal::None};
 }
 
 } // namespace oltrave

@@ -1,11 +1,15 @@
 // The exports' recording of a curve: where it breaks, and how closely the
 // kept points follow the samples.
+#include <QBuffer>
 #include <QTest>
+#include <QXmlStreamReader>
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <vector>
 
 #include "output/curverecorder.h"
+#include "output/svgwriter.h"
 
 using oltrave::CanvasPoint;
 using oltrave::CurveRecorder;
@@ -105,6 +109,49 @@ private slots:
             const double x = k.u * 20 - 10;
             QVERIFY(std::fabs((10 - k.v * 20) - f(x)) < 1e-4);
         }
+    }
+
+    // A curve crossing the view in a few samples still runs from edge to
+    // edge: the samples just outside are kept, the view clips them.
+    void aSteepCurveReachesBothEdges() {
+        const auto lines = record(sampled([](double x) { return 1000 * x; }));
+        QCOMPARE(lines.size(), std::size_t(1));
+        float top = 1, bottom = 0;
+        for (const auto& p : lines.front().points) {
+            top = std::min(top, p.v);
+            bottom = std::max(bottom, p.v);
+        }
+        QVERIFY2(top < 0 && bottom > 1, qPrintable(QStringLiteral("%1 %2").arg(top).arg(bottom)));
+    }
+
+    // A curve with one sample in the view is one dot, and the SVG shows it:
+    // a polyline of one point would draw nothing.
+    void aLoneSampleIsAVisibleDot() {
+        CurveRecorder recorder;
+        recorder.setScale(-10, 10, 10, -10);
+        const CanvasPoint lone{5, 5};
+        recorder.points(&lone, 1, kCurveColour);
+        QCOMPARE(recorder.polylines().size(), std::size_t(1));
+        QBuffer buffer;
+        QVERIFY(buffer.open(QIODevice::WriteOnly));
+        QVERIFY(oltrave::writeSvg(buffer, recorder, QSize(400, 200), Qt::white, Qt::black));
+        QXmlStreamReader xml(buffer.data());
+        int dots = 0;
+        while (!xml.atEnd()) {
+            if (xml.readNext() != QXmlStreamReader::StartElement)
+                continue;
+            const auto attributes = xml.attributes();
+            QVERIFY(xml.name() != QLatin1String("polyline"));
+            if (xml.name() != QLatin1String("circle"))
+                continue;
+            // (5, 5) lies three quarters across and a quarter down.
+            QCOMPARE(attributes.value("cx").toDouble(), 300.0);
+            QCOMPARE(attributes.value("cy").toDouble(), 50.0);
+            QVERIFY(attributes.value("r").toDouble() > 0);
+            QCOMPARE(attributes.value("fill").toString(), QStringLiteral("#9289f9"));
+            ++dots;
+        }
+        QCOMPARE(dots, 1);
     }
 
     void clearForgetsEverything() {

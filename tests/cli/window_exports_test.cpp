@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QFileDialog>
+#include <QImage>
 #include <QLineEdit>
 #include <QProcess>
 #include <QStandardPaths>
@@ -33,6 +34,17 @@ QByteArray pdfText(const QString& path) {
     process.start(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), path, QStringLiteral("-")});
     process.waitForFinished(60000);
     return process.readAllStandardOutput();
+}
+
+// The first page as a picture, at a resolution that shows the marks.
+QImage pdfPage(const QString& path) {
+    const QString stem = path + QStringLiteral(".page");
+    QProcess process;
+    process.start(QStringLiteral("pdftoppm"),
+                  {QStringLiteral("-r"), QStringLiteral("50"), QStringLiteral("-png"),
+                   QStringLiteral("-singlefile"), path, stem});
+    process.waitForFinished(60000);
+    return QImage(stem + QStringLiteral(".png")).convertToFormat(QImage::Format_RGB32);
 }
 
 QByteArray contents(const QString& path) {
@@ -196,6 +208,32 @@ private slots:
         saveThrough(exportPdf, dir.filePath(QStringLiteral("window"))); // the suffix is added
         QVERIFY(contents(fromWindow).startsWith("%PDF"));
         QCOMPARE(pdfText(fromWindow), pdfText(fromCommand));
+    }
+
+    // With View > Key Points on, the worksheet's page is the picture
+    // render --keypoints makes, marks and all.
+    void worksheetWithKeyPointsLooksLikeTheCommandLines() {
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
+            QSKIP("pdftoppm (poppler-utils) is not installed: tools/setup.sh installs it");
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString fromWindow = dir.filePath(QStringLiteral("window.pdf"));
+        const QString fromCommand = dir.filePath(QStringLiteral("command.pdf"));
+        runProgram({"render", "--keypoints", "-o", fromCommand, "--at", "3", "quadratic", "1", "-2",
+                    "-3"});
+        window_->findChild<QAction*>(QStringLiteral("keypoints"))->trigger();
+        auto* pic = window_->findChild<QWidget*>(QStringLiteral("pic"));
+        saveThrough(contextAction(pic, QStringLiteral("exportpdf")), fromWindow);
+        const QImage window = pdfPage(fromWindow);
+        const QImage command = pdfPage(fromCommand);
+        QVERIFY(!window.isNull());
+        QCOMPARE(window, command);
+        // The marks are there to compare: the page differs from one without them.
+        window_->findChild<QAction*>(QStringLiteral("keypoints"))->trigger();
+        const QString plain = dir.filePath(QStringLiteral("plain.pdf"));
+        saveThrough(contextAction(pic, QStringLiteral("exportpdf")), plain);
+        QVERIFY(!pdfPage(plain).isNull());
+        QVERIFY(pdfPage(plain) != command);
     }
 
 private:

@@ -1,10 +1,10 @@
 // oltrave-print-soak [PRINTS]
-// Clicks Print PRINTS times (10,000 unless told) through the scenario driver's
-// actions on the real window and compares the time per Print of the last
-// thousand with that of the first: a long session must stay as fast as a
-// short one. Times are on this thread's processor clock, so other work on the
-// machine does not count. Exits 1 when the last thousand is more than 1.2
-// times slower, or when an action fails.
+// Clicks Print PRINTS times (10,000 unless told), with a wheel notch every
+// hundred, through the scenario driver's actions on the real window and
+// compares the time per Print of the last thousand with that of the first: a
+// long session must stay as fast as a short one. Times are on this thread's
+// processor clock, so other work on the machine does not count. Exits 1 when
+// the last thousand is more than 1.2 times slower, or when an action fails.
 #include <QApplication>
 #include <QListView>
 #include <QTest>
@@ -20,6 +20,7 @@ namespace {
 
 constexpr int kDefaultPrints = 10000;
 constexpr int kBatch = 1000;
+constexpr int kWheelEvery = 100;
 constexpr double kAllowedSlowdown = 1.2;
 
 double threadSeconds() {
@@ -64,6 +65,9 @@ int main(int argc, char* argv[]) {
     double start = threadSeconds();
     for (int i = 1; i <= prints; ++i) {
         if (!act(window, "click prt"))
+            return 2;
+        // A wheel notch now and then, in and out: its cost must not grow either.
+        if (i % kWheelEvery == 0 && !act(window, (i / kWheelEvery) % 2 ? "wheel 1" : "wheel -1"))
             return 2;
         if (i % kBatch == 0) {
             const double now = threadSeconds();

@@ -185,3 +185,32 @@ TEST(ExactLinesProperty, SameLinesAsDecimalModeWithOnlyTheNumbersRewritten) {
 
 } // namespace
 } // namespace oltrave::testing
+
+namespace oltrave::testing {
+namespace {
+
+// A box may hold a sum; where it multiplies x or follows a minus sign it is
+// written in brackets, so the formula still says what was typed.
+TEST(ExactLines, SumsAreBracketedWhereTheyMultiplyOrFollowAMinus) {
+    struct Case {
+        int family;
+        std::vector<std::string> boxes;
+        const char* formula;
+    };
+    const Case cases[] = {
+        {0, {"1+√2", "1-√2"}, "y = ( 1 + √2 ) x - ( -1 + √2 )"},
+        {0, {"2", "π/2+1"}, "y = 2 x + ( 1 + π/2 )"},
+        {0, {"√2", "-1"}, "y = √2 x - 1"},
+        {1, {"1", "1+√3", "0"}, "y = 1 x ^ 2 + ( 1 + √3 ) x "},
+        {3, {"1+√2", "2", "1", "-1"}, "y = ( 1 + √2 ) sin( 2 x + 1 ) - 1"},
+    };
+    for (const Case& c : cases) {
+        ExactBench bench(true);
+        bench.run(c.family, 0, c.boxes, "0");
+        ASSERT_FALSE(bench.list.lines().empty()) << c.formula;
+        EXPECT_EQ(bench.list.lines().front(), c.formula);
+    }
+}
+
+} // namespace
+} // namespace oltrave::testing

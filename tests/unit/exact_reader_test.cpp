@@ -63,6 +63,23 @@ TEST(ExactReader, ReadsTheGrammarsForms) {
         {"", "0"},
         {"   ", "0"},
         {" \t1/3 \t", "1/3"},
+        // Sums and differences, roots by name or in brackets.
+        {"sqrt(2)", "√2"},
+        {"√(2)", "√2"},
+        {"2√(3)", "2√3"},
+        {"√(8)/2", "√2"},
+        {"-sqrt(3)", "-√3"},
+        {"1+√2", "1 + √2"},
+        {"2-π/3", "2 - π/3"},
+        {"π/2+1", "1 + π/2"},
+        {"-1/2+√3", "-1/2 + √3"},
+        {"√2-√2", "0"},
+        {"1-2+3", "2"},
+        {"+3", "3"},
+        {"+π-1", "-1 + π"},
+        {"1e+2+1", "101"},
+        {"1e-1-1", "-9/10"},
+        {"√8+√2", "3√2"},
         // Accepted, but beyond what the writer puts in exact form.
         {"1e29", "decimal"},
         {"123456789012345678901234567890", "decimal"},
@@ -71,6 +88,42 @@ TEST(ExactReader, ReadsTheGrammarsForms) {
     };
     for (const ReadCase& c : cases)
         EXPECT_EQ(readAndWrite(c.text), c.written) << "text \"" << c.text << "\"";
+}
+
+struct RefusedCase {
+    const char* text;
+    ExactRefusal why;
+};
+
+TEST(ExactReader, SaysWhyATextIsRefused) {
+    const RefusedCase cases[] = {
+        {"1/0", ExactRefusal::DivisionByZero},
+        {"π/0", ExactRefusal::DivisionByZero},
+        {"1+2/00", ExactRefusal::DivisionByZero},
+        {"√-2", ExactRefusal::NegativeRoot},
+        {"√(-2)", ExactRefusal::NegativeRoot},
+        {"sqrt(-2)", ExactRefusal::NegativeRoot},
+        {"1+√-3", ExactRefusal::NegativeRoot},
+        {"1e30", ExactRefusal::TooManyDigits},
+        {"1+1e-30", ExactRefusal::TooManyDigits},
+        {"1e9999999", ExactRefusal::TooManyDigits},
+        {"√1234567890123456789012345678901", ExactRefusal::TooManyDigits},
+        {"abc", ExactRefusal::NotANumber},
+        {"1/3x", ExactRefusal::NotANumber},
+        {"sqrt(2", ExactRefusal::NotANumber},
+        {"√(2", ExactRefusal::NotANumber},
+        {"sqrt2", ExactRefusal::NotANumber},
+        {"1+", ExactRefusal::NotANumber},
+        {"1++2", ExactRefusal::NotANumber},
+        {"1 + 2", ExactRefusal::NotANumber},
+        {"2/π", ExactRefusal::NotANumber},
+    };
+    for (const RefusedCase& c : cases) {
+        const ExactAttempt attempt = attemptExact(c.text);
+        EXPECT_FALSE(attempt.reading) << "text \"" << c.text << "\"";
+        EXPECT_EQ(attempt.refusal, c.why) << "text \"" << c.text << "\"";
+    }
+    EXPECT_EQ(attemptExact("1+√2").refusal, ExactRefusal::None);
 }
 
 TEST(ExactReader, RefusesWhatTheGrammarDoesNotCoverOrTooManyDigits) {
@@ -148,6 +201,9 @@ TEST(ExactReader, GivesTheNearestDouble) {
         {"1/10", 0.1},
         {"7/10", 0.7},
         {"-1e-29", -1e-29},
+        {"1+√2", 2.414213562373095},
+        {"2-π/3", 0.9528024488034023},
+        {"sqrt(2)", 1.4142135623730951},
     };
     for (const NearestCase& c : cases) {
         const std::optional<ExactReading> reading = readExact(c.text);

@@ -87,9 +87,33 @@ TEST(ExactWriter, WritesEachShapeInItsOrder) {
         {"zero squared", n(0).pow(n(2)), "0"},
         {"power beyond the bound", n(2).pow(n(100000)), ""},
         {"huge exponent", n(3).pow(n(1000000000)), ""},
+        // Multiplied out, the quotient would be 2: the bound, not the writer, stops it.
+        {"quotient of powers beyond the bound", n(2).pow(n(1000)) / n(2).pow(n(999)), ""},
+        {"quotient of powers within it", n(2).pow(n(100)) / n(2).pow(n(99)), "2"},
     };
     for (const WriteCase& c : cases)
         EXPECT_EQ(writeExact(c.value).value_or(""), c.written) << c.what;
+}
+
+// The decimal a value gives is the double nearest it, rounded once from enough
+// digits; the expected figures are the exact values rounded to a double.
+TEST(ExactValue, ToDoubleIsTheNearestDouble) {
+    struct Case {
+        const char* what;
+        ExactValue value;
+        double nearest;
+    };
+    const Case cases[] = {
+        {"145π", n(145) * pi, 455.53093477052},
+        {"π/3", pi / n(3), 1.0471975511965979},
+        {"7π/4", n(7) * pi / n(4), 5.497787143782138},
+        {"√2", root(2), 1.4142135623730951},
+        {"2 + 3√5", n(2) + n(3) * root(5), 8.70820393249937},
+        {"1000003π", n(1000003) * pi, 3141602.078367754},
+        {"1/3", q(1, 3), 1.0 / 3.0},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.value.toDouble(), c.nearest) << c.what;
 }
 
 TEST(ExactWriter, NoneSpreadsThroughEveryOperation) {

@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstring>
 #include <map>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "sound/curvesound.h"
@@ -352,3 +354,65 @@ TEST(SoundWav, HeaderDescribesSixteenBitStereo) {
 }
 
 } // namespace
+
+namespace {
+
+Heard curveSweep(int family, int mode, std::array<double, 4> coef) {
+    return split(renderCurve(oltrave::DrawnCurve{family, mode, coef}, kZoom));
+}
+
+} // namespace
+
+// What the program renders for a plotted curve: its mode reaches the tone, the
+// sweep fades out at its end, a zero on the left edge clicks, an extremum
+// chimes in two notes; a cue on its own is the same cue.
+TEST(SoundOfACurve, ModeEdgesAndCues) {
+    // y = x: |f| at x = -5 sounds as y = 5, f(|x|) too; f as y = -5.
+    struct Mode {
+        int mode;
+        double yAtMinusFive;
+    };
+    for (const Mode m : {Mode{0, -5}, Mode{1, 5}, Mode{2, 5}}) {
+        const Heard h = curveSweep(0, m.mode, {1, 0, 0, 0});
+        EXPECT_NEAR(pitchAt(h.mono, frameOf(-5)), hzFor(m.yAtMinusFive), 3) << "mode " << m.mode;
+    }
+
+    // y = x / 2 is in the view up to the right edge: only the fade quiets it.
+    const Heard line = curveSweep(0, 0, {0.5, 0, 0, 0});
+    const int fade = static_cast<int>(kFadeSeconds * kSampleRate);
+    EXPECT_GT(rms(line.mono, kSweepFrames - 3 * fade, kSweepFrames - fade - 10), 0.2);
+    EXPECT_LT(std::fabs(line.mono.back()), 0.01);
+    EXPECT_LT(rms(line.mono, kSweepFrames - 10, kSweepFrames), 0.02);
+
+    // y = x + 10: its zero is x = -10, the first frame, and clicks there, far left.
+    const Heard edge = curveSweep(0, 0, {1, 10, 0, 0});
+    const Heard toneOnly = sweep([](double x) { return x + 10; });
+    const int click = static_cast<int>(kClickSeconds * kSampleRate);
+    std::vector<double> added;
+    for (int i = 0; i < click; ++i)
+        added.push_back(edge.left[i] - toneOnly.left[i]);
+    EXPECT_GT(level(added, click / 2, kClickHz, click), 1.0);
+    EXPECT_EQ(edge.left[2 * click], toneOnly.left[2 * click]);
+
+    // y = -(x - 2)² / 10 + 5: a maximum at x = 2, both notes, the first first.
+    const Heard crest = curveSweep(1, 0, {-0.1, 0.4, 4.6, 0});
+    const Heard plain = sweep([](double x) { return 5 - (x - 2) * (x - 2) / 10; });
+    const int at = frameOf(2);
+    const int note = static_cast<int>(kChimeNoteSeconds * kSampleRate);
+    for (const auto& [centre, hz] : {std::pair{at + note / 2, kChimeFirstHz},
+                                     std::pair{at + note + note / 2, kChimeSecondHz}}) {
+        EXPECT_GT(level(crest.mono, centre, hz, 1024), 20 * level(plain.mono, centre, hz, 1024))
+            << hz;
+    }
+
+    // A cue alone: a click is short, a chime holds two notes, a thud is low.
+    const Heard chime = split(renderCue(CueKind::Extremum, 0, kZoom));
+    ASSERT_EQ(chime.mono.size(), static_cast<std::size_t>(2 * note));
+    EXPECT_GT(level(chime.mono, note / 2, kChimeFirstHz, 1024),
+              5 * level(chime.mono, note / 2, kChimeSecondHz, 1024));
+    EXPECT_GT(level(chime.mono, note + note / 2, kChimeSecondHz, 1024),
+              5 * level(chime.mono, note + note / 2, kChimeFirstHz, 1024));
+    const Heard lone = split(renderCue(CueKind::Zero, -kZoom, kZoom));
+    EXPECT_EQ(lone.mono.size(), static_cast<std::size_t>(click));
+    EXPECT_GT(rms(lone.left, 0, 20), 10 * rms(lone.right, 0, 20)); // far left
+}

@@ -77,6 +77,7 @@ private slots:
     // Each step of the keyboard trace sounds; landing on a mark, with its cue.
     void keyboardTraceSoundsEachStep_data() {
         QTest::addColumn<int>("family");
+        QTest::addColumn<int>("mode");
         QTest::addColumn<QStringList>("boxes");
         QTest::addColumn<QList<int>>("keys");
         QTest::addColumn<QList<int>>("sounds");
@@ -87,22 +88,32 @@ private slots:
         // From the left edge. y = x² - 2x - 3: zeros -1 and 3, vertex (1, -4),
         // y = -3 at 0 (no cue).
         QTest::newRow("quadratic")
-            << 1 << QStringList{"1", "-2", "-3"}
+            << 1 << 0 << QStringList{"1", "-2", "-3"}
             << QList<int>{Qt::Key_Home,     Qt::Key_PageDown, Qt::Key_PageDown, Qt::Key_PageDown,
                           Qt::Key_PageDown, Qt::Key_Right,    Qt::Key_PageUp,   Qt::Key_PageDown}
             << QList<int>{tone, zero, tone, extremum, zero, tone, zero, zero};
         // y = tan x from the right edge: the zero at 3π, then the asymptote at
         // 5π/2, where a centre of symmetry also is.
-        QTest::newRow("tangent") << 5 << QStringList{"1", "1", "0", "0"}
+        // y = |x|² - 2|x| - 3: zeros ±3, minima at ±1 and a maximum at 0, where
+        // the marks of its lines also are; the mode reaches the cues.
+        QTest::newRow("quadratic f(|x|)")
+            << 1 << 2 << QStringList{"1", "-2", "-3"}
+            << QList<int>{Qt::Key_Home,     Qt::Key_PageDown, Qt::Key_PageDown,
+                          Qt::Key_PageDown, Qt::Key_PageDown, Qt::Key_PageDown}
+            << QList<int>{tone, zero, extremum, extremum, extremum, zero};
+        QTest::newRow("tangent") << 5 << 0 << QStringList{"1", "1", "0", "0"}
                                  << QList<int>{Qt::Key_End, Qt::Key_PageUp, Qt::Key_PageUp}
                                  << QList<int>{tone, zero, asymptote};
     }
     void keyboardTraceSoundsEachStep() {
         QFETCH(int, family);
+        QFETCH(int, mode);
         QFETCH(QStringList, boxes);
         QFETCH(QList<int>, keys);
         QFETCH(QList<int>, sounds);
         emit part<QComboBox>(*window_, "combotype")->activated(family);
+        QTest::mouseClick(part(*window_, qPrintable(QStringLiteral("llabs%1").arg(mode))),
+                          Qt::LeftButton);
         for (int box = 0; box < boxes.size(); ++box)
             QTest::keyClicks(part(*window_, qPrintable(QStringLiteral("tx%1").arg(box))),
                              boxes[box]);

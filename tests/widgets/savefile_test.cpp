@@ -3,13 +3,16 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
+#include <fcntl.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include "platform/savefile.h"
+#include "platform/soundfile.h"
 
 using oltrave::saveFile;
 
@@ -119,6 +122,19 @@ private slots:
         QCOMPARE(entries(fs.path()), (QStringList{"filler", "plot.png"}));
     }
 
+    // The sound writer's short write names the system's reason, not Qt's
+    // "Unknown error".
+    void aSoundOnAFullDiskSaysWhy() {
+        SmallTmpfs fs("size=64k");
+        MOUNT_OR_SKIP(fs);
+        const QString path = fs.path("sweep.wav");
+        const oltrave::sound::Samples samples(100000, 0); // 200 KB
+        const QString error = oltrave::saveSoundFile(path, samples);
+        QVERIFY2(error.startsWith(path + ": "), qPrintable(error));
+        QVERIFY2(error.contains(QString::fromLocal8Bit(std::strerror(ENOSPC))), qPrintable(error));
+        QCOMPARE(entries(fs.path()), QStringList());
+    }
+
     void aReadOnlyPlaceKeepsTheOldFile() {
         SmallTmpfs fs("size=1m");
         QTemporaryDir fallback;
@@ -141,35 +157,123 @@ private slots:
         QCOMPARE(entries(dir), QStringList{"plot.png"});
     }
 
-    // A link to a full device: the error is reported, the device and the link
-    // stay what they were. As root the device is a private copy of /dev/full
-    // on a tmpfs, so a fault here cannot replace the system's.
-    void aLinkToAFullDeviceReportsTheError() {
+    // Standard output on a full device, reached through a link: the error is
+    // reported, whether the write or only the last flush meets it, and the
+    // device and the link stay what they were. The device is a private node
+    // on a tmpfs, so a fault here cannot replace the system's /dev/full.
+    void standardOutputOnAFullDeviceReportsTheError_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("fails while written") << kNew;
+        QTest::newRow("fails only when flushed") << kNew.left(100);
+    }
+    void standardOutputOnAFullDeviceReportsTheError() {
+        QFETCH(QByteArray, content);
+        if (::geteuid() != 0)
+            QSKIP("a private device node needs root (mknod)");
         SmallTmpfs fs("size=1m");
-        QTemporaryDir fallback;
-        QString device = QStringLiteral("/dev/full");
-        QString dir = fallback.path();
-        if (::geteuid() == 0) {
-            MOUNT_OR_SKIP(fs);
-            dir = fs.path();
-            device = fs.path("full");
-            QCOMPARE(::mknod(QFile::encodeName(device).constData(), S_IFCHR | 0666, makedev(1, 7)),
-                     0);
-        }
-        const QString link = dir + "/plot.png";
+        MOUNT_OR_SKIP(fs);
+        const QString device = fs.path("full");
+        QCOMPARE(::mknod(QFile::encodeName(device).constData(), S_IFCHR | 0666, makedev(1, 7)), 0);
+        const QString link = fs.path("plot.png");
         QVERIFY(QFile::link(device, link));
 
-        const QString error = saveFile(link, writing(kNew));
+        std::fflush(stdout);
+        const int saved = ::dup(STDOUT_FILENO);
+        const int full = ::open(QFile::encodeName(device).constData(), O_WRONLY);
+        QVERIFY(saved >= 0 && full >= 0);
+        ::dup2(full, STDOUT_FILENO);
+        const QString error = saveFile(link, writing(content));
+        ::dup2(saved, STDOUT_FILENO);
+        ::close(saved);
+        ::close(full);
+
         QVERIFY2(error.startsWith(link + ": "), qPrintable(error));
         QVERIFY2(error.contains(QString::fromLocal8Bit(std::strerror(ENOSPC))), qPrintable(error));
         struct stat node {};
         QCOMPARE(::stat(QFile::encodeName(device).constData(), &node), 0);
         QVERIFY(S_ISCHR(node.st_mode));
         QCOMPARE(QFileInfo(link).symLinkTarget(), device);
-        QStringList expected{"plot.png"};
-        if (device != QLatin1String("/dev/full"))
-            expected.prepend("full");
-        QCOMPARE(entries(dir), expected);
+        QCOMPARE(entries(fs.path()), (QStringList{"full", "plot.png"}));
+    }
+
+    // Any other device, a pipe or a socket is refused at once: nothing blocks
+    // on a pipe without a reader, nothing is fed to another program.
+    void aDeviceOrPipeIsRefused_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("device") << "device";
+        QTest::newRow("pipe") << "pipe";
+        QTest::newRow("link to a pipe") << "link";
+    }
+    void aDeviceOrPipeIsRefused() {
+        QFETCH(QString, kind);
+        QTemporaryDir dir;
+        const QString node = dir.filePath("node");
+        const QByteArray name = QFile::encodeName(node);
+        if (kind == QLatin1String("device")) {
+            if (::geteuid() != 0)
+                QSKIP("a private device node needs root (mknod)");
+            QCOMPARE(::mknod(name.constData(), S_IFCHR | 0666, makedev(1, 3)), 0); // as /dev/null
+        } else {
+            QCOMPARE(::mkfifo(name.constData(), 0666), 0);
+        }
+        const QString path = kind == QLatin1String("link") ? dir.filePath("plot.png") : node;
+        if (path != node)
+            QVERIFY(QFile::link(node, path));
+        const QString error = saveFile(path, writing(kNew));
+        QVERIFY2(error.startsWith(path + ": refused"), qPrintable(error));
+        struct stat after {};
+        QCOMPARE(::stat(name.constData(), &after), 0);
+        QVERIFY(S_ISCHR(after.st_mode) || S_ISFIFO(after.st_mode));
+    }
+
+    // In a sticky folder anyone may write into, a link made by another user
+    // than the writer or the folder's owner is not followed, dangling or not.
+    void aLinkPlantedInASharedFolder_data() {
+        QTest::addColumn<uid_t>("linkOwner");
+        QTest::addColumn<uid_t>("folderOwner");
+        QTest::addColumn<bool>("dangling");
+        QTest::addColumn<bool>("followed");
+        const uid_t me = ::geteuid();
+        const uid_t other = 4242;
+        const uid_t third = 4343;
+        QTest::newRow("another user's link") << other << third << false << false;
+        QTest::newRow("another user's dangling link") << other << third << true << false;
+        QTest::newRow("the folder owner's link") << other << other << false << true;
+        QTest::newRow("the user's own link") << me << third << false << true;
+        QTest::newRow("the user's own dangling link") << me << third << true << true;
+    }
+    void aLinkPlantedInASharedFolder() {
+        QFETCH(uid_t, linkOwner);
+        QFETCH(uid_t, folderOwner);
+        QFETCH(bool, dangling);
+        QFETCH(bool, followed);
+        if (::geteuid() != 0)
+            QSKIP("links and folders of other users need root (lchown)");
+        QTemporaryDir dir;
+        const QString shared = dir.filePath("shared");
+        QVERIFY(QDir().mkdir(shared));
+        const QByteArray sharedName = QFile::encodeName(shared);
+        QCOMPARE(::chmod(sharedName.constData(), 01777), 0);
+        QCOMPARE(::chown(sharedName.constData(), folderOwner, folderOwner), 0);
+        const QString target = dir.filePath("mine.txt");
+        if (!dangling)
+            QVERIFY(writeFile(target, kOld));
+        const QString link = shared + "/plot.png";
+        QVERIFY(QFile::link(target, link));
+        QCOMPARE(::lchown(QFile::encodeName(link).constData(), linkOwner, linkOwner), 0);
+
+        const QString error = saveFile(link, writing(kNew));
+        QVERIFY(QFileInfo(link).isSymLink());
+        if (followed) {
+            QCOMPARE(error, QString());
+            QCOMPARE(contents(target), kNew);
+        } else {
+            QVERIFY2(error.startsWith(link + ": refused"), qPrintable(error));
+            QCOMPARE(QFile::exists(target), !dangling);
+            if (!dangling)
+                QCOMPARE(contents(target), kOld);
+        }
+        QCOMPARE(entries(shared), QStringList{"plot.png"});
     }
 
     // A link to a picture: the picture is replaced, the link stays a link.

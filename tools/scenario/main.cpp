@@ -1,4 +1,4 @@
-// oltrave-scenario [--lang LANG] FILE | -
+// oltrave-scenario [--lang LANG] [--reads] FILE | -
 // Performs the actions of a scenario on the real main window and prints the
 // state blocks it asks for, then one more at the end.
 #include <QApplication>
@@ -34,6 +34,9 @@ int main(int argc, char* argv[]) {
     // so the golden outputs hold everywhere.
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();
+    // --reads adds the line on how the boxes are read, which the scenarios
+    // written before it do not show.
+    const bool withReads = arguments.removeAll(QStringLiteral("--reads")) > 0;
     oltrave::Language language = oltrave::Language::English;
     if (arguments.size() == 3 && arguments.first() == QLatin1String("--lang")) {
         const auto asked = oltrave::languageFromArgument(arguments.at(1));
@@ -43,8 +46,9 @@ int main(int argc, char* argv[]) {
         arguments.remove(0, 2);
     }
     if (arguments.size() != 1)
-        return fail(
-            QStringLiteral("usage: oltrave-scenario [--lang LANG] FILE (or - for standard input)"));
+        return fail(QStringLiteral(
+            "usage: oltrave-scenario [--lang LANG] [--reads] FILE (or - for standard "
+            "input)"));
     oltrave::useLanguage(language);
     const QString source = arguments.constFirst();
     QFile file;
@@ -74,8 +78,8 @@ int main(int argc, char* argv[]) {
         if (const std::optional<QString> problem = perform(window, parsed.action))
             return fail(where + *problem);
         if (parsed.action.kind == Action::Kind::Dump)
-            write(stdout, stateBlock(window));
+            write(stdout, stateBlock(window, withReads));
     }
-    write(stdout, stateBlock(window));
+    write(stdout, stateBlock(window, withReads));
     return 0;
 }

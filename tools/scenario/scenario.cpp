@@ -21,7 +21,8 @@ namespace {
 
 const QStringList kBoxes{"tx0", "tx1", "tx2", "tx3", "setx", "setdata"};
 const QStringList kButtons{"prt", "rprt", "cleara", "calc"};
-const QStringList kMenuItems{"print", "reprint", "calculate", "clear", "exact", "keypoints"};
+const QStringList kMenuItems{"print", "reprint",   "calculate", "clear",
+                             "exact", "keypoints", "analysis"};
 constexpr int kLargestPixel = 9999;
 constexpr int kMostNotches = 99;
 const QStringList kKeys{"Enter", "Backspace"};

@@ -51,7 +51,8 @@ Parsed parseLine(const QString& line);
 // Returns an error text when the action could not be carried out.
 std::optional<QString> perform(MainWindow& window, const Action& action);
 
-// The state block the window shows, lines ending in "\n".
-QString stateBlock(const MainWindow& window);
+// The state block the window shows, lines ending in "\n"; withReads adds
+// the line on the boxes whose texts are not read whole.
+QString stateBlock(const MainWindow& window, bool withReads = false);
 
 } // namespace oltrave::scenario

@@ -5,10 +5,12 @@
 #include <QLineEdit>
 #include <QMenu>
 
+#include "model/boxreading.h"
 #include "model/familytable.h"
 #include "model/numtext.h"
 #include "platform/canvaswidget.h"
 #include "scenario.h"
+#include "ui/analysispanel.h"
 #include "ui/mainwindow.h"
 
 namespace oltrave::scenario {
@@ -32,6 +34,23 @@ QString boxes(const MainWindow& window) {
         const auto& label = part<QLabel>(window, QStringLiteral("lb%1").arg(box));
         shown << (edit.isVisibleTo(&window) ? label.text() + QLatin1Char(' ') + quoted(edit.text())
                                             : QStringLiteral("-"));
+    }
+    return shown.join(QStringLiteral(" | "));
+}
+
+// The boxes whose texts the current mode does not read whole, with the number used.
+QString reads(const MainWindow& window) {
+    QStringList shown;
+    for (const BoxNote& note : noteworthyBoxes(window.form())) {
+        QString name = QStringLiteral("x");
+        if (note.kind == BoxKind::Zoom)
+            name = QStringLiteral("zoom");
+        else if (note.kind == BoxKind::Coefficient)
+            name = part<QLabel>(window, QStringLiteral("lb%1").arg(note.box)).text();
+        const QString used = QString::fromStdString(numtext(note.reading.used));
+        shown << name + QLatin1Char(' ') + quoted(QString::fromStdString(note.text)) +
+                     QStringLiteral(" -> ") +
+                     (note.reading.previousKept ? QStringLiteral("previous ") + used : used);
     }
     return shown.join(QStringLiteral(" | "));
 }
@@ -64,7 +83,7 @@ QString viewOptions(const MainWindow& window) {
 
 } // namespace
 
-QString stateBlock(const MainWindow& window) {
+QString stateBlock(const MainWindow& window, bool withReads) {
     const auto& chooser = part<QComboBox>(window, QStringLiteral("combotype"));
     // The lines as the list shows them.
     const QAbstractItemModel& list =
@@ -79,6 +98,8 @@ QString stateBlock(const MainWindow& window) {
     add(QStringLiteral("label: ") + part<QLabel>(window, QStringLiteral("labelv")).text());
     add(QStringLiteral("chooser: %1 %2").arg(chooser.currentIndex()).arg(chooser.currentText()));
     add(QStringLiteral("boxes: ") + boxes(window));
+    if (const QString read = withReads ? reads(window) : QString(); !read.isEmpty())
+        add(QStringLiteral("reads: ") + read);
     add(QStringLiteral("modes: ") + modes(window));
     add(QStringLiteral("zoom: %1 -> %2")
             .arg(quoted(part<QLineEdit>(window, QStringLiteral("setdata")).text()),
@@ -104,6 +125,14 @@ QString stateBlock(const MainWindow& window) {
             add(QStringLiteral("«") + QString::fromStdString(markText(mark)) +
                 QStringLiteral(" : ") + shown(mark.row).trimmed() + QStringLiteral("»"));
         }
+    }
+    const auto* analysis = window.findChild<QAction*>(QStringLiteral("analysis"));
+    const auto* panel = window.findChild<const AnalysisPanel*>(QStringLiteral("analysispanel"));
+    if (analysis && analysis->isChecked() && panel) {
+        const QStringList rows = panel->rowTexts();
+        add(QStringLiteral("analysis: %1").arg(rows.size()));
+        for (const QString& row : rows)
+            add(QStringLiteral("«") + row + QStringLiteral("»"));
     }
     return block;
 }

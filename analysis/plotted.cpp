@@ -1,0 +1,24 @@
+#include "plotted.h"
+
+#include "analysis.h"
+#include "model/form.h"
+
+namespace oltrave {
+
+std::optional<Analysis> analysePlotted(const Form& form) {
+    if (!form.plotted() || form.drawnCurves().empty())
+        return std::nullopt;
+    const DrawnCurve& curve = form.drawnCurves().back();
+    const FamilyDescription* family = familyDescription(curve.family);
+    if (!family)
+        return std::nullopt;
+    RealCoefficients coef;
+    for (int box = 0; box < kBoxCount; ++box) {
+        const auto i = static_cast<std::size_t>(box);
+        const Real read = form.coefficient(box);
+        coef[i] = read.value == curve.coef[i] ? read : Real(curve.coef[i]);
+    }
+    return analyse(*family, curve.absmode, coef);
+}
+
+} // namespace oltrave

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "model/analysisfacts.h"
+
+namespace oltrave {
+
+// One row of the analysis as the panel, the analyse command and the worksheet
+// show it, in the language chosen at start-up.
+struct AnalysisRow {
+    std::string name;
+    std::string value;
+
+    // "Name : value"
+    std::string text() const { return name + " : " + value; }
+};
+
+// The thirteen rows in their fixed order.
+std::vector<AnalysisRow> analysisRows(const Analysis& analysis);
+
+// A number as the list writes it: in closed form when it has one.
+std::string numberText(const Real& number);
+
+// The double nearest a number: its exact value's when it has one.
+double nearestDouble(const Real& number);
+
+} // namespace oltrave

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+namespace oltrave::cli {
+
+// Writes text to standard output as UTF-8.
+void writeOut(const QString& text);
+
+// Flushes standard output. When that or an earlier write failed (a full disk,
+// a closed pipe), says why on standard error and gives kExitFile; else status.
+int finishOutput(int status);
+
+} // namespace oltrave::cli

@@ -1,0 +1,71 @@
+#include "factsupport.h"
+
+#include <algorithm>
+#include <array>
+
+namespace oltrave::facts {
+
+void alternatingStretches(Analysis& analysis, const std::vector<Real>& turns, bool rising) {
+    std::optional<Real> from;
+    for (std::size_t i = 0; i <= turns.size(); ++i) {
+        const std::optional<Real> to =
+            i < turns.size() ? std::optional<Real>(turns[i]) : std::nullopt;
+        (rising ? analysis.increasing : analysis.decreasing).push_back(open(from, to));
+        rising = !rising;
+        from = to;
+    }
+}
+
+std::vector<Real> quadraticZeros(const Real& a, const Real& b, const Real& c) {
+    const Real disc = b * b - 4 * a * c;
+    const int s = signOf(disc);
+    if (s < 0)
+        return {};
+    if (s == 0)
+        return {-b / (2 * a)};
+    const Real root = sqrt(disc);
+    Real first = (-b - root) / (2 * a);
+    Real second = (-b + root) / (2 * a);
+    if (first.value > second.value)
+        std::swap(first, second);
+    return {first, second};
+}
+
+namespace {
+
+Real waveOf(Wave wave, const Real& angle) {
+    switch (wave) {
+    case Wave::Sine: return sin(angle);
+    case Wave::Cosine: return cos(angle);
+    case Wave::Tangent: return tan(angle);
+    }
+    return angle;
+}
+
+double inverseDouble(Wave wave, double level) {
+    switch (wave) {
+    case Wave::Sine: return std::asin(std::clamp(level, -1.0, 1.0));
+    case Wave::Cosine: return std::acos(std::clamp(level, -1.0, 1.0));
+    case Wave::Tangent: return std::atan(level);
+    }
+    return 0;
+}
+
+} // namespace
+
+Real inverseWave(Wave wave, const Real& level) {
+    const double angle = inverseDouble(wave, level.value);
+    if (!level.exact)
+        return Real(angle);
+    // The standard angles are whole multiples of π/12.
+    const double twelfths = angle / std::numbers::pi * 12;
+    const long near = std::lround(twelfths);
+    if (std::fabs(twelfths - static_cast<double>(near)) < 1e-9) {
+        const Real candidate = ratio(near, 12, level) * pi(level);
+        if (same(waveOf(wave, candidate), level))
+            return candidate;
+    }
+    return Real(angle);
+}
+
+} // namespace oltrave::facts

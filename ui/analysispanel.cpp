@@ -1,0 +1,109 @@
+#include "analysispanel.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QHeaderView>
+#include <QMenu>
+#include <QScreen>
+#include <QTableWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "analysis/plotted.h"
+#include "analysis/rows.h"
+#include "mainwindow.h"
+
+namespace oltrave {
+
+namespace {
+
+constexpr int kGap = 8;          // between the main window and the panel
+constexpr int kPanelWidth = 460; // room for a periodic family's k-intervals
+
+} // namespace
+
+AnalysisPanel* AnalysisPanel::install(MainWindow& window, QMenu& view) {
+    QAction* item = view.addAction(tr("Analysis"));
+    item->setObjectName(QStringLiteral("analysis"));
+    item->setCheckable(true);
+    auto* panel = new AnalysisPanel(window, *item);
+    connect(item, &QAction::toggled, panel, [panel](bool on) {
+        if (!on) {
+            panel->hide();
+            return;
+        }
+        panel->refresh();
+        // After the main window has shown itself when the option was remembered on.
+        QTimer::singleShot(0, panel, [panel] {
+            if (!panel->item_.isChecked())
+                return;
+            panel->placeBesideWindow();
+            panel->show();
+        });
+    });
+    connect(&window, &MainWindow::formMirrored, panel, [panel] {
+        if (panel->item_.isChecked())
+            panel->refresh();
+    });
+    return panel;
+}
+
+AnalysisPanel::AnalysisPanel(MainWindow& window, QAction& item)
+    : QWidget(&window, Qt::Tool), window_(window), item_(item) {
+    setObjectName(QStringLiteral("analysispanel"));
+    setWindowTitle(tr("Analysis"));
+    table_ = new QTableWidget(0, 2, this);
+    table_->setObjectName(QStringLiteral("analysisrows"));
+    table_->setAccessibleName(tr("Analysis"));
+    table_->setHorizontalHeaderLabels({tr("Property"), tr("Value")});
+    table_->verticalHeader()->hide();
+    table_->horizontalHeader()->setStretchLastSection(true);
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setWordWrap(true);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(table_);
+    resize(kPanelWidth, window.height());
+}
+
+QStringList AnalysisPanel::rowTexts() const {
+    QStringList texts;
+    for (int row = 0; row < table_->rowCount(); ++row)
+        texts << table_->item(row, 0)->text() + QStringLiteral(" : ") +
+                     table_->item(row, 1)->text();
+    return texts;
+}
+
+void AnalysisPanel::closeEvent(QCloseEvent* event) {
+    // Closing the panel is switching the option off.
+    item_.setChecked(false);
+    event->accept();
+}
+
+void AnalysisPanel::refresh() {
+    const std::optional<Analysis> analysis = analysePlotted(window_.form());
+    const std::vector<AnalysisRow> rows =
+        analysis ? analysisRows(*analysis) : std::vector<AnalysisRow>{};
+    table_->setRowCount(static_cast<int>(rows.size()));
+    for (int row = 0; row < table_->rowCount(); ++row) {
+        const AnalysisRow& r = rows[static_cast<std::size_t>(row)];
+        table_->setItem(row, 0, new QTableWidgetItem(QString::fromStdString(r.name)));
+        table_->setItem(row, 1, new QTableWidgetItem(QString::fromStdString(r.value)));
+    }
+    table_->resizeColumnToContents(0);
+    table_->resizeRowsToContents();
+}
+
+void AnalysisPanel::placeBesideWindow() {
+    const QRect frame = window_.frameGeometry();
+    QPoint place(frame.right() + kGap, frame.top());
+    // On the left where the screen has no room on the right.
+    if (const QScreen* screen = window_.screen()) {
+        if (place.x() + width() > screen->availableGeometry().right())
+            place.setX(std::max(screen->availableGeometry().left(), frame.left() - kGap - width()));
+    }
+    move(place);
+}
+
+} // namespace oltrave
