@@ -1,6 +1,7 @@
 #include "curvesound.h"
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 #include "model/familytable.h"
@@ -8,6 +9,14 @@
 #include "model/keypoints.h"
 
 namespace oltrave::sound {
+
+namespace {
+
+// A mark's x and a key point's x come from different arithmetic: they agree
+// to far less than a pixel.
+constexpr double kSameXFraction = 1e-9;
+
+} // namespace
 
 std::optional<DrawnCurve> plottedCurve(const Form& form) {
     if (!form.plotted())
@@ -45,6 +54,25 @@ std::optional<CueKind> cueFor(const std::vector<Mark>& marks) {
         }))
         return CueKind::Extremum;
     if (asymptote)
+        return CueKind::Asymptote;
+    return std::nullopt;
+}
+
+std::optional<CueKind> cueAt(const DrawnCurve& curve, double zoom, double x) {
+    const FamilyDescription* family = familyDescription(curve.family);
+    if (!family)
+        return std::nullopt;
+    const KeyPoints points = keyPointsInMode(*family, curve.absmode, curve.coef, zoom);
+    const double near = zoom * kSameXFraction;
+    const auto holds = [x, near](const std::vector<double>& xs) {
+        return std::any_of(xs.begin(), xs.end(),
+                           [x, near](double p) { return std::fabs(p - x) <= near; });
+    };
+    if (holds(points.zeros))
+        return CueKind::Zero;
+    if (holds(points.extrema))
+        return CueKind::Extremum;
+    if (holds(points.asymptotes))
         return CueKind::Asymptote;
     return std::nullopt;
 }

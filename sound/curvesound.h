@@ -26,4 +26,8 @@ Samples renderCurve(const DrawnCurve& curve, double zoom);
 // asymptote; nothing when none of them is cued.
 std::optional<CueKind> cueFor(const std::vector<Mark>& marks);
 
+// The cue the sweep of the curve gives at x, in the curve's mode: a zero
+// before an extremum before an asymptote; nothing between key points.
+std::optional<CueKind> cueAt(const DrawnCurve& curve, double zoom, double x);
+
 } // namespace oltrave::sound

@@ -82,10 +82,18 @@ void OverlayController::move(Trace::Move move) {
     const Viewport view = viewport();
     const std::vector<Mark> landed = overlay_.move(move, view, form_.session());
     refreshTrace();
-    if (!overlay_.tracedCurve(form_.session()))
+    const std::optional<DrawnCurve> curve = overlay_.tracedCurve(form_.session());
+    if (!curve)
         return;
-    if (const std::optional<Readout> readout = overlay_.readout(view, form_.session()))
-        sound_.traceStep(*readout, sound::cueFor(landed), view.zoom);
+    const std::optional<Readout> readout = overlay_.readout(view, form_.session());
+    if (!readout)
+        return;
+    // The lines' marks describe f(x); in another mode the curve's own key
+    // point at the mark's x still cues as the sweep cues it.
+    std::optional<sound::CueKind> cue = sound::cueFor(landed);
+    if (!cue && !landed.empty())
+        cue = sound::cueAt(*curve, view.zoom, readout->x);
+    sound_.traceStep(*readout, cue, view.zoom);
 }
 
 std::optional<std::string> OverlayController::tracedX() const {

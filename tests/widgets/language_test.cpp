@@ -7,7 +7,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -58,8 +58,8 @@ private slots:
         QTest::keyClicks(x, "1");
         QTest::keyClicks(part<QLineEdit>(*window_, "tx1"), "2");
         part<QAbstractButton>(*window_, "prt")->click();
-        const auto* list = part<QListWidget>(*window_, "lis");
-        const QString englishRange = list->item(3)->text();
+        const auto* list = part<QListView>(*window_, "lis");
+        const QString englishRange = list->model()->index(3, 0).data().toString();
         QCOMPARE(englishRange, QStringLiteral("    Range : R"));
 
         window_->findChild<QAction*>("language_zh_CN")->trigger();
@@ -75,9 +75,9 @@ private slots:
                  QString::fromStdString(std::string(oltrave::inChosenLanguage("Linear Function"))));
         QVERIFY(part<QComboBox>(*window_, "combotype")->itemText(0) != "Linear Function");
         // The lines stay as written; the next command speaks Chinese.
-        QCOMPARE(list->item(3)->text(), englishRange);
+        QCOMPARE(list->model()->index(3, 0).data().toString(), englishRange);
         part<QAbstractButton>(*window_, "prt")->click();
-        QCOMPARE(list->item(7)->text(), QStringLiteral("    值域 : R"));
+        QCOMPARE(list->model()->index(7, 0).data().toString(), QStringLiteral("    值域 : R"));
         // The About screen is made anew each time.
         const oltrave::AboutScreen about(window_.get());
         QVERIFY2(about.accessibleDescription().contains(QStringLiteral("设计与编程")),
