@@ -19,9 +19,11 @@ DecimalReading decimalKind(const NumvalScan& scan) {
 } // namespace
 
 bool BoxReading::noteworthy() const {
-    if (exactMode)
+    const bool decimalWhole = decimal == DecimalReading::Whole || decimal == DecimalReading::Empty;
+    // Without the exact engine the decimal reading is what counts.
+    if (exactMode && refusal != ExactRefusal::NoEngine)
         return refusal != ExactRefusal::None;
-    return decimal != DecimalReading::Whole && decimal != DecimalReading::Empty;
+    return !decimalWhole;
 }
 
 BoxReading readBox(std::string_view text, bool exactMode, std::optional<double> previous) {

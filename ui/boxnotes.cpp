@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QLineEdit>
+#include <QPainter>
 #include <QVariant>
 
 #include "colourtable.h"
@@ -23,15 +24,16 @@ public:
     explicit ReadingMark(QLineEdit* box) : QWidget(box) {
         setObjectName(kMarkName);
         setAttribute(Qt::WA_TransparentForMouseEvents);
-        setAutoFillBackground(true);
-        QPalette colours = palette();
-        colours.setColor(QPalette::Window, QColor::fromRgb(colours::kReadingMark));
-        setPalette(colours);
         box->installEventFilter(this);
         fit();
     }
 
 protected:
+    // Painted by hand: a box's style may ignore a child's palette.
+    void paintEvent(QPaintEvent*) override {
+        QPainter(this).fillRect(rect(), QColor::fromRgb(colours::kReadingMark));
+    }
+
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Resize)
             fit();

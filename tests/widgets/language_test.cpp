@@ -124,6 +124,9 @@ private slots:
         QVERIFY(mark && mark->isVisibleTo(k));
         QCOMPARE(k->geometry(), before);
         QCOMPARE(mark->geometry().bottom(), k->rect().bottom());
+        // Seen, not only present: the box's style must not hide it.
+        QCOMPARE(k->grab().toImage().pixelColor(k->width() / 2, k->height() - 1),
+                 QColor(0xE0, 0x90, 0x00));
         QCOMPARE(k->toolTip(),
                  QStringLiteral("read as 1: “/3” is ignored — Exact Values reads 1/3"));
         QCOMPARE(k->accessibleDescription(), k->toolTip());
