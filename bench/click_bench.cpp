@@ -1,5 +1,6 @@
 // What a person waits for: from a click on Print or RePrint in the real
 // window to the plotting area repainted, off screen.
+#include <QAction>
 #include <QApplication>
 #include <QTest>
 #include <array>
@@ -20,6 +21,8 @@ using namespace oltrave::bench;
 constexpr double kFrameMs = 16;
 // A longer list may cost a Print at most this much more than a short one.
 constexpr double kLongListRatio = 1.2;
+// The analysis panel open may cost a Print at most this much more.
+constexpr double kPanelRatio = 1.1;
 constexpr int kShortList = 10;
 constexpr int kLongList = 100000;
 
@@ -75,6 +78,37 @@ void exactClickToPaint(benchmark::State& state, Window* w, const FamilyCase& c) 
     w->window.setExactValues(true);
     clickToPaint(state, w, c, "prt", "prt-exact");
     w->window.setExactValues(false);
+}
+
+// Print with View > Analysis open: the panel's rows follow every Print.
+void panelClickToPaint(benchmark::State& state, Window* w, const FamilyCase& c) {
+    auto* analysis = w->window.findChild<QAction*>(QStringLiteral("analysis"));
+    if (!analysis) {
+        fail(state, "the window has no View > Analysis");
+        return;
+    }
+    analysis->setChecked(true);
+    w->settle(); // the panel shown
+    clickToPaint(state, w, c, "prt", "prt-panel");
+    analysis->setChecked(false);
+}
+
+// The most the open panel costs a Print, as a ratio, over the families.
+Figure panelRatio() {
+    double worst = 0;
+    std::string family = "none run";
+    bool measured = true;
+    for (const FamilyCase& c : kFamilyCases) {
+        const double panel = median(std::string("prt-panel/") + c.name);
+        const double bare = median(std::string("prt/") + c.name);
+        measured = measured && panel > 0 && bare > 0;
+        if (bare > 0 && panel / bare >= worst) {
+            worst = panel / bare;
+            family = c.name;
+        }
+    }
+    return {"Print click with View > Analysis open / closed, median (most: " + family + ")",
+            fixed(worst, 2), "< " + fixed(kPanelRatio, 1), measured && worst < kPanelRatio};
 }
 
 // The largest time exact mode adds to a Print, over the families.
@@ -200,10 +234,16 @@ int main(int argc, char* argv[]) {
             ->UseManualTime()
             ->Unit(benchmark::kMillisecond);
     }
+    for (const FamilyCase& c : kFamilyCases) {
+        const std::string name = std::string("click/prt-panel/") + c.name;
+        benchmark::RegisterBenchmark(name.c_str(), panelClickToPaint, &w, c)
+            ->UseManualTime()
+            ->Unit(benchmark::kMillisecond);
+    }
     return runAndReport([] {
-        return std::vector<Figure>{slowest("prt", "2. Print click to repainted area"),
-                                   slowest("rprt", "2. RePrint click to repainted area"),
-                                   longList(),
-                                   exactExtra("2. Print in exact mode, more than decimal")};
+        return std::vector<Figure>{
+            slowest("prt", "2. Print click to repainted area"),
+            slowest("rprt", "2. RePrint click to repainted area"), longList(),
+            exactExtra("2. Print in exact mode, more than decimal"), panelRatio()};
     });
 }

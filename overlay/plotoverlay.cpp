@@ -11,6 +11,13 @@ PlotOverlay::Marks PlotOverlay::marks(const Session& session, const Viewport& vi
             selectedStretches(lines, selectedRows, view)};
 }
 
+PlotOverlay::Marks PlotOverlay::linesMarks(const std::vector<MarkedLine>& lines,
+                                           const Viewport& view,
+                                           const std::vector<int>& selectedRows) {
+    return {marksInView(lines, view.zoom, selectedRows),
+            selectedStretches(lines, selectedRows, view)};
+}
+
 std::optional<DrawnCurve> PlotOverlay::tracedCurve(const Session& session) const {
     const std::vector<DrawnCurve>& curves = session.curves();
     if (const std::optional<std::size_t> traced = trace_.curve(curves.size()))

@@ -27,6 +27,11 @@ public:
     Marks marks(const Session& session, const Viewport& view,
                 const std::vector<int>& selectedRows) const;
 
+    // Other lines drawn over the curves (the analysis rows'): their marks in
+    // the view, the selected rows' highlighted with their stretches.
+    static Marks linesMarks(const std::vector<MarkedLine>& lines, const Viewport& view,
+                            const std::vector<int>& selectedRows);
+
     // The trace follows the mouse over the pixel (column, row).
     void hover(const Viewport& view, int column, int row) { trace_.hover(view, column, row); }
     void hide() { trace_.hide(); }

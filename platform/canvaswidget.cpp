@@ -71,7 +71,7 @@ void CanvasWidget::points(const CanvasPoint* first, std::size_t count, Colour co
 }
 
 QImage CanvasWidget::shownImage() const {
-    if (marks_.empty() && stretches_.empty() && !trace_)
+    if (!layerShown())
         return drawing_.image();
     QImage shown = drawing_.image();
     QPainter painter(&shown);
@@ -101,6 +101,15 @@ void CanvasWidget::setMarks(std::vector<MarkInstance> marks, std::vector<CanvasP
     update();
 }
 
+void CanvasWidget::setOtherMarks(std::vector<MarkInstance> marks,
+                                 std::vector<CanvasPoint> stretches) {
+    if (otherMarks_.empty() && marks.empty() && otherStretches_.empty() && stretches.empty())
+        return;
+    otherMarks_ = std::move(marks);
+    otherStretches_ = std::move(stretches);
+    update();
+}
+
 void CanvasWidget::setTrace(std::optional<TraceShown> trace) {
     if (!trace_ && !trace)
         return;
@@ -120,9 +129,9 @@ constexpr int kReadoutGap = 8;
 void CanvasWidget::paintLayer(QPainter& painter) const {
     const double unit = drawing_.dotSize();
     const QRectF area(0, 0, drawing_.image().width(), drawing_.image().height());
-    paintMarks(
-        painter, area, marks_, stretches_,
-        [this](float x, float y) { return drawing_.toDevice(x, y); }, unit);
+    const auto toDevice = [this](float x, float y) { return drawing_.toDevice(x, y); };
+    paintMarks(painter, area, otherMarks_, otherStretches_, toDevice, unit);
+    paintMarks(painter, area, marks_, stretches_, toDevice, unit);
 
     if (!trace_)
         return;
@@ -165,7 +174,7 @@ void CanvasWidget::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const QRectF drawing(contentsRect());
     painter.drawImage(drawing, drawing_.image());
-    if (!marks_.empty() || !stretches_.empty() || trace_) {
+    if (layerShown()) {
         painter.save();
         painter.translate(drawing.topLeft());
         painter.scale(drawing.width() / drawing_.image().width(),

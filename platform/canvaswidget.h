@@ -54,6 +54,10 @@ public:
         QString text;
     };
     void setMarks(std::vector<MarkInstance> marks, std::vector<CanvasPoint> stretches);
+    // A second layer of marks under the list's (the analysis rows').
+    void setOtherMarks(std::vector<MarkInstance> marks, std::vector<CanvasPoint> stretches);
+    const std::vector<MarkInstance>& otherMarks() const { return otherMarks_; }
+    const std::vector<CanvasPoint>& otherStretches() const { return otherStretches_; }
     void setTrace(std::optional<TraceShown> trace);
     const std::vector<MarkInstance>& marks() const { return marks_; }
     // Empty while no read-out is shown.
@@ -81,6 +85,10 @@ protected:
 private:
     // Draws the layer in device pixels of the image.
     void paintLayer(QPainter& painter) const;
+    bool layerShown() const {
+        return !marks_.empty() || !stretches_.empty() || !otherMarks_.empty() ||
+               !otherStretches_.empty() || trace_;
+    }
     std::optional<QPoint> drawingPixel(QPointF position) const;
 
     void fitImage();
@@ -91,6 +99,8 @@ private:
 
     std::vector<MarkInstance> marks_;
     std::vector<CanvasPoint> stretches_;
+    std::vector<MarkInstance> otherMarks_;
+    std::vector<CanvasPoint> otherStretches_;
     std::optional<TraceShown> trace_;
     int wheelAngle_ = 0; // eighths of a degree not yet a whole notch
 };

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QMenu>
 #include <QScreen>
 #include <QTableWidget>
@@ -30,6 +31,7 @@ AnalysisPanel* AnalysisPanel::install(MainWindow& window, QMenu& view) {
     connect(item, &QAction::toggled, panel, [panel](bool on) {
         if (!on) {
             panel->hide();
+            panel->window_.showAnalysis(std::nullopt, {});
             return;
         }
         panel->refresh();
@@ -61,6 +63,9 @@ AnalysisPanel::AnalysisPanel(MainWindow& window, QAction& item)
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setWordWrap(true);
+    // A selected row's points, lines and stretches are highlighted on the plot.
+    connect(table_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &AnalysisPanel::showOnPlot);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(table_);
@@ -82,9 +87,10 @@ void AnalysisPanel::closeEvent(QCloseEvent* event) {
 }
 
 void AnalysisPanel::refresh() {
-    const std::optional<Analysis> analysis = analysePlotted(window_.form());
+    analysis_ = analysePlotted(window_.form());
     const std::vector<AnalysisRow> rows =
-        analysis ? analysisRows(*analysis) : std::vector<AnalysisRow>{};
+        analysis_ ? analysisRows(*analysis_) : std::vector<AnalysisRow>{};
+    const QSignalBlocker quiet(table_->selectionModel()); // shown once, below
     table_->setRowCount(static_cast<int>(rows.size()));
     for (int row = 0; row < table_->rowCount(); ++row) {
         const AnalysisRow& r = rows[static_cast<std::size_t>(row)];
@@ -93,6 +99,14 @@ void AnalysisPanel::refresh() {
     }
     table_->resizeColumnToContents(0);
     table_->resizeRowsToContents();
+    showOnPlot();
+}
+
+void AnalysisPanel::showOnPlot() {
+    std::vector<int> rows;
+    for (const QModelIndex& index : table_->selectionModel()->selectedRows())
+        rows.push_back(index.row());
+    window_.showAnalysis(analysis_, std::move(rows));
 }
 
 void AnalysisPanel::placeBesideWindow() {

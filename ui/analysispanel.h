@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QWidget>
+#include <optional>
+
+#include "model/analysisfacts.h"
 
 class QAction;
 class QMenu;
@@ -28,11 +31,13 @@ protected:
 private:
     AnalysisPanel(MainWindow& window, QAction& item);
     void refresh();
+    void showOnPlot();
     void placeBesideWindow();
 
     MainWindow& window_;
     QAction& item_;
     QTableWidget* table_ = nullptr;
+    std::optional<Analysis> analysis_;
 };
 
 } // namespace oltrave

@@ -123,6 +123,10 @@ bool MainWindow::exactValues() const {
     return menus_->exact()->isChecked();
 }
 
+void MainWindow::showAnalysis(std::optional<Analysis> analysis, std::vector<int> selectedRows) {
+    overlay_->setAnalysis(std::move(analysis), std::move(selectedRows));
+}
+
 void MainWindow::setKeyPoints(bool on) {
     const QSignalBlocker quiet(menus_->keyPoints()); // nothing to remember: the caller set it
     menus_->keyPoints()->setChecked(on);

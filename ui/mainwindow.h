@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <memory>
 
+#include "model/analysisfacts.h"
 #include "model/form.h"
 #include "model/language.h"
 #include "model/session.h"
@@ -45,6 +46,9 @@ public:
     bool exactValues() const;
     // View > Key Points, set as its menu item sets it.
     void setKeyPoints(bool on);
+    // What the analysis panel shows, drawn over the curves with its selected
+    // rows highlighted; none while the panel is closed.
+    void showAnalysis(std::optional<Analysis> analysis, std::vector<int> selectedRows);
 
 signals:
     // The About command; whoever owns the About screen shows it modally.

@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <algorithm>
 
+#include "analysis/rowmarks.h"
 #include "model/form.h"
 #include "platform/canvaswidget.h"
 #include "plotrecording.h"
@@ -25,6 +26,13 @@ void OverlayController::setKeyPoints(bool on) {
     refreshMarks();
 }
 
+void OverlayController::setAnalysis(std::optional<Analysis> analysis,
+                                    std::vector<int> selectedRows) {
+    analysis_ = std::move(analysis);
+    analysisRows_ = std::move(selectedRows);
+    refreshMarks();
+}
+
 void OverlayController::refresh() {
     refreshMarks();
     refreshTrace();
@@ -36,8 +44,18 @@ void OverlayController::refreshMarks() {
         for (const QModelIndex& index : selection->selectedIndexes())
             rows.push_back(index.row());
     }
-    PlotOverlay::Marks shown = overlay_.marks(form_.session(), viewport(), rows);
+    const Viewport view = viewport();
+    PlotOverlay::Marks shown = overlay_.marks(form_.session(), view, rows);
     area_.setMarks(std::move(shown.marks), std::move(shown.stretches));
+
+    PlotOverlay::Marks analysed;
+    const std::vector<DrawnCurve>& curves = form_.session().curves();
+    if (analysis_ && !curves.empty()) {
+        const std::vector<MarkedLine> lines =
+            analysisLinesShown(*analysis_, curves.back(), analysisRows_, overlay_.keyPoints());
+        analysed = PlotOverlay::linesMarks(lines, view, analysisRows_);
+    }
+    area_.setOtherMarks(std::move(analysed.marks), std::move(analysed.stretches));
 }
 
 void OverlayController::refreshTrace() {

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "model/analysisfacts.h"
 #include "overlay/plotoverlay.h"
 
 class QAbstractItemView;
@@ -25,6 +26,9 @@ public:
                       PlotRecording& recording, SoundActions& sound);
 
     void setKeyPoints(bool on);
+    // The analysis the panel shows, with its selected rows; none while the
+    // panel is closed.
+    void setAnalysis(std::optional<Analysis> analysis, std::vector<int> selectedRows);
     // Shows what the session and the view now call for.
     void refresh();
     void refreshMarks();
@@ -51,6 +55,8 @@ private:
     PlotRecording& recording_;
     SoundActions& sound_;
     PlotOverlay overlay_;
+    std::optional<Analysis> analysis_;
+    std::vector<int> analysisRows_; // selected
     std::optional<QPoint> mousePixel_; // over the drawing rectangle
 };
 

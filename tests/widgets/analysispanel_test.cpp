@@ -8,6 +8,7 @@
 #include <QTableWidget>
 #include <QTest>
 
+#include "overlay/keypoints.h"
 #include "platform/translation.h"
 #include "ui/analysispanel.h"
 #include "windowparts.h"
@@ -29,7 +30,7 @@ private slots:
         analysisItem()->trigger();
         QTRY_VERIFY(panel()->isVisible());
         QVERIFY(panel()->isWindow());
-        QCOMPARE(window_->size(), before); // the window's own layout stays
+        QCOMPARE(window_->size(), before);            // the window's own layout stays
         QCOMPARE(panel()->rowTexts(), QStringList()); // nothing plotted yet
 
         // y = 2 x + 1
@@ -73,6 +74,35 @@ private slots:
         QTRY_VERIFY(panel()->isVisible());
     }
 
+    // A selected row lights up what it names; Key Points adds the turning
+    // points and asymptotes while the panel is open, and closing it clears both.
+    void selectedRowsAndKeyPointsDrawOnThePlot() {
+        analysisItem()->trigger();
+        QTRY_VERIFY(panel()->isVisible());
+        // x ^ 3 - 3 x
+        part<QComboBox>(*window_, "combotype")->setCurrentIndex(2);
+        for (const auto& [box, text] : {std::pair{"tx0", "1"}, std::pair{"tx2", "-3"}})
+            QTest::keyClicks(part(*window_, box), QString::fromUtf8(text));
+        QTest::mouseClick(part(*window_, "prt"), Qt::LeftButton);
+        const oltrave::CanvasWidget& area = window_->canvas();
+        QVERIFY(area.otherMarks().empty());
+
+        auto* table = panel()->findChild<QTableWidget*>(QStringLiteral("analysisrows"));
+        table->selectRow(4); // the zeros: -√3, 0, √3
+        QCOMPARE(shown(area), (QStringList{"point -1.73205080756888 , 0 *", "point 0 , 0 *",
+                                           "point 1.73205080756888 , 0 *"}));
+        table->selectRow(7); // rising before -1 and after 1: a stretch, no mark
+        QVERIFY(area.otherMarks().empty());
+        QVERIFY(!area.otherStretches().empty());
+
+        window_->setKeyPoints(true);
+        table->selectRow(12); // the inflection point, highlighted among the key rows
+        QCOMPARE(shown(area), (QStringList{"point -1 , 2", "point 1 , -2", "point 0 , 0 *"}));
+
+        analysisItem()->trigger();
+        QVERIFY(area.otherMarks().empty());
+    }
+
     // OLTRAVE_SHOT_DIR=DIR saves the window and the panel with a sine's analysis.
     void screenshots() {
         const QString folder = qEnvironmentVariable("OLTRAVE_SHOT_DIR");
@@ -97,6 +127,14 @@ private slots:
     }
 
 private:
+    // The analysis layer's marks, "*" after a highlighted one.
+    static QStringList shown(const oltrave::CanvasWidget& area) {
+        QStringList texts;
+        for (const oltrave::MarkInstance& mark : area.otherMarks())
+            texts << QString::fromStdString(oltrave::markText(mark)) +
+                         (mark.highlighted ? QStringLiteral(" *") : QString());
+        return texts;
+    }
     QAction* analysisItem() { return window_->findChild<QAction*>(QStringLiteral("analysis")); }
     oltrave::AnalysisPanel* panel() {
         return window_->findChild<oltrave::AnalysisPanel*>(QStringLiteral("analysispanel"));
