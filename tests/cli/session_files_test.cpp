@@ -16,6 +16,22 @@ using namespace oltrave;
 namespace {
 
 const QString kDriver = QStringLiteral(OLTRAVE_DRIVER);
+const QString kProgram = QStringLiteral(OLTRAVE_PROGRAM);
+
+struct Run {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+Run runProgram(const QString& dir, const QStringList& arguments) {
+    QProcess process;
+    process.setWorkingDirectory(dir);
+    process.start(kProgram, arguments);
+    process.waitForFinished(120000);
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
 
 // The driver's output for a scenario; the last state block is the run's end.
 QString runScenario(const QString& dir, const QStringList& actions) {
@@ -93,6 +109,7 @@ private slots:
     void refusals();
     void aRefusalChangesNothingInTheWindow();
     void aSessionOfThisFormatReadsBackAsWritten();
+    void theCommandLineWorksFromASession();
 };
 
 void SessionFilesTest::aFreshRunOpensWhatWasSaved_data() {
@@ -254,6 +271,38 @@ void SessionFilesTest::aSessionOfThisFormatReadsBackAsWritten() {
     QVERIFY(back.lines[0].marks[0].kind == MarkKind::Asymptote);
     QCOMPARE(back.lines[0].stretch->step, 0.5);
     QVERIFY(back.lines[0].curve == saved.curves[0]);
+}
+
+void SessionFilesTest::theCommandLineWorksFromASession() {
+    QTemporaryDir dir;
+    // Two curves, the first printed at another zoom, and a Calculate.
+    runScenario(dir.path(), {"set tx0 1", "set tx1 1", "click prt", "set tx0 2", "set tx1 -4",
+                             "click prt", "set setx 3", "click calc", "save-session s.oltrave"});
+    const Run described = runProgram(dir.path(), {"describe", "--session", "s.oltrave"});
+    QCOMPARE(described.status, 0);
+    QCOMPARE(described.out, QStringLiteral("y = 1 x + 1\n    [ x = 0 ] y = 1\n"
+                                           "    [ y = 0 ] x = -1\n    Range : R\n"
+                                           "y = 2 x - 4\n    [ x = 0 ] y = -4\n"
+                                           "    [ y = 0 ] x = 2\n    Range : R\n"
+                                           "    [ x = 3 ] y = 2\n"));
+    const Run rendered =
+        runProgram(dir.path(), {"render", "--session", "s.oltrave", "-o", "s.svg"});
+    QCOMPARE(rendered.status, 0);
+    QFile svg(dir.filePath(QStringLiteral("s.svg")));
+    QVERIFY(svg.open(QIODevice::ReadOnly));
+    // Both curves are drawn: two polylines of the curve colour at least.
+    QVERIFY2(svg.readAll().count("polyline") >= 2, "fewer curves than the session holds");
+
+    QFile bad(dir.filePath(QStringLiteral("bad.oltrave")));
+    QVERIFY(bad.open(QIODevice::WriteOnly));
+    bad.write("{\"format\": \"oltrave-session\", \"version\": 99}");
+    bad.close();
+    const Run refused = runProgram(dir.path(), {"describe", "--session", "bad.oltrave"});
+    QCOMPARE(refused.status, 2);
+    QVERIFY(refused.out.isEmpty());
+    QVERIFY2(refused.err.contains(QLatin1String("newer version")), qPrintable(refused.err));
+    QCOMPARE(runProgram(dir.path(), {"describe", "--session", "s.oltrave", "linear", "1"}).status,
+             2);
 }
 
 QTEST_GUILESS_MAIN(SessionFilesTest)

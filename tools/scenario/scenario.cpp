@@ -6,7 +6,6 @@
 #include <QComboBox>
 #include <QFileInfo>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QRegularExpression>
 #include <QStringList>
 #include <QTest>
@@ -386,18 +385,6 @@ std::optional<QString> perform(MainWindow& window, const Action& action) {
         break;
     }
     QCoreApplication::processEvents();
-    return std::nullopt;
-}
-
-std::optional<QString> takeMessage(MainWindow& window) {
-    for (QMessageBox* box : window.findChildren<QMessageBox*>()) {
-        if (!box->isVisible())
-            continue;
-        const QString text = box->text().split(QLatin1Char('\n')).join(QLatin1Char(' '));
-        box->close();
-        QCoreApplication::processEvents();
-        return text;
-    }
     return std::nullopt;
 }
 
