@@ -284,7 +284,7 @@ QByteArray sessionJson(const SavedSession& saved) {
         {"area", area},
         {"lines", lines},
     };
-    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+    return QJsonDocument(root).toJson(QJsonDocument::Compact);
 }
 
 SessionReading readSessionJson(const QByteArray& json) {
