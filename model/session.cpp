@@ -124,6 +124,26 @@ Session::Captured Session::endCapture() {
 void Session::swapLines(int kept, std::vector<SessionLine>& other) {
     kept = std::clamp(kept, 0, lineCount());
     const Hold announceOnce(*this);
+    if (kept == 0) {
+        // The whole list changes hands: the vectors are swapped, no line moves.
+        const int announced = unannounced_.value_or(lineCount());
+        std::vector<SessionLine> replaced;
+        replaced.swap(lines_);
+        markedRows_.clear();
+        unannounced_.reset();
+        if (announced > 0)
+            notify({SessionChange::Kind::LinesRemoved, 0});
+        lines_.swap(other);
+        for (int row = 0; row < lineCount(); ++row) {
+            const SessionLine& line = lines_[static_cast<std::size_t>(row)];
+            if (!line.marks.empty() || line.stretch)
+                markedRows_.push_back(row);
+        }
+        if (!lines_.empty())
+            unannounced_ = 0; // announced when the hold ends
+        other = std::move(replaced);
+        return;
+    }
     std::vector<SessionLine> replaced(std::make_move_iterator(lines_.begin() + kept),
                                       std::make_move_iterator(lines_.end()));
     removeLinesFrom(kept);
