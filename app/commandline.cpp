@@ -10,6 +10,7 @@
 #include "familynames.h"
 #include "model/familytable.h"
 #include "model/language.h"
+#include "platform/sessionfile.h"
 #include "subcommands.h"
 
 namespace oltrave::cli {
@@ -33,6 +34,7 @@ const QString kVersion = QStringLiteral("version");
 const QString kStrict = QStringLiteral("strict");
 const QString kJson = QStringLiteral("json");
 const QString kAnalysis = QStringLiteral("analysis");
+const QString kSession = QStringLiteral("session");
 
 // Every option the program knows; each command accepts some of them.
 QList<QCommandLineOption> allOptions() {
@@ -65,6 +67,10 @@ QList<QCommandLineOption> allOptions() {
         {kJson, words(QT_TRANSLATE_NOOP("oltrave::cli", "Print the analysis as one JSON object."))},
         {kAnalysis,
          words(QT_TRANSLATE_NOOP("oltrave::cli", "Add the analysis to the worksheet (PDF)."))},
+        {kSession,
+         words(QT_TRANSLATE_NOOP("oltrave::cli",
+                                 "Work from a saved session instead of FAMILY and C0...")),
+         QStringLiteral("FILE")},
     };
 }
 
@@ -194,6 +200,41 @@ std::optional<QSize> readSize(const QString& text) {
     return size;
 }
 
+// FAMILY C0 [C1 [C2 [C3]]]; empty when they are a valid use.
+QString readFamilyArguments(const QStringList& positional, PlotRequest& plot) {
+    if (positional.isEmpty())
+        return words(QT_TRANSLATE_NOOP("oltrave::cli", "missing FAMILY"));
+    plot.family = familyFromArgument(positional.constFirst());
+    if (plot.family < 0)
+        return words(QT_TRANSLATE_NOOP("oltrave::cli", "unknown family \"%1\""))
+            .arg(positional.constFirst());
+    plot.coefficients = positional.mid(1);
+    if (plot.coefficients.isEmpty())
+        return words(QT_TRANSLATE_NOOP("oltrave::cli", "missing C0"));
+    // A box the family does not show cannot be typed into.
+    const auto& captions = familyDescription(plot.family)->captions;
+    const auto shown = static_cast<qsizetype>(
+        std::count_if(captions.begin(), captions.end(), [](auto c) { return !c.empty(); }));
+    if (plot.coefficients.size() > shown)
+        return words(QT_TRANSLATE_NOOP("oltrave::cli", "%1 takes at most %2 coefficients"))
+            .arg(positional.constFirst())
+            .arg(shown);
+    return {};
+}
+
+// --session FILE: the file in place of the family and the boxes.
+QString readSessionArgument(const QString& path, const QStringList& positional, PlotRequest& plot) {
+    if (!positional.isEmpty())
+        return words(
+            QT_TRANSLATE_NOOP("oltrave::cli", "--session takes no FAMILY or coefficients"));
+    SessionReading reading = readSessionFile(path);
+    if (!reading.session)
+        return reading.problem;
+    plot.family = reading.session->family;
+    plot.session = std::make_shared<const SavedSession>(std::move(*reading.session));
+    return {};
+}
+
 ParseResult parseCommand(const Subcommand& command, const QStringList& arguments) {
     const QStringList names =
         QStringList{kHelp, kLang, kMode, kZoom, kAt, kExact, kStrict} + command.extraOptions;
@@ -218,23 +259,11 @@ ParseResult parseCommand(const Subcommand& command, const QStringList& arguments
     PlotRequest& plot = invocation.plot;
 
     const QStringList positional = parser.positionalArguments();
-    if (positional.isEmpty())
-        return failed(words(QT_TRANSLATE_NOOP("oltrave::cli", "missing FAMILY")));
-    plot.family = familyFromArgument(positional.constFirst());
-    if (plot.family < 0)
-        return failed(words(QT_TRANSLATE_NOOP("oltrave::cli", "unknown family \"%1\""))
-                          .arg(positional.constFirst()));
-    plot.coefficients = positional.mid(1);
-    if (plot.coefficients.isEmpty())
-        return failed(words(QT_TRANSLATE_NOOP("oltrave::cli", "missing C0")));
-    // A box the family does not show cannot be typed into.
-    const auto& captions = familyDescription(plot.family)->captions;
-    const auto shown = static_cast<qsizetype>(
-        std::count_if(captions.begin(), captions.end(), [](auto c) { return !c.empty(); }));
-    if (plot.coefficients.size() > shown)
-        return failed(words(QT_TRANSLATE_NOOP("oltrave::cli", "%1 takes at most %2 coefficients"))
-                          .arg(positional.constFirst())
-                          .arg(shown));
+    const QString problem = command.extraOptions.contains(kSession) && parser.isSet(kSession)
+                                ? readSessionArgument(parser.value(kSession), positional, plot)
+                                : readFamilyArguments(positional, plot);
+    if (!problem.isEmpty())
+        return failed(problem);
 
     if (parser.isSet(kMode)) {
         const QString mode = parser.value(kMode);
@@ -244,7 +273,7 @@ ParseResult parseCommand(const Subcommand& command, const QStringList& arguments
                     .arg(mode));
         plot.mode = mode.toInt();
         // The window ignores a click on a disabled mode; say so rather than ignore it silently.
-        if (plot.mode != 0 && !familyDescription(plot.family)->hasModes)
+        if (plot.mode != 0 && !plot.session && !familyDescription(plot.family)->hasModes)
             invocation.warnings << words(QT_TRANSLATE_NOOP(
                                              "oltrave::cli",
                                              "--mode is ignored: %1 has no absolute-value modes"))
@@ -262,7 +291,9 @@ ParseResult parseCommand(const Subcommand& command, const QStringList& arguments
                 words(QT_TRANSLATE_NOOP("oltrave::cli", "--lang takes en or zh_CN, not \"%1\""))
                     .arg(invocation.lang));
     }
-    invocation.keypoints = command.extraOptions.contains(kKeypoints) && parser.isSet(kKeypoints);
+    invocation.keypoints =
+        (command.extraOptions.contains(kKeypoints) && parser.isSet(kKeypoints)) ||
+        (plot.session && plot.session->keyPoints);
     invocation.json = command.extraOptions.contains(kJson) && parser.isSet(kJson);
     invocation.analysis = command.extraOptions.contains(kAnalysis) && parser.isSet(kAnalysis);
     if (command.extraOptions.contains(kSize) && parser.isSet(kSize)) {

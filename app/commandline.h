@@ -3,7 +3,10 @@
 #include <QSize>
 #include <QString>
 #include <QStringList>
+#include <memory>
 #include <optional>
+
+#include "model/savedsession.h"
 
 namespace oltrave::cli {
 
@@ -15,6 +18,8 @@ struct PlotRequest {
     QString zoom = QStringLiteral("10");
     QStringList at; // x box texts, each followed by Calculate
     bool exact = false;
+    // --session FILE: the saved session instead of the steps above.
+    std::shared_ptr<const SavedSession> session;
 };
 
 // One run of the program as the command line describes it.
@@ -27,8 +32,8 @@ struct Invocation {
     QString output;
     QSize size; // empty: the plotting area's
     bool keypoints = false;
-    bool strict = false;  // a box text not read whole is a usage error
-    QStringList warnings; // said on standard error before the command runs
+    bool strict = false;   // a box text not read whole is a usage error
+    QStringList warnings;  // said on standard error before the command runs
     bool json = false;     // analyse: one JSON object
     bool analysis = false; // render: the analysis on the worksheet
 };

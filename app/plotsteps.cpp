@@ -20,6 +20,12 @@ std::string boxText(const QString& text, int limit) {
 } // namespace
 
 std::vector<BoxNote> runSteps(Form& form, const PlotRequest& request) {
+    if (request.session) {
+        // As File > Open Session shows it: every curve, the list as saved.
+        form.setExactValues(request.session->exactValues);
+        form.open(*request.session);
+        return {};
+    }
     // Decimal unless asked: the command line never reads the window's settings.
     form.setExactValues(request.exact);
     form.chooseFamily(request.family);

@@ -9,10 +9,10 @@ namespace oltrave::cli {
 
 const std::vector<Subcommand>& subcommands() {
     static const std::vector<Subcommand> table{
-        {QStringLiteral("describe"), {}, {}, runDescribe},
+        {QStringLiteral("describe"), {QStringLiteral("session")}, {}, runDescribe},
         {QStringLiteral("render"),
          {QStringLiteral("output"), QStringLiteral("size"), QStringLiteral("keypoints"),
-          QStringLiteral("analysis")},
+          QStringLiteral("analysis"), QStringLiteral("session")},
          {QStringLiteral("png"), QStringLiteral("svg"), QStringLiteral("pdf")},
          runRenderInModule},
         {QStringLiteral("sound"), {QStringLiteral("output")}, {QStringLiteral("wav")}, runSound},

@@ -132,13 +132,14 @@ void Form::applyZoom(std::optional<double> read) {
 }
 
 void Form::drawAxes() {
-    drawAxes(canvas_);
+    area_.push_back({AreaStroke::Kind::Axes, zoom_, {}});
+    drawAxes(canvas_, zoom_);
 }
 
-void Form::drawAxes(Canvas& canvas) const {
-    if (!fitsSinglePrecision(zoom_))
+void Form::drawAxes(Canvas& canvas, double zoom) {
+    if (!fitsSinglePrecision(zoom))
         return; // the canvas cannot take the coordinates: every step fails
-    const float z = static_cast<float>(zoom_);
+    const float z = static_cast<float>(zoom);
     canvas.setScale(-z, z, z, -z); // a refused scale leaves the previous one
     canvas.line(-z, 0, z, 0);
     canvas.line(0, -z, 0, z);
@@ -203,6 +204,7 @@ void Form::plot() {
             const DrawnCurve curve{family_, absmode_, coef_};
             PlotContext context(coef_, zoom_, absmode_, periodic_, canvas_, &session_,
                                 exactValues_ ? &exactCoef_ : nullptr, curve);
+            area_.push_back({AreaStroke::Kind::Curve, zoom_, curve});
             if (plotFamily(*info, context)) {
                 plotted_ = true;
                 session_.addCurve(curve);
@@ -214,7 +216,7 @@ void Form::plot() {
     }
 
     if (coefficientsInvalid()) {
-        canvas_.clear();
+        clearArea();
         session_.clearCurves();
         redrawn_.clear();
         loadscale();
@@ -235,7 +237,7 @@ bool Form::coefficientsInvalid() const {
 
 void Form::replot() {
     const Session::Hold announceOnce(session_);
-    canvas_.clear();
+    clearArea();
     session_.clearCurves();
     redrawn_.clear();
     session_.clearLines();
@@ -245,7 +247,7 @@ void Form::replot() {
 
 void Form::clearAll() {
     plotted_ = false;
-    canvas_.clear();
+    clearArea();
     session_.clearCurves();
     redrawn_.clear();
     for (int box = 0; box < kBoxCount; ++box)
@@ -271,6 +273,9 @@ bool Form::wheelZoom(int notches) {
     if (const std::optional<double> read = numval(zoomText_))
         zoom_ = *read; // as the plot reads the zoom box
     redrawArea(canvas_);
+    area_.assign(1, {AreaStroke::Kind::Axes, zoom_, {}});
+    for (const DrawnCurve& curve : redrawn_.curves())
+        area_.push_back({AreaStroke::Kind::Curve, zoom_, curve});
     // Curves too old to be drawn again are no longer on the area: no trace or
     // mark stands on them.
     if (redrawn_.takeDropped())
@@ -281,18 +286,23 @@ bool Form::wheelZoom(int notches) {
 
 void Form::redrawArea(Canvas& canvas) const {
     canvas.clear();
-    drawAxes(canvas);
+    drawAxes(canvas, zoom_);
     for (const DrawnCurve& curve : redrawn_.curves())
-        redraw(curve, canvas);
+        redraw(curve, zoom_, canvas);
+}
+
+void Form::clearArea() {
+    canvas_.clear();
+    area_.clear();
 }
 
 // The curve alone, at the zoom in use; its lines are in the list already.
-void Form::redraw(const DrawnCurve& curve, Canvas& canvas) const {
+void Form::redraw(const DrawnCurve& curve, double zoom, Canvas& canvas) {
     const FamilyDescription* info = familyDescription(curve.family);
     if (!info)
         return;
     const PeriodicValues unused; // only the lines read them
-    PlotContext context(curve.coef, zoom_, curve.absmode, unused, canvas, nullptr);
+    PlotContext context(curve.coef, zoom, curve.absmode, unused, canvas, nullptr);
     info->sample(context, curve.absmode);
 }
 

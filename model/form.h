@@ -10,9 +10,11 @@
 #include "catalogue.h"
 #include "drawncurve.h"
 #include "familytable.h"
+#include "formstate.h"
 #include "mark.h"
 #include "plotcontext.h"
 #include "redrawncurves.h"
+#include "savedsession.h"
 #include "session.h"
 
 namespace oltrave {
@@ -91,6 +93,25 @@ public:
     const std::vector<DrawnCurve>& drawnCurves() const { return session_.curves(); }
     const Session& session() const { return session_; }
 
+    // ---- Undo and session files
+    // What a command can change in the form; restoring it changes the session's
+    // status too, and nothing on the area.
+    FormState state() const;
+    void restore(const FormState& state);
+    // The strokes the area holds since it was last cleared.
+    const std::vector<AreaStroke>& area() const { return area_; }
+    // Replaces the strokes from kept on with other's, handing back the ones
+    // replaced in other, then draws the area anew from the strokes.
+    void swapArea(std::size_t kept, std::vector<AreaStroke>& other);
+    // What a session file keeps of the form and the session; the window adds
+    // its options.
+    SavedSession saved() const;
+    // Shows a saved session that passed impossibleValue(), as a command: the
+    // lines, curves and strokes it replaces go where a capture takes them.
+    void open(SavedSession saved);
+    // The area drawn again from its strokes, into any canvas.
+    void replayArea(Canvas& canvas) const;
+
 private:
     static std::size_t index(int box) { return static_cast<std::size_t>(box); }
 
@@ -105,12 +126,13 @@ private:
     void loadscale();
     void applyZoom(std::optional<double> read);
     void drawAxes();
-    void drawAxes(Canvas& canvas) const;
+    static void drawAxes(Canvas& canvas, double zoom);
+    void clearArea();
     void readCoefficients();
     // The x box: exactly in exact mode when the text allows it.
     Real readX() const;
     bool coefficientsInvalid() const;
-    void redraw(const DrawnCurve& curve, Canvas& canvas) const;
+    static void redraw(const DrawnCurve& curve, double zoom, Canvas& canvas);
 
     Canvas& canvas_;
     Session& session_;
@@ -132,6 +154,7 @@ private:
     PeriodicValues periodic_;
     RedrawnCurves redrawn_; // the curves a wheel notch draws again
     bool exactValues_ = false;
+    std::vector<AreaStroke> area_;
 };
 
 } // namespace oltrave

@@ -79,7 +79,19 @@ void Session::removeLinesFrom(int row) {
     // The rows listeners know of; lines appended under a Hold and taken
     // away again are never announced.
     const int announced = unannounced_.value_or(lineCount());
+    if (capture_ && row < capture_->kept) {
+        // Moved, not copied: the step owns them now.
+        const auto first = lines_.begin() + row;
+        std::vector<SessionLine> taken(std::make_move_iterator(first),
+                                       std::make_move_iterator(lines_.begin() + capture_->kept));
+        taken.insert(taken.end(), std::make_move_iterator(capture_->removed.begin()),
+                     std::make_move_iterator(capture_->removed.end()));
+        capture_->removed = std::move(taken);
+        capture_->kept = row;
+    }
     lines_.erase(lines_.begin() + row, lines_.end());
+    if (lines_.empty())
+        lines_ = {}; // a cleared list gives its room back; undo may hold its lines
     markedRows_.erase(std::lower_bound(markedRows_.begin(), markedRows_.end(), row),
                       markedRows_.end());
     if (unannounced_ && *unannounced_ >= row)
@@ -97,6 +109,57 @@ std::vector<MarkedLine> Session::markedLines() const {
             {row, line.text, line.curve.value_or(DrawnCurve{}), line.marks, line.stretch});
     }
     return marked;
+}
+
+void Session::beginCapture() {
+    capture_ = Captured{lineCount(), {}};
+}
+
+Session::Captured Session::endCapture() {
+    Captured captured = capture_ ? std::move(*capture_) : Captured{lineCount(), {}};
+    capture_.reset();
+    return captured;
+}
+
+void Session::swapLines(int kept, std::vector<SessionLine>& other) {
+    kept = std::clamp(kept, 0, lineCount());
+    const Hold announceOnce(*this);
+    if (kept == 0) {
+        // The whole list changes hands: the vectors are swapped, no line moves.
+        const int announced = unannounced_.value_or(lineCount());
+        std::vector<SessionLine> replaced;
+        replaced.swap(lines_);
+        markedRows_.clear();
+        unannounced_.reset();
+        if (announced > 0)
+            notify({SessionChange::Kind::LinesRemoved, 0});
+        lines_.swap(other);
+        for (int row = 0; row < lineCount(); ++row) {
+            const SessionLine& line = lines_[static_cast<std::size_t>(row)];
+            if (!line.marks.empty() || line.stretch)
+                markedRows_.push_back(row);
+        }
+        if (!lines_.empty())
+            unannounced_ = 0; // announced when the hold ends
+        other = std::move(replaced);
+        return;
+    }
+    std::vector<SessionLine> replaced(std::make_move_iterator(lines_.begin() + kept),
+                                      std::make_move_iterator(lines_.end()));
+    removeLinesFrom(kept);
+    lines_.reserve(lines_.size() + other.size());
+    for (SessionLine& line : other)
+        push(std::move(line));
+    other = std::move(replaced);
+}
+
+void Session::swapCurves(std::size_t kept, std::vector<DrawnCurve>& other) {
+    kept = std::min(kept, curves_.size());
+    std::vector<DrawnCurve> replaced(curves_.begin() + static_cast<std::ptrdiff_t>(kept),
+                                     curves_.end());
+    curves_.resize(kept);
+    curves_.insert(curves_.end(), other.begin(), other.end());
+    other = std::move(replaced);
 }
 
 void Session::setStatus(Status status) {

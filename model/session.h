@@ -115,6 +115,20 @@ public:
     Status status() const { return status_; }
     void setStatus(Status status);
 
+    // ---- Undo
+    // Between beginCapture and endCapture, lines that were there before and
+    // are taken away are kept, not dropped: a command's step holds them.
+    struct Captured {
+        int kept = 0;                     // rows untouched from the start
+        std::vector<SessionLine> removed; // the rows from kept on as they were
+    };
+    void beginCapture();
+    Captured endCapture();
+    // Puts other's lines in place of the rows from kept on, and the rows
+    // replaced into other: applying it twice changes nothing.
+    void swapLines(int kept, std::vector<SessionLine>& other);
+    void swapCurves(std::size_t kept, std::vector<DrawnCurve>& other);
+
 private:
     void notify(const SessionChange& change);
     void flushAppended();
@@ -129,6 +143,7 @@ private:
     mutable int nextListener_ = 0;
     int holds_ = 0;
     std::optional<int> unannounced_; // the first row appended under a Hold
+    std::optional<Captured> capture_;
 };
 
 } // namespace oltrave

@@ -21,11 +21,19 @@ LongListView::LongListView(QWidget* parent)
 }
 
 QSize LongListView::measure(int row) const {
+    constexpr qsizetype kMostRemembered = 1 << 18;
+    const QModelIndex index = model()->index(row, 0, rootIndex());
+    const QString text = index.data(Qt::DisplayRole).toString();
+    if (const auto known = sizes_.constFind(text); known != sizes_.constEnd())
+        return *known;
     QStyleOptionViewItem option;
     initViewItemOption(&option);
-    const QModelIndex index = model()->index(row, 0, rootIndex());
     const QAbstractItemDelegate* delegate = itemDelegateForIndex(index);
-    return delegate ? delegate->sizeHint(option, index) : QSize();
+    const QSize size = delegate ? delegate->sizeHint(option, index) : QSize();
+    if (sizes_.size() >= kMostRemembered)
+        sizes_.clear();
+    sizes_.insert(text, size);
+    return size;
 }
 
 void LongListView::measureAll() {
@@ -299,6 +307,7 @@ bool LongListView::isIndexHidden(const QModelIndex&) const {
 void LongListView::changeEvent(QEvent* event) {
     QListView::changeEvent(event);
     if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
+        sizes_.clear();
         rowHeight_ = 0;
         measureAll();
         scheduleDelayedItemsLayout();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QListView>
 #include <vector>
 
@@ -77,6 +78,9 @@ private:
     int batches_ = 0;
     int firstUnshown_ = -1;   // the first row added in a batch, not yet shown
     std::vector<int> widths_; // per row, as the delegate sizes it
+    // Sizes by text: lines that come back (Undo of a Clear, a session opened
+    // again) and lines repeated are laid out once.
+    mutable QHash<QString, QSize> sizes_;
     int rowHeight_ = 0;
     int widest_ = 0;
 };

@@ -48,6 +48,21 @@
     </message>
 </context>
 <context>
+    <name>oltrave::AnalysisPanel</name>
+    <message>
+        <source>Analysis</source>
+        <translation>函数性质</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>性质</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>结论</translation>
+    </message>
+</context>
+<context>
     <name>oltrave::BoxNotes</name>
     <message>
         <source>not an exact number</source>
@@ -96,21 +111,6 @@
     <message>
         <source>read as %1: “%2” is ignored</source>
         <translation>读作 %1：忽略了“%2”</translation>
-    </message>
-</context>
-<context>
-    <name>oltrave::AnalysisPanel</name>
-    <message>
-        <source>Analysis</source>
-        <translation>函数性质</translation>
-    </message>
-    <message>
-        <source>Property</source>
-        <translation>性质</translation>
-    </message>
-    <message>
-        <source>Value</source>
-        <translation>结论</translation>
     </message>
 </context>
 <context>
@@ -250,25 +250,6 @@
     </message>
 </context>
 <context>
-    <name>oltrave::SoundActions</name>
-    <message>
-        <source>Play Curve as Sound(&amp;S)</source>
-        <translation>用声音播放曲线(&amp;S)</translation>
-    </message>
-    <message>
-        <source>Stop Sound</source>
-        <translation>停止声音</translation>
-    </message>
-    <message>
-        <source>Play Curve as Sound</source>
-        <translation>用声音播放曲线</translation>
-    </message>
-    <message>
-        <source>There is no curve to play yet: Print one first.</source>
-        <translation>还没有可以播放的曲线：请先绘图。</translation>
-    </message>
-</context>
-<context>
     <name>oltrave::Program</name>
     <message>
         <source>Settings</source>
@@ -295,6 +276,45 @@
     </message>
 </context>
 <context>
+    <name>oltrave::SessionFiles</name>
+    <message>
+        <source>Oltrave sessions (*.oltrave)</source>
+        <translation>Oltrave 会话 (*.oltrave)</translation>
+    </message>
+    <message>
+        <source>Open Session(&amp;O)...</source>
+        <translation>打开会话(&amp;O)...</translation>
+    </message>
+    <message>
+        <source>Open Recent(&amp;R)</source>
+        <translation>最近打开(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Save Session(&amp;V)</source>
+        <translation>保存会话(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Save Session As(&amp;A)...</source>
+        <translation>会话另存为(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>Reopen Last Session at Start</source>
+        <translation>启动时重新打开上次的会话</translation>
+    </message>
+    <message>
+        <source>Save Session</source>
+        <translation>保存会话</translation>
+    </message>
+    <message>
+        <source>The session could not be saved. %1</source>
+        <translation>无法保存会话。%1</translation>
+    </message>
+    <message>
+        <source>Open Session</source>
+        <translation>打开会话</translation>
+    </message>
+</context>
+<context>
     <name>oltrave::Settings</name>
     <message>
         <source>%1 cannot be read; it is left as it is</source>
@@ -307,6 +327,25 @@
     <message>
         <source>%1 cannot be written</source>
         <translation>%1 无法写入</translation>
+    </message>
+</context>
+<context>
+    <name>oltrave::SoundActions</name>
+    <message>
+        <source>Play Curve as Sound(&amp;S)</source>
+        <translation>用声音播放曲线(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Stop Sound</source>
+        <translation>停止声音</translation>
+    </message>
+    <message>
+        <source>Play Curve as Sound</source>
+        <translation>用声音播放曲线</translation>
+    </message>
+    <message>
+        <source>There is no curve to play yet: Print one first.</source>
+        <translation>还没有可以播放的曲线：请先绘图。</translation>
     </message>
 </context>
 <context>
@@ -326,6 +365,57 @@
     <message>
         <source>The sound part of Oltrave could not be loaded, so the curve cannot be played (%1). Write the sound to a file with &quot;oltrave sound&quot; instead.</source>
         <translation>无法加载 Oltrave 的声音部分，无法播放曲线（%1）。请改用 &quot;oltrave sound&quot; 把声音写入文件。</translation>
+    </message>
+</context>
+<context>
+    <name>oltrave::UndoActions</name>
+    <message>
+        <source>Print</source>
+        <translation>绘图</translation>
+    </message>
+    <message>
+        <source>RePrint</source>
+        <translation>重新绘图</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>清除</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>计算</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>缩放</translation>
+    </message>
+    <message>
+        <source>Family Change</source>
+        <translation>更换函数</translation>
+    </message>
+    <message>
+        <source>Mode Change</source>
+        <translation>更换模式</translation>
+    </message>
+    <message>
+        <source>Open Session</source>
+        <translation>打开会话</translation>
+    </message>
+    <message>
+        <source>Undo %1(&amp;U)</source>
+        <translation>撤销%1(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Undo(&amp;U)</source>
+        <translation>撤销(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Redo %1(&amp;D)</source>
+        <translation>重做%1(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Redo(&amp;D)</source>
+        <translation>重做(&amp;D)</translation>
     </message>
 </context>
 <context>
@@ -613,6 +703,14 @@ sound 把曲线从 -zoom 到 zoom 在 3 秒内扫过，写成 WAV 文件。
     <message>
         <source>cannot write standard output</source>
         <translation>无法写入标准输出</translation>
+    </message>
+    <message>
+        <source>Work from a saved session instead of FAMILY and C0...</source>
+        <translation>使用已保存的会话，代替 FAMILY 和 C0...</translation>
+    </message>
+    <message>
+        <source>--session takes no FAMILY or coefficients</source>
+        <translation>--session 不接受 FAMILY 或系数</translation>
     </message>
 </context>
 </TS>

@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QSignalBlocker>
 #include <QTimer>
+#include <utility>
 
 #include "analysispanel.h"
 #include "boxnotes.h"
@@ -28,7 +29,9 @@
 #include "plotexports.h"
 #include "plotrecording.h"
 #include "programname.h"
+#include "sessionfiles.h"
 #include "soundactions.h"
+#include "undoactions.h"
 #include "windowmenus.h"
 
 namespace oltrave {
@@ -57,6 +60,16 @@ QAccessibleInterface* plotAccessible(const QString& className, QObject* object) 
     if (className != QLatin1String(CanvasWidget::staticMetaObject.className()))
         return nullptr;
     return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Chart);
+}
+
+UndoableCommand undoable(FormCommand command) {
+    switch (command) {
+    case FormCommand::Plot: return UndoableCommand::Print;
+    case FormCommand::Replot: return UndoableCommand::RePrint;
+    case FormCommand::Evaluate: return UndoableCommand::Calculate;
+    case FormCommand::ClearAll: return UndoableCommand::Clear;
+    }
+    return UndoableCommand::Print;
 }
 
 } // namespace
@@ -91,6 +104,18 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     overlay_ = new OverlayController(*form_, *controls_->pic, *controls_->lis, *recording_,
                                      menus_->sound());
     boxNotes_ = new BoxNotes(*form_, controls_->tx, controls_->setx, controls_->setdata, this);
+    undo_ = new UndoActions(*this, *form_, session_, *controls_->lis,
+                            {controls_->tx[0], controls_->tx[1], controls_->tx[2], controls_->tx[3],
+                             controls_->setx, controls_->setdata},
+                            [this] { showStep(); });
+    sessions_ = new SessionFiles(
+        *this,
+        [this] {
+            SavedSession saved = form_->saved();
+            saved.keyPoints = menus_->keyPoints()->isChecked();
+            return saved;
+        },
+        [this](SavedSession saved) { openSession(std::move(saved)); });
     connectEvents();
 
     const QRect client = layout::pixels(layout::kClient);
@@ -136,7 +161,7 @@ void MainWindow::setKeyPoints(bool on) {
 void MainWindow::connectEvents() {
     FormControls& c = *controls_;
     connect(c.combotype, &QComboBox::activated, this, [this](int family) {
-        form_->chooseFamily(family);
+        undo_->record(UndoableCommand::Family, [&] { form_->chooseFamily(family); });
         mirror();
     });
     // A click, Space, an arrow key or a screen reader's toggle all end here.
@@ -145,7 +170,7 @@ void MainWindow::connectEvents() {
                 [this, mode](bool chosen) {
                     if (!chosen || showingModes_)
                         return;
-                    form_->clickMode(mode);
+                    undo_->record(UndoableCommand::Mode, [&] { form_->clickMode(mode); });
                     mirror();
                 });
     }
@@ -197,7 +222,7 @@ void MainWindow::connectEvents() {
     connect(c.pic, &CanvasWidget::hovered, overlay_, &OverlayController::hover);
     connect(c.pic, &CanvasWidget::left, overlay_, &OverlayController::leave);
     connect(c.pic, &CanvasWidget::wheelTurned, this, [this](int notches) {
-        overlay_->wheelZoom(notches);
+        undo_->record(UndoableCommand::Zoom, [&] { overlay_->wheelZoom(notches); });
         mirror();
     });
     connect(c.pic, &CanvasWidget::doubleClicked, this, [this](QPoint pixel) {
@@ -220,9 +245,36 @@ void MainWindow::run(FormCommand command) {
     const int pointsBefore = controls_->pic->pointCount();
     {
         const LongListView::Batch lines(*controls_->lis);
-        form_->run(command);
+        undo_->record(undoable(command), [&] { form_->run(command); });
     }
     describePlot(command, firstNewLine, pointsBefore);
+    mirror();
+}
+
+void MainWindow::openSession(SavedSession saved) {
+    const bool exact = saved.exactValues;
+    const bool keyPoints = saved.keyPoints;
+    {
+        const LongListView::Batch lines(*controls_->lis);
+        undo_->record(UndoableCommand::OpenSession, [&] { form_->open(std::move(saved)); });
+    }
+    setExactValues(exact);
+    setKeyPoints(keyPoints);
+    showStep();
+    scrollCancelled_ = false; // an opened list shows its newest line
+}
+
+void MainWindow::showStep() {
+    scrollCancelled_ = scrollQueued_;
+    recording_->caughtUp();
+    // A plot's first line names its curve; the newest few, as after a command.
+    curves_.clear();
+    for (int row = session_.lineCount() - 1; row >= 0 && curves_.size() < 10; --row) {
+        const SessionLine& line = session_.line(row);
+        if (line.curve && !line.text.starts_with(' '))
+            curves_.prepend(qs(line.text).trimmed());
+    }
+    describePlot(std::nullopt, 0, 0);
     mirror();
 }
 
@@ -236,6 +288,8 @@ void MainWindow::enterTrace() {
 
 void MainWindow::scrollToNewestLine() {
     scrollQueued_ = false;
+    if (std::exchange(scrollCancelled_, false))
+        return;
     controls_->lis->scrollToBottom();
 }
 

@@ -19,7 +19,9 @@ class FormControls;
 class OverlayController;
 class PlotExports;
 class PlotRecording;
+class SessionFiles;
 class SessionListModel;
+class UndoActions;
 class WindowMenus;
 
 // The working window. It holds the form and its session, forwards the user's
@@ -49,6 +51,10 @@ public:
     // What the analysis panel shows, drawn over the curves with its selected
     // rows highlighted; none while the panel is closed.
     void showAnalysis(std::optional<Analysis> analysis, std::vector<int> selectedRows);
+    // File > Save Session and the other session items.
+    SessionFiles& sessionFiles() const { return *sessions_; }
+    // Shows a saved session as File > Open Session does: one step to undo.
+    void openSession(SavedSession saved);
 
 signals:
     // The About command; whoever owns the About screen shows it modally.
@@ -80,6 +86,8 @@ private:
     void describeArea();
     void scrollToNewestLine();
     void mirror();
+    // After Undo or Redo: the area, its description and the controls anew.
+    void showStep();
 
     Session session_; // before the form, which writes into it
     FormControls* controls_ = nullptr;
@@ -90,10 +98,13 @@ private:
     WindowMenus* menus_ = nullptr;
     OverlayController* overlay_ = nullptr;
     BoxNotes* boxNotes_ = nullptr;
+    UndoActions* undo_ = nullptr;
+    SessionFiles* sessions_ = nullptr;
 
     bool centred_ = false;
     bool showingModes_ = false; // the mode buttons follow the form, not the user
     bool scrollQueued_ = false;
+    bool scrollCancelled_ = false; // Undo puts the list where it was instead
     QStringList curves_; // what the plotting area shows, for a screen reader
 };
 

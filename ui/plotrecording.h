@@ -26,6 +26,9 @@ public:
         tee_.holdBackSecond(false);
     }
 
+    // The form drew the whole area anew, through canvas(): both are in step.
+    void caughtUp() { behind_ = false; }
+
     // The recording, brought up to what the area shows.
     const CurveRecorder& upToDate(const Form& form) {
         if (behind_) {

@@ -2,14 +2,17 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QIcon>
 #include <QMessageBox>
+#include <QStandardPaths>
 
 #include "aboutscreen.h"
 #include "art.h"
 #include "mainwindow.h"
 #include "platform/settings.h"
 #include "platform/translation.h"
+#include "sessionfiles.h"
 #include "startupscreen.h"
 
 namespace oltrave {
@@ -19,6 +22,16 @@ namespace {
 const QString kExactValuesKey = QStringLiteral("view/exactValues");
 const QString kKeyPointsKey = QStringLiteral("view/keyPoints");
 const QString kAnalysisKey = QStringLiteral("view/analysis");
+const QString kReopenLastKey = QStringLiteral("view/reopenLastSession");
+const QString kRecentKey = QStringLiteral("session/recent");
+
+// Where the session is kept for View > Reopen Last Session at Start.
+QString lastSessionPath() {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                           QStringLiteral("/Oltrave");
+    QDir().mkpath(folder);
+    return folder + QStringLiteral("/last.oltrave");
+}
 
 } // namespace
 
@@ -54,8 +67,33 @@ void Program::openMainWindow() {
             connect(analysis, &QAction::toggled, this,
                     [this](bool on) { settingNotKept(rememberSetting(kAnalysisKey, on)); });
         }
+        keepSessions();
     }
     window_->show();
+}
+
+// Open Recent and Reopen Last Session at Start are remembered; with the
+// latter on, the session is kept in a file when the program ends and shown
+// again at the next start.
+void Program::keepSessions() {
+    SessionFiles& sessions = window_->sessionFiles();
+    sessions.setRecent(programSettings().value(kRecentKey).toStringList());
+    connect(&sessions, &SessionFiles::recentChanged, this, [this](const QStringList& paths) {
+        settingNotKept(rememberSetting(kRecentKey, paths));
+    });
+    QAction* reopen = sessions.reopenLast();
+    if (!reopen)
+        return;
+    reopen->setChecked(programSettings().value(kReopenLastKey, false).toBool());
+    connect(reopen, &QAction::toggled, this,
+            [this](bool on) { settingNotKept(rememberSetting(kReopenLastKey, on)); });
+    if (reopen->isChecked())
+        sessions.openLast(lastSessionPath());
+    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] {
+        SessionFiles& files = window_->sessionFiles();
+        if (files.reopenLast() && files.reopenLast()->isChecked())
+            files.keepLast(lastSessionPath());
+    });
 }
 
 // Said once a run: the choices still hold for this run.

@@ -27,6 +27,7 @@ signals:
 private:
     void openMainWindow();
     void showAbout();
+    void keepSessions();
     void settingNotKept(const QString& reason);
 
     std::unique_ptr<MainWindow> window_;

@@ -10,6 +10,7 @@
 #include "menuitemaccessible.h"
 #include "model/familytable.h"
 #include "retranslation.h"
+#include "undoactions.h"
 #include "windowmenus.h"
 
 namespace oltrave {
@@ -28,6 +29,7 @@ void MainWindow::retranslate() {
         controls_->combotype->setItemText(
             family, QString::fromUtf8(entry.data(), static_cast<qsizetype>(entry.size())));
     }
+    undo_->retranslate();
     describeArea();
     mirror(); // the formula label and the boxes' marks
 }

@@ -302,6 +302,14 @@ private slots:
             << "Print Worksheet(&P)..." << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P);
         QTest::newRow("quit") << "quit"
                               << "Quit(&Q)" << QKeySequence(Qt::CTRL | Qt::Key_Q);
+        QTest::newRow("undo") << "undo"
+                              << "Undo(&U)" << QKeySequence(Qt::CTRL | Qt::Key_Z);
+        QTest::newRow("redo") << "redo"
+                              << "Redo(&D)" << QKeySequence(Qt::CTRL | Qt::Key_Y);
+        QTest::newRow("savesession") << "savesession"
+                                     << "Save Session(&V)" << QKeySequence(Qt::CTRL | Qt::Key_S);
+        QTest::newRow("opensession") << "opensession"
+                                     << "Open Session(&O)..." << QKeySequence(Qt::CTRL | Qt::Key_O);
     }
     void menusCarryTheirCaptionsAndShortcuts() {
         QFETCH(QString, name);
@@ -321,12 +329,14 @@ private slots:
         QStringList files;
         for (QAction* action : window_->findChild<QMenu*>("file")->actions())
             files << (action->isSeparator() ? QStringLiteral("-") : action->objectName());
-        QCOMPARE(files, QStringList({"filesaveimage", "fileexportpdf", "fileexportsvg", "fileprint",
-                                     "-", "quit"}));
+        QCOMPARE(files, QStringList({"opensession", "openrecent", "savesession", "savesessionas",
+                                     "-", "filesaveimage", "fileexportpdf", "fileexportsvg",
+                                     "fileprint", "-", "quit"}));
         QStringList items;
         for (QAction* action : window_->findChild<QMenu*>("edit")->actions())
             items << (action->isSeparator() ? QStringLiteral("-") : action->objectName());
-        QCOMPARE(items, QStringList({"print", "reprint", "calculate", "-", "clear"}));
+        QCOMPARE(items,
+                 QStringList({"undo", "redo", "-", "print", "reprint", "calculate", "-", "clear"}));
     }
 
     // Inside a text box Ctrl+A would select all and Shift+Del would cut.

@@ -68,6 +68,14 @@ int main(int argc, char* argv[]) {
         return fail(QStringLiteral("the main window did not become active"));
 
     using namespace oltrave::scenario;
+    QString message; // shown by the last action, said before the next block
+    const auto block = [&] {
+        const QString said = message.isEmpty()
+                                 ? QString()
+                                 : QStringLiteral("message: ") + message + QLatin1Char('\n');
+        message.clear();
+        return said + stateBlock(window, withReads);
+    };
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const QString where = QStringLiteral("%1:%2: ").arg(source).arg(i + 1);
         const Parsed parsed = parseLine(lines[i]);
@@ -77,9 +85,11 @@ int main(int argc, char* argv[]) {
             return fail(where + QStringLiteral("not a valid action: ") + parsed.problem);
         if (const std::optional<QString> problem = perform(window, parsed.action))
             return fail(where + *problem);
+        if (const std::optional<QString> shown = takeMessage(window))
+            message = *shown;
         if (parsed.action.kind == Action::Kind::Dump)
-            write(stdout, stateBlock(window, withReads));
+            write(stdout, block());
     }
-    write(stdout, stateBlock(window, withReads));
+    write(stdout, block());
     return 0;
 }

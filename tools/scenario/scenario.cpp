@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <QStringList>
@@ -14,6 +15,7 @@
 #include "model/familytable.h"
 #include "platform/canvaswidget.h"
 #include "ui/mainwindow.h"
+#include "ui/sessionfiles.h"
 
 namespace oltrave::scenario {
 
@@ -21,8 +23,8 @@ namespace {
 
 const QStringList kBoxes{"tx0", "tx1", "tx2", "tx3", "setx", "setdata"};
 const QStringList kButtons{"prt", "rprt", "cleara", "calc"};
-const QStringList kMenuItems{"print", "reprint",   "calculate", "clear",
-                             "exact", "keypoints", "analysis"};
+const QStringList kMenuItems{"print",     "reprint",  "calculate", "clear", "exact",
+                             "keypoints", "analysis", "undo",      "redo"};
 constexpr int kLargestPixel = 9999;
 constexpr int kMostNotches = 99;
 const QStringList kKeys{"Enter", "Backspace"};
@@ -247,6 +249,14 @@ Parsed parseLine(const QString& raw) {
         action.target = rest;
         return accepted(action);
     }
+    if (verb == QLatin1String("save-session") || verb == QLatin1String("open-session")) {
+        if (rest.isEmpty())
+            return invalid(QStringLiteral("%1 needs a file name").arg(verb));
+        Action action{verb == QLatin1String("save-session") ? Action::Kind::SaveSession
+                                                            : Action::Kind::OpenSession};
+        action.target = rest;
+        return accepted(action);
+    }
     return invalid(QStringLiteral("unknown action \"%1\"").arg(verb));
 }
 
@@ -366,6 +376,13 @@ std::optional<QString> perform(MainWindow& window, const Action& action) {
             return QStringLiteral("cannot write %1").arg(error);
         break;
     }
+    case Action::Kind::SaveSession:
+        // As typed into the file dialog: relative to the working folder.
+        window.sessionFiles().saveTo(QFileInfo(action.target).absoluteFilePath());
+        break;
+    case Action::Kind::OpenSession:
+        window.sessionFiles().openFrom(QFileInfo(action.target).absoluteFilePath());
+        break;
     }
     QCoreApplication::processEvents();
     return std::nullopt;

@@ -27,6 +27,8 @@ struct Action {
         Leave,
         Wheel,
         DoubleClick,
+        SaveSession,
+        OpenSession,
     };
     explicit Action(Kind k = Kind::Dump) : kind(k) {}
 
@@ -50,6 +52,10 @@ Parsed parseLine(const QString& line);
 // Performs an action on the window through its widgets, as a person would.
 // Returns an error text when the action could not be carried out.
 std::optional<QString> perform(MainWindow& window, const Action& action);
+
+// The main text of a message the window shows, on one line, closing it as a
+// person who read it does; nothing while no message is shown.
+std::optional<QString> takeMessage(MainWindow& window);
 
 // The state block the window shows, lines ending in "\n"; withReads adds
 // the line on the boxes whose texts are not read whole.

@@ -1,9 +1,11 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 
 #include "model/boxreading.h"
 #include "model/familytable.h"
@@ -135,6 +137,18 @@ QString stateBlock(const MainWindow& window, bool withReads) {
             add(QStringLiteral("«") + row + QStringLiteral("»"));
     }
     return block;
+}
+
+std::optional<QString> takeMessage(MainWindow& window) {
+    for (QMessageBox* box : window.findChildren<QMessageBox*>()) {
+        if (!box->isVisible())
+            continue;
+        const QString text = box->text().split(QLatin1Char('\n')).join(QLatin1Char(' '));
+        box->close();
+        QCoreApplication::processEvents();
+        return text;
+    }
+    return std::nullopt;
 }
 
 } // namespace oltrave::scenario
