@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="en">
 <context>
+    <name>GridScale</name>
+    <message>
+        <source>Grid and Scale</source>
+        <translation>网格与刻度</translation>
+    </message>
+</context>
+<context>
     <name>Worksheet</name>
     <message>
         <source>each axis from %1 to %2</source>
@@ -436,6 +443,28 @@
     <message>
         <source>Print the analysis as one JSON object.</source>
         <translation>以一个 JSON 对象输出函数性质。</translation>
+    </message>
+    <message>
+        <source>Draw a grid with labelled ticks.</source>
+        <translation>画出网格和带标注的刻度。</translation>
+    </message>
+    <message>
+        <source>intersect: the mode of each curve, as --mode.</source>
+        <translation>intersect：两条曲线各自的模式，同 --mode。</translation>
+    </message>
+    <message>
+        <source>missing &quot;and&quot; FAMILY</source>
+        <translation>缺少 &quot;and&quot; FAMILY</translation>
+    </message>
+    <message>
+        <source>--modes takes N,M, not &quot;%1&quot;</source>
+        <translation>--modes 应为 N,M，而不是 &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>  oltrave intersect [OPTIONS] [--json] FAMILY C0 ... and FAMILY C0 ...
+</source>
+        <translation>  oltrave intersect [OPTIONS] [--json] FAMILY C0 ... and FAMILY C0 ...
+</translation>
     </message>
     <message>
         <source>Add the analysis to the worksheet (PDF).</source>
