@@ -16,6 +16,15 @@ using facts::signOf;
 // As the analysis reads a decimal value a hair off 0.
 constexpr double kDecimalZero = 1e-12;
 
+// p[0] + p[1] x + p[2] x ^ 2 + p[3] x ^ 3.
+using Polynomial = std::array<Real, 4>;
+
+std::optional<Polynomial> polynomialOf(const CurveSpec& c) {
+    if (!c.family->facts)
+        return std::nullopt;
+    return c.family->facts(c.coef).polynomial;
+}
+
 // One stretch of a curve on which it is a single polynomial; empty bounds
 // are -∞ and +∞.
 struct Piece {
@@ -41,8 +50,7 @@ int modeOf(const CurveSpec& c) {
 }
 
 // f(x), |f(x)| and f(|x|) of a polynomial as polynomial pieces.
-std::vector<Piece> piecesOf(const CurveSpec& c) {
-    const Polynomial p = c.family->polynomial(c.coef);
+std::vector<Piece> piecesOf(const CurveSpec& c, const Polynomial& p) {
     const Real zero = facts::whole(0, c.coef[0]);
     switch (modeOf(c)) {
     case 2: {
@@ -92,10 +100,10 @@ class Meeting {
 public:
     Meeting(const CurveSpec& a, const CurveSpec& b, double reach) : a_(a), b_(b), reach_(reach) {}
 
-    Intersections polynomials() {
+    Intersections polynomials(const Polynomial& a, const Polynomial& b) {
         bool everywhere = true;
-        for (const Piece& pa : piecesOf(a_)) {
-            for (const Piece& pb : piecesOf(b_)) {
+        for (const Piece& pa : piecesOf(a_, a)) {
+            for (const Piece& pb : piecesOf(b_, b)) {
                 const std::optional<Real>& from = later(pa.from, pb.from);
                 const std::optional<Real>& to = earlier(pa.to, pb.to);
                 if (from && to && to->value < from->value)
@@ -233,8 +241,10 @@ private:
 
 Intersections intersect(const CurveSpec& a, const CurveSpec& b, double reach) {
     Meeting meeting(a, b, std::fabs(reach));
-    if (a.family->polynomial && b.family->polynomial)
-        return meeting.polynomials();
+    const std::optional<Polynomial> pa = polynomialOf(a);
+    const std::optional<Polynomial> pb = polynomialOf(b);
+    if (pa && pb)
+        return meeting.polynomials(*pa, *pb);
     return meeting.sampled();
 }
 

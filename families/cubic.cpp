@@ -109,10 +109,6 @@ void cubicLines(PlotContext& context) {
     context.append(propertyLine(piece::kRange) << "R");
 }
 
-Polynomial cubicPolynomial(const RealCoefficients& c) {
-    return {c[3], c[2], c[1], c[0]};
-}
-
 } // namespace
 
 extern const FamilyDescription kCubicFamily{
@@ -128,7 +124,6 @@ extern const FamilyDescription kCubicFamily{
     .lines = cubicLines,
     .keyPoints = cubicKeyPoints,
     .facts = cubicFacts,
-    .polynomial = cubicPolynomial,
 };
 
 } // namespace oltrave

@@ -70,11 +70,6 @@ void linearLines(PlotContext& context) {
     }
 }
 
-Polynomial linearPolynomial(const RealCoefficients& c) {
-    const Real zero = facts::whole(0, c[0]);
-    return {c[1], c[0], zero, zero};
-}
-
 } // namespace
 
 extern const FamilyDescription kLinearFamily{
@@ -90,7 +85,6 @@ extern const FamilyDescription kLinearFamily{
     .lines = linearLines,
     .keyPoints = linearKeyPoints,
     .facts = linearFacts,
-    .polynomial = linearPolynomial,
 };
 
 } // namespace oltrave

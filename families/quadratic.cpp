@@ -266,11 +266,6 @@ void quadraticLines(PlotContext& context) {
     }
 }
 
-Polynomial quadraticPolynomial(const RealCoefficients& c) {
-    const Real zero = facts::whole(0, c[0]);
-    return {c[2], c[1], c[0], zero};
-}
-
 } // namespace
 
 extern const FamilyDescription kQuadraticFamily{
@@ -286,7 +281,6 @@ extern const FamilyDescription kQuadraticFamily{
     .lines = quadraticLines,
     .keyPoints = quadraticKeyPoints,
     .facts = quadraticFacts,
-    .polynomial = quadraticPolynomial,
 };
 
 } // namespace oltrave

@@ -26,9 +26,6 @@ using RealCoefficients = std::array<Real, kBoxCount>;
 // The same function, the same steps, on numbers that carry an exact value.
 using RealFunction = Real (*)(const RealCoefficients& coef, Real x);
 
-// p[0] + p[1] x + p[2] x ^ 2 + p[3] x ^ 3.
-using Polynomial = std::array<Real, 4>;
-
 // Everything the program asks about one function family. Each family unit in
 // families/ defines one of these; the table below lists them in chooser order
 // and nothing else names a family.
@@ -48,9 +45,6 @@ struct FamilyDescription {
     KeyPoints (*keyPoints)(const Coefficients& coef, double reach);
     // The closed forms of f(x) (no mode) for the analysis; valid coefficients only.
     FunctionFacts (*facts)(const RealCoefficients& coef);
-    // A polynomial family's coefficients, constant first (degree 3 at most),
-    // for closed-form intersections; none for the other families.
-    Polynomial (*polynomial)(const RealCoefficients& coef) = nullptr;
 };
 
 // The families in chooser order; the index is the family number.

@@ -18,6 +18,16 @@ QString coordinate(double value) {
 
 } // namespace
 
+QColor curvePaletteColour(int index) {
+    static const QColor kPalette[] = {
+        QColor(146, 137, 249),    QColor(0xE6, 0x9F, 0x00), QColor(0x00, 0x9E, 0x73),
+        QColor(0x00, 0x72, 0xB2), QColor(0xD5, 0x5E, 0x00), QColor(0xCC, 0x79, 0xA7),
+        QColor(0x56, 0xB4, 0xE9), QColor(0x00, 0x00, 0x00),
+    };
+    const int count = static_cast<int>(std::size(kPalette));
+    return kPalette[((index % count) + count) % count];
+}
+
 double PlotGrid::xPixel(double x) const {
     return (x - plane.left) / (plane.right - plane.left) * size.width();
 }

@@ -41,6 +41,11 @@ inline const QColor kLine(0xD8, 0xD8, 0xD8);
 inline const QColor kLabel(0x40, 0x40, 0x40);
 } // namespace gridstyle
 
+// The colour of the index-th curve of a plot with several: the plotting
+// area's colour first, then the Okabe-Ito colours, told apart by people
+// with any common colour blindness; round again after the last.
+QColor curvePaletteColour(int index);
+
 // The grid's lines, then its labels, into target.
 void paintGrid(QPainter& painter, const QRectF& target, const PlotGrid& grid);
 

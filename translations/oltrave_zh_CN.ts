@@ -2,6 +2,76 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="en">
 <context>
+    <name>oltrave::PlotView</name>
+    <message>
+        <source>Plot</source>
+        <translation>图像</translation>
+    </message>
+</context>
+<context>
+    <name>oltrave::PlotWindow</name>
+    <message>
+        <source>Plot Window</source>
+        <translation>图像窗口</translation>
+    </message>
+    <message>
+        <source>Plot</source>
+        <translation>图像</translation>
+    </message>
+    <message>
+        <source>Curves</source>
+        <translation>曲线</translation>
+    </message>
+    <message>
+        <source>Intersections</source>
+        <translation>交点</translation>
+    </message>
+    <message>
+        <source>File(&amp;F)</source>
+        <translation>文件(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Export PNG...</source>
+        <translation>导出 PNG...</translation>
+    </message>
+    <message>
+        <source>Export SVG...</source>
+        <translation>导出 SVG...</translation>
+    </message>
+    <message>
+        <source>View(&amp;V)</source>
+        <translation>查看(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>填满</translation>
+    </message>
+    <message>
+        <source>π Ticks for Periodic Curves</source>
+        <translation>周期曲线用 π 刻度</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>复位</translation>
+    </message>
+    <message>
+        <source>Curves %1 and %2: ( %3 , %4 )</source>
+        <translation>曲线 %1 与 %2：( %3 , %4 )</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>导出</translation>
+    </message>
+    <message>
+        <source>SVG pictures (*.svg)</source>
+        <translation>SVG 图片 (*.svg)</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation>PNG 图片 (*.png)</translation>
+    </message>
+</context>
+<context>
     <name>GridScale</name>
     <message>
         <source>Grid and Scale</source>

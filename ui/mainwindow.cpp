@@ -28,6 +28,7 @@
 #include "platform/sessionlistmodel.h"
 #include "plotexports.h"
 #include "plotrecording.h"
+#include "plotwindow.h"
 #include "programname.h"
 #include "soundactions.h"
 #include "windowmenus.h"
@@ -88,6 +89,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
         *this, *form_, *exports_, [this](FormCommand c) { run(c); },
         [this](QMenu& view) {
             gridscale::install(*controls_->pic, view);
+            PlotWindow::install(*this, view);
             AnalysisPanel::install(*this, view);
         });
     menus_->addContextMenus(*controls_->lis, *controls_->pic);
