@@ -40,7 +40,7 @@
     </message>
     <message>
         <source>View(&amp;V)</source>
-        <translation>查看(&amp;V)</translation>
+        <translation>视图(&amp;V)</translation>
     </message>
     <message>
         <source>Fill</source>

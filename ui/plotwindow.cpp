@@ -16,11 +16,14 @@
 #include "model/numtext.h"
 #include "output/gridpainter.h"
 #include "overlay/ticks.h"
+#include "platform/settings.h"
 #include "plotview.h"
 
 namespace oltrave {
 
 namespace {
+
+const QString kGeometryKey = QStringLiteral("plotWindow/geometry");
 
 const char* const kModeTexts[] = {"", "| f(x) |  ", "f( | x | )  "};
 
@@ -80,6 +83,8 @@ PlotWindow::PlotWindow(MainWindow& window, QAction& item)
     setObjectName(QStringLiteral("plotwindowframe"));
     setWindowTitle(tr("Plot"));
     resize(900, 640);
+    // Its size and place as last left.
+    restoreGeometry(programSettings().value(kGeometryKey).toByteArray());
     plot_ = new PlotView(this);
     setCentralWidget(plot_);
 
@@ -137,6 +142,12 @@ PlotWindow::PlotWindow(MainWindow& window, QAction& item)
 void PlotWindow::closeEvent(QCloseEvent* event) {
     item_.setChecked(false);
     event->accept();
+}
+
+void PlotWindow::hideEvent(QHideEvent* event) {
+    // Not kept is no loss worth a word: the window opens at its first place.
+    rememberSetting(kGeometryKey, saveGeometry());
+    QMainWindow::hideEvent(event);
 }
 
 void PlotWindow::follow() {

@@ -32,6 +32,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     PlotWindow(MainWindow& window, QAction& item);

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTest>
 #include <QWheelEvent>
 
@@ -34,6 +35,9 @@ class PlotWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true); // never the person's settings
+    }
     void init() { window_ = openMainWindow(); }
     void cleanup() { window_.reset(); }
 
