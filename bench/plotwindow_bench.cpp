@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QPainter>
 #include <cmath>
+#include <string>
 #include <vector>
 
 #include "benchmain.h"
@@ -71,15 +72,41 @@ void tangentAt4K(benchmark::State& state) {
     }
 }
 
+// The sampling alone, each curve on its own, to tell it from the stroking.
+void samplingOnly(benchmark::State& state) {
+    PlaneView view;
+    view.resize(1920, 1080);
+    view.home(10, true);
+    const std::vector<PlotView::Shown> curves = tenCurves();
+    for (auto _ : state) {
+        Stopwatch watch(Stopwatch::Clock::Thread);
+        for (const PlotView::Shown& shown : curves) {
+            Stopwatch one(Stopwatch::Clock::Thread);
+            const DrawnCurve& curve = shown.curve;
+            std::size_t points = 0;
+            for (const auto& line :
+                 sampleCurve([&curve](double x) { return curve.valueAt(x); }, view))
+                points += line.size();
+            benchmark::DoNotOptimize(points);
+            record("plot/sample/" + std::to_string(curve.family) + "/" + std::to_string(points),
+                   one.seconds());
+        }
+        recordIteration(state, "plot/sample10", watch.seconds());
+    }
+}
+
 std::vector<Figure> figures() {
     const double pan = median("plot/pan") * 1000;
     const double zoom = median("plot/zoom") * 1000;
     const double tangent = median("plot/tangent4k") * 1000;
+    const double sampling = median("plot/sample10") * 1000;
     return {
         {"plot window pan step, 10 curves, 1920x1080", fixed(pan, 2) + " ms",
          "< " + fixed(kStepGoalMs, 0) + " ms", pan < kStepGoalMs},
         {"plot window zoom step, 10 curves, 1920x1080", fixed(zoom, 2) + " ms",
          "< " + fixed(kStepGoalMs, 0) + " ms", zoom < kStepGoalMs},
+        {"ten curves sampled at 1920 pixels (part of a step)", fixed(sampling, 2) + " ms",
+         "< " + fixed(kStepGoalMs, 0) + " ms", sampling < kStepGoalMs},
         {"tangent sampled at 3840 pixels", fixed(tangent, 2) + " ms",
          "< " + fixed(kTangentGoalMs, 0) + " ms", tangent < kTangentGoalMs},
     };
@@ -95,6 +122,9 @@ int main(int argc, char* argv[]) {
         ->UseManualTime()
         ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("plot/zoom", viewStep, true)
+        ->UseManualTime()
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("plot/sample10", samplingOnly)
         ->UseManualTime()
         ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("plot/tangent4k", tangentAt4K)

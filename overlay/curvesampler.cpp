@@ -11,6 +11,8 @@ namespace {
 constexpr int kDepth = 6;
 // A step longer than this many pixels is refined.
 constexpr double kSmooth = 2;
+// A point this close to the line joining its neighbours is left out.
+constexpr double kStraight = 0.1;
 
 class Sampler {
 public:
@@ -46,7 +48,24 @@ private:
     void add(const PixelPoint& p) {
         if (lines_.empty())
             lines_.emplace_back();
-        lines_.back().push_back(p);
+        std::vector<PixelPoint>& line = lines_.back();
+        // A point the straight line past it would pass within a hair of adds
+        // nothing to the picture but stroking work.
+        if (line.size() >= 2) {
+            const PixelPoint& a = line[line.size() - 2];
+            const PixelPoint& b = line.back();
+            const double dx = p.x - a.x;
+            const double dy = p.y - a.y;
+            const double length = std::hypot(dx, dy);
+            const bool between = (b.x - a.x) * dx + (b.y - a.y) * dy >= 0 &&
+                                 (p.x - b.x) * dx + (p.y - b.y) * dy >= 0;
+            if (between && length > 0 &&
+                std::fabs(dx * (b.y - a.y) - dy * (b.x - a.x)) / length < kStraight) {
+                line.back() = p;
+                return;
+            }
+        }
+        line.push_back(p);
     }
 
     // At b, coming from bx which has no value: start at the curve's edge.
@@ -94,6 +113,22 @@ private:
 
     // a is already on the current line; adds what comes up to b.
     void joinOrBreak(const PixelPoint& a, const PixelPoint& b, int depth) {
+        // Beyond the same edge both: nothing of it shows, however steep.
+        const bool hidden = (a.y < 0 && b.y < 0) || (a.y > view_.height && b.y > view_.height);
+        if (hidden && !lines_.empty() && !lines_.back().empty() && lines_.back().back().x == a.x &&
+            lines_.back().size() >= 2) {
+            // Drop the middle of a hidden run: its ends keep the line's way in and out.
+            const PixelPoint& before = lines_.back()[lines_.back().size() - 2];
+            if ((before.y < 0) == (a.y < 0) && (before.y > view_.height) == (a.y > view_.height))
+                lines_.back().back() = b;
+            else
+                add(b);
+            return;
+        }
+        if (hidden) {
+            add(b);
+            return;
+        }
         if (std::fabs(b.y - a.y) <= kSmooth || depth == 0) {
             // Still a leap across most of the view after refining: a pole,
             // unless the curve passes between the two ends (a logarithm near
@@ -127,6 +162,72 @@ sampleCurve(const std::function<std::optional<double>(double)>& f, const PlaneVi
     if (!view.usable())
         return {};
     return Sampler(f, view).run();
+}
+
+namespace {
+
+// Liang-Barsky: the part of a to b inside the box, as fractions of the way.
+bool clipSegment(const PixelPoint& a, const PixelPoint& b, double low, double high, double top,
+                 double bottom, double& t0, double& t1) {
+    t0 = 0;
+    t1 = 1;
+    const double dx = b.x - a.x;
+    const double dy = b.y - a.y;
+    const double p[] = {-dx, dx, -dy, dy};
+    const double q[] = {a.x - low, high - a.x, a.y - top, bottom - a.y};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0)
+                return false;
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+        if (t0 > t1)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+std::vector<std::vector<PixelPoint>> clipToView(const std::vector<std::vector<PixelPoint>>& lines,
+                                                const PlaneView& view, double margin) {
+    const double low = -margin;
+    const double high = view.width + margin;
+    const double top = -margin;
+    const double bottom = view.height + margin;
+    std::vector<std::vector<PixelPoint>> clipped;
+    for (const std::vector<PixelPoint>& line : lines) {
+        bool open = false;
+        if (line.size() == 1) {
+            const PixelPoint& p = line.front();
+            if (p.x >= low && p.x <= high && p.y >= top && p.y <= bottom)
+                clipped.push_back({p});
+            continue;
+        }
+        for (std::size_t i = 1; i < line.size(); ++i) {
+            const PixelPoint& a = line[i - 1];
+            const PixelPoint& b = line[i];
+            double t0 = 0;
+            double t1 = 1;
+            if (!clipSegment(a, b, low, high, top, bottom, t0, t1)) {
+                open = false;
+                continue;
+            }
+            const PixelPoint from{a.x + (b.x - a.x) * t0, a.y + (b.y - a.y) * t0};
+            const PixelPoint to{a.x + (b.x - a.x) * t1, a.y + (b.y - a.y) * t1};
+            if (!open)
+                clipped.push_back({from});
+            clipped.back().push_back(to);
+            // Cut short at the edge: the next part starts afresh.
+            open = t1 == 1;
+        }
+    }
+    return clipped;
 }
 
 } // namespace oltrave

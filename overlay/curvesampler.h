@@ -18,4 +18,10 @@ struct PixelPoint {
 std::vector<std::vector<PixelPoint>>
 sampleCurve(const std::function<std::optional<double>(double)>& f, const PlaneView& view);
 
+// The parts of polylines inside the view grown by margin pixels each way, cut
+// where they cross its edge: a painter strokes a line far beyond the picture
+// at great cost.
+std::vector<std::vector<PixelPoint>> clipToView(const std::vector<std::vector<PixelPoint>>& lines,
+                                                const PlaneView& view, double margin);
+
 } // namespace oltrave

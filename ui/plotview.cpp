@@ -3,7 +3,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPainterPath>
+#include <QPolygonF>
 #include <QWheelEvent>
 
 #include "output/gridpainter.h"
@@ -89,14 +89,15 @@ void PlotView::render(QPainter& painter, const QSizeF& size) const {
     painter.drawLine(QPointF(view.pixelX(0), 0), QPointF(view.pixelX(0), size.height()));
     painter.drawLine(QPointF(0, view.pixelY(0)), QPointF(size.width(), view.pixelY(0)));
     for (const Shown& shown : curves_) {
-        painter.setPen(QPen(shown.colour, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.setPen(QPen(shown.colour, 1.0, Qt::SolidLine, Qt::FlatCap, Qt::BevelJoin));
         const DrawnCurve& curve = shown.curve;
-        for (const auto& line :
-             sampleCurve([&curve](double x) { return curve.valueAt(x); }, view)) {
-            QPainterPath path(QPointF(line.front().x, line.front().y));
-            for (std::size_t i = 1; i < line.size(); ++i)
-                path.lineTo(line[i].x, line[i].y);
-            painter.drawPath(path);
+        for (const auto& line : clipToView(
+                 sampleCurve([&curve](double x) { return curve.valueAt(x); }, view), view, 4)) {
+            QPolygonF polyline;
+            polyline.reserve(static_cast<qsizetype>(line.size()));
+            for (const PixelPoint& p : line)
+                polyline << QPointF(p.x, p.y);
+            painter.drawPolyline(polyline);
         }
     }
     painter.setPen(QPen(Qt::black, 1));
