@@ -13,6 +13,8 @@ constexpr int kDepth = 6;
 constexpr double kSmooth = 2;
 // A point this close to the line joining its neighbours is left out.
 constexpr double kStraight = 0.1;
+// At most this many points in a row are left out, so checking stays cheap.
+constexpr std::size_t kLongestRun = 24;
 
 class Sampler {
 public:
@@ -49,23 +51,38 @@ private:
         if (lines_.empty())
             lines_.emplace_back();
         std::vector<PixelPoint>& line = lines_.back();
+        if (droppedFrom_ != lines_.size()) {
+            dropped_.clear();
+            droppedFrom_ = lines_.size();
+        }
         // A point the straight line past it would pass within a hair of adds
-        // nothing to the picture but stroking work.
-        if (line.size() >= 2) {
+        // nothing to the picture but stroking work; so do the points left out
+        // before it, checked again against the longer line.
+        if (line.size() >= 2 && dropped_.size() < kLongestRun) {
             const PixelPoint& a = line[line.size() - 2];
-            const PixelPoint& b = line.back();
-            const double dx = p.x - a.x;
-            const double dy = p.y - a.y;
-            const double length = std::hypot(dx, dy);
-            const bool between = (b.x - a.x) * dx + (b.y - a.y) * dy >= 0 &&
-                                 (p.x - b.x) * dx + (p.y - b.y) * dy >= 0;
-            if (between && length > 0 &&
-                std::fabs(dx * (b.y - a.y) - dy * (b.x - a.x)) / length < kStraight) {
+            dropped_.push_back(line.back());
+            const bool straight = std::all_of(dropped_.begin(), dropped_.end(),
+                                              [&](const PixelPoint& q) { return near(a, p, q); });
+            if (straight) {
                 line.back() = p;
                 return;
             }
         }
+        dropped_.clear();
         line.push_back(p);
+    }
+
+    // Whether q lies within kStraight of the segment a to b.
+    static bool near(const PixelPoint& a, const PixelPoint& b, const PixelPoint& q) {
+        const double dx = b.x - a.x;
+        const double dy = b.y - a.y;
+        const double length2 = dx * dx + dy * dy;
+        if (length2 == 0)
+            return std::hypot(q.x - a.x, q.y - a.y) < kStraight;
+        const double t = ((q.x - a.x) * dx + (q.y - a.y) * dy) / length2;
+        if (t < 0 || t > 1)
+            return false;
+        return std::fabs(dx * (q.y - a.y) - dy * (q.x - a.x)) / std::sqrt(length2) < kStraight;
     }
 
     // At b, coming from bx which has no value: start at the curve's edge.
@@ -153,6 +170,8 @@ private:
     const std::function<std::optional<double>(double)>& f_;
     const PlaneView& view_;
     std::vector<std::vector<PixelPoint>> lines_;
+    std::vector<PixelPoint> dropped_; // left out of the current line's last stretch
+    std::size_t droppedFrom_ = 0;     // the line they belong to, counted from 1
 };
 
 } // namespace

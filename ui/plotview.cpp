@@ -57,12 +57,13 @@ void PlotView::setPiTicks(bool on) {
 void PlotView::home() {
     view_.resize(width(), height());
     view_.home(reach_, equalUnits_);
-    homed_ = true;
+    atHome_ = true;
     changed();
     emit viewChanged();
 }
 
 void PlotView::zoomAt(QPointF pixel, double factor) {
+    atHome_ = false;
     view_.zoomAbout(pixel.x(), pixel.y(), factor);
     changed();
     emit viewChanged();
@@ -126,11 +127,12 @@ void PlotView::paintEvent(QPaintEvent*) {
 }
 
 void PlotView::resizeEvent(QResizeEvent*) {
-    if (!homed_) {
+    // Untouched since Home: it shows ±reach at any size. Otherwise the centre
+    // and the scale stay, so more or less of the plane shows.
+    if (atHome_) {
         home();
         return;
     }
-    // The centre stays; the scale stays, so more or less of the plane shows.
     view_.resize(width(), height());
     changed();
     emit viewChanged();
@@ -146,6 +148,7 @@ void PlotView::mouseMoveEvent(QMouseEvent* event) {
         return;
     const QPointF by = event->position() - *dragFrom_;
     dragFrom_ = event->position();
+    atHome_ = false;
     view_.pan(by.x(), by.y());
     changed();
     emit viewChanged();
@@ -160,6 +163,13 @@ void PlotView::wheelEvent(QWheelEvent* event) {
 
 void PlotView::keyPressEvent(QKeyEvent* event) {
     const QPointF centre(width() / 2.0, height() / 2.0);
+    switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down: atHome_ = false; break;
+    default: break;
+    }
     switch (event->key()) {
     case Qt::Key_Left: view_.pan(kPanStep, 0); break;
     case Qt::Key_Right: view_.pan(-kPanStep, 0); break;

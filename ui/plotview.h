@@ -63,7 +63,7 @@ private:
     double reach_ = 10;
     bool equalUnits_ = true;
     bool pi_ = false;
-    bool homed_ = false;
+    bool atHome_ = true; // neither panned nor zoomed since Home
     std::optional<QPointF> dragFrom_;
     QImage cache_;
     bool stale_ = true;
