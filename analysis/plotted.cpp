@@ -5,20 +5,27 @@
 
 namespace oltrave {
 
-std::optional<Analysis> analysePlotted(const Form& form) {
+std::optional<CurveSpec> plottedCurve(const Form& form) {
     if (!form.plotted() || form.drawnCurves().empty())
         return std::nullopt;
     const DrawnCurve& curve = form.drawnCurves().back();
     const FamilyDescription* family = familyDescription(curve.family);
     if (!family)
         return std::nullopt;
-    RealCoefficients coef;
+    CurveSpec spec{family, curve.absmode, {}};
     for (int box = 0; box < kBoxCount; ++box) {
         const auto i = static_cast<std::size_t>(box);
         const Real read = form.coefficient(box);
-        coef[i] = read.value == curve.coef[i] ? read : Real(curve.coef[i]);
+        spec.coef[i] = read.value == curve.coef[i] ? read : Real(curve.coef[i]);
     }
-    return analyse(*family, curve.absmode, coef);
+    return spec;
+}
+
+std::optional<Analysis> analysePlotted(const Form& form) {
+    const std::optional<CurveSpec> curve = plottedCurve(form);
+    if (!curve)
+        return std::nullopt;
+    return analyse(*curve->family, curve->mode, curve->coef);
 }
 
 } // namespace oltrave

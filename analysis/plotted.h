@@ -2,15 +2,19 @@
 
 #include <optional>
 
+#include "intersect.h"
 #include "model/analysisfacts.h"
 
 namespace oltrave {
 
 class Form;
 
-// The analysis of the curve the form last drew, with the coefficients' exact
-// values when that curve was drawn from the boxes as they now read; empty when
-// the last Print drew no function.
+// The curve the form last drew, with the coefficients' exact values when it
+// was drawn from the boxes as they now read; empty when the last Print drew
+// no function.
+std::optional<CurveSpec> plottedCurve(const Form& form);
+
+// The analysis of that curve.
 std::optional<Analysis> analysePlotted(const Form& form);
 
 } // namespace oltrave

@@ -12,7 +12,7 @@ namespace oltrave {
 namespace {
 
 // English and the words of Chinese school textbooks.
-constexpr std::array<std::pair<std::string_view, std::string_view>, 19> kWords{{
+constexpr std::array<std::pair<std::string_view, std::string_view>, 20> kWords{{
     {"Domain", "定义域"},
     {"Range", "值域"},
     {"Parity", "奇偶性"},
@@ -32,6 +32,7 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 19> kWords{{
     {"none", "无"},
     {"max", "极大值"},
     {"min", "极小值"},
+    {"The same curve", "同一条曲线"},
 }};
 
 std::string word(std::string_view english) {
@@ -154,6 +155,17 @@ std::vector<AnalysisRow> analysisRows(const Analysis& an) {
         {word("Asymptotes"), listText(an.asymptotes, asymptoteText, kSeparator)},
         {word("Inflection Points"), listText(an.inflections, point, kSeparator)},
     };
+}
+
+std::vector<std::string> intersectionRows(const Intersections& meeting) {
+    if (meeting.sameCurve)
+        return {word("The same curve")};
+    std::vector<std::string> rows;
+    for (const Intersection& p : meeting.points)
+        rows.push_back(pointText({p.x, std::nullopt}, p.y));
+    for (const Span& s : meeting.overlaps)
+        rows.push_back(spanText(s));
+    return rows;
 }
 
 } // namespace oltrave

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "intersect.h"
 #include "model/analysisfacts.h"
 
 namespace oltrave {
@@ -19,6 +20,10 @@ struct AnalysisRow {
 
 // The thirteen rows in their fixed order.
 std::vector<AnalysisRow> analysisRows(const Analysis& analysis);
+
+// Where two curves meet: "( X , Y )" rows ascending in x, then the stretches
+// on which they coincide; one row when they are the same curve.
+std::vector<std::string> intersectionRows(const Intersections& meeting);
 
 // A number as the list writes it: in closed form when it has one.
 std::string numberText(const Real& number);

@@ -35,6 +35,8 @@ const QString kStrict = QStringLiteral("strict");
 const QString kJson = QStringLiteral("json");
 const QString kAnalysis = QStringLiteral("analysis");
 const QString kSession = QStringLiteral("session");
+const QString kModes = QStringLiteral("modes");
+const QString kGrid = QStringLiteral("grid");
 
 // Every option the program knows; each command accepts some of them.
 QList<QCommandLineOption> allOptions() {
@@ -71,6 +73,10 @@ QList<QCommandLineOption> allOptions() {
          words(QT_TRANSLATE_NOOP("oltrave::cli",
                                  "Work from a saved session instead of FAMILY and C0...")),
          QStringLiteral("FILE")},
+        {kGrid, words(QT_TRANSLATE_NOOP("oltrave::cli", "Draw a grid with labelled ticks."))},
+        {kModes,
+         words(QT_TRANSLATE_NOOP("oltrave::cli", "intersect: the mode of each curve, as --mode.")),
+         QStringLiteral("N,M")},
     };
 }
 
@@ -200,8 +206,8 @@ std::optional<QSize> readSize(const QString& text) {
     return size;
 }
 
-// FAMILY C0 [C1 [C2 [C3]]]; empty when they are a valid use.
-QString readFamilyArguments(const QStringList& positional, PlotRequest& plot) {
+// FAMILY C0 [C1 [C2 [C3]]] into plot; why not, when they are not a curve.
+QString readCurve(const QStringList& positional, PlotRequest& plot) {
     if (positional.isEmpty())
         return words(QT_TRANSLATE_NOOP("oltrave::cli", "missing FAMILY"));
     plot.family = familyFromArgument(positional.constFirst());
@@ -258,32 +264,65 @@ ParseResult parseCommand(const Subcommand& command, const QStringList& arguments
     invocation.kind = Invocation::Kind::Command;
     PlotRequest& plot = invocation.plot;
 
-    const QStringList positional = parser.positionalArguments();
+    QStringList positional = parser.positionalArguments();
+    if (command.pair) {
+        // FAMILY C0 … and FAMILY C0 …
+        const qsizetype split = positional.indexOf(QStringLiteral("and"));
+        if (split < 0)
+            return failed(words(QT_TRANSLATE_NOOP("oltrave::cli", "missing \"and\" FAMILY")));
+        invocation.other = PlotRequest();
+        if (const QString error = readCurve(positional.mid(split + 1), *invocation.other);
+            !error.isEmpty())
+            return failed(error);
+        positional = positional.mid(0, split);
+    }
     const QString problem = command.extraOptions.contains(kSession) && parser.isSet(kSession)
                                 ? readSessionArgument(parser.value(kSession), positional, plot)
-                                : readFamilyArguments(positional, plot);
+                                : readCurve(positional, plot);
     if (!problem.isEmpty())
         return failed(problem);
 
-    if (parser.isSet(kMode)) {
-        const QString mode = parser.value(kMode);
+    std::optional<QString> modes[2];
+    if (parser.isSet(kMode))
+        modes[0] = modes[1] = parser.value(kMode);
+    if (command.extraOptions.contains(kModes) && parser.isSet(kModes)) {
+        const QStringList both = parser.value(kModes).split(QLatin1Char(','));
+        if (both.size() != 2)
+            return failed(words(QT_TRANSLATE_NOOP("oltrave::cli", "--modes takes N,M, not \"%1\""))
+                              .arg(parser.value(kModes)));
+        modes[0] = both[0];
+        modes[1] = both[1];
+    }
+    PlotRequest* requests[2] = {&plot, invocation.other ? &*invocation.other : nullptr};
+    for (int i = 0; i < 2; ++i) {
+        if (!requests[i] || !modes[i])
+            continue;
+        const QString& mode = *modes[i];
         if (mode.size() != 1 || mode.at(0) < QLatin1Char('0') || mode.at(0) > QLatin1Char('2'))
             return failed(
                 words(QT_TRANSLATE_NOOP("oltrave::cli", "--mode takes 0, 1 or 2, not \"%1\""))
                     .arg(mode));
-        plot.mode = mode.toInt();
+        requests[i]->mode = mode.toInt();
         // The window ignores a click on a disabled mode; say so rather than ignore it silently.
-        if (plot.mode != 0 && !plot.session && !familyDescription(plot.family)->hasModes)
-            invocation.warnings << words(QT_TRANSLATE_NOOP(
-                                             "oltrave::cli",
-                                             "--mode is ignored: %1 has no absolute-value modes"))
-                                       .arg(positional.constFirst());
+        if (requests[i]->mode != 0 && !requests[i]->session &&
+            !familyDescription(requests[i]->family)->hasModes)
+            invocation.warnings
+                << words(QT_TRANSLATE_NOOP("oltrave::cli",
+                                           "--mode is ignored: %1 has no absolute-value modes"))
+                       .arg(QString::fromUtf8(
+                           familyDescription(requests[i]->family)->name.data(),
+                           static_cast<qsizetype>(
+                               familyDescription(requests[i]->family)->name.size())));
     }
     if (parser.isSet(kZoom))
         plot.zoom = parser.value(kZoom);
     plot.at = parser.values(kAt);
     plot.exact = parser.isSet(kExact);
     invocation.strict = parser.isSet(kStrict);
+    if (invocation.other) {
+        invocation.other->zoom = plot.zoom;
+        invocation.other->exact = plot.exact;
+    }
     if (parser.isSet(kLang)) {
         invocation.lang = parser.value(kLang);
         if (!languageFromLocaleName(invocation.lang.toStdString()))
@@ -296,6 +335,7 @@ ParseResult parseCommand(const Subcommand& command, const QStringList& arguments
         (plot.session && plot.session->keyPoints);
     invocation.json = command.extraOptions.contains(kJson) && parser.isSet(kJson);
     invocation.analysis = command.extraOptions.contains(kAnalysis) && parser.isSet(kAnalysis);
+    invocation.grid = command.extraOptions.contains(kGrid) && parser.isSet(kGrid);
     if (command.extraOptions.contains(kSize) && parser.isSet(kSize)) {
         const std::optional<QSize> size = readSize(parser.value(kSize));
         if (!size)
@@ -348,6 +388,9 @@ QString usageText() {
                         "  oltrave sound    [OPTIONS] -o FILE.wav FAMILY C0 [C1 [C2 [C3]]]\n"));
     text += words(QT_TRANSLATE_NOOP(
         "oltrave::cli", "  oltrave analyse  [OPTIONS] [--json] FAMILY C0 [C1 [C2 [C3]]]\n"));
+    text += words(QT_TRANSLATE_NOOP(
+        "oltrave::cli",
+        "  oltrave intersect [OPTIONS] [--json] FAMILY C0 ... and FAMILY C0 ...\n"));
     text += words(QT_TRANSLATE_NOOP(
         "oltrave::cli", "  oltrave --help | --version\n"
                         "\n"

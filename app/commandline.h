@@ -28,14 +28,16 @@ struct Invocation {
     Kind kind = Kind::Window;
     QString command; // the command word, for Kind::Command
     PlotRequest plot;
-    QString lang; // empty: the environment's
+    std::optional<PlotRequest> other; // intersect: the second curve
+    QString lang;                     // empty: the environment's
     QString output;
     QSize size; // empty: the plotting area's
     bool keypoints = false;
     bool strict = false;   // a box text not read whole is a usage error
     QStringList warnings;  // said on standard error before the command runs
-    bool json = false;     // analyse: one JSON object
+    bool json = false;     // analyse, intersect: one JSON object
     bool analysis = false; // render: the analysis on the worksheet
+    bool grid = false;     // render: a grid with labelled ticks under the plot
 };
 
 struct ParseResult {

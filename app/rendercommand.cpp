@@ -12,6 +12,7 @@
 #include "model/form.h"
 #include "model/numtext.h"
 #include "output/curverecorder.h"
+#include "output/gridpainter.h"
 #include "output/markpainter.h"
 #include "output/svgwriter.h"
 #include "output/worksheet.h"
@@ -53,6 +54,27 @@ QStringList analysisLines(const Form& form) {
     return lines;
 }
 
+// The grid shows through the picture's background, under the axes and curves
+// exactly as drawn.
+void underlayGrid(QImage& picture, const QColor& background, double zoom, bool pi) {
+    QImage grid(picture.size(), QImage::Format_RGB32);
+    grid.fill(background);
+    {
+        QPainter painter(&grid);
+        paintGrid(painter, QRectF(grid.rect()),
+                  plotGrid({-zoom, zoom, -zoom, zoom}, QSizeF(grid.size()), pi));
+    }
+    picture = picture.convertToFormat(QImage::Format_RGB32);
+    const QRgb plain = background.rgb();
+    for (int y = 0; y < picture.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(picture.scanLine(y));
+        const auto* under = reinterpret_cast<const QRgb*>(grid.constScanLine(y));
+        for (int x = 0; x < picture.width(); ++x)
+            if (row[x] == plain)
+                row[x] = under[x];
+    }
+}
+
 } // namespace
 
 QSize plottingAreaSize() {
@@ -77,6 +99,8 @@ RenderOutcome renderFile(const Invocation& invocation) {
         if (failure)
             return {{}, failure};
         QImage picture = canvas.image();
+        if (invocation.grid)
+            underlayGrid(picture, menuBarColour(), form.zoom(), periodicOnly(form.drawnCurves()));
         if (const std::vector<MarkInstance> marks = keyPointMarks(invocation, form);
             !marks.empty()) {
             QPainter painter(&picture);
@@ -103,13 +127,19 @@ RenderOutcome renderFile(const Invocation& invocation) {
         const std::vector<MarkInstance> marks = keyPointMarks(invocation, form);
         if (suffix == QLatin1String("svg")) {
             error = saveFile(invocation.output, [&](QIODevice& device, QString&) {
-                return writeSvg(device, drawing, size, menuBarColour(), kInk, marks);
+                std::optional<PlotGrid> grid;
+                if (invocation.grid)
+                    grid = plotGrid({-form.zoom(), form.zoom(), -form.zoom(), form.zoom()},
+                                    QSizeF(size), periodicOnly(form.drawnCurves()));
+                return writeSvg(device, drawing, size, menuBarColour(), kInk, marks,
+                                grid ? &*grid : nullptr);
             });
         } else {
             Worksheet sheet = sessionWorksheet(
                 form, drawing, {programName(), plottingAreaSize(), menuBarColour(), kInk}, marks);
             if (invocation.analysis)
                 sheet.lines += analysisLines(form);
+            sheet.grid = invocation.grid;
             error = saveFile(invocation.output, [&sheet](QIODevice& device, QString&) {
                 return writeWorksheetPdf(device, sheet);
             });

@@ -3,6 +3,7 @@
 #include "analysecommand.h"
 #include "describecommand.h"
 #include "guimodule.h"
+#include "intersectcommand.h"
 #include "soundcommand.h"
 
 namespace oltrave::cli {
@@ -12,11 +13,16 @@ const std::vector<Subcommand>& subcommands() {
         {QStringLiteral("describe"), {QStringLiteral("session")}, {}, runDescribe},
         {QStringLiteral("render"),
          {QStringLiteral("output"), QStringLiteral("size"), QStringLiteral("keypoints"),
-          QStringLiteral("analysis"), QStringLiteral("session")},
+          QStringLiteral("analysis"), QStringLiteral("session"), QStringLiteral("grid")},
          {QStringLiteral("png"), QStringLiteral("svg"), QStringLiteral("pdf")},
          runRenderInModule},
         {QStringLiteral("sound"), {QStringLiteral("output")}, {QStringLiteral("wav")}, runSound},
         {QStringLiteral("analyse"), {QStringLiteral("json")}, {}, runAnalyse},
+        {QStringLiteral("intersect"),
+         {QStringLiteral("json"), QStringLiteral("modes")},
+         {},
+         runIntersect,
+         true},
     };
     return table;
 }

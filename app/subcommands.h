@@ -17,6 +17,8 @@ struct Subcommand {
     // The suffixes its output file may have; none when it writes no file.
     QStringList suffixes;
     int (*run)(const Invocation& invocation, char* programPath);
+    // Two curves, FAMILY C0 … and FAMILY C0 …, rather than one.
+    bool pair = false;
 };
 
 const std::vector<Subcommand>& subcommands();

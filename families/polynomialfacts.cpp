@@ -87,6 +87,7 @@ FunctionFacts linearFacts(const RealCoefficients& c) {
     const Real& k = c[0];
     const Real& b = c[1];
     FunctionFacts result = polynomial(-1, signOf(k));
+    result.polynomial = {b, k, whole(0, k), whole(0, k)};
     Analysis& an = result.analysis;
     const Real zero = -b / k;
     an.zeros = {single(zero)};
@@ -99,6 +100,7 @@ FunctionFacts linearFacts(const RealCoefficients& c) {
 FunctionFacts quadraticFacts(const RealCoefficients& c) {
     const Real& a = c[0];
     FunctionFacts result = polynomial(1, signOf(a));
+    result.polynomial = {c[2], c[1], a, whole(0, a)};
     Analysis& an = result.analysis;
     for (const Real& zero : quadraticZeros(a, c[1], c[2]))
         an.zeros.push_back(single(zero));
@@ -113,6 +115,7 @@ FunctionFacts cubicFacts(const RealCoefficients& c) {
     const Real& a = c[0];
     const Real& b = c[1];
     FunctionFacts result = polynomial(-1, signOf(a));
+    result.polynomial = {c[3], c[2], b, a};
     Analysis& an = result.analysis;
     for (const Real& zero : cubicZeros(c))
         an.zeros.push_back(single(zero));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <optional>
 #include <vector>
 
@@ -85,6 +86,9 @@ struct FunctionFacts {
     // The x of every centre of symmetry on the x axis, including those of a
     // line, which has one at every point and so lists none.
     std::vector<Real> zeroCentres;
+    // A polynomial family's coefficients, constant first (degree 3 at most),
+    // for closed-form intersections; none for the other families.
+    std::optional<std::array<Real, 4>> polynomial;
 };
 
 } // namespace oltrave

@@ -4,11 +4,12 @@
 #include <QPolygonF>
 
 #include "curverecorder.h"
+#include "gridpainter.h"
 
 namespace oltrave {
 
 void paintPlot(QPainter& painter, const QRectF& target, const CurveRecorder& drawing,
-               const QColor& background, const QColor& ink, qreal lineWidth) {
+               const QColor& background, const QColor& ink, qreal lineWidth, const PlotGrid* grid) {
     const auto at = [&target](const ViewPoint& p) {
         return QPointF(target.left() + p.u * target.width(), target.top() + p.v * target.height());
     };
@@ -16,6 +17,8 @@ void paintPlot(QPainter& painter, const QRectF& target, const CurveRecorder& dra
     painter.fillRect(target, background);
     painter.setClipRect(target);
     painter.setRenderHint(QPainter::Antialiasing);
+    if (grid)
+        paintGrid(painter, target, *grid);
 
     painter.setPen(QPen(ink, lineWidth));
     for (const CurveRecorder::Segment& segment : drawing.segments())

@@ -4,6 +4,7 @@
 #include <QXmlStreamWriter>
 
 #include "curverecorder.h"
+#include "gridpainter.h"
 #include "markpainter.h"
 
 namespace oltrave {
@@ -66,7 +67,8 @@ void writeMarks(QXmlStreamWriter& svg, const CurveRecorder& drawing, const QSize
 } // namespace
 
 bool writeSvg(QIODevice& device, const CurveRecorder& drawing, const QSize& size,
-              const QColor& background, const QColor& ink, const std::vector<MarkInstance>& marks) {
+              const QColor& background, const QColor& ink, const std::vector<MarkInstance>& marks,
+              const PlotGrid* grid) {
     const double width = size.width();
     const double height = size.height();
     const auto x = [width](const ViewPoint& p) { return coordinate(p.u * width); };
@@ -87,6 +89,8 @@ bool writeSvg(QIODevice& device, const CurveRecorder& drawing, const QSize& size
     svg.writeAttribute(QStringLiteral("width"), QString::number(size.width()));
     svg.writeAttribute(QStringLiteral("height"), QString::number(size.height()));
     svg.writeAttribute(QStringLiteral("fill"), background.name());
+    if (grid)
+        writeSvgGrid(svg, *grid);
 
     svg.writeStartElement(QStringLiteral("g"));
     svg.writeAttribute(QStringLiteral("id"), QStringLiteral("axes"));

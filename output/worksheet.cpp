@@ -6,11 +6,14 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <optional>
 
 #include "curverecorder.h"
+#include "gridpainter.h"
 #include "markpainter.h"
 #include "model/form.h"
 #include "model/numtext.h"
+#include "overlay/ticks.h"
 #include "plotpainter.h"
 
 namespace oltrave {
@@ -64,6 +67,8 @@ Worksheet sessionWorksheet(const Form& form, const CurveRecorder& drawing, const
     sheet.background = look.background;
     sheet.ink = look.ink;
     sheet.marks = std::move(marks);
+    sheet.zoom = form.zoom();
+    sheet.piTicks = periodicOnly(form.drawnCurves());
     return sheet;
 }
 
@@ -93,7 +98,13 @@ void paintWorksheet(QPainter& painter, const QRectF& page, const Worksheet& shee
         const qreal width = page.width() * kPlotWidthShare;
         const qreal height = width * sheet.plotShape.height() / sheet.plotShape.width();
         const QRectF plot(page.left() + (page.width() - width) / 2, top, width, height);
-        paintPlot(painter, plot, *sheet.drawing, sheet.background, sheet.ink, kLineWidthMm * perMm);
+        // The grid is laid out for the plotting area's pixels, then scaled to the page.
+        std::optional<PlotGrid> grid;
+        if (sheet.grid && sheet.zoom > 0)
+            grid = plotGrid({-sheet.zoom, sheet.zoom, -sheet.zoom, sheet.zoom},
+                            QSizeF(sheet.plotShape), sheet.piTicks);
+        paintPlot(painter, plot, *sheet.drawing, sheet.background, sheet.ink, kLineWidthMm * perMm,
+                  grid ? &*grid : nullptr);
         const CurveRecorder& drawing = *sheet.drawing;
         const auto toPage = [&drawing, &plot](float x, float y) {
             const ViewPoint p = drawing.toView(x, y);

@@ -29,6 +29,9 @@ struct Worksheet {
     QColor background;               // of the plot
     QColor ink;                      // of the axes
     std::vector<MarkInstance> marks; // over the plot, as the plotting area draws them
+    double zoom = 0;                 // the plot shows -zoom to zoom both ways
+    bool grid = false;               // a grid with labelled ticks under the plot
+    bool piTicks = false;            // the x ticks in multiples of π
 };
 
 // How the plot sits on the page: as the plotting area shows it.

@@ -44,7 +44,38 @@ void CanvasWidget::fitImage() {
 
 bool CanvasWidget::setScale(float x1, float y1, float x2, float y2) {
     fitImage();
-    return drawing_.setScale(x1, y1, x2, y2);
+    if (!drawing_.setScale(x1, y1, x2, y2))
+        return false;
+    plane_ = PlaneRect{x1, x2, y2, y1};
+    return true;
+}
+
+void CanvasWidget::setGrid(bool on) {
+    grid_ = on;
+    update();
+}
+
+QImage CanvasWidget::griddedImage() const {
+    const QImage& drawn = drawing_.image();
+    if (!grid_ || !plane_ || drawn.isNull())
+        return drawn;
+    QImage shown = drawn.convertToFormat(QImage::Format_RGB32);
+    QImage grid(shown.size(), QImage::Format_RGB32);
+    const QRgb plain = drawing_.background().rgb();
+    grid.fill(plain);
+    {
+        // Laid out in logical pixels, so the labels keep their size on any screen.
+        QPainter painter(&grid);
+        paintGrid(painter, QRectF(grid.rect()), plotGrid(*plane_, QSizeF(drawingSize()), false));
+    }
+    for (int y = 0; y < shown.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(shown.scanLine(y));
+        const auto* under = reinterpret_cast<const QRgb*>(grid.constScanLine(y));
+        for (int x = 0; x < shown.width(); ++x)
+            if (row[x] == plain)
+                row[x] = under[x];
+    }
+    return shown;
 }
 
 void CanvasWidget::clear() {
@@ -72,8 +103,8 @@ void CanvasWidget::points(const CanvasPoint* first, std::size_t count, Colour co
 
 QImage CanvasWidget::shownImage() const {
     if (!layerShown())
-        return drawing_.image();
-    QImage shown = drawing_.image();
+        return griddedImage();
+    QImage shown = griddedImage();
     QPainter painter(&shown);
     paintLayer(painter);
     return shown;
@@ -173,7 +204,7 @@ void CanvasWidget::paintEvent(QPaintEvent* event) {
     QFrame::paintEvent(event);
     QPainter painter(this);
     const QRectF drawing(contentsRect());
-    painter.drawImage(drawing, drawing_.image());
+    painter.drawImage(drawing, grid_ ? griddedImage() : drawing_.image());
     if (layerShown()) {
         painter.save();
         painter.translate(drawing.topLeft());

@@ -6,6 +6,7 @@
 
 #include "imagecanvas.h"
 #include "model/canvas.h"
+#include "output/gridpainter.h"
 #include "overlay/keypoints.h"
 #include "overlay/trace.h"
 
@@ -63,6 +64,11 @@ public:
     // Empty while no read-out is shown.
     QString traceText() const { return trace_ ? trace_->text : QString(); }
 
+    // A grid with labelled ticks under the drawing (View > Grid and Scale);
+    // the drawing itself stays as the model drew it.
+    void setGrid(bool on);
+    bool grid() const { return grid_; }
+
 signals:
     void hovered(QPoint pixel);
     void left();
@@ -94,8 +100,13 @@ private:
     void fitImage();
     void repaintIfChanged();
 
+    // The drawing with the grid showing through its background.
+    QImage griddedImage() const;
+
     ImageCanvas drawing_;
     bool repaintPending_ = false;
+    bool grid_ = false;
+    std::optional<PlaneRect> plane_; // what the scale shows
 
     std::vector<MarkInstance> marks_;
     std::vector<CanvasPoint> stretches_;

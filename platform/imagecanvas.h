@@ -29,6 +29,7 @@ public:
     int pointCount() const { return points_; }
 
     const QImage& image() const { return image_; }
+    const QColor& background() const { return background_; }
     // Where a point of the plane lies in the image, in device pixels.
     QPointF toDevice(float x, float y) const { return mapping_(x, y); }
     // Pixels across one logical pixel.

@@ -2,6 +2,83 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="en">
 <context>
+    <name>oltrave::PlotView</name>
+    <message>
+        <source>Plot</source>
+        <translation>图像</translation>
+    </message>
+</context>
+<context>
+    <name>oltrave::PlotWindow</name>
+    <message>
+        <source>Plot Window</source>
+        <translation>图像窗口</translation>
+    </message>
+    <message>
+        <source>Plot</source>
+        <translation>图像</translation>
+    </message>
+    <message>
+        <source>Curves</source>
+        <translation>曲线</translation>
+    </message>
+    <message>
+        <source>Intersections</source>
+        <translation>交点</translation>
+    </message>
+    <message>
+        <source>File(&amp;F)</source>
+        <translation>文件(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Export PNG...</source>
+        <translation>导出 PNG...</translation>
+    </message>
+    <message>
+        <source>Export SVG...</source>
+        <translation>导出 SVG...</translation>
+    </message>
+    <message>
+        <source>View(&amp;V)</source>
+        <translation>视图(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>填满</translation>
+    </message>
+    <message>
+        <source>π Ticks for Periodic Curves</source>
+        <translation>周期曲线用 π 刻度</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>复位</translation>
+    </message>
+    <message>
+        <source>Curves %1 and %2: ( %3 , %4 )</source>
+        <translation>曲线 %1 与 %2：( %3 , %4 )</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>导出</translation>
+    </message>
+    <message>
+        <source>SVG pictures (*.svg)</source>
+        <translation>SVG 图片 (*.svg)</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation>PNG 图片 (*.png)</translation>
+    </message>
+</context>
+<context>
+    <name>GridScale</name>
+    <message>
+        <source>Grid and Scale</source>
+        <translation>网格与刻度</translation>
+    </message>
+</context>
+<context>
     <name>Worksheet</name>
     <message>
         <source>each axis from %1 to %2</source>
@@ -526,6 +603,28 @@
     <message>
         <source>Print the analysis as one JSON object.</source>
         <translation>以一个 JSON 对象输出函数性质。</translation>
+    </message>
+    <message>
+        <source>Draw a grid with labelled ticks.</source>
+        <translation>画出网格和带标注的刻度。</translation>
+    </message>
+    <message>
+        <source>intersect: the mode of each curve, as --mode.</source>
+        <translation>intersect：两条曲线各自的模式，同 --mode。</translation>
+    </message>
+    <message>
+        <source>missing &quot;and&quot; FAMILY</source>
+        <translation>缺少 &quot;and&quot; FAMILY</translation>
+    </message>
+    <message>
+        <source>--modes takes N,M, not &quot;%1&quot;</source>
+        <translation>--modes 应为 N,M，而不是 &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>  oltrave intersect [OPTIONS] [--json] FAMILY C0 ... and FAMILY C0 ...
+</source>
+        <translation>  oltrave intersect [OPTIONS] [--json] FAMILY C0 ... and FAMILY C0 ...
+</translation>
     </message>
     <message>
         <source>Add the analysis to the worksheet (PDF).</source>

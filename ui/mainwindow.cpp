@@ -15,6 +15,7 @@
 #include "boxnotes.h"
 #include "centreonscreen.h"
 #include "formcontrols.h"
+#include "gridscale.h"
 #include "layouttable.h"
 #include "menuitemaccessible.h"
 #include "modebutton.h"
@@ -28,6 +29,7 @@
 #include "platform/sessionlistmodel.h"
 #include "plotexports.h"
 #include "plotrecording.h"
+#include "plotwindow.h"
 #include "programname.h"
 #include "sessionfiles.h"
 #include "soundactions.h"
@@ -98,7 +100,11 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     exports_ = new PlotExports(*this, *form_, *recording_, *controls_->pic);
     menus_ = new WindowMenus(
         *this, *form_, *exports_, [this](FormCommand c) { run(c); },
-        [this](QMenu& view) { AnalysisPanel::install(*this, view); });
+        [this](QMenu& view) {
+            gridscale::install(*controls_->pic, view);
+            PlotWindow::install(*this, view);
+            AnalysisPanel::install(*this, view);
+        });
     menus_->addContextMenus(*controls_->lis, *controls_->pic);
     controls_->orderAndExplain(*this);
     overlay_ = new OverlayController(*form_, *controls_->pic, *controls_->lis, *recording_,

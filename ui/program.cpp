@@ -21,6 +21,7 @@ namespace {
 
 const QString kExactValuesKey = QStringLiteral("view/exactValues");
 const QString kKeyPointsKey = QStringLiteral("view/keyPoints");
+const QString kGridKey = QStringLiteral("view/gridScale");
 const QString kAnalysisKey = QStringLiteral("view/analysis");
 const QString kReopenLastKey = QStringLiteral("view/reopenLastSession");
 const QString kRecentKey = QStringLiteral("session/recent");
@@ -62,6 +63,11 @@ void Program::openMainWindow() {
         window_->setKeyPoints(programSettings().value(kKeyPointsKey, false).toBool());
         connect(window_.get(), &MainWindow::keyPointsToggled, this,
                 [this](bool on) { settingNotKept(rememberSetting(kKeyPointsKey, on)); });
+        if (auto* grid = window_->findChild<QAction*>(QStringLiteral("gridscale"))) {
+            grid->setChecked(programSettings().value(kGridKey, false).toBool());
+            connect(grid, &QAction::toggled, this,
+                    [this](bool on) { settingNotKept(rememberSetting(kGridKey, on)); });
+        }
         if (auto* analysis = window_->findChild<QAction*>(QStringLiteral("analysis"))) {
             analysis->setChecked(programSettings().value(kAnalysisKey, false).toBool());
             connect(analysis, &QAction::toggled, this,

@@ -1,0 +1,188 @@
+#include "plotview.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPolygonF>
+#include <QWheelEvent>
+
+#include "output/gridpainter.h"
+#include "overlay/curvesampler.h"
+
+namespace oltrave {
+
+namespace {
+
+// One wheel notch or key press zooms by this much.
+constexpr double kZoomStep = 1.25;
+// An arrow key pans by this many pixels.
+constexpr double kPanStep = 40;
+
+} // namespace
+
+PlotView::PlotView(QWidget* parent) : QWidget(parent) {
+    setFocusPolicy(Qt::StrongFocus);
+    setMinimumSize(200, 150);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAccessibleName(tr("Plot"));
+}
+
+void PlotView::setCurves(std::vector<Shown> curves) {
+    curves_ = std::move(curves);
+    changed();
+}
+
+void PlotView::setMarks(std::vector<QPointF> points) {
+    marks_ = std::move(points);
+    changed();
+}
+
+void PlotView::setReach(double reach) {
+    if (reach > 0 && std::isfinite(reach))
+        reach_ = reach;
+}
+
+void PlotView::setEqualUnits(bool on) {
+    equalUnits_ = on;
+    home();
+}
+
+void PlotView::setPiTicks(bool on) {
+    if (pi_ == on)
+        return;
+    pi_ = on;
+    changed();
+}
+
+void PlotView::home() {
+    view_.resize(width(), height());
+    view_.home(reach_, equalUnits_);
+    atHome_ = true;
+    changed();
+    emit viewChanged();
+}
+
+void PlotView::zoomAt(QPointF pixel, double factor) {
+    atHome_ = false;
+    view_.zoomAbout(pixel.x(), pixel.y(), factor);
+    changed();
+    emit viewChanged();
+}
+
+void PlotView::changed() {
+    stale_ = true;
+    update();
+}
+
+void PlotView::render(QPainter& painter, const QSizeF& size) const {
+    PlaneView view = view_;
+    // The same region over another size.
+    view.unitX *= view.width / size.width();
+    view.unitY *= view.height / size.height();
+    view.resize(size.width(), size.height());
+    painter.fillRect(QRectF(QPointF(0, 0), size), Qt::white);
+    if (!view.usable())
+        return;
+    painter.setRenderHint(QPainter::Antialiasing);
+    paintGrid(painter, QRectF(QPointF(0, 0), size),
+              plotGrid({view.left(), view.right(), view.bottom(), view.top()}, size, pi_));
+    painter.setPen(QPen(Qt::black, 1));
+    painter.drawLine(QPointF(view.pixelX(0), 0), QPointF(view.pixelX(0), size.height()));
+    painter.drawLine(QPointF(0, view.pixelY(0)), QPointF(size.width(), view.pixelY(0)));
+    for (const Shown& shown : curves_) {
+        painter.setPen(QPen(shown.colour, 1.0, Qt::SolidLine, Qt::FlatCap, Qt::BevelJoin));
+        const DrawnCurve& curve = shown.curve;
+        for (const auto& line : clipToView(
+                 sampleCurve([&curve](double x) { return curve.valueAt(x); }, view), view, 4)) {
+            QPolygonF polyline;
+            polyline.reserve(static_cast<qsizetype>(line.size()));
+            for (const PixelPoint& p : line)
+                polyline << QPointF(p.x, p.y);
+            painter.drawPolyline(polyline);
+        }
+    }
+    painter.setPen(QPen(Qt::black, 1));
+    painter.setBrush(Qt::white);
+    for (const QPointF& p : marks_)
+        painter.drawEllipse(QPointF(view.pixelX(p.x()), view.pixelY(p.y())), 4, 4);
+}
+
+QImage PlotView::picture(const QSize& size) const {
+    QImage image(size, QImage::Format_RGB32);
+    QPainter painter(&image);
+    render(painter, QSizeF(size));
+    return image;
+}
+
+void PlotView::paintEvent(QPaintEvent*) {
+    const qreal ratio = devicePixelRatioF();
+    if (stale_ || cache_.size() != size() * ratio) {
+        cache_ = QImage(size() * ratio, QImage::Format_RGB32);
+        cache_.setDevicePixelRatio(ratio);
+        QPainter painter(&cache_);
+        render(painter, QSizeF(size()));
+        stale_ = false;
+    }
+    QPainter(this).drawImage(0, 0, cache_);
+}
+
+void PlotView::resizeEvent(QResizeEvent*) {
+    // Untouched since Home: it shows ±reach at any size. Otherwise the centre
+    // and the scale stay, so more or less of the plane shows.
+    if (atHome_) {
+        home();
+        return;
+    }
+    view_.resize(width(), height());
+    changed();
+    emit viewChanged();
+}
+
+void PlotView::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton)
+        dragFrom_ = event->position();
+}
+
+void PlotView::mouseMoveEvent(QMouseEvent* event) {
+    if (!dragFrom_ || !(event->buttons() & Qt::LeftButton))
+        return;
+    const QPointF by = event->position() - *dragFrom_;
+    dragFrom_ = event->position();
+    atHome_ = false;
+    view_.pan(by.x(), by.y());
+    changed();
+    emit viewChanged();
+}
+
+void PlotView::wheelEvent(QWheelEvent* event) {
+    const int eighths = event->angleDelta().y();
+    if (eighths == 0)
+        return;
+    zoomAt(event->position(), std::pow(kZoomStep, -eighths / 120.0));
+}
+
+void PlotView::keyPressEvent(QKeyEvent* event) {
+    const QPointF centre(width() / 2.0, height() / 2.0);
+    switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down: atHome_ = false; break;
+    default: break;
+    }
+    switch (event->key()) {
+    case Qt::Key_Left: view_.pan(kPanStep, 0); break;
+    case Qt::Key_Right: view_.pan(-kPanStep, 0); break;
+    case Qt::Key_Up: view_.pan(0, kPanStep); break;
+    case Qt::Key_Down: view_.pan(0, -kPanStep); break;
+    case Qt::Key_Plus:
+    case Qt::Key_Equal: zoomAt(centre, 1 / kZoomStep); return;
+    case Qt::Key_Minus: zoomAt(centre, kZoomStep); return;
+    case Qt::Key_Home: home(); return;
+    default: QWidget::keyPressEvent(event); return;
+    }
+    changed();
+    emit viewChanged();
+}
+
+} // namespace oltrave

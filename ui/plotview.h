@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+#include <optional>
+#include <vector>
+
+#include "model/drawncurve.h"
+#include "overlay/planeview.h"
+
+namespace oltrave {
+
+// The plot window's drawing: every visible curve in its colour over a grid
+// with labelled ticks, and the meetings marked. Drawn into a cached picture
+// when something changes; paint events only copy it. Drag or the arrow keys
+// pan, the wheel zooms about the pointer, + and - about the centre, Home
+// goes back to ±reach.
+class PlotView : public QWidget {
+    Q_OBJECT
+public:
+    struct Shown {
+        DrawnCurve curve;
+        QColor colour;
+    };
+
+    explicit PlotView(QWidget* parent = nullptr);
+
+    void setCurves(std::vector<Shown> curves);
+    void setMarks(std::vector<QPointF> points); // plane points
+    // ±reach is what Home shows.
+    void setReach(double reach);
+    void setEqualUnits(bool on);
+    void setPiTicks(bool on);
+    void home();
+
+    const PlaneView& view() const { return view_; }
+    // The picture as shown, for the exports.
+    QImage picture(const QSize& size) const;
+    // Draws the view into painter over size pixels (PNG and SVG exports).
+    void render(QPainter& painter, const QSizeF& size) const;
+
+    // Zooms by factor keeping the plane point under pixel where it is.
+    void zoomAt(QPointF pixel, double factor);
+
+signals:
+    // The plane region shown changed.
+    void viewChanged();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void changed();
+
+    PlaneView view_;
+    std::vector<Shown> curves_;
+    std::vector<QPointF> marks_;
+    double reach_ = 10;
+    bool equalUnits_ = true;
+    bool pi_ = false;
+    bool atHome_ = true; // neither panned nor zoomed since Home
+    std::optional<QPointF> dragFrom_;
+    QImage cache_;
+    bool stale_ = true;
+};
+
+} // namespace oltrave

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QMainWindow>
+#include <vector>
+
+#include "model/drawncurve.h"
+
+class QAction;
+class QListWidget;
+class QListWidgetItem;
+class QMenu;
+class QTimer;
+
+namespace oltrave {
+
+class MainWindow;
+class PlotView;
+
+// View > Plot Window: a second, resizable window with every curve drawn since
+// the last Clear, each in its own colour, over a grid with labelled ticks. It
+// follows every command the main window runs. Beside the plot, a legend
+// (uncheck a curve to hide it) and the points where visible curves meet.
+class PlotWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    static PlotWindow* install(MainWindow& window, QMenu& view);
+
+    PlotView& plot() const { return *plot_; }
+    // The legend's and the intersections' rows as shown.
+    QStringList legendTexts() const;
+    QStringList intersectionTexts() const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    PlotWindow(MainWindow& window, QAction& item);
+    void follow();
+    void showCurves();
+    void findIntersections();
+    void exportPicture(bool svg);
+
+    MainWindow& window_;
+    QAction& item_;
+    PlotView* plot_ = nullptr;
+    QListWidget* legend_ = nullptr;
+    QListWidget* meetings_ = nullptr;
+    QAction* fill_ = nullptr;
+    QAction* piTicks_ = nullptr;
+    QAction* intersections_ = nullptr;
+    QTimer* meetingTimer_ = nullptr;
+    std::vector<DrawnCurve> curves_;
+    std::vector<bool> hidden_;
+    double reach_ = 0; // the main window's zoom last followed
+};
+
+} // namespace oltrave
