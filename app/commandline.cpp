@@ -10,6 +10,7 @@
 #include "familynames.h"
 #include "model/familytable.h"
 #include "model/language.h"
+#include "parsersupport.h"
 #include "subcommands.h"
 
 namespace oltrave::cli {
@@ -33,6 +34,11 @@ const QString kVersion = QStringLiteral("version");
 const QString kStrict = QStringLiteral("strict");
 const QString kJson = QStringLiteral("json");
 const QString kAnalysis = QStringLiteral("analysis");
+const QString kFields = QStringLiteral("fields");
+const QString kCount = QStringLiteral("count");
+const QString kSeed = QStringLiteral("seed");
+const QString kFamilies = QStringLiteral("families");
+const QString kKey = QStringLiteral("key");
 
 // Every option the program knows; each command accepts some of them.
 QList<QCommandLineOption> allOptions() {
@@ -65,8 +71,23 @@ QList<QCommandLineOption> allOptions() {
         {kJson, words(QT_TRANSLATE_NOOP("oltrave::cli", "Print the analysis as one JSON object."))},
         {kAnalysis,
          words(QT_TRANSLATE_NOOP("oltrave::cli", "Add the analysis to the worksheet (PDF)."))},
+        {kFields, words(QT_TRANSLATE_NOOP(
+                      "oltrave::cli", "Add Name, Class and Date fields to the worksheet (PDF)."))},
+        {kCount, words(QT_TRANSLATE_NOOP("oltrave::cli", "exercises: how many (default 6).")),
+         QStringLiteral("N")},
+        {kSeed, words(QT_TRANSLATE_NOOP("oltrave::cli", "exercises: the same seed, the same set.")),
+         QStringLiteral("S")},
+        {kFamilies,
+         words(QT_TRANSLATE_NOOP("oltrave::cli",
+                                 "exercises: the families, comma-separated (default all).")),
+         QStringLiteral("LIST")},
+        {kKey,
+         words(QT_TRANSLATE_NOOP("oltrave::cli", "exercises: also write the answers as JSON.")),
+         QStringLiteral("FILE.json")},
     };
 }
+
+} // namespace
 
 QList<QCommandLineOption> optionsFor(const QStringList& names) {
     QList<QCommandLineOption> chosen;
@@ -76,6 +97,8 @@ QList<QCommandLineOption> optionsFor(const QStringList& names) {
     }
     return chosen;
 }
+
+namespace {
 
 // An option with its value in the same argument: "--name=VALUE" or, for a
 // one-letter option, "-nVALUE".
@@ -95,6 +118,8 @@ std::optional<std::pair<QString, QString>> attachedValue(const QString& argument
         return std::pair{letter, argument.mid(2)};
     return std::nullopt;
 }
+
+} // namespace
 
 // QCommandLineParser takes every argument that starts with "-" for an option.
 // Negative coefficients are not, so they go after a "--" with the other
@@ -149,6 +174,8 @@ QString parserError(const QCommandLineParser& parser) {
         error.chop(1);
     return error.isEmpty() ? error : error.at(0).toLower() + error.mid(1);
 }
+
+namespace {
 
 ParseResult failed(const QString& error) {
     return {std::nullopt, error};
@@ -265,6 +292,7 @@ ParseResult parseCommand(const Subcommand& command, const QStringList& arguments
     invocation.keypoints = command.extraOptions.contains(kKeypoints) && parser.isSet(kKeypoints);
     invocation.json = command.extraOptions.contains(kJson) && parser.isSet(kJson);
     invocation.analysis = command.extraOptions.contains(kAnalysis) && parser.isSet(kAnalysis);
+    invocation.fields = command.extraOptions.contains(kFields) && parser.isSet(kFields);
     if (command.extraOptions.contains(kSize) && parser.isSet(kSize)) {
         const std::optional<QSize> size = readSize(parser.value(kSize));
         if (!size)
@@ -305,7 +333,9 @@ ParseResult parseCommandLine(const QStringList& arguments) {
     const Subcommand* command = findSubcommand(word);
     if (!command)
         return failed(words(QT_TRANSLATE_NOOP("oltrave::cli", "unknown command \"%1\"")).arg(word));
-    return parseCommand(*command, arguments.mid(1));
+    if (command->takesFunction)
+        return parseCommand(*command, arguments.mid(1));
+    return parsePracticeCommand(*command, arguments.mid(1));
 }
 
 QString usageText() {
@@ -317,6 +347,8 @@ QString usageText() {
                         "  oltrave sound    [OPTIONS] -o FILE.wav FAMILY C0 [C1 [C2 [C3]]]\n"));
     text += words(QT_TRANSLATE_NOOP(
         "oltrave::cli", "  oltrave analyse  [OPTIONS] [--json] FAMILY C0 [C1 [C2 [C3]]]\n"));
+    text += words(QT_TRANSLATE_NOOP(
+        "oltrave::cli", "  oltrave exercises [OPTIONS] -o FILE.pdf [--key FILE.json]\n"));
     text += words(QT_TRANSLATE_NOOP(
         "oltrave::cli", "  oltrave --help | --version\n"
                         "\n"
@@ -339,7 +371,7 @@ QString usageText() {
     }
     text += words(QT_TRANSLATE_NOOP(
         "oltrave::cli",
-        "\nrender writes .png, .svg or .pdf (a one-page worksheet) by FILE's suffix.\n"
+        "\nrender writes .png, .svg or .pdf (a worksheet) by FILE's suffix.\n"
         "sound writes the curve swept from -zoom to zoom in 3 seconds as a WAV file.\n"));
     return text;
 }

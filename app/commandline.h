@@ -17,6 +17,14 @@ struct PlotRequest {
     bool exact = false;
 };
 
+// What exercises makes.
+struct PracticeRequest {
+    int count = 6;
+    std::optional<quint64> seed; // none: a new one, printed on the set
+    QList<int> families;         // chooser numbers; all when none were named
+    QString key;                 // where the answers go as JSON; empty: nowhere
+};
+
 // One run of the program as the command line describes it.
 struct Invocation {
     enum class Kind { Window, Help, Version, Command };
@@ -27,10 +35,12 @@ struct Invocation {
     QString output;
     QSize size; // empty: the plotting area's
     bool keypoints = false;
-    bool strict = false;  // a box text not read whole is a usage error
-    QStringList warnings; // said on standard error before the command runs
+    bool strict = false;   // a box text not read whole is a usage error
+    QStringList warnings;  // said on standard error before the command runs
     bool json = false;     // analyse: one JSON object
     bool analysis = false; // render: the analysis on the worksheet
+    bool fields = false;   // render: Name, Class and Date on the worksheet
+    PracticeRequest practice;
 };
 
 struct ParseResult {

@@ -12,11 +12,17 @@ const std::vector<Subcommand>& subcommands() {
         {QStringLiteral("describe"), {}, {}, runDescribe},
         {QStringLiteral("render"),
          {QStringLiteral("output"), QStringLiteral("size"), QStringLiteral("keypoints"),
-          QStringLiteral("analysis")},
+          QStringLiteral("analysis"), QStringLiteral("fields")},
          {QStringLiteral("png"), QStringLiteral("svg"), QStringLiteral("pdf")},
          runRenderInModule},
         {QStringLiteral("sound"), {QStringLiteral("output")}, {QStringLiteral("wav")}, runSound},
         {QStringLiteral("analyse"), {QStringLiteral("json")}, {}, runAnalyse},
+        {QStringLiteral("exercises"),
+         {QStringLiteral("output"), QStringLiteral("count"), QStringLiteral("seed"),
+          QStringLiteral("families"), QStringLiteral("key")},
+         {QStringLiteral("pdf")},
+         runExercisesInModule,
+         false},
     };
     return table;
 }

@@ -17,6 +17,7 @@ struct Subcommand {
     // The suffixes its output file may have; none when it writes no file.
     QStringList suffixes;
     int (*run)(const Invocation& invocation, char* programPath);
+    bool takesFunction = true; // FAMILY C0 … after the options
 };
 
 const std::vector<Subcommand>& subcommands();

@@ -2,10 +2,53 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="en">
 <context>
+    <name>PracticeSet</name>
+    <message>
+        <source>Answers</source>
+        <translation>答案</translation>
+    </message>
+    <message>
+        <source>Practice Set (seed %1)</source>
+        <translation>练习题（种子 %1）</translation>
+    </message>
+    <message>
+        <source>a) Domain:</source>
+        <translation>a) 定义域：</translation>
+    </message>
+    <message>
+        <source>b) Range:</source>
+        <translation>b) 值域：</translation>
+    </message>
+    <message>
+        <source>c) Zeros:</source>
+        <translation>c) 零点：</translation>
+    </message>
+    <message>
+        <source>d) Maxima and minima:</source>
+        <translation>d) 极值：</translation>
+    </message>
+    <message>
+        <source>e) Where it increases and where it decreases:</source>
+        <translation>e) 单调递增区间和单调递减区间：</translation>
+    </message>
+    <message>
+        <source>f) Symmetry: even or odd, axes, centres:</source>
+        <translation>f) 对称性：奇偶性、对称轴、对称中心：</translation>
+    </message>
+    <message>
+        <source>g) Least positive period:</source>
+        <translation>g) 最小正周期：</translation>
+    </message>
+</context>
+<context>
     <name>Worksheet</name>
     <message>
         <source>each axis from %1 to %2</source>
         <translation>每条坐标轴从 %1 到 %2</translation>
+    </message>
+    <message>
+        <source>Name %1    Class %2    Date %3</source>
+        <translation>姓名 %1    班级 %2    日期 %3</translation>
     </message>
 </context>
 <context>
@@ -45,6 +88,21 @@
     <message>
         <source>About Oltrave</source>
         <translation>关于 Oltrave</translation>
+    </message>
+</context>
+<context>
+    <name>oltrave::AnalysisPanel</name>
+    <message>
+        <source>Analysis</source>
+        <translation>函数性质</translation>
+    </message>
+    <message>
+        <source>Property</source>
+        <translation>性质</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>结论</translation>
     </message>
 </context>
 <context>
@@ -96,21 +154,6 @@
     <message>
         <source>read as %1: “%2” is ignored</source>
         <translation>读作 %1：忽略了“%2”</translation>
-    </message>
-</context>
-<context>
-    <name>oltrave::AnalysisPanel</name>
-    <message>
-        <source>Analysis</source>
-        <translation>函数性质</translation>
-    </message>
-    <message>
-        <source>Property</source>
-        <translation>性质</translation>
-    </message>
-    <message>
-        <source>Value</source>
-        <translation>结论</translation>
     </message>
 </context>
 <context>
@@ -248,24 +291,36 @@
         <source>The printer could not be started.</source>
         <translation>无法启动打印机。</translation>
     </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>打印预览</translation>
+    </message>
 </context>
 <context>
-    <name>oltrave::SoundActions</name>
+    <name>oltrave::PracticeSetDialog</name>
     <message>
-        <source>Play Curve as Sound(&amp;S)</source>
-        <translation>用声音播放曲线(&amp;S)</translation>
+        <source>New Practice Set</source>
+        <translation>新建练习题</translation>
     </message>
     <message>
-        <source>Stop Sound</source>
-        <translation>停止声音</translation>
+        <source>Exercises:</source>
+        <translation>题数：</translation>
     </message>
     <message>
-        <source>Play Curve as Sound</source>
-        <translation>用声音播放曲线</translation>
+        <source>Another</source>
+        <translation>换一个</translation>
     </message>
     <message>
-        <source>There is no curve to play yet: Print one first.</source>
-        <translation>还没有可以播放的曲线：请先绘图。</translation>
+        <source>Seed (the same seed, the same set):</source>
+        <translation>种子（种子相同，题目相同）：</translation>
+    </message>
+    <message>
+        <source>Families:</source>
+        <translation>函数类型：</translation>
+    </message>
+    <message>
+        <source>A practice set needs exact values, which are not available.</source>
+        <translation>练习题需要精确值，但精确值不可用。</translation>
     </message>
 </context>
 <context>
@@ -307,6 +362,25 @@
     <message>
         <source>%1 cannot be written</source>
         <translation>%1 无法写入</translation>
+    </message>
+</context>
+<context>
+    <name>oltrave::SoundActions</name>
+    <message>
+        <source>Play Curve as Sound(&amp;S)</source>
+        <translation>用声音播放曲线(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Stop Sound</source>
+        <translation>停止声音</translation>
+    </message>
+    <message>
+        <source>Play Curve as Sound</source>
+        <translation>用声音播放曲线</translation>
+    </message>
+    <message>
+        <source>There is no curve to play yet: Print one first.</source>
+        <translation>还没有可以播放的曲线：请先绘图。</translation>
     </message>
 </context>
 <context>
@@ -421,6 +495,14 @@
     <message>
         <source>Print Worksheet...</source>
         <translation>打印练习页...</translation>
+    </message>
+    <message>
+        <source>Print Preview(&amp;V)...</source>
+        <translation>打印预览(&amp;V)...</translation>
+    </message>
+    <message>
+        <source>New Practice Set(&amp;N)...</source>
+        <translation>新建练习题(&amp;N)...</translation>
     </message>
 </context>
 <context>
@@ -565,16 +647,6 @@ exponential、logarithmic。C0 … C3 是各系数框的文字；-4、-.5、-π 
 </translation>
     </message>
     <message>
-        <source>
-render writes .png, .svg or .pdf (a one-page worksheet) by FILE&apos;s suffix.
-sound writes the curve swept from -zoom to zoom in 3 seconds as a WAV file.
-</source>
-        <translation>
-render 按 FILE 的后缀写出 .png、.svg 或 .pdf（一页练习纸）。
-sound 把曲线从 -zoom 到 zoom 在 3 秒内扫过，写成 WAV 文件。
-</translation>
-    </message>
-    <message>
         <source>not an exact number</source>
         <translation>不是精确数</translation>
     </message>
@@ -613,6 +685,58 @@ sound 把曲线从 -zoom 到 zoom 在 3 秒内扫过，写成 WAV 文件。
     <message>
         <source>cannot write standard output</source>
         <translation>无法写入标准输出</translation>
+    </message>
+    <message>
+        <source>Add Name, Class and Date fields to the worksheet (PDF).</source>
+        <translation>在练习纸（PDF）上加姓名、班级和日期栏。</translation>
+    </message>
+    <message>
+        <source>exercises: how many (default 6).</source>
+        <translation>exercises：题数（默认 6）。</translation>
+    </message>
+    <message>
+        <source>exercises: the same seed, the same set.</source>
+        <translation>exercises：种子相同，题目相同。</translation>
+    </message>
+    <message>
+        <source>exercises: the families, comma-separated (default all).</source>
+        <translation>exercises：函数类型，用逗号分隔（默认全部）。</translation>
+    </message>
+    <message>
+        <source>exercises: also write the answers as JSON.</source>
+        <translation>exercises：另把答案写成 JSON。</translation>
+    </message>
+    <message>
+        <source>  oltrave exercises [OPTIONS] -o FILE.pdf [--key FILE.json]
+</source>
+        <translation>  oltrave exercises [OPTIONS] -o FILE.pdf [--key FILE.json]
+</translation>
+    </message>
+    <message>
+        <source>
+render writes .png, .svg or .pdf (a worksheet) by FILE&apos;s suffix.
+sound writes the curve swept from -zoom to zoom in 3 seconds as a WAV file.
+</source>
+        <translation>
+render 按 FILE 的后缀写出 .png、.svg 或 .pdf（练习纸）。
+sound 把曲线从 -zoom 到 zoom 在 3 秒内扫过，写成 WAV 文件。
+</translation>
+    </message>
+    <message>
+        <source>the exercises need exact values, which are not available</source>
+        <translation>练习题需要精确值，但精确值不可用</translation>
+    </message>
+    <message>
+        <source>unexpected argument &quot;%1&quot;</source>
+        <translation>多余的参数“%1”</translation>
+    </message>
+    <message>
+        <source>--count takes a whole number from 1 to %1, not &quot;%2&quot;</source>
+        <translation>--count 取 1 到 %1 的整数，而不是“%2”</translation>
+    </message>
+    <message>
+        <source>--seed takes a whole number from 0 up, not &quot;%1&quot;</source>
+        <translation>--seed 取 0 或更大的整数，而不是“%1”</translation>
     </message>
 </context>
 </TS>
