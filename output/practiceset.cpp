@@ -17,7 +17,7 @@ namespace {
 
 constexpr qreal kMillimetresPerInch = 25.4;
 constexpr qreal kGapMm = 4;
-constexpr qreal kGridMm = 72;
+constexpr qreal kGridMm = 62;
 constexpr qreal kAnswerPlotMm = 38;
 constexpr qreal kLineWidthMm = 0.3;
 constexpr int kWrap = Qt::TextWordWrap | Qt::TextWrapAnywhere;

@@ -2,6 +2,7 @@
 // page, drawn off screen, looks like the PDF's page drawn by poppler.
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QGraphicsItem>
@@ -12,6 +13,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QProcess>
+#include <QSpinBox>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -151,6 +153,51 @@ private slots:
             QVERIFY2(same < 4, qPrintable(QStringLiteral("page %1: %2").arg(i + 1).arg(same)));
             QVERIFY2(other > 2 * same,
                      qPrintable(QStringLiteral("page %1: %2 %3").arg(i + 1).arg(same).arg(other)));
+        }
+        dialog->close();
+    }
+
+    // File > New Practice Set previews the set oltrave exercises writes for
+    // the same choices: as many pages, and each looks the same.
+    void practiceSetPreviewIsTheCommandsSet() {
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
+            QSKIP("pdftoppm (poppler-utils) is not installed: tools/setup.sh installs it");
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString pdf = dir.filePath(QStringLiteral("set.pdf"));
+        QProcess program;
+        program.start(QStringLiteral(OLTRAVE_PROGRAM), {"exercises", "--count", "4", "--seed", "31",
+                                                        "--families", "quadratic,sine", "-o", pdf});
+        QVERIFY(program.waitForFinished(60000));
+        QCOMPARE(program.exitCode(), 0);
+        const QList<QImage> printed = pdfPages(pdf, dir.filePath(QStringLiteral("set")));
+        QVERIFY(printed.size() >= 2);
+
+        auto window = std::make_unique<oltrave::MainWindow>();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QTimer::singleShot(0, qApp, [] {
+            auto* asked = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!asked)
+                return;
+            asked->findChild<QSpinBox*>(QStringLiteral("practicecount"))->setValue(4);
+            asked->findChild<QLineEdit*>(QStringLiteral("practiceseed"))->setText("31");
+            for (int family = 0; family < 8; ++family)
+                asked->findChild<QCheckBox*>(QStringLiteral("practicefamily%1").arg(family))
+                    ->setChecked(family == 1 || family == 3);
+            asked->accept();
+        });
+        window->findChild<QAction*>(QStringLiteral("filepracticeset"))->trigger();
+        auto* dialog = window->findChild<QPrintPreviewDialog*>(QStringLiteral("printpreview"));
+        QVERIFY(dialog);
+        auto* preview = dialog->findChild<QPrintPreviewWidget*>();
+        QTRY_COMPARE(preview->pageCount(), static_cast<int>(printed.size()));
+        QTest::qWait(50);
+        const QList<QImage> shown = previewPages(*preview);
+        QCOMPARE(shown.size(), printed.size());
+        for (qsizetype i = 0; i < shown.size(); ++i) {
+            const double same = difference(shown[i], printed[i]);
+            QVERIFY2(same < 4, qPrintable(QStringLiteral("page %1: %2").arg(i + 1).arg(same)));
         }
         dialog->close();
     }

@@ -322,7 +322,7 @@ private slots:
         for (QAction* action : window_->findChild<QMenu*>("file")->actions())
             files << (action->isSeparator() ? QStringLiteral("-") : action->objectName());
         QCOMPARE(files, QStringList({"filesaveimage", "fileexportpdf", "fileexportsvg", "fileprint",
-                                     "-", "quit"}));
+                                     "fileprintpreview", "-", "filepracticeset", "-", "quit"}));
         QStringList items;
         for (QAction* action : window_->findChild<QMenu*>("edit")->actions())
             items << (action->isSeparator() ? QStringLiteral("-") : action->objectName());
