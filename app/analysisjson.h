@@ -1,9 +1,14 @@
 #pragma once
 
+#include <QJsonObject>
 #include <QJsonValue>
 #include <optional>
 
 #include "model/analysisfacts.h"
+
+namespace oltrave {
+class Form;
+}
 
 namespace oltrave::cli {
 
@@ -13,5 +18,10 @@ QJsonValue number(const Real& n);
 QJsonValue bound(const std::optional<Real>& n);
 QJsonValue xValue(const XValue& x);
 QJsonValue interval(const Span& s);
+
+// The analysis of the form's last plot as analyse --json writes it: the
+// analysis's keys, then the formula line, the family's name, the mode, the
+// boxes' texts and whether the numbers are exact.
+QJsonObject plottedAnalysisJson(const Form& form, const Analysis& analysis);
 
 } // namespace oltrave::cli

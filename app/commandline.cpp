@@ -11,6 +11,7 @@
 #include "model/familytable.h"
 #include "model/language.h"
 #include "platform/sessionfile.h"
+#include "parsersupport.h"
 #include "subcommands.h"
 
 namespace oltrave::cli {
@@ -37,6 +38,11 @@ const QString kAnalysis = QStringLiteral("analysis");
 const QString kSession = QStringLiteral("session");
 const QString kModes = QStringLiteral("modes");
 const QString kGrid = QStringLiteral("grid");
+const QString kFields = QStringLiteral("fields");
+const QString kCount = QStringLiteral("count");
+const QString kSeed = QStringLiteral("seed");
+const QString kFamilies = QStringLiteral("families");
+const QString kKey = QStringLiteral("key");
 
 // Every option the program knows; each command accepts some of them.
 QList<QCommandLineOption> allOptions() {
@@ -77,8 +83,23 @@ QList<QCommandLineOption> allOptions() {
         {kModes,
          words(QT_TRANSLATE_NOOP("oltrave::cli", "intersect: the mode of each curve, as --mode.")),
          QStringLiteral("N,M")},
+        {kFields, words(QT_TRANSLATE_NOOP(
+                      "oltrave::cli", "Add Name, Class and Date fields to the worksheet (PDF)."))},
+        {kCount, words(QT_TRANSLATE_NOOP("oltrave::cli", "exercises: how many (default 6).")),
+         QStringLiteral("N")},
+        {kSeed, words(QT_TRANSLATE_NOOP("oltrave::cli", "exercises: the same seed, the same set.")),
+         QStringLiteral("S")},
+        {kFamilies,
+         words(QT_TRANSLATE_NOOP("oltrave::cli",
+                                 "exercises: the families, comma-separated (default all).")),
+         QStringLiteral("LIST")},
+        {kKey,
+         words(QT_TRANSLATE_NOOP("oltrave::cli", "exercises: also write the answers as JSON.")),
+         QStringLiteral("FILE.json")},
     };
 }
+
+} // namespace
 
 QList<QCommandLineOption> optionsFor(const QStringList& names) {
     QList<QCommandLineOption> chosen;
@@ -88,6 +109,8 @@ QList<QCommandLineOption> optionsFor(const QStringList& names) {
     }
     return chosen;
 }
+
+namespace {
 
 // An option with its value in the same argument: "--name=VALUE" or, for a
 // one-letter option, "-nVALUE".
@@ -107,6 +130,8 @@ std::optional<std::pair<QString, QString>> attachedValue(const QString& argument
         return std::pair{letter, argument.mid(2)};
     return std::nullopt;
 }
+
+} // namespace
 
 // QCommandLineParser takes every argument that starts with "-" for an option.
 // Negative coefficients are not, so they go after a "--" with the other
@@ -161,6 +186,8 @@ QString parserError(const QCommandLineParser& parser) {
         error.chop(1);
     return error.isEmpty() ? error : error.at(0).toLower() + error.mid(1);
 }
+
+namespace {
 
 ParseResult failed(const QString& error) {
     return {std::nullopt, error};
@@ -336,6 +363,7 @@ ParseResult parseCommand(const Subcommand& command, const QStringList& arguments
     invocation.json = command.extraOptions.contains(kJson) && parser.isSet(kJson);
     invocation.analysis = command.extraOptions.contains(kAnalysis) && parser.isSet(kAnalysis);
     invocation.grid = command.extraOptions.contains(kGrid) && parser.isSet(kGrid);
+    invocation.fields = command.extraOptions.contains(kFields) && parser.isSet(kFields);
     if (command.extraOptions.contains(kSize) && parser.isSet(kSize)) {
         const std::optional<QSize> size = readSize(parser.value(kSize));
         if (!size)
@@ -376,7 +404,9 @@ ParseResult parseCommandLine(const QStringList& arguments) {
     const Subcommand* command = findSubcommand(word);
     if (!command)
         return failed(words(QT_TRANSLATE_NOOP("oltrave::cli", "unknown command \"%1\"")).arg(word));
-    return parseCommand(*command, arguments.mid(1));
+    if (command->takesFunction)
+        return parseCommand(*command, arguments.mid(1));
+    return parsePracticeCommand(*command, arguments.mid(1));
 }
 
 QString usageText() {
@@ -391,6 +421,8 @@ QString usageText() {
     text += words(QT_TRANSLATE_NOOP(
         "oltrave::cli",
         "  oltrave intersect [OPTIONS] [--json] FAMILY C0 ... and FAMILY C0 ...\n"));
+    text += words(QT_TRANSLATE_NOOP(
+        "oltrave::cli", "  oltrave exercises [OPTIONS] -o FILE.pdf [--key FILE.json]\n"));
     text += words(QT_TRANSLATE_NOOP(
         "oltrave::cli", "  oltrave --help | --version\n"
                         "\n"
@@ -413,7 +445,7 @@ QString usageText() {
     }
     text += words(QT_TRANSLATE_NOOP(
         "oltrave::cli",
-        "\nrender writes .png, .svg or .pdf (a one-page worksheet) by FILE's suffix.\n"
+        "\nrender writes .png, .svg or .pdf (a worksheet) by FILE's suffix.\n"
         "sound writes the curve swept from -zoom to zoom in 3 seconds as a WAV file.\n"));
     return text;
 }

@@ -22,6 +22,14 @@ struct PlotRequest {
     std::shared_ptr<const SavedSession> session;
 };
 
+// What exercises makes.
+struct PracticeRequest {
+    int count = 6;
+    std::optional<quint64> seed; // none: a new one, printed on the set
+    QList<int> families;         // chooser numbers; all when none were named
+    QString key;                 // where the answers go as JSON; empty: nowhere
+};
+
 // One run of the program as the command line describes it.
 struct Invocation {
     enum class Kind { Window, Help, Version, Command };
@@ -38,6 +46,8 @@ struct Invocation {
     bool json = false;     // analyse, intersect: one JSON object
     bool analysis = false; // render: the analysis on the worksheet
     bool grid = false;     // render: a grid with labelled ticks under the plot
+    bool fields = false;   // render: Name, Class and Date on the worksheet
+    PracticeRequest practice;
 };
 
 struct ParseResult {

@@ -1,6 +1,7 @@
 // The window module's entry, looked up by name when the program loads it.
 #include <QtGlobal>
 
+#include "exercisescommand.h"
 #include "guimodule.h"
 #include "moduleversion.h"
 #include "rendercommand.h"
@@ -8,7 +9,8 @@
 
 namespace {
 
-const oltrave::cli::GuiModuleTable kCommands{oltrave::cli::runWindow, oltrave::cli::runRender};
+const oltrave::cli::GuiModuleTable kCommands{oltrave::cli::runWindow, oltrave::cli::runRender,
+                                             oltrave::cli::runExercises};
 
 } // namespace
 

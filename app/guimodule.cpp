@@ -30,4 +30,9 @@ int runRenderInModule(const Invocation& invocation, char* programPath) {
     return module ? module->runRender(invocation, programPath) : kExitShownFailure;
 }
 
+int runExercisesInModule(const Invocation& invocation, char* programPath) {
+    const GuiModuleTable* module = loadGuiModule();
+    return module ? module->runExercises(invocation, programPath) : kExitShownFailure;
+}
+
 } // namespace oltrave::cli

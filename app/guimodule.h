@@ -9,12 +9,14 @@ struct Invocation;
 // program, loaded only when one of them runs.
 int runWindowInModule(const Invocation& invocation, char* programPath);
 int runRenderInModule(const Invocation& invocation, char* programPath);
+int runExercisesInModule(const Invocation& invocation, char* programPath);
 
 // What the module offers.
 using ModuleCommand = int (*)(const Invocation& invocation, char* programPath);
 struct GuiModuleTable {
     ModuleCommand runWindow;
     ModuleCommand runRender;
+    ModuleCommand runExercises;
 };
 
 } // namespace oltrave::cli

@@ -43,15 +43,15 @@ std::vector<MarkInstance> keyPointMarks(const Invocation& invocation, const Form
                        {});
 }
 
-// The analysis rows after the result lines, a blank line between.
-QStringList analysisLines(const Form& form) {
+// The analysis rows, for the table after the result lines.
+std::vector<SheetRow> analysisTable(const Form& form) {
     const std::optional<Analysis> analysis = analysePlotted(form);
     if (!analysis)
         return {};
-    QStringList lines{QString()};
+    std::vector<SheetRow> table;
     for (const AnalysisRow& row : analysisRows(*analysis))
-        lines << QString::fromStdString(row.text());
-    return lines;
+        table.push_back({QString::fromStdString(row.name), QString::fromStdString(row.value)});
+    return table;
 }
 
 // The grid shows through the picture's background, under the axes and curves
@@ -138,7 +138,8 @@ RenderOutcome renderFile(const Invocation& invocation) {
             Worksheet sheet = sessionWorksheet(
                 form, drawing, {programName(), plottingAreaSize(), menuBarColour(), kInk}, marks);
             if (invocation.analysis)
-                sheet.lines += analysisLines(form);
+                sheet.table = analysisTable(form);
+            sheet.fields = invocation.fields;
             sheet.grid = invocation.grid;
             error = saveFile(invocation.output, [&sheet](QIODevice& device, QString&) {
                 return writeWorksheetPdf(device, sheet);

@@ -13,7 +13,8 @@ const std::vector<Subcommand>& subcommands() {
         {QStringLiteral("describe"), {QStringLiteral("session")}, {}, runDescribe},
         {QStringLiteral("render"),
          {QStringLiteral("output"), QStringLiteral("size"), QStringLiteral("keypoints"),
-          QStringLiteral("analysis"), QStringLiteral("session"), QStringLiteral("grid")},
+          QStringLiteral("analysis"), QStringLiteral("session"), QStringLiteral("grid"),
+          QStringLiteral("fields")},
          {QStringLiteral("png"), QStringLiteral("svg"), QStringLiteral("pdf")},
          runRenderInModule},
         {QStringLiteral("sound"), {QStringLiteral("output")}, {QStringLiteral("wav")}, runSound},
@@ -23,6 +24,13 @@ const std::vector<Subcommand>& subcommands() {
          {},
          runIntersect,
          true},
+        {QStringLiteral("exercises"),
+         {QStringLiteral("output"), QStringLiteral("count"), QStringLiteral("seed"),
+          QStringLiteral("families"), QStringLiteral("key")},
+         {QStringLiteral("pdf")},
+         runExercisesInModule,
+         false,
+         false},
     };
     return table;
 }

@@ -19,6 +19,7 @@ struct Subcommand {
     int (*run)(const Invocation& invocation, char* programPath);
     // Two curves, FAMILY C0 … and FAMILY C0 …, rather than one.
     bool pair = false;
+    bool takesFunction = true; // FAMILY C0 … after the options
 };
 
 const std::vector<Subcommand>& subcommands();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QPageLayout>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -9,6 +10,7 @@
 #include "overlay/keypoints.h"
 
 class QIODevice;
+class QPagedPaintDevice;
 class QPainter;
 class QRectF;
 
@@ -17,8 +19,15 @@ namespace oltrave {
 class CurveRecorder;
 class Form;
 
-// One page for a class: the formula as its title, the plot with its axes and
-// a note on its scale, and every result line.
+// One row of the table under the list: a property and its value.
+struct SheetRow {
+    QString name;
+    QString value;
+};
+
+// Pages for a class: the formula as its title, the plot with its axes and a
+// note on its scale, then every result line and the table, on as many pages
+// as they need.
 struct Worksheet {
     QString heading; // the program's name, above the title
     QString title;
@@ -32,6 +41,8 @@ struct Worksheet {
     double zoom = 0;                 // the plot shows -zoom to zoom both ways
     bool grid = false;               // a grid with labelled ticks under the plot
     bool piTicks = false;            // the x ticks in multiples of π
+    std::vector<SheetRow> table;     // after the lines, when asked for
+    bool fields = false;             // Name, Class and Date to fill in, above the title
 };
 
 // How the plot sits on the page: as the plotting area shows it.
@@ -48,11 +59,17 @@ struct SheetLook {
 Worksheet sessionWorksheet(const Form& form, const CurveRecorder& drawing, const SheetLook& look,
                            std::vector<MarkInstance> marks);
 
-// Lays the worksheet out on a page of the painter's device; page is the
-// printable rectangle in device units.
-void paintWorksheet(QPainter& painter, const QRectF& page, const Worksheet& sheet);
+// Lays the worksheet out on the pages of the painter's device, starting a new
+// page as it needs; page is the printable rectangle in device units. False
+// when the device refused a new page.
+bool paintWorksheet(QPainter& painter, QPagedPaintDevice& device, const QRectF& page,
+                    const Worksheet& sheet);
 
-// Writes the worksheet as a one-page A4 PDF. False when it could not be written.
+// The worksheet's PDF pages: A4, margins of 15 mm. Also the layout a printer
+// starts from.
+QPageLayout worksheetPageLayout();
+
+// Writes the worksheet as an A4 PDF. False when it could not be written.
 bool writeWorksheetPdf(QIODevice& device, const Worksheet& sheet);
 
 // "each axis from -10 to 10", for the zoom as the list writes it.

@@ -84,6 +84,10 @@
         <source>each axis from %1 to %2</source>
         <translation>每条坐标轴从 %1 到 %2</translation>
     </message>
+    <message>
+        <source>Name %1    Class %2    Date %3</source>
+        <translation>姓名 %1    班级 %2    日期 %3</translation>
+    </message>
 </context>
 <context>
     <name>oltrave::AboutScreen</name>
@@ -260,8 +264,8 @@
 <context>
     <name>oltrave::ImageFormat</name>
     <message>
-        <source>%1: no image type has the suffix &quot;.%2&quot;; the types that can be written are: %3</source>
-        <translation>%1：没有扩展名为 &quot;.%2&quot; 的图像类型；可以写入的类型有：%3</translation>
+        <source>%1: no image type has the suffix ".%2"; the types that can be written are: %3</source>
+        <translation>%1：没有扩展名为 ".%2" 的图像类型；可以写入的类型有：%3</translation>
     </message>
     <message>
         <source>PNG image (*.png)</source>
@@ -324,6 +328,10 @@
     <message>
         <source>The printer could not be started.</source>
         <translation>无法启动打印机。</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>打印预览</translation>
     </message>
 </context>
 <context>
@@ -428,20 +436,20 @@
 <context>
     <name>oltrave::SoundPlayer</name>
     <message>
-        <source>No sound device was found, so the curve cannot be played. Connect speakers or headphones, or write the sound to a file with &quot;oltrave sound&quot;.</source>
-        <translation>找不到声音设备，无法播放曲线。请连接扬声器或耳机，或者用 &quot;oltrave sound&quot; 把声音写入文件。</translation>
+        <source>No sound device was found, so the curve cannot be played. Connect speakers or headphones, or write the sound to a file with "oltrave sound".</source>
+        <translation>找不到声音设备，无法播放曲线。请连接扬声器或耳机，或者用 "oltrave sound" 把声音写入文件。</translation>
     </message>
     <message>
-        <source>The sound device &quot;%1&quot; cannot play 16-bit stereo sound at %2 Hz.</source>
-        <translation>声音设备 &quot;%1&quot; 不能播放 %2 Hz 的 16 位立体声。</translation>
+        <source>The sound device "%1" cannot play 16-bit stereo sound at %2 Hz.</source>
+        <translation>声音设备 "%1" 不能播放 %2 Hz 的 16 位立体声。</translation>
     </message>
     <message>
-        <source>The sound device &quot;%1&quot; could not be opened.</source>
-        <translation>无法打开声音设备 &quot;%1&quot;。</translation>
+        <source>The sound device "%1" could not be opened.</source>
+        <translation>无法打开声音设备 "%1"。</translation>
     </message>
     <message>
-        <source>The sound part of Oltrave could not be loaded, so the curve cannot be played (%1). Write the sound to a file with &quot;oltrave sound&quot; instead.</source>
-        <translation>无法加载 Oltrave 的声音部分，无法播放曲线（%1）。请改用 &quot;oltrave sound&quot; 把声音写入文件。</translation>
+        <source>The sound part of Oltrave could not be loaded, so the curve cannot be played (%1). Write the sound to a file with "oltrave sound" instead.</source>
+        <translation>无法加载 Oltrave 的声音部分，无法播放曲线（%1）。请改用 "oltrave sound" 把声音写入文件。</translation>
     </message>
 </context>
 <context>
@@ -589,6 +597,14 @@
         <source>Print Worksheet...</source>
         <translation>打印练习页...</translation>
     </message>
+    <message>
+        <source>Print Preview(&amp;V)...</source>
+        <translation>打印预览(&amp;V)...</translation>
+    </message>
+    <message>
+        <source>New Practice Set(&amp;N)...</source>
+        <translation>新建练习题(&amp;N)...</translation>
+    </message>
 </context>
 <context>
     <name>oltrave::cli</name>
@@ -613,12 +629,12 @@
         <translation>intersect：两条曲线各自的模式，同 --mode。</translation>
     </message>
     <message>
-        <source>missing &quot;and&quot; FAMILY</source>
-        <translation>缺少 &quot;and&quot; FAMILY</translation>
+        <source>missing "and" FAMILY</source>
+        <translation>缺少 "and" FAMILY</translation>
     </message>
     <message>
-        <source>--modes takes N,M, not &quot;%1&quot;</source>
-        <translation>--modes 应为 N,M，而不是 &quot;%1&quot;</translation>
+        <source>--modes takes N,M, not "%1"</source>
+        <translation>--modes 应为 N,M，而不是 "%1"</translation>
     </message>
     <message>
         <source>  oltrave intersect [OPTIONS] [--json] FAMILY C0 ... and FAMILY C0 ...
@@ -645,7 +661,7 @@
         <translation>绝对值模式：0 f(x)，1 |f(x)|，2 f(|x|)。</translation>
     </message>
     <message>
-        <source>The zoom box&apos;s text (default 10).</source>
+        <source>The zoom box's text (default 10).</source>
         <translation>缩放框中的文字（默认 10）。</translation>
     </message>
     <message>
@@ -673,15 +689,15 @@
         <translation>画出关键点：圆点和虚线，同“视图 &gt; 关键点”。</translation>
     </message>
     <message>
-        <source>missing value after &apos;%1&apos;</source>
+        <source>missing value after '%1'</source>
         <translation>“%1”后缺少值</translation>
     </message>
     <message>
-        <source>unknown command &quot;%1&quot;</source>
+        <source>unknown command "%1"</source>
         <translation>未知的命令 “%1”</translation>
     </message>
     <message>
-        <source>--lang takes en or zh_CN, not &quot;%1&quot;</source>
+        <source>--lang takes en or zh_CN, not "%1"</source>
         <translation>--lang 只接受 en 或 zh_CN，而不是 “%1”</translation>
     </message>
     <message>
@@ -689,7 +705,7 @@
         <translation>缺少 FAMILY</translation>
     </message>
     <message>
-        <source>unknown family &quot;%1&quot;</source>
+        <source>unknown family "%1"</source>
         <translation>未知的函数族 “%1”</translation>
     </message>
     <message>
@@ -701,7 +717,7 @@
         <translation>%1 最多接受 %2 个系数</translation>
     </message>
     <message>
-        <source>--mode takes 0, 1 or 2, not &quot;%1&quot;</source>
+        <source>--mode takes 0, 1 or 2, not "%1"</source>
         <translation>--mode 只接受 0、1 或 2，而不是 “%1”</translation>
     </message>
     <message>
@@ -709,7 +725,7 @@
         <translation>--mode 被忽略：%1 没有绝对值模式</translation>
     </message>
     <message>
-        <source>--size takes WIDTHxHEIGHT in pixels, each 1 to %1, not &quot;%2&quot;</source>
+        <source>--size takes WIDTHxHEIGHT in pixels, each 1 to %1, not "%2"</source>
         <translation>--size 接受以像素计的 宽x高，每项 1 到 %1，而不是 “%2”</translation>
     </message>
     <message>
@@ -717,7 +733,7 @@
         <translation>缺少 -o FILE</translation>
     </message>
     <message>
-        <source>cannot tell the format of &quot;%1&quot;: use %2</source>
+        <source>cannot tell the format of "%1": use %2</source>
         <translation>无法判断 “%1” 的格式：请使用 %2</translation>
     </message>
     <message>
@@ -738,7 +754,7 @@
         <source>  oltrave --help | --version
 
 FAMILY is 0 to 7 or linear, quadratic, cubic, sine, cosine, tangent,
-exponential, logarithmic. C0 ... C3 are the coefficient boxes&apos; texts; an
+exponential, logarithmic. C0 ... C3 are the coefficient boxes' texts; an
 argument such as -4, -.5, -π or -√2 is a coefficient, and after -- every
 argument is one.
 
@@ -755,7 +771,7 @@ exponential、logarithmic。C0 … C3 是各系数框的文字；-4、-.5、-π 
     </message>
     <message>
         <source>
-render writes .png, .svg or .pdf (a one-page worksheet) by FILE&apos;s suffix.
+render writes .png, .svg or .pdf (a one-page worksheet) by FILE's suffix.
 sound writes the curve swept from -zoom to zoom in 3 seconds as a WAV file.
 </source>
         <translation>
@@ -810,6 +826,124 @@ sound 把曲线从 -zoom 到 zoom 在 3 秒内扫过，写成 WAV 文件。
     <message>
         <source>--session takes no FAMILY or coefficients</source>
         <translation>--session 不接受 FAMILY 或系数</translation>
+    </message>
+    <message>
+        <source>Add Name, Class and Date fields to the worksheet (PDF).</source>
+        <translation>在练习纸（PDF）上加姓名、班级和日期栏。</translation>
+    </message>
+    <message>
+        <source>exercises: how many (default 6).</source>
+        <translation>exercises：题数（默认 6）。</translation>
+    </message>
+    <message>
+        <source>exercises: the same seed, the same set.</source>
+        <translation>exercises：种子相同，题目相同。</translation>
+    </message>
+    <message>
+        <source>exercises: the families, comma-separated (default all).</source>
+        <translation>exercises：函数类型，用逗号分隔（默认全部）。</translation>
+    </message>
+    <message>
+        <source>exercises: also write the answers as JSON.</source>
+        <translation>exercises：另把答案写成 JSON。</translation>
+    </message>
+    <message>
+        <source>  oltrave exercises [OPTIONS] -o FILE.pdf [--key FILE.json]
+</source>
+        <translation>  oltrave exercises [OPTIONS] -o FILE.pdf [--key FILE.json]
+</translation>
+    </message>
+    <message>
+        <source>
+render writes .png, .svg or .pdf (a worksheet) by FILE's suffix.
+sound writes the curve swept from -zoom to zoom in 3 seconds as a WAV file.
+</source>
+        <translation>
+render 按 FILE 的后缀写出 .png、.svg 或 .pdf（练习纸）。
+sound 把曲线从 -zoom 到 zoom 在 3 秒内扫过，写成 WAV 文件。
+</translation>
+    </message>
+    <message>
+        <source>the exercises need exact values, which are not available</source>
+        <translation>练习题需要精确值，但精确值不可用</translation>
+    </message>
+    <message>
+        <source>unexpected argument "%1"</source>
+        <translation>多余的参数“%1”</translation>
+    </message>
+    <message>
+        <source>--count takes a whole number from 1 to %1, not "%2"</source>
+        <translation>--count 取 1 到 %1 的整数，而不是“%2”</translation>
+    </message>
+    <message>
+        <source>--seed takes a whole number from 0 up, not "%1"</source>
+        <translation>--seed 取 0 或更大的整数，而不是“%1”</translation>
+    </message>
+</context>
+<context>
+    <name>PracticeSet</name>
+    <message>
+        <source>Answers</source>
+        <translation>答案</translation>
+    </message>
+    <message>
+        <source>Practice Set (seed %1)</source>
+        <translation>练习题（种子 %1）</translation>
+    </message>
+    <message>
+        <source>a) Domain:</source>
+        <translation>a) 定义域：</translation>
+    </message>
+    <message>
+        <source>b) Range:</source>
+        <translation>b) 值域：</translation>
+    </message>
+    <message>
+        <source>c) Zeros:</source>
+        <translation>c) 零点：</translation>
+    </message>
+    <message>
+        <source>d) Maxima and minima:</source>
+        <translation>d) 极值：</translation>
+    </message>
+    <message>
+        <source>e) Where it increases and where it decreases:</source>
+        <translation>e) 单调递增区间和单调递减区间：</translation>
+    </message>
+    <message>
+        <source>f) Symmetry: even or odd, axes, centres:</source>
+        <translation>f) 对称性：奇偶性、对称轴、对称中心：</translation>
+    </message>
+    <message>
+        <source>g) Least positive period:</source>
+        <translation>g) 最小正周期：</translation>
+    </message>
+</context>
+<context>
+    <name>oltrave::PracticeSetDialog</name>
+    <message>
+        <source>New Practice Set</source>
+        <translation>新建练习题</translation>
+    </message>
+    <message>
+        <source>Exercises:</source>
+        <translation>题数：</translation>
+    </message>
+    <message>
+        <source>Another</source>
+        <translation>换一个</translation>
+    </message>
+    <message>
+        <source>Seed (the same seed, the same set):</source>
+        <translation>种子（种子相同，题目相同）：</translation>
+    </message>
+    <message>
+        <source>Families:</source>
+        <translation>函数类型：</translation>
+    </message>
+    <message>
+        <source>A practice set needs exact values, which are not available.</source>
+        <translation>练习题需要精确值，但精确值不可用。</translation>
     </message>
 </context>
 </TS>

@@ -5,8 +5,6 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPainter>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QStandardPaths>
 
 #include "output/svgwriter.h"
@@ -17,6 +15,7 @@
 #include "platform/savefile.h"
 #include "plotrecording.h"
 #include "programname.h"
+#include "sheetprinting.h"
 
 namespace oltrave {
 
@@ -94,21 +93,19 @@ void PlotExports::exportSvg() {
                     }));
 }
 
+// The worksheet as it is now: later lines do not change what is printed.
+PagePainter PlotExports::worksheetPages() {
+    return [sheet = worksheet()](QPainter& painter, QPagedPaintDevice& device, const QRectF& page) {
+        return paintWorksheet(painter, device, page, sheet);
+    };
+}
+
 void PlotExports::printWorksheet() {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(QStringLiteral("Worksheet"));
-    QPrintDialog dialog(&printer, &window_);
-    dialog.setWindowTitle(tr("Print Worksheet"));
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    QPainter painter;
-    if (!painter.begin(&printer)) {
-        QMessageBox::warning(&window_, dialog.windowTitle(),
-                             tr("The printer could not be started."));
-        return;
-    }
-    const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
-    paintWorksheet(painter, QRectF(QPointF(0, 0), page.size()), worksheet());
+    printDocument(window_, tr("Print Worksheet"), worksheetPages());
+}
+
+void PlotExports::previewWorksheet() {
+    previewDocument(window_, tr("Print Preview"), worksheetPages());
 }
 
 } // namespace oltrave

@@ -2,6 +2,8 @@
 
 #include <QObject>
 
+#include "sheetprinting.h"
+
 class QWidget;
 
 namespace oltrave {
@@ -11,7 +13,7 @@ class Form;
 class PlotRecording;
 struct Worksheet;
 
-// Save Image, Export Worksheet, Export SVG and Print Worksheet: each asks
+// Save Image, Export Worksheet, Export SVG, Print Worksheet and its preview: each asks
 // where, writes what the plotting area and the list show, and says when it
 // could not.
 class PlotExports : public QObject {
@@ -23,11 +25,13 @@ public:
     void exportWorksheet();
     void exportSvg();
     void printWorksheet();
+    void previewWorksheet();
 
 private:
     QString askSavePath(const QString& title, const QString& filter, const QString& fileName);
     void reportSaveError(const QString& title, const QString& error);
     Worksheet worksheet();
+    PagePainter worksheetPages();
 
     QWidget& window_;
     const Form& form_;

@@ -13,6 +13,7 @@
 #include "platform/canvaswidget.h"
 #include "platform/translation.h"
 #include "plotexports.h"
+#include "practicesetdialog.h"
 #include "programname.h"
 #include "shortcutpassthrough.h"
 #include "soundactions.h"
@@ -53,6 +54,12 @@ WindowMenus::WindowMenus(QMainWindow& window, const Form& form, PlotExports& exp
         fileCommand("fileprint", tr("Print Worksheet(&P)..."), &PlotExports::printWorksheet);
     print->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
     window.addAction(print);
+    fileCommand("fileprintpreview", tr("Print Preview(&V)..."), &PlotExports::previewWorksheet);
+    file->addSeparator()->setObjectName(QStringLiteral("file_line0"));
+    QAction* practice = file->addAction(tr("New Practice Set(&N)..."));
+    practice->setObjectName(QStringLiteral("filepracticeset"));
+    connect(practice, &QAction::triggered, &window,
+            [&window] { PracticeSetDialog::askAndPreview(window); });
     file->addSeparator()->setObjectName(QStringLiteral("file_line1"));
     QAction* quit = file->addAction(tr("Quit(&Q)"));
     quit->setObjectName(QStringLiteral("quit"));

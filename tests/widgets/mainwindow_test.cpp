@@ -331,7 +331,8 @@ private slots:
             files << (action->isSeparator() ? QStringLiteral("-") : action->objectName());
         QCOMPARE(files, QStringList({"opensession", "openrecent", "savesession", "savesessionas",
                                      "-", "filesaveimage", "fileexportpdf", "fileexportsvg",
-                                     "fileprint", "-", "quit"}));
+                                     "fileprint", "fileprintpreview", "-", "filepracticeset", "-",
+                                     "quit"}));
         QStringList items;
         for (QAction* action : window_->findChild<QMenu*>("edit")->actions())
             items << (action->isSeparator() ? QStringLiteral("-") : action->objectName());
