@@ -88,7 +88,7 @@ void wheelNotch(benchmark::State& state, Window* w) {
 
 // A wheel notch after many Prints of one curve, or of as many different
 // curves: its cost must not grow with the session.
-struct Session {
+struct PrintRun {
     int prints;
     bool same;
 
@@ -97,7 +97,7 @@ struct Session {
     }
 };
 
-void wheelAfterPrints(benchmark::State& state, Window* w, Session session) {
+void wheelAfterPrints(benchmark::State& state, Window* w, PrintRun session) {
     bool ok = w->act(QStringLiteral("family 0")) && w->act(QStringLiteral("click cleara")) &&
               w->act(QStringLiteral("set tx0 2")) && w->act(QStringLiteral("set tx1 -4"));
     for (int i = 1; ok && i <= session.prints; ++i) {
@@ -158,7 +158,7 @@ int main(int argc, char* argv[]) {
         ->Unit(benchmark::kMillisecond);
     for (const bool same : {true, false}) {
         for (const int prints : kSessionPrints) {
-            const Session session{prints, same};
+            const PrintRun session{prints, same};
             benchmark::RegisterBenchmark(session.key().c_str(), wheelAfterPrints, &w, session)
                 ->UseManualTime()
                 ->Unit(benchmark::kMillisecond);
@@ -184,9 +184,9 @@ int main(int argc, char* argv[]) {
         };
         for (const bool same : {true, false}) {
             const std::string curves = same ? "the same curve" : "different curves";
-            const double first = median(Session{kSessionPrints.front(), same}.key()) * 1e3;
+            const double first = median(PrintRun{kSessionPrints.front(), same}.key()) * 1e3;
             for (const int prints : kSessionPrints) {
-                const double ms = median(Session{prints, same}.key()) * 1e3;
+                const double ms = median(PrintRun{prints, same}.key()) * 1e3;
                 figures.push_back({"One wheel notch after " + std::to_string(prints) +
                                        " Prints of " + curves + ", median",
                                    fixed(ms, 2) + " ms (" + fixed(ms / first, 2) + "x)",

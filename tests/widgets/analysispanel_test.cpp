@@ -80,7 +80,9 @@ private slots:
         analysisItem()->trigger();
         QTRY_VERIFY(panel()->isVisible());
         // x ^ 3 - 3 x
-        part<QComboBox>(*window_, "combotype")->setCurrentIndex(2);
+        auto* chooser = part<QComboBox>(*window_, "combotype");
+        chooser->setCurrentIndex(2);
+        emit chooser->activated(2); // as a person's choice does
         for (const auto& [box, text] : {std::pair{"tx0", "1"}, std::pair{"tx2", "-3"}})
             QTest::keyClicks(part(*window_, box), QString::fromUtf8(text));
         QTest::mouseClick(part(*window_, "prt"), Qt::LeftButton);
