@@ -115,6 +115,7 @@ private slots:
         QTest::mouseClick(part(*window_, "combotype"), Qt::LeftButton);
         auto* chooser = part<QComboBox>(*window_, "combotype");
         chooser->setCurrentIndex(3);
+        emit chooser->activated(3);
         for (const auto& [box, text] : {std::pair{"tx0", "2"}, std::pair{"tx1", "2"},
                                         std::pair{"tx2", "1"}, std::pair{"tx3", "-1"}}) {
             part<QLineEdit>(*window_, box)->clear();
@@ -122,6 +123,8 @@ private slots:
         }
         QTest::mouseClick(part(*window_, "prt"), Qt::LeftButton);
         QTRY_VERIFY(panel()->isVisible());
+        // The extrema's row selected: its points lit on the plot.
+        panel()->findChild<QTableWidget*>(QStringLiteral("analysisrows"))->selectRow(6);
         QTest::qWait(200);
         const QString language = qEnvironmentVariable("OLTRAVE_SHOT_LANG", QStringLiteral("en"));
         QVERIFY(window_->grab().save(QDir(folder).filePath("window-" + language + ".png")));
