@@ -91,14 +91,31 @@ void AnalysisPanel::refresh() {
     const std::vector<AnalysisRow> rows =
         analysis_ ? analysisRows(*analysis_) : std::vector<AnalysisRow>{};
     const QSignalBlocker quiet(table_->selectionModel()); // shown once, below
+    const bool sameRows = table_->rowCount() == static_cast<int>(rows.size());
     table_->setRowCount(static_cast<int>(rows.size()));
+    bool namesChanged = !sameRows;
+    // Only the rows whose words changed are laid out again: most commands
+    // leave most rows as they were.
     for (int row = 0; row < table_->rowCount(); ++row) {
         const AnalysisRow& r = rows[static_cast<std::size_t>(row)];
-        table_->setItem(row, 0, new QTableWidgetItem(QString::fromStdString(r.name)));
-        table_->setItem(row, 1, new QTableWidgetItem(QString::fromStdString(r.value)));
+        const QString name = QString::fromStdString(r.name);
+        const QString value = QString::fromStdString(r.value);
+        QTableWidgetItem* nameItem = table_->item(row, 0);
+        QTableWidgetItem* valueItem = table_->item(row, 1);
+        if (nameItem && valueItem && nameItem->text() == name && valueItem->text() == value)
+            continue;
+        if (!nameItem || nameItem->text() != name) {
+            table_->setItem(row, 0, new QTableWidgetItem(name));
+            namesChanged = true;
+        }
+        table_->setItem(row, 1, new QTableWidgetItem(value));
+        if (sameRows)
+            table_->resizeRowToContents(row);
     }
-    table_->resizeColumnToContents(0);
-    table_->resizeRowsToContents();
+    if (namesChanged)
+        table_->resizeColumnToContents(0);
+    if (!sameRows)
+        table_->resizeRowsToContents();
     showOnPlot();
 }
 
