@@ -19,7 +19,7 @@ constexpr double kDecimalZero = 1e-12;
 // p[0] + p[1] x + p[2] x ^ 2 + p[3] x ^ 3.
 using Polynomial = std::array<Real, 4>;
 
-std::optional<Polynomial> polynomialOf(const CurveSpec& c) {
+std::optional<Polynomial> polynomialOf(const AnalysedCurve& c) {
     if (!c.family->facts)
         return std::nullopt;
     return c.family->facts(c.coef).polynomial;
@@ -45,12 +45,12 @@ Polynomial times(const Polynomial& p, int sign) {
     return q;
 }
 
-int modeOf(const CurveSpec& c) {
+int modeOf(const AnalysedCurve& c) {
     return c.family->hasModes ? c.mode : 0;
 }
 
 // f(x), |f(x)| and f(|x|) of a polynomial as polynomial pieces.
-std::vector<Piece> piecesOf(const CurveSpec& c, const Polynomial& p) {
+std::vector<Piece> piecesOf(const AnalysedCurve& c, const Polynomial& p) {
     const Real zero = facts::whole(0, c.coef[0]);
     switch (modeOf(c)) {
     case 2: {
@@ -98,7 +98,8 @@ const std::optional<Real>& earlier(const std::optional<Real>& a, const std::opti
 
 class Meeting {
 public:
-    Meeting(const CurveSpec& a, const CurveSpec& b, double reach) : a_(a), b_(b), reach_(reach) {}
+    Meeting(const AnalysedCurve& a, const AnalysedCurve& b, double reach)
+        : a_(a), b_(b), reach_(reach) {}
 
     Intersections polynomials(const Polynomial& a, const Polynomial& b) {
         bool everywhere = true;
@@ -230,8 +231,8 @@ private:
         Real to;
     };
 
-    const CurveSpec& a_;
-    const CurveSpec& b_;
+    const AnalysedCurve& a_;
+    const AnalysedCurve& b_;
     double reach_;
     Intersections result_;
     std::vector<Stretch> stretches_;
@@ -239,7 +240,7 @@ private:
 
 } // namespace
 
-Intersections intersect(const CurveSpec& a, const CurveSpec& b, double reach) {
+Intersections intersect(const AnalysedCurve& a, const AnalysedCurve& b, double reach) {
     Meeting meeting(a, b, std::fabs(reach));
     const std::optional<Polynomial> pa = polynomialOf(a);
     const std::optional<Polynomial> pb = polynomialOf(b);

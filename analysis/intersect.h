@@ -9,7 +9,7 @@ namespace oltrave {
 
 // One curve as drawn: its family, absolute-value mode and coefficients with
 // their exact values beside them (none in decimal mode).
-struct CurveSpec {
+struct AnalysedCurve {
     const FamilyDescription* family = nullptr;
     int mode = 0;
     RealCoefficients coef;
@@ -31,6 +31,6 @@ struct Intersections {
 };
 
 // Both curves must be valid functions of their families.
-Intersections intersect(const CurveSpec& a, const CurveSpec& b, double reach);
+Intersections intersect(const AnalysedCurve& a, const AnalysedCurve& b, double reach);
 
 } // namespace oltrave

@@ -12,7 +12,7 @@ class Form;
 // The curve the form last drew, with the coefficients' exact values when it
 // was drawn from the boxes as they now read; empty when the last Print drew
 // no function.
-std::optional<CurveSpec> plottedCurve(const Form& form);
+std::optional<AnalysedCurve> plottedCurve(const Form& form);
 
 // The analysis of that curve.
 std::optional<Analysis> analysePlotted(const Form& form);

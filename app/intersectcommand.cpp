@@ -57,10 +57,10 @@ int runIntersect(const Invocation& invocation, char* programPath) {
         if (const std::optional<int> stop = reportReadings(quiet, second, notes))
             return *stop;
 
-        const std::optional<CurveSpec> a = plottedCurve(first);
+        const std::optional<AnalysedCurve> a = plottedCurve(first);
         if (!a)
             return refuse(first);
-        const std::optional<CurveSpec> b = plottedCurve(second);
+        const std::optional<AnalysedCurve> b = plottedCurve(second);
         if (!b)
             return refuse(second);
         const Intersections meeting = intersect(*a, *b, first.zoom());

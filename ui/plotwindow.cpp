@@ -46,11 +46,11 @@ QString legendText(const DrawnCurve& curve) {
     return text + QStringLiteral("   ") + values.join(QStringLiteral(", "));
 }
 
-CurveSpec specOf(const DrawnCurve& curve) {
-    CurveSpec spec{familyDescription(curve.family), curve.absmode, {}};
-    for (std::size_t i = 0; i < spec.coef.size(); ++i)
-        spec.coef[i] = Real(curve.coef[i]);
-    return spec;
+AnalysedCurve analysedCurveOf(const DrawnCurve& curve) {
+    AnalysedCurve analysed{familyDescription(curve.family), curve.absmode, {}};
+    for (std::size_t i = 0; i < analysed.coef.size(); ++i)
+        analysed.coef[i] = Real(curve.coef[i]);
+    return analysed;
 }
 
 } // namespace
@@ -207,7 +207,7 @@ void PlotWindow::findIntersections() {
                 if (hidden_[a] || hidden_[b] || curves_[a] == curves_[b])
                     continue;
                 const Intersections found =
-                    intersect(specOf(curves_[a]), specOf(curves_[b]), reach);
+                    intersect(analysedCurveOf(curves_[a]), analysedCurveOf(curves_[b]), reach);
                 for (const Intersection& p : found.points) {
                     if (p.x.value < view.left() || p.x.value > view.right())
                         continue;

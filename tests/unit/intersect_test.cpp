@@ -18,12 +18,12 @@ struct Curve {
     std::vector<std::string> boxes;
 };
 
-CurveSpec spec(const Curve& c, bool exact) {
+AnalysedCurve curveOf(const Curve& c, bool exact) {
     return {&familyNamed(c.family), c.mode, readCoefficients(c.boxes, exact)};
 }
 
 Intersections meet(const Curve& a, const Curve& b, bool exact, double reach = 10) {
-    return intersect(spec(a, exact), spec(b, exact), reach);
+    return intersect(curveOf(a, exact), curveOf(b, exact), reach);
 }
 
 // Every row worked out by hand.
@@ -160,8 +160,8 @@ TEST(Intersect, SeveralMeetingsAndNoneAtAPole) {
     const auto check = [](const Curve& a, const Curve& b, std::size_t count) {
         const Intersections found = meet(a, b, false);
         ASSERT_EQ(found.points.size(), count);
-        const CurveSpec sa = spec(a, false);
-        const CurveSpec sb = spec(b, false);
+        const AnalysedCurve sa = curveOf(a, false);
+        const AnalysedCurve sb = curveOf(b, false);
         for (const Intersection& p : found.points) {
             const Coefficients ca{sa.coef[0].value, sa.coef[1].value, sa.coef[2].value, 0};
             const Coefficients cb{sb.coef[0].value, sb.coef[1].value, sb.coef[2].value, 0};
