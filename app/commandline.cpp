@@ -118,15 +118,9 @@ ParseResult failed(const QString& error) {
 
 ParseResult parseWindow(const QStringList& arguments) {
     QCommandLineParser parser;
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.addOptions(optionsFor({kHelp, kVersion, kLang}));
-    QString error;
-    const QStringList ordered =
-        orderForParser(arguments, optionsFor({kHelp, kVersion, kLang}), error);
-    if (!error.isEmpty())
-        return failed(error);
-    if (!parser.parse(ordered))
-        return failed(parserError(parser));
+    if (const QString problem = parseArguments(parser, {kHelp, kVersion, kLang}, arguments);
+        !problem.isEmpty())
+        return failed(problem);
     if (!parser.positionalArguments().isEmpty())
         return failed(words(QT_TRANSLATE_NOOP("oltrave::cli", "unknown command \"%1\""))
                           .arg(parser.positionalArguments().constFirst()));
@@ -194,16 +188,9 @@ QString readSessionArgument(const QString& path, const QStringList& positional, 
 ParseResult parseCommand(const Subcommand& command, const QStringList& arguments) {
     const QStringList names =
         QStringList{kHelp, kLang, kMode, kZoom, kAt, kExact, kStrict} + command.extraOptions;
-    const QList<QCommandLineOption> options = optionsFor(names);
     QCommandLineParser parser;
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.addOptions(options);
-    QString error;
-    const QStringList ordered = orderForParser(arguments, options, error);
-    if (!error.isEmpty())
-        return failed(error);
-    if (!parser.parse(ordered))
-        return failed(parserError(parser));
+    if (const QString problem = parseArguments(parser, names, arguments); !problem.isEmpty())
+        return failed(problem);
 
     Invocation invocation;
     invocation.command = command.word;

@@ -86,4 +86,18 @@ QString parserError(const QCommandLineParser& parser) {
     return error.isEmpty() ? error : error.at(0).toLower() + error.mid(1);
 }
 
+QString parseArguments(QCommandLineParser& parser, const QStringList& names,
+                       const QStringList& arguments) {
+    const QList<QCommandLineOption> options = optionsFor(names);
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.addOptions(options);
+    QString error;
+    const QStringList ordered = orderForParser(arguments, options, error);
+    if (!error.isEmpty())
+        return error;
+    if (!parser.parse(ordered))
+        return parserError(parser);
+    return {};
+}
+
 } // namespace oltrave::cli

@@ -23,6 +23,11 @@ QStringList orderForParser(const QStringList& arguments, const QList<QCommandLin
 // The parser's complaint in the style of the program's other messages.
 QString parserError(const QCommandLineParser& parser);
 
+// Reads arguments with the options of these names into parser; the reason
+// when they are not a valid use, empty otherwise.
+QString parseArguments(QCommandLineParser& parser, const QStringList& names,
+                       const QStringList& arguments);
+
 // A command that takes no function: exercises.
 ParseResult parsePracticeCommand(const Subcommand& command, const QStringList& arguments);
 

@@ -26,16 +26,9 @@ ParseResult refused(const QString& error) {
 ParseResult parsePracticeCommand(const Subcommand& command, const QStringList& arguments) {
     const QStringList names =
         QStringList{QStringLiteral("help"), QStringLiteral("lang")} + command.extraOptions;
-    const QList<QCommandLineOption> options = optionsFor(names);
     QCommandLineParser parser;
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.addOptions(options);
-    QString error;
-    const QStringList ordered = orderForParser(arguments, options, error);
-    if (!error.isEmpty())
-        return refused(error);
-    if (!parser.parse(ordered))
-        return refused(parserError(parser));
+    if (const QString problem = parseArguments(parser, names, arguments); !problem.isEmpty())
+        return refused(problem);
 
     Invocation invocation;
     invocation.command = command.word;

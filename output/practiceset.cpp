@@ -6,8 +6,9 @@
 #include <QPainter>
 #include <QPdfWriter>
 
-#include "curverecorder.h"
 #include "blankgrid.h"
+#include "curverecorder.h"
+#include "pageturner.h"
 #include "plotpainter.h"
 #include "sheetlayout.h"
 
@@ -42,7 +43,8 @@ public:
                const PracticeSet& set)
         : painter_(painter), device_(device), page_(page), set_(set),
           mm_(device.logicalDpiY() / kMillimetresPerInch), text_(setFont(10)), small_(setFont(9)),
-          bold_(setFont(12, QFont::DemiBold)), line_(QFontMetricsF(text_, &device).lineSpacing()) {}
+          bold_(setFont(12, QFont::DemiBold)), line_(QFontMetricsF(text_, &device).lineSpacing()),
+          pages_(painter, device, page, small_, true) {}
 
     bool paint() {
         const qreal footer = QFontMetricsF(small_, &device_).lineSpacing() + kGapMm * mm_;
@@ -61,26 +63,26 @@ public:
         const qreal answersTop = QFontMetricsF(bold_, &device_).lineSpacing() + kGapMm * mm_;
         const SheetPlan answers =
             planSheet({page_.width(), height, answersTop, 0}, {}, false, answerBlocks);
-        pages_ = exercises.pages + answers.pages;
+        pages_.setPages(exercises.pages + answers.pages);
 
         painter_.save();
         paintHead();
         for (std::size_t i = 0; i < exercises.rows.size(); ++i) {
-            if (!turnTo(exercises.rows[i].page))
+            if (!pages_.turnTo(exercises.rows[i].page))
                 return false;
             paintExercise(static_cast<int>(i), exercises.rows[i].y);
         }
-        if (!turnTo(exercises.pages))
+        if (!pages_.turnTo(exercises.pages))
             return false;
         painter_.setFont(bold_);
         painter_.drawText(QRectF(page_.left(), page_.top(), page_.width(), answersTop), 0,
                           words(QT_TRANSLATE_NOOP("PracticeSet", "Answers")));
         for (std::size_t i = 0; i < answers.rows.size(); ++i) {
-            if (!turnTo(exercises.pages + answers.rows[i].page))
+            if (!pages_.turnTo(exercises.pages + answers.rows[i].page))
                 return false;
             paintAnswer(static_cast<int>(i), answers.rows[i].y, answerBlocks[i]);
         }
-        pageNumber();
+        pages_.finish();
         painter_.restore();
         return true;
     }
@@ -139,8 +141,8 @@ private:
         const PracticeItem& item = set_.items[static_cast<std::size_t>(index)];
         const qreal top = page_.top() + y + kGapMm * mm_;
         painter_.setFont(small_);
-        paintBlankGrid(painter_, QRectF(page_.left(), top, kGridMm * mm_, kGridMm * mm_), item.reach,
-                  kLineWidthMm * mm_);
+        paintBlankGrid(painter_, QRectF(page_.left(), top, kGridMm * mm_, kGridMm * mm_),
+                       item.reach, kLineWidthMm * mm_);
         const qreal left = page_.left() + textLeft();
         const qreal width = page_.right() - left;
         qreal at = top;
@@ -189,26 +191,6 @@ private:
         painter_.restore();
     }
 
-    void pageNumber() {
-        painter_.save();
-        painter_.setFont(small_);
-        const qreal h = QFontMetricsF(small_, &device_).lineSpacing();
-        painter_.drawText(QRectF(page_.left(), page_.bottom() - h, page_.width(), h),
-                          Qt::AlignHCenter | Qt::AlignBottom,
-                          QStringLiteral("%1 / %2").arg(current_ + 1).arg(pages_));
-        painter_.restore();
-    }
-
-    bool turnTo(int page) {
-        while (current_ < page) {
-            pageNumber();
-            if (!device_.newPage())
-                return false;
-            ++current_;
-        }
-        return true;
-    }
-
     QPainter& painter_;
     QPagedPaintDevice& device_;
     const QRectF page_;
@@ -218,8 +200,7 @@ private:
     const QFont small_;
     const QFont bold_;
     const qreal line_;
-    int pages_ = 1;
-    int current_ = 0;
+    PageTurner pages_;
 };
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "curverecorder.h"
 #include "gridpainter.h"
 #include "markpainter.h"
+#include "pageturner.h"
 #include "plotpainter.h"
 #include "sheetlayout.h"
 #include "worksheet.h"
@@ -50,7 +51,8 @@ public:
                  const Worksheet& sheet)
         : painter_(painter), device_(device), page_(page), sheet_(sheet),
           perMm_(device.logicalDpiY() / kMillimetresPerInch), lineFont_(sheetFont(kLinePoints)),
-          lineHeight_(QFontMetricsF(lineFont_, &device).lineSpacing()) {}
+          lineHeight_(QFontMetricsF(lineFont_, &device).lineSpacing()),
+          pages_(painter, device, page, sheetFont(kNotePoints), false) {}
 
     bool paint() {
         painter_.save();
@@ -81,21 +83,21 @@ public:
                                  rowPadding());
 
         const SheetPlan plan = planSheet(frame, heights, two, rowHeights);
-        pages_ = plan.pages;
+        pages_.setPages(plan.pages);
         painter_.setFont(lineFont_);
         for (std::size_t i = 0; i < plan.lines.size(); ++i) {
-            if (!turnTo(plan.lines[i].page))
+            if (!pages_.turnTo(plan.lines[i].page))
                 return false;
             const Placement& at = plan.lines[i];
             painter_.drawText(QRectF(page_.left() + at.x, page_.top() + at.y, at.width, heights[i]),
                               kWrap, sheet_.lines[static_cast<qsizetype>(i)]);
         }
         for (std::size_t i = 0; i < plan.rows.size(); ++i) {
-            if (!turnTo(plan.rows[i].page))
+            if (!pages_.turnTo(plan.rows[i].page))
                 return false;
             paintRow(plan.rows[i], rowHeights[i], sheet_.table[i]);
         }
-        paintPageNumber();
+        pages_.finish();
         painter_.restore();
         return true;
     }
@@ -171,30 +173,6 @@ private:
         painter_.restore();
     }
 
-    // "2 / 5" at the foot of a page of several.
-    void paintPageNumber() {
-        if (pages_ < 2)
-            return;
-        painter_.save();
-        const QFont font = sheetFont(kNotePoints);
-        painter_.setFont(font);
-        const qreal height = QFontMetricsF(font, &device_).lineSpacing();
-        painter_.drawText(QRectF(page_.left(), page_.bottom() - height, page_.width(), height),
-                          Qt::AlignHCenter | Qt::AlignBottom,
-                          QStringLiteral("%1 / %2").arg(current_ + 1).arg(pages_));
-        painter_.restore();
-    }
-
-    bool turnTo(int page) {
-        while (current_ < page) {
-            paintPageNumber();
-            if (!device_.newPage())
-                return false;
-            ++current_;
-        }
-        return true;
-    }
-
     QPainter& painter_;
     QPagedPaintDevice& device_;
     const QRectF page_;
@@ -204,8 +182,7 @@ private:
     const qreal lineHeight_;
     qreal top_ = 0;
     qreal nameWidth_ = 0;
-    int pages_ = 1;
-    int current_ = 0;
+    PageTurner pages_;
 };
 
 } // namespace

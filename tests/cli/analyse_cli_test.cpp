@@ -3,34 +3,17 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTest>
+
+#include "programrun.h"
 #include <cmath>
 
 namespace {
 
 const QString kProgram = QStringLiteral(OLTRAVE_PROGRAM);
 
-struct Run {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
 Run analyse(const QStringList& arguments) {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"})
-        environment.remove(QLatin1String(name));
-    QProcess process;
-    process.setProcessEnvironment(environment);
-    process.start(kProgram, QStringList{QStringLiteral("analyse")} + arguments);
-    Run result;
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
-        return result;
-    result.status = process.exitCode();
-    result.out = QString::fromUtf8(process.readAllStandardOutput());
-    result.err = QString::fromUtf8(process.readAllStandardError());
-    return result;
+    return runProgram(kProgram, QStringList{QStringLiteral("analyse")} + arguments);
 }
 
 QJsonObject json(const QStringList& arguments) {

@@ -10,6 +10,7 @@
 #include <QTest>
 
 #include "platform/sessionfile.h"
+#include "programrun.h"
 
 using namespace oltrave;
 
@@ -18,19 +19,9 @@ namespace {
 const QString kDriver = QStringLiteral(OLTRAVE_DRIVER);
 const QString kProgram = QStringLiteral(OLTRAVE_PROGRAM);
 
-struct Run {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-Run runProgram(const QString& dir, const QStringList& arguments) {
-    QProcess process;
-    process.setWorkingDirectory(dir);
-    process.start(kProgram, arguments);
-    process.waitForFinished(120000);
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
+// The program run in dir.
+Run runIn(const QString& dir, const QStringList& arguments) {
+    return runProgram(kProgram, arguments, dir);
 }
 
 // The driver's output for a scenario; the last state block is the run's end.
@@ -278,15 +269,14 @@ void SessionFilesTest::theCommandLineWorksFromASession() {
     // Two curves, the first printed at another zoom, and a Calculate.
     runScenario(dir.path(), {"set tx0 1", "set tx1 1", "click prt", "set tx0 2", "set tx1 -4",
                              "click prt", "set setx 3", "click calc", "save-session s.oltrave"});
-    const Run described = runProgram(dir.path(), {"describe", "--session", "s.oltrave"});
+    const Run described = runIn(dir.path(), {"describe", "--session", "s.oltrave"});
     QCOMPARE(described.status, 0);
     QCOMPARE(described.out, QStringLiteral("y = 1 x + 1\n    [ x = 0 ] y = 1\n"
                                            "    [ y = 0 ] x = -1\n    Range : R\n"
                                            "y = 2 x - 4\n    [ x = 0 ] y = -4\n"
                                            "    [ y = 0 ] x = 2\n    Range : R\n"
                                            "    [ x = 3 ] y = 2\n"));
-    const Run rendered =
-        runProgram(dir.path(), {"render", "--session", "s.oltrave", "-o", "s.svg"});
+    const Run rendered = runIn(dir.path(), {"render", "--session", "s.oltrave", "-o", "s.svg"});
     QCOMPARE(rendered.status, 0);
     QFile svg(dir.filePath(QStringLiteral("s.svg")));
     QVERIFY(svg.open(QIODevice::ReadOnly));
@@ -297,12 +287,11 @@ void SessionFilesTest::theCommandLineWorksFromASession() {
     QVERIFY(bad.open(QIODevice::WriteOnly));
     bad.write("{\"format\": \"oltrave-session\", \"version\": 99}");
     bad.close();
-    const Run refused = runProgram(dir.path(), {"describe", "--session", "bad.oltrave"});
+    const Run refused = runIn(dir.path(), {"describe", "--session", "bad.oltrave"});
     QCOMPARE(refused.status, 2);
     QVERIFY(refused.out.isEmpty());
     QVERIFY2(refused.err.contains(QLatin1String("newer version")), qPrintable(refused.err));
-    QCOMPARE(runProgram(dir.path(), {"describe", "--session", "s.oltrave", "linear", "1"}).status,
-             2);
+    QCOMPARE(runIn(dir.path(), {"describe", "--session", "s.oltrave", "linear", "1"}).status, 2);
 }
 
 QTEST_GUILESS_MAIN(SessionFilesTest)
