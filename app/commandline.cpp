@@ -6,6 +6,7 @@
 #include <optional>
 #include <utility>
 
+#include "classifycommand.h"
 #include "cliwords.h"
 #include "familynames.h"
 #include "model/familytable.h"
@@ -43,6 +44,8 @@ const QString kCount = QStringLiteral("count");
 const QString kSeed = QStringLiteral("seed");
 const QString kFamilies = QStringLiteral("families");
 const QString kKey = QStringLiteral("key");
+const QString kFrom = QStringLiteral("from");
+const QString kTo = QStringLiteral("to");
 
 // Every option the program knows; each command accepts some of them.
 QList<QCommandLineOption> allOptions() {
@@ -96,6 +99,10 @@ QList<QCommandLineOption> allOptions() {
         {kKey,
          words(QT_TRANSLATE_NOOP("oltrave::cli", "exercises: also write the answers as JSON.")),
          QStringLiteral("FILE.json")},
+        {kFrom, words(QT_TRANSLATE_NOOP("oltrave::cli", "classify: p from A (default -10).")),
+         QStringLiteral("A")},
+        {kTo, words(QT_TRANSLATE_NOOP("oltrave::cli", "classify: p up to B (default 10).")),
+         QStringLiteral("B")},
     };
 }
 
@@ -218,6 +225,12 @@ ParseResult parseCommand(const Subcommand& command, const QStringList& arguments
                                 : readCurve(positional, plot);
     if (!problem.isEmpty())
         return failed(problem);
+    if (command.parameter) {
+        if (const QString error = takeParameter(plot, invocation.classify); !error.isEmpty())
+            return failed(error);
+        if (const QString error = readRange(parser, invocation); !error.isEmpty())
+            return failed(error);
+    }
 
     std::optional<QString> modes[2];
     if (parser.isSet(kMode))
@@ -331,6 +344,8 @@ QString usageText() {
     text += words(QT_TRANSLATE_NOOP(
         "oltrave::cli",
         "  oltrave intersect [OPTIONS] [--json] FAMILY C0 ... and FAMILY C0 ...\n"));
+    text += words(QT_TRANSLATE_NOOP(
+        "oltrave::cli", "  oltrave classify [OPTIONS] [--json] FAMILY C0 ... (one of them p)\n"));
     text += words(QT_TRANSLATE_NOOP(
         "oltrave::cli", "  oltrave exercises [OPTIONS] -o FILE.pdf [--key FILE.json]\n"));
     text += words(QT_TRANSLATE_NOOP(

@@ -30,6 +30,13 @@ struct PracticeRequest {
     QString key;                 // where the answers go as JSON; empty: nowhere
 };
 
+// What classify looks at: the box written as p, and p's range as typed.
+struct ClassifyRequest {
+    int parameter = -1;
+    double from = -10;
+    double to = 10;
+};
+
 // One run of the program as the command line describes it.
 struct Invocation {
     enum class Kind { Window, Help, Version, Command };
@@ -48,6 +55,7 @@ struct Invocation {
     bool grid = false;     // render: a grid with labelled ticks under the plot
     bool fields = false;   // render: Name, Class and Date on the worksheet
     PracticeRequest practice;
+    ClassifyRequest classify;
 };
 
 struct ParseResult {

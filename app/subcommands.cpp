@@ -1,6 +1,7 @@
 #include "subcommands.h"
 
 #include "analysecommand.h"
+#include "classifycommand.h"
 #include "describecommand.h"
 #include "guimodule.h"
 #include "intersectcommand.h"
@@ -23,6 +24,13 @@ const std::vector<Subcommand>& subcommands() {
          {QStringLiteral("json"), QStringLiteral("modes")},
          {},
          runIntersect,
+         true},
+        {QStringLiteral("classify"),
+         {QStringLiteral("json"), QStringLiteral("from"), QStringLiteral("to")},
+         {},
+         runClassify,
+         false,
+         true,
          true},
         {QStringLiteral("exercises"),
          {QStringLiteral("output"), QStringLiteral("count"), QStringLiteral("seed"),

@@ -20,6 +20,7 @@ struct Subcommand {
     // Two curves, FAMILY C0 … and FAMILY C0 …, rather than one.
     bool pair = false;
     bool takesFunction = true; // FAMILY C0 … after the options
+    bool parameter = false;    // one coefficient is the letter p
 };
 
 const std::vector<Subcommand>& subcommands();

@@ -124,6 +124,7 @@ extern const FamilyDescription kCubicFamily{
     .lines = cubicLines,
     .keyPoints = cubicKeyPoints,
     .facts = cubicFacts,
+    .shapeBoundaries = cubicBoundaries,
 };
 
 } // namespace oltrave

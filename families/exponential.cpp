@@ -102,6 +102,7 @@ extern const FamilyDescription kExponentialFamily{
     .lines = exponentialLines,
     .keyPoints = exponentialKeyPoints,
     .facts = exponentialFacts,
+    .shapeBoundaries = exponentialBoundaries,
 };
 
 } // namespace oltrave

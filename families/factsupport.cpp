@@ -68,4 +68,47 @@ Real inverseWave(Wave wave, const Real& level) {
     return Real(angle);
 }
 
+std::vector<XValue> rootsIn(const RealCoefficients& c, int parameter,
+                            std::initializer_list<Condition> conditions) {
+    std::vector<XValue> roots;
+    const auto moving = static_cast<std::size_t>(parameter);
+    if (parameter < 0 || moving >= c.size())
+        return roots;
+    const Real& like = c[moving];
+    // The condition as a cubic in t = the coefficient, through its values at
+    // 0, 1, -1 and 2; the value at -2 tells a higher degree, which has no
+    // closed form here.
+    constexpr std::array<long, 5> kAt{0, 1, -1, 2, -2};
+    for (const Condition condition : conditions) {
+        std::array<Real, kAt.size()> g;
+        double scale = 0;
+        for (std::size_t k = 0; k < kAt.size(); ++k) {
+            RealCoefficients at = c;
+            at[moving] = whole(kAt[k], like);
+            g[k] = condition(at);
+            scale = std::max(scale, std::fabs(g[k].value));
+        }
+        if (!std::isfinite(scale))
+            continue;
+        const double tolerance = 1e-12 * scale;
+        const Real d = g[0];
+        const Real b = (g[1] + g[2]) / 2 - d;
+        const Real odd = (g[1] - g[2]) / 2;
+        const Real a = (g[3] - 4 * b - d - 2 * odd) / 6;
+        const Real linear = odd - a;
+        if (!isZero(8 * a - 4 * b + 2 * linear - d + g[4], 1e3 * tolerance))
+            continue;
+        std::vector<Real> found;
+        if (!isZero(a, tolerance))
+            found = cubicZeros({a, b, linear, d});
+        else if (!isZero(b, tolerance))
+            found = quadraticZeros(b, linear, d);
+        else if (!isZero(linear, tolerance))
+            found = {-d / linear};
+        for (const Real& root : found)
+            roots.push_back(single(root));
+    }
+    return roots;
+}
+
 } // namespace oltrave::facts

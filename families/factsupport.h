@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cmath>
+#include <initializer_list>
 #include <limits>
 #include <numbers>
 #include <optional>
@@ -84,6 +85,18 @@ std::vector<Real> quadraticZeros(const Real& a, const Real& b, const Real& c);
 enum class Wave { Sine, Cosine, Tangent };
 Real inverseWave(Wave wave, const Real& level);
 
+// The real roots of a x ^ 3 + b x ^ 2 + c x + d (a not 0), ascending: in closed
+// form when exact coefficients give a rational root, in decimals otherwise.
+std::vector<Real> cubicZeros(const RealCoefficients& c);
+
+// A closed form of the coefficients that vanishes where the shape may change,
+// of degree 3 at most in each coefficient (a discriminant, M ^ 2 - A ^ 2).
+using Condition = Real (*)(const RealCoefficients& c);
+// Where the conditions vanish as the coefficient numbered parameter moves and
+// the others stay: each condition's roots in that coefficient, in closed form.
+std::vector<XValue> rootsIn(const RealCoefficients& c, int parameter,
+                            std::initializer_list<Condition> conditions);
+
 } // namespace facts
 
 // The families' closed forms.
@@ -95,5 +108,14 @@ FunctionFacts cosineFacts(const RealCoefficients& c);
 FunctionFacts tangentFacts(const RealCoefficients& c);
 FunctionFacts exponentialFacts(const RealCoefficients& c);
 FunctionFacts logarithmicFacts(const RealCoefficients& c);
+
+// Where each family's shape may change as one coefficient moves.
+std::vector<XValue> linearBoundaries(const RealCoefficients& c, int parameter);
+std::vector<XValue> quadraticBoundaries(const RealCoefficients& c, int parameter);
+std::vector<XValue> cubicBoundaries(const RealCoefficients& c, int parameter);
+std::vector<XValue> waveBoundaries(const RealCoefficients& c, int parameter);
+std::vector<XValue> tangentBoundaries(const RealCoefficients& c, int parameter);
+std::vector<XValue> exponentialBoundaries(const RealCoefficients& c, int parameter);
+std::vector<XValue> logarithmicBoundaries(const RealCoefficients& c, int parameter);
 
 } // namespace oltrave

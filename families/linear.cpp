@@ -85,6 +85,7 @@ extern const FamilyDescription kLinearFamily{
     .lines = linearLines,
     .keyPoints = linearKeyPoints,
     .facts = linearFacts,
+    .shapeBoundaries = linearBoundaries,
 };
 
 } // namespace oltrave

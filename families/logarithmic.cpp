@@ -72,6 +72,7 @@ extern const FamilyDescription kLogarithmicFamily{
     .lines = logarithmicLines,
     .keyPoints = logarithmicKeyPoints,
     .facts = logarithmicFacts,
+    .shapeBoundaries = logarithmicBoundaries,
 };
 
 } // namespace oltrave

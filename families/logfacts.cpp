@@ -40,3 +40,24 @@ FunctionFacts logarithmicFacts(const RealCoefficients& c) {
 }
 
 } // namespace oltrave
+
+namespace oltrave {
+
+// A base starts at 0 and stops at 1; a ^ x + M has a zero below M = 0 and, in
+// f(| x |), one at 0 where M = -1.
+std::vector<XValue> exponentialBoundaries(const RealCoefficients& c, int parameter) {
+    return rootsIn(c, parameter,
+                   {[](const RealCoefficients& k) { return k[0]; },
+                    [](const RealCoefficients& k) { return k[0] - 1; },
+                    [](const RealCoefficients& k) { return k[1]; },
+                    [](const RealCoefficients& k) { return k[1] + 1; }});
+}
+
+// Only the base changes a logarithm's shape: M moves its one zero along.
+std::vector<XValue> logarithmicBoundaries(const RealCoefficients& c, int parameter) {
+    return rootsIn(c, parameter,
+                   {[](const RealCoefficients& k) { return k[0]; },
+                    [](const RealCoefficients& k) { return k[0] - 1; }});
+}
+
+} // namespace oltrave

@@ -50,7 +50,9 @@ std::optional<Real> rationalRootNear(const RealCoefficients& c, double x) {
     return std::nullopt;
 }
 
-std::vector<Real> cubicZeros(const RealCoefficients& c) {
+} // namespace
+
+std::vector<Real> facts::cubicZeros(const RealCoefficients& c) {
     const Coefficients doubles{c[0].value, c[1].value, c[2].value, c[3].value};
     std::vector<double> roots = cubicRoots(doubles);
     std::sort(roots.begin(), roots.end());
@@ -80,8 +82,6 @@ std::vector<Real> cubicZeros(const RealCoefficients& c) {
         zeros.emplace_back(root);
     return zeros;
 }
-
-} // namespace
 
 FunctionFacts linearFacts(const RealCoefficients& c) {
     const Real& k = c[0];
@@ -134,6 +134,37 @@ FunctionFacts cubicFacts(const RealCoefficients& c) {
     if (isZero(y0, 1e-12))
         result.zeroCentres = {x0};
     return result;
+}
+
+// The lead's sign starts and stops the function and turns its stretches; the
+// constant and linear terms are f(0) and f'(0), where f(| x |) folds.
+std::vector<XValue> linearBoundaries(const RealCoefficients& c, int parameter) {
+    return rootsIn(c, parameter,
+                   {[](const RealCoefficients& k) { return k[0]; },
+                    [](const RealCoefficients& k) { return k[1]; }});
+}
+
+std::vector<XValue> quadraticBoundaries(const RealCoefficients& c, int parameter) {
+    return rootsIn(c, parameter,
+                   {[](const RealCoefficients& k) { return k[0]; },
+                    [](const RealCoefficients& k) { return k[1]; },
+                    [](const RealCoefficients& k) { return k[2]; },
+                    [](const RealCoefficients& k) { return k[1] * k[1] - 4 * k[0] * k[2]; }});
+}
+
+// Odd when b = d = 0; two turns while the slope's discriminant is positive;
+// the zeros' count changes with the cubic's discriminant.
+std::vector<XValue> cubicBoundaries(const RealCoefficients& c, int parameter) {
+    return rootsIn(c, parameter,
+                   {[](const RealCoefficients& k) { return k[0]; },
+                    [](const RealCoefficients& k) { return k[1]; },
+                    [](const RealCoefficients& k) { return k[3]; },
+                    [](const RealCoefficients& k) { return k[1] * k[1] - 3 * k[0] * k[2]; },
+                    [](const RealCoefficients& k) {
+                        const Real &a = k[0], &b = k[1], &c = k[2], &d = k[3];
+                        return 18 * a * b * c * d - 4 * b * b * b * d + b * b * c * c -
+                               4 * a * c * c * c - 27 * a * a * d * d;
+                    }});
 }
 
 } // namespace oltrave

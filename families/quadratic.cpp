@@ -281,6 +281,7 @@ extern const FamilyDescription kQuadraticFamily{
     .lines = quadraticLines,
     .keyPoints = quadraticKeyPoints,
     .facts = quadraticFacts,
+    .shapeBoundaries = quadraticBoundaries,
 };
 
 } // namespace oltrave

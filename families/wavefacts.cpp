@@ -145,3 +145,43 @@ FunctionFacts tangentFacts(const RealCoefficients& c) {
 }
 
 } // namespace oltrave
+
+namespace oltrave {
+
+using namespace facts;
+
+namespace {
+
+// The function needs A and ω; the zeros change in number with M and where
+// -M/A crosses ±1.
+std::vector<XValue> amplitudeLevels(const RealCoefficients& c, int parameter) {
+    return rootsIn(c, parameter,
+                   {[](const RealCoefficients& k) { return k[0]; },
+                    [](const RealCoefficients& k) { return k[1]; },
+                    [](const RealCoefficients& k) { return k[3]; }});
+}
+
+// The parity changes where sin φ or cos φ vanishes: φ = π/2 * k.
+void addQuarterTurns(std::vector<XValue>& into, const RealCoefficients& c, int parameter) {
+    if (parameter == 2)
+        into.push_back(everyK(whole(0, c[2]), ratio(1, 2, c[2]) * pi(c[2])));
+}
+
+} // namespace
+
+std::vector<XValue> waveBoundaries(const RealCoefficients& c, int parameter) {
+    std::vector<XValue> found = amplitudeLevels(c, parameter);
+    for (const XValue& x : rootsIn(
+             c, parameter, {[](const RealCoefficients& k) { return k[3] * k[3] - k[0] * k[0]; }}))
+        found.push_back(x);
+    addQuarterTurns(found, c, parameter);
+    return found;
+}
+
+std::vector<XValue> tangentBoundaries(const RealCoefficients& c, int parameter) {
+    std::vector<XValue> found = amplitudeLevels(c, parameter);
+    addQuarterTurns(found, c, parameter);
+    return found;
+}
+
+} // namespace oltrave

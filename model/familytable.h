@@ -3,6 +3,7 @@
 #include <array>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 #include "real.h"
 
@@ -11,6 +12,7 @@ namespace oltrave {
 class PlotContext;
 struct KeyPoints;
 struct FunctionFacts;
+struct XValue;
 
 inline constexpr int kBoxCount = 4;
 inline constexpr int kModeCount = 3; // f(x), |f(x)|, f(|x|)
@@ -45,6 +47,12 @@ struct FamilyDescription {
     KeyPoints (*keyPoints)(const Coefficients& coef, double reach);
     // The closed forms of f(x) (no mode) for the analysis; valid coefficients only.
     FunctionFacts (*facts)(const RealCoefficients& coef);
+    // The values of the coefficient numbered parameter, the others held as
+    // given, where the analysis's shape may change in some mode: where the
+    // function of the family starts or stops, and where a closed form of the
+    // shape (a discriminant, -M/A, f(0), f'(0)) crosses a critical value.
+    // Single values or k-families, in closed form; any coefficients.
+    std::vector<XValue> (*shapeBoundaries)(const RealCoefficients& coef, int parameter);
 };
 
 // The families in chooser order; the index is the family number.
