@@ -43,19 +43,31 @@ Real middle(const Real& lo, const Real& hi, bool exact) {
     return Real(m);
 }
 
-// The family's boundaries inside [from, to], ascending, each once.
-std::vector<Real> boundariesWithin(const FamilyDescription& family, const RealCoefficients& coef,
-                                   int parameter, double from, double to) {
+// The family's boundaries inside [from, to], ascending, each once, and
+// whether there are more below and above the range.
+struct Boundaries {
+    std::vector<Real> inside;
+    bool below = false;
+    bool above = false;
+};
+
+Boundaries boundariesWithin(const FamilyDescription& family, const RealCoefficients& coef,
+                            int parameter, double from, double to) {
+    Boundaries result;
     std::vector<Real> found;
     if (!family.shapeBoundaries)
-        return found;
+        return result;
     const auto inside = [&](const Real& v) { return v.value >= from && v.value <= to; };
     for (const XValue& x : family.shapeBoundaries(coef, parameter)) {
         if (!x.step) {
             if (inside(x.base))
                 found.push_back(x.base);
+            result.below = result.below || x.base.value < from;
+            result.above = result.above || x.base.value > to;
             continue;
         }
+        // A k-family goes on both ways.
+        result.below = result.above = true;
         const Real& step = *x.step;
         if (!(step.value > 0))
             continue;
@@ -85,7 +97,8 @@ std::vector<Real> boundariesWithin(const FamilyDescription& family, const RealCo
         }
         unique.push_back(v);
     }
-    return unique;
+    result.inside = std::move(unique);
+    return result;
 }
 
 PieceBound bound(const Real& value, bool closed) {
@@ -144,28 +157,30 @@ ShapeClassification classifyShapes(const FamilyDescription& family, int mode,
         return shapeOf(analyse(family, mode, at));
     };
 
-    // Open stretches between the boundaries and the boundaries themselves, in turn.
+    // Open stretches between the boundaries and the boundaries themselves, in
+    // turn. A stretch ends at the range's end only where the closed forms
+    // have boundaries beyond it; otherwise it goes on without one.
+    const Boundaries boundaries = boundariesWithin(family, coef, parameter, result.from, result.to);
+    const Real start(result.from);
+    const Real end(result.to);
     std::vector<ShapePiece> raw;
-    const auto addStretch = [&](const std::optional<Real>& lo, const std::optional<Real>& hi) {
-        const Real low = lo ? *lo : Real(result.from);
-        const Real high = hi ? *hi : Real(result.to);
+    const auto addStretch = [&](const std::optional<PieceBound>& lo,
+                                const std::optional<PieceBound>& hi) {
+        const Real low = lo ? lo->value : start;
+        const Real high = hi ? hi->value : end;
         if (!(low.value < high.value) && (lo || hi))
             return;
-        ShapePiece piece;
-        if (lo)
-            piece.from = bound(*lo, false);
-        if (hi)
-            piece.to = bound(*hi, false);
-        piece.shape = shapeAt(middle(low, high, exact));
-        raw.push_back(std::move(piece));
+        raw.push_back({lo, hi, shapeAt(middle(low, high, exact))});
     };
-    std::optional<Real> previous;
-    for (const Real& b : boundariesWithin(family, coef, parameter, result.from, result.to)) {
-        addStretch(previous, b);
+    std::optional<PieceBound> low;
+    if (boundaries.below)
+        low = bound(start, true);
+    for (const Real& b : boundaries.inside) {
+        addStretch(low, bound(b, false));
         raw.push_back({bound(b, true), bound(b, true), shapeAt(b)});
-        previous = b;
+        low = bound(b, false);
     }
-    addStretch(previous, std::nullopt);
+    addStretch(low, boundaries.above ? std::optional<PieceBound>(bound(end, true)) : std::nullopt);
 
     // Neighbours of one shape are one piece: a boundary only where it changes.
     for (ShapePiece& piece : raw) {

@@ -39,8 +39,9 @@ struct PieceBound {
 };
 
 // Values of the parameter on which the shape stays the same: a single value
-// (from and to equal and closed), or an interval. An empty end reaches the
-// end of the range looked at without a boundary.
+// (from and to equal and closed), or an interval. An empty end is -∞ or +∞:
+// the closed forms have no boundary beyond the range looked at; where they
+// have, the piece ends, closed, at the range's end.
 struct ShapePiece {
     std::optional<PieceBound> from;
     std::optional<PieceBound> to;

@@ -848,6 +848,32 @@ sound 把曲线从 -zoom 到 zoom 在 3 秒内扫过，写成 WAV 文件。
         <translation>exercises：另把答案写成 JSON。</translation>
     </message>
     <message>
+        <source>classify: p from A (default -10).</source>
+        <translation>classify：p 从 A 起（默认 -10）。</translation>
+    </message>
+    <message>
+        <source>classify: p up to B (default 10).</source>
+        <translation>classify：p 到 B 为止（默认 10）。</translation>
+    </message>
+    <message>
+        <source>  oltrave classify [OPTIONS] [--json] FAMILY C0 ... (one of them p)
+</source>
+        <translation>  oltrave classify [OPTIONS] [--json] FAMILY C0 ...（其中一个写作 p）
+</translation>
+    </message>
+    <message>
+        <source>no coefficient is written as p</source>
+        <translation>没有写作 p 的系数</translation>
+    </message>
+    <message>
+        <source>only one coefficient may be p</source>
+        <translation>只能有一个系数写作 p</translation>
+    </message>
+    <message>
+        <source>--from %1 is above --to %2</source>
+        <translation>--from %1 大于 --to %2</translation>
+    </message>
+    <message>
         <source>  oltrave exercises [OPTIONS] -o FILE.pdf [--key FILE.json]
 </source>
         <translation>  oltrave exercises [OPTIONS] -o FILE.pdf [--key FILE.json]

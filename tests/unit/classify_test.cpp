@@ -129,7 +129,7 @@ TEST(Classify, PiecesOfEachFamily) {
          {"1", "1", "p", "0"},
          true,
          {"p = 0 : 1 even max,min inc,dec 0", "0 < p < π/2 : 1 neither max,min inc,dec 0",
-          "p = π/2 : 1 odd max,min inc,dec 0", "p > π/2 : 1 neither max,min inc,dec 0"},
+          "p = π/2 : 1 odd max,min inc,dec 0", "π/2 < p ≤ 2 : 1 neither max,min inc,dec 0"},
          0,
          2},
         // p ^ x: a base from 0 to 1 falls, above 1 rises
@@ -158,6 +158,8 @@ TEST(Classify, PiecesOfEachFamily) {
          {"1", "p", "0"},
          true,
          {"p < 0 : 3 even min,max,min dec,inc,dec,inc 0", "p ≥ 0 : 1 even min dec,inc 0"}},
+        // k x + 3 looked at for k in [1, 5]: its one boundary k = 0 lies below
+        {"linear", 0, {"p", "3"}, false, {"p ≥ 1 : 1 neither none inc 0"}, 1, 5},
         // log2 | x | + p: two zeros for every p, the y axis the asymptote
         {"logarithmic", 2, {"2", "p"}, false, {"p ∈ R : 2 even none dec,inc 1"}},
         // tan x + p: odd only at p = 0
