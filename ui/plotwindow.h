@@ -23,7 +23,7 @@ class PlotView;
 class PlotWindow : public QMainWindow {
     Q_OBJECT
 public:
-    static PlotWindow* install(MainWindow& window, QMenu& view);
+    static void install(MainWindow& window, QMenu& view);
 
     PlotView& plot() const { return *plot_; }
     // The legend's and the intersections' rows as shown.
