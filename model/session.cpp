@@ -79,7 +79,11 @@ void Session::removeLinesFrom(int row) {
     // The rows listeners know of; lines appended under a Hold and taken
     // away again are never announced.
     const int announced = unannounced_.value_or(lineCount());
-    if (capture_ && row < capture_->kept) {
+    if (capture_ && row == 0 && capture_->kept == lineCount() && capture_->removed.empty()) {
+        // The whole list goes, as on Clear: the vectors change hands, no line moves.
+        capture_->removed.swap(lines_);
+        capture_->kept = 0;
+    } else if (capture_ && row < capture_->kept) {
         // Moved, not copied: the step owns them now.
         const auto first = lines_.begin() + row;
         std::vector<SessionLine> taken(std::make_move_iterator(first),

@@ -23,17 +23,34 @@ LongListView::LongListView(QWidget* parent)
 QSize LongListView::measure(int row) const {
     constexpr qsizetype kMostRemembered = 1 << 18;
     const QModelIndex index = model()->index(row, 0, rootIndex());
+    const QVariant look = index.data(kLookRole);
+    if (look.isValid()) {
+        // Tens of thousands of lines come back at once on Undo: the bytes are
+        // looked up where they lie, with no text made of them.
+        const QByteArray bytes = look.toByteArray();
+        if (const auto known = sizesByLook_.constFind(bytes); known != sizesByLook_.constEnd())
+            return *known;
+        const QSize size = measured(index);
+        if (sizesByLook_.size() >= kMostRemembered)
+            sizesByLook_.clear();
+        sizesByLook_.insert(QByteArray(bytes.constData(), bytes.size()), size);
+        return size;
+    }
     const QString text = index.data(Qt::DisplayRole).toString();
     if (const auto known = sizes_.constFind(text); known != sizes_.constEnd())
         return *known;
-    QStyleOptionViewItem option;
-    initViewItemOption(&option);
-    const QAbstractItemDelegate* delegate = itemDelegateForIndex(index);
-    const QSize size = delegate ? delegate->sizeHint(option, index) : QSize();
+    const QSize size = measured(index);
     if (sizes_.size() >= kMostRemembered)
         sizes_.clear();
     sizes_.insert(text, size);
     return size;
+}
+
+QSize LongListView::measured(const QModelIndex& index) const {
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    const QAbstractItemDelegate* delegate = itemDelegateForIndex(index);
+    return delegate ? delegate->sizeHint(option, index) : QSize();
 }
 
 void LongListView::measureAll() {
@@ -308,6 +325,7 @@ void LongListView::changeEvent(QEvent* event) {
     QListView::changeEvent(event);
     if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
         sizes_.clear();
+        sizesByLook_.clear();
         rowHeight_ = 0;
         measureAll();
         scheduleDelayedItemsLayout();

@@ -19,6 +19,12 @@ class LongListView : public QListView {
 public:
     explicit LongListView(QWidget* parent = nullptr);
 
+    // A model may give under this role, for each row, bytes that name how the
+    // row looks: rows with equal bytes are measured once, and a row is known
+    // again without its text being read. The bytes may be borrowed from the
+    // model; the view copies what it keeps.
+    static constexpr int kLookRole = Qt::UserRole + 1;
+
     // Lines added while the last line is in view move the view along with
     // them, in the same step, so the scroll bar never shows the halfway state.
     void setFollowsEnd(bool follows) { followsEnd_ = follows; }
@@ -64,6 +70,7 @@ private:
     // Ranges, following and painting for the rows added from `start` on.
     void showAddedRows(int start);
     QSize measure(int row) const;
+    QSize measured(const QModelIndex& index) const;
     void measureAll();
     int rowAt(int contentsY) const;
     // Rows that fit whole in the viewport.
@@ -81,6 +88,7 @@ private:
     // Sizes by text: lines that come back (Undo of a Clear, a session opened
     // again) and lines repeated are laid out once.
     mutable QHash<QString, QSize> sizes_;
+    mutable QHash<QByteArray, QSize> sizesByLook_;
     int rowHeight_ = 0;
     int widest_ = 0;
 };

@@ -3,11 +3,13 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QIODevice>
-#include <QJsonArray>
 #include <QJsonDocument>
-#include <QJsonObject>
 #include <cmath>
 #include <limits>
+#include <rapidjson/document.h>
+#include <rapidjson/encodedstream.h>
+#include <rapidjson/memorystream.h>
+#include <string_view>
 
 #include "savefile.h"
 #include "sessionnames.h"
@@ -16,7 +18,7 @@ namespace oltrave {
 
 namespace {
 
-constexpr char kFormatName[] = "oltrave-session";
+using JsonValue = rapidjson::Value;
 
 QString tr(const char* text) {
     return QCoreApplication::translate("SessionFile", text);
@@ -26,81 +28,66 @@ QString qs(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-// JSON has no infinities: they are written as text.
-QJsonValue number(double v) {
-    if (std::isfinite(v))
-        return v;
-    if (std::isnan(v))
-        return QStringLiteral("nan");
-    return v > 0 ? QStringLiteral("inf") : QStringLiteral("-inf");
-}
-
-QJsonObject curveJson(const DrawnCurve& curve) {
-    QJsonArray coef;
-    for (const double c : curve.coef)
-        coef.append(number(c));
-    return {{"family", curve.family}, {"mode", curve.absmode}, {"coefficients", coef}};
-}
-
-QJsonObject lineJson(const SessionLine& line) {
-    QJsonObject json{{"text", qs(line.text)}};
-    if (!line.decimalText.empty())
-        json.insert(QStringLiteral("decimal"), qs(line.decimalText));
-    if (!line.marks.empty()) {
-        QJsonArray marks;
-        for (const Mark& mark : line.marks)
-            marks.append(QJsonObject{{"kind", markKindName(mark.kind)},
-                                     {"shape", markShapeName(mark.shape)},
-                                     {"x", number(mark.x)},
-                                     {"y", number(mark.y)},
-                                     {"step", number(mark.step)},
-                                     {"yOdd", number(mark.yOdd)}});
-        json.insert(QStringLiteral("marks"), marks);
-    }
-    if (line.stretch)
-        json.insert(QStringLiteral("stretch"), QJsonObject{{"low", number(line.stretch->low)},
-                                                           {"high", number(line.stretch->high)},
-                                                           {"step", number(line.stretch->step)}});
-    if (line.curve)
-        json.insert(QStringLiteral("curve"), curveJson(*line.curve));
-    return json;
-}
-
 // A field that is not what the format says: reading stops there.
 struct Damaged {
     QString field;
     QString reason;
 };
 
-// Reads the fields of one object, naming each by its path for the message.
+// Reads the fields of one object. Each knows its path ("lines[3].marks[0]")
+// but spells it only for a message: a session has tens of thousands of them.
 class Fields {
 public:
-    Fields(const QJsonObject& object, QString path) : object_(object), path_(std::move(path)) {}
+    Fields(const JsonValue& object, const Fields* parent, const char* key, qsizetype index = -1)
+        : object_(object), parent_(parent), key_(key), index_(index) {}
 
+    QString path() const {
+        QString path = parent_ ? parent_->path() : QString();
+        if (key_) {
+            if (!path.isEmpty())
+                path += QLatin1Char('.');
+            path += QLatin1String(key_);
+        }
+        if (index_ >= 0)
+            path += QStringLiteral("[%1]").arg(index_);
+        return path;
+    }
     QString name(const char* key) const {
-        return path_.isEmpty() ? QLatin1String(key) : path_ + QLatin1Char('.') + QLatin1String(key);
+        const QString here = path();
+        return here.isEmpty() ? QLatin1String(key) : here + QLatin1Char('.') + QLatin1String(key);
     }
-    bool has(const char* key) const { return object_.contains(QLatin1String(key)); }
-    QJsonValue value(const char* key) const {
-        const QJsonValue v = object_.value(QLatin1String(key));
-        if (v.isUndefined())
+    // As a JSON object reads: of a key given twice, the last.
+    const JsonValue* find(const char* key) const {
+        for (auto member = object_.MemberEnd(); member != object_.MemberBegin();) {
+            --member;
+            if (std::string_view(member->name.GetString(), member->name.GetStringLength()) == key)
+                return &member->value;
+        }
+        return nullptr;
+    }
+    bool has(const char* key) const { return find(key) != nullptr; }
+    const JsonValue& value(const char* key) const {
+        const JsonValue* v = find(key);
+        if (!v)
             throw Damaged{name(key), tr(QT_TRANSLATE_NOOP("SessionFile", "missing"))};
-        return v;
+        return *v;
     }
-    double real(const char* key) const { return realOf(value(key), name(key)); }
-    static double realOf(const QJsonValue& v, const QString& field) {
-        if (v.isDouble())
-            return v.toDouble();
-        if (v.isString()) {
-            const QString text = v.toString();
-            if (text == QLatin1String("inf"))
+    double real(const char* key) const {
+        return realOf(value(key), [this, key] { return name(key); });
+    }
+    template <typename Name> static double realOf(const JsonValue& v, Name field) {
+        if (v.IsNumber())
+            return v.GetDouble();
+        if (v.IsString()) {
+            const std::string_view text(v.GetString(), v.GetStringLength());
+            if (text == "inf")
                 return std::numeric_limits<double>::infinity();
-            if (text == QLatin1String("-inf"))
+            if (text == "-inf")
                 return -std::numeric_limits<double>::infinity();
-            if (text == QLatin1String("nan"))
+            if (text == "nan")
                 return std::numeric_limits<double>::quiet_NaN();
         }
-        throw Damaged{field, tr(QT_TRANSLATE_NOOP("SessionFile", "expected a number"))};
+        throw Damaged{field(), tr(QT_TRANSLATE_NOOP("SessionFile", "expected a number"))};
     }
     int whole(const char* key) const {
         const double v = real(key);
@@ -110,49 +97,56 @@ public:
         return static_cast<int>(v);
     }
     bool flag(const char* key) const {
-        const QJsonValue v = value(key);
-        if (!v.isBool())
+        const JsonValue& v = value(key);
+        if (!v.IsBool())
             throw Damaged{name(key),
                           tr(QT_TRANSLATE_NOOP("SessionFile", "expected true or false"))};
-        return v.toBool();
+        return v.GetBool();
     }
+    static std::string textOf(const JsonValue& v) { return {v.GetString(), v.GetStringLength()}; }
     std::string text(const char* key) const {
-        const QJsonValue v = value(key);
-        if (!v.isString())
+        const JsonValue& v = value(key);
+        if (!v.IsString())
             throw Damaged{name(key), tr(QT_TRANSLATE_NOOP("SessionFile", "expected a text"))};
-        return v.toString().toStdString();
+        return textOf(v);
     }
-    QJsonArray array(const char* key) const {
-        const QJsonValue v = value(key);
-        if (!v.isArray())
+    const JsonValue& array(const char* key) const {
+        const JsonValue& v = value(key);
+        if (!v.IsArray())
             throw Damaged{name(key), tr(QT_TRANSLATE_NOOP("SessionFile", "expected a list"))};
-        return v.toArray();
+        return v;
     }
-    Fields object(const char* key) const { return objectOf(value(key), name(key)); }
-    static Fields objectOf(const QJsonValue& v, const QString& field) {
-        if (!v.isObject())
-            throw Damaged{field, tr(QT_TRANSLATE_NOOP("SessionFile", "expected an object"))};
-        return {v.toObject(), field};
+    // The object under key, or the index-th item of the list under key.
+    Fields object(const char* key, qsizetype index = -1) const {
+        const JsonValue& v =
+            index < 0 ? value(key) : array(key)[static_cast<rapidjson::SizeType>(index)];
+        if (!v.IsObject())
+            throw Damaged{Fields(v, this, key, index).path(),
+                          tr(QT_TRANSLATE_NOOP("SessionFile", "expected an object"))};
+        return {v, this, key, index};
     }
 
 private:
-    QJsonObject object_;
-    QString path_;
+    const JsonValue& object_;
+    const Fields* parent_;
+    const char* key_;
+    qsizetype index_;
 };
 
-QString item(const QString& list, qsizetype index) {
-    return list + QStringLiteral("[%1]").arg(index);
+qsizetype sizeOf(const JsonValue& list) {
+    return static_cast<qsizetype>(list.Size());
 }
 
 Coefficients coefficientsOf(const Fields& fields) {
-    const QJsonArray list = fields.array("coefficients");
-    const QString name = fields.name("coefficients");
-    if (list.size() != kBoxCount)
-        throw Damaged{name,
+    const JsonValue& list = fields.array("coefficients");
+    if (sizeOf(list) != kBoxCount)
+        throw Damaged{fields.name("coefficients"),
                       tr(QT_TRANSLATE_NOOP("SessionFile", "expected %1 numbers")).arg(kBoxCount)};
     Coefficients coef{};
-    for (qsizetype i = 0; i < list.size(); ++i)
-        coef[static_cast<std::size_t>(i)] = Fields::realOf(list[i], item(name, i));
+    for (rapidjson::SizeType i = 0; i < list.Size(); ++i)
+        coef[i] = Fields::realOf(list[i], [&fields, i] {
+            return fields.name("coefficients") + QStringLiteral("[%1]").arg(i);
+        });
     return coef;
 }
 
@@ -161,8 +155,8 @@ DrawnCurve curveOf(const Fields& fields) {
 }
 
 template <typename Enum>
-Enum named(const Fields& fields, const char* key, std::optional<Enum> (*find)(const QString&)) {
-    const std::optional<Enum> found = find(QString::fromStdString(fields.text(key)));
+Enum named(const Fields& fields, const char* key, std::optional<Enum> (*find)(std::string_view)) {
+    const std::optional<Enum> found = find(fields.text(key));
     if (!found)
         throw Damaged{fields.name(key),
                       tr(QT_TRANSLATE_NOOP("SessionFile", "not a name this format knows"))};
@@ -175,9 +169,9 @@ SessionLine lineOf(const Fields& fields) {
     if (fields.has("decimal"))
         line.decimalText = fields.text("decimal");
     if (fields.has("marks")) {
-        const QJsonArray marks = fields.array("marks");
-        for (qsizetype i = 0; i < marks.size(); ++i) {
-            const Fields mark = Fields::objectOf(marks[i], item(fields.name("marks"), i));
+        const qsizetype marks = sizeOf(fields.array("marks"));
+        for (qsizetype i = 0; i < marks; ++i) {
+            const Fields mark = fields.object("marks", i);
             line.marks.push_back({named(mark, "kind", markKindNamed),
                                   named(mark, "shape", markShapeNamed), mark.real("x"),
                                   mark.real("y"), mark.real("step"), mark.real("yOdd")});
@@ -196,15 +190,15 @@ SavedSession sessionOf(const Fields& root) {
     SavedSession saved;
     saved.family = root.whole("family");
     saved.absmode = root.whole("mode");
-    const QJsonArray boxes = root.array("boxes");
-    if (boxes.size() != kBoxCount)
+    const JsonValue& boxes = root.array("boxes");
+    if (sizeOf(boxes) != kBoxCount)
         throw Damaged{QStringLiteral("boxes"),
                       tr(QT_TRANSLATE_NOOP("SessionFile", "expected %1 texts")).arg(kBoxCount)};
-    for (qsizetype i = 0; i < boxes.size(); ++i) {
-        if (!boxes[i].isString())
-            throw Damaged{item(QStringLiteral("boxes"), i),
+    for (rapidjson::SizeType i = 0; i < boxes.Size(); ++i) {
+        if (!boxes[i].IsString())
+            throw Damaged{QStringLiteral("boxes[%1]").arg(i),
                           tr(QT_TRANSLATE_NOOP("SessionFile", "expected a text"))};
-        saved.boxes[static_cast<std::size_t>(i)] = boxes[i].toString().toStdString();
+        saved.boxes[i] = Fields::textOf(boxes[i]);
     }
     saved.xText = root.text("x");
     saved.zoomText = root.text("zoom");
@@ -216,28 +210,27 @@ SavedSession sessionOf(const Fields& root) {
     saved.exactValues = view.flag("exactValues");
     saved.keyPoints = view.flag("keyPoints");
 
-    const QJsonArray curves = root.array("curves");
-    for (qsizetype i = 0; i < curves.size(); ++i)
-        saved.curves.push_back(
-            curveOf(Fields::objectOf(curves[i], item(QStringLiteral("curves"), i))));
-    const QJsonArray area = root.array("area");
-    for (qsizetype i = 0; i < area.size(); ++i) {
-        const Fields stroke = Fields::objectOf(area[i], item(QStringLiteral("area"), i));
+    const qsizetype curves = sizeOf(root.array("curves"));
+    for (qsizetype i = 0; i < curves; ++i)
+        saved.curves.push_back(curveOf(root.object("curves", i)));
+    const qsizetype area = sizeOf(root.array("area"));
+    for (qsizetype i = 0; i < area; ++i) {
+        const Fields stroke = root.object("area", i);
         if (stroke.has("curve"))
             saved.area.push_back(
                 {AreaStroke::Kind::Curve, stroke.real("zoom"), curveOf(stroke.object("curve"))});
         else
             saved.area.push_back({AreaStroke::Kind::Axes, stroke.real("zoom"), {}});
     }
-    const QJsonArray lines = root.array("lines");
-    saved.lines.reserve(static_cast<std::size_t>(lines.size()));
-    for (qsizetype i = 0; i < lines.size(); ++i)
-        saved.lines.push_back(lineOf(Fields::objectOf(lines[i], item(QStringLiteral("lines"), i))));
+    const qsizetype lines = sizeOf(root.array("lines"));
+    saved.lines.reserve(static_cast<std::size_t>(lines));
+    for (qsizetype i = 0; i < lines; ++i)
+        saved.lines.push_back(lineOf(root.object("lines", i)));
     return saved;
 }
 
 // The line of the text at which the reading stopped, from 1.
-int lineAt(const QByteArray& json, int offset) {
+int lineAt(const QByteArray& json, qint64 offset) {
     return 1 + static_cast<int>(json.left(offset).count('\n'));
 }
 
@@ -245,80 +238,119 @@ SessionReading refused(const QString& problem) {
     return {std::nullopt, problem};
 }
 
-} // namespace
+// Builds the document as Qt's reader would take the text: no deeper than Qt
+// nests, every byte read.
+class QtLimits {
+public:
+    explicit QtLimits(rapidjson::Document& document) : document_(document) {}
 
-QByteArray sessionJson(const SavedSession& saved) {
-    QJsonArray boxes;
-    for (const std::string& box : saved.boxes)
-        boxes.append(qs(box));
-    QJsonArray coef;
-    for (const double c : saved.coef)
-        coef.append(number(c));
-    QJsonArray curves;
-    for (const DrawnCurve& curve : saved.curves)
-        curves.append(curveJson(curve));
-    QJsonArray area;
-    for (const AreaStroke& stroke : saved.area) {
-        QJsonObject json{{"zoom", number(stroke.zoom)}};
-        if (stroke.kind == AreaStroke::Kind::Curve)
-            json.insert(QStringLiteral("curve"), curveJson(stroke.curve));
-        area.append(json);
+    bool Null() { return document_.Null(); }
+    bool Bool(bool b) { return document_.Bool(b); }
+    bool Int(int i) { return document_.Int(i); }
+    bool Uint(unsigned u) { return document_.Uint(u); }
+    bool Int64(std::int64_t i) { return document_.Int64(i); }
+    bool Uint64(std::uint64_t u) { return document_.Uint64(u); }
+    bool Double(double d) { return document_.Double(d); }
+    bool RawNumber(const char* text, rapidjson::SizeType length, bool copy) {
+        return document_.RawNumber(text, length, copy);
     }
-    QJsonArray lines;
-    for (const SessionLine& line : saved.lines)
-        lines.append(lineJson(line));
-    const QJsonObject root{
-        {"format", QLatin1String(kFormatName)},
-        {"version", kSessionFormat},
-        {"family", saved.family},
-        {"mode", saved.absmode},
-        {"boxes", boxes},
-        {"x", qs(saved.xText)},
-        {"zoom", qs(saved.zoomText)},
-        {"zoomValue", number(saved.zoom)},
-        {"plotted", saved.plotted},
-        {"status", statusName(saved.status)},
-        {"coefficients", coef},
-        {"view", QJsonObject{{"exactValues", saved.exactValues}, {"keyPoints", saved.keyPoints}}},
-        {"curves", curves},
-        {"area", area},
-        {"lines", lines},
+    bool String(const char* text, rapidjson::SizeType length, bool copy) {
+        return document_.String(text, length, copy);
+    }
+    bool Key(const char* text, rapidjson::SizeType length, bool copy) {
+        return document_.Key(text, length, copy);
+    }
+    bool StartObject() { return deeper() && document_.StartObject(); }
+    bool EndObject(rapidjson::SizeType members) {
+        --depth_;
+        return document_.EndObject(members);
+    }
+    bool StartArray() { return deeper() && document_.StartArray(); }
+    bool EndArray(rapidjson::SizeType items) {
+        --depth_;
+        return document_.EndArray(items);
+    }
+
+private:
+    static constexpr int kQtDeepest = 1024;
+    bool deeper() { return ++depth_ <= kQtDeepest; }
+
+    rapidjson::Document& document_;
+    int depth_ = 0;
+};
+
+// Parses without recursion, however deep the text nests, to the nearest
+// doubles, refusing text that is not UTF-8. False when the text is not JSON
+// as Qt reads it.
+bool parse(const QByteArray& json, rapidjson::Document& document) {
+    constexpr unsigned kFlags = rapidjson::kParseIterativeFlag |
+                                rapidjson::kParseFullPrecisionFlag |
+                                rapidjson::kParseValidateEncodingFlag;
+    bool parsed = false;
+    auto generate = [&](rapidjson::Document& into) {
+        rapidjson::MemoryStream bytes(json.constData(), static_cast<std::size_t>(json.size()));
+        rapidjson::EncodedInputStream<rapidjson::UTF8<>, rapidjson::MemoryStream> text(bytes);
+        QtLimits limits(into);
+        rapidjson::Reader reader;
+        // A NUL byte ends the text for this reader, but not for Qt's.
+        parsed = !reader.Parse<kFlags>(text, limits).IsError() &&
+                 text.Tell() == static_cast<std::size_t>(json.size());
+        return parsed;
     };
-    return QJsonDocument(root).toJson(QJsonDocument::Compact);
+    document.Populate(generate);
+    return parsed;
 }
+
+// The document of a text that is JSON; otherwise why not, in Qt's words.
+std::optional<QString> read(const QByteArray& json, rapidjson::Document& document) {
+    if (parse(json, document))
+        return std::nullopt;
+    // The fast reader took the text for damaged: Qt's reader names the place
+    // and the reason, or, where it reads the text after all, writes it anew
+    // as the fast reader takes it.
+    QJsonParseError error;
+    const QJsonDocument qt = QJsonDocument::fromJson(json, &error);
+    if (error.error == QJsonParseError::NoError &&
+        parse(qt.toJson(QJsonDocument::Compact), document))
+        return std::nullopt;
+    if (error.error == QJsonParseError::NoError)
+        error.error = QJsonParseError::IllegalValue;
+    return tr(QT_TRANSLATE_NOOP("SessionFile", "The session file is damaged: line %1: %2."))
+        .arg(lineAt(json, error.offset))
+        .arg(error.errorString());
+}
+
+} // namespace
 
 SessionReading readSessionJson(const QByteArray& json) {
     const QByteArray start = json.trimmed().left(1);
     if (start != "{")
         return refused(tr(QT_TRANSLATE_NOOP(
             "SessionFile", "Not a session file: it does not hold a session's text.")));
-    QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(json, &error);
-    if (error.error != QJsonParseError::NoError)
-        return refused(
-            tr(QT_TRANSLATE_NOOP("SessionFile", "The session file is damaged: line %1: %2."))
-                .arg(lineAt(json, error.offset))
-                .arg(error.errorString()));
-    const QJsonObject root = document.object();
-    if (root.value(QLatin1String("format")).toString() != QLatin1String(kFormatName))
+    rapidjson::Document document;
+    if (const std::optional<QString> damaged = read(json, document))
+        return refused(*damaged);
+    const Fields root(document, nullptr, nullptr);
+    const JsonValue* format = root.find("format");
+    if (!format || !format->IsString() || Fields::textOf(*format) != kSessionFormatName)
         return refused(tr(QT_TRANSLATE_NOOP(
             "SessionFile", "Not a session file: it does not say it holds an Oltrave session.")));
-    const QJsonValue version = root.value(QLatin1String("version"));
-    if (!version.isDouble() || version.toDouble() < 1 ||
-        version.toDouble() != std::floor(version.toDouble()))
+    const JsonValue* version = root.find("version");
+    if (!version || !version->IsNumber() || version->GetDouble() < 1 ||
+        version->GetDouble() != std::floor(version->GetDouble()))
         return refused(tr(QT_TRANSLATE_NOOP(
             "SessionFile",
             "The session file is damaged: field version: expected a whole number.")));
-    if (version.toDouble() > kSessionFormat)
+    if (version->GetDouble() > kSessionFormat)
         return refused(
             tr(QT_TRANSLATE_NOOP("SessionFile",
                                  "The session was saved by a newer version of Oltrave (format %1); "
                                  "this one reads format %2 and older."))
-                .arg(version.toDouble())
+                .arg(version->GetDouble())
                 .arg(kSessionFormat));
     SavedSession saved;
     try {
-        saved = sessionOf(Fields(root, QString()));
+        saved = sessionOf(root);
     } catch (const Damaged& damaged) {
         return refused(
             tr(QT_TRANSLATE_NOOP("SessionFile", "The session file is damaged: field %1: %2."))

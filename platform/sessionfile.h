@@ -10,6 +10,8 @@ namespace oltrave {
 
 // The suffix of session files.
 inline constexpr char kSessionSuffix[] = "oltrave";
+// What a session file says it holds.
+inline constexpr char kSessionFormatName[] = "oltrave-session";
 // A session file larger than this is refused before it is read.
 inline constexpr qint64 kLargestSessionFile = qint64(256) * 1024 * 1024;
 

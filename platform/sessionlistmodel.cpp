@@ -1,5 +1,6 @@
 #include "sessionlistmodel.h"
 
+#include "longlistview.h"
 #include "model/session.h"
 
 namespace oltrave {
@@ -41,6 +42,9 @@ QVariant SessionListModel::data(const QModelIndex& index, int role) const {
     const SessionLine& line = session_.line(row);
     switch (role) {
     case Qt::DisplayRole: return QString::fromStdString(line.text);
+    case LongListView::kLookRole:
+        // The tip does not change the size: the text alone names the look.
+        return QByteArray::fromRawData(line.text.data(), static_cast<qsizetype>(line.text.size()));
     case Qt::ToolTipRole:
         if (!line.decimalText.empty())
             return QString::fromStdString(line.decimalText);

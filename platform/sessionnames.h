@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QString>
 #include <array>
 #include <optional>
+#include <string_view>
 #include <utility>
 
 #include "model/mark.h"
@@ -15,19 +15,19 @@ namespace oltrave {
 namespace sessionnames {
 
 template <typename Enum, std::size_t N>
-QString nameIn(const std::array<std::pair<Enum, const char*>, N>& table, Enum value) {
+const char* nameIn(const std::array<std::pair<Enum, const char*>, N>& table, Enum value) {
     for (const auto& [v, name] : table) {
         if (v == value)
-            return QLatin1String(name);
+            return name;
     }
-    return {};
+    return "";
 }
 
 template <typename Enum, std::size_t N>
 std::optional<Enum> valueIn(const std::array<std::pair<Enum, const char*>, N>& table,
-                            const QString& name) {
+                            std::string_view name) {
     for (const auto& [v, n] : table) {
-        if (name == QLatin1String(n))
+        if (name == n)
             return v;
     }
     return std::nullopt;
@@ -55,22 +55,22 @@ inline constexpr std::array<std::pair<Status, const char*>, 3> kStatuses{{
 
 } // namespace sessionnames
 
-inline QString markKindName(MarkKind kind) {
+inline const char* markKindName(MarkKind kind) {
     return sessionnames::nameIn(sessionnames::kKinds, kind);
 }
-inline std::optional<MarkKind> markKindNamed(const QString& name) {
+inline std::optional<MarkKind> markKindNamed(std::string_view name) {
     return sessionnames::valueIn(sessionnames::kKinds, name);
 }
-inline QString markShapeName(MarkShape shape) {
+inline const char* markShapeName(MarkShape shape) {
     return sessionnames::nameIn(sessionnames::kShapes, shape);
 }
-inline std::optional<MarkShape> markShapeNamed(const QString& name) {
+inline std::optional<MarkShape> markShapeNamed(std::string_view name) {
     return sessionnames::valueIn(sessionnames::kShapes, name);
 }
-inline QString statusName(Status status) {
+inline const char* statusName(Status status) {
     return sessionnames::nameIn(sessionnames::kStatuses, status);
 }
-inline std::optional<Status> statusNamed(const QString& name) {
+inline std::optional<Status> statusNamed(std::string_view name) {
     return sessionnames::valueIn(sessionnames::kStatuses, name);
 }
 

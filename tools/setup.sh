@@ -8,6 +8,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-multimedia-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     libginac-dev libcln-dev
+    rapidjson-dev
     xvfb xauth
     fonts-open-sans fonts-wqy-microhei
     desktop-file-utils appstream

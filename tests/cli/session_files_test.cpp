@@ -199,6 +199,18 @@ void SessionFilesTest::refusals_data() {
     QTest::addRow("another program's JSON")
         << QByteArray("{\"name\": \"x\"}")
         << QStringLiteral("Not a session file: it does not say it holds an Oltrave session.");
+
+    // Read as any JSON reader reads: the last of a key given twice counts, no
+    // nesting past what readers take, and nothing after the session.
+    const QByteArray open = valid.chopped(1);
+    QTest::addRow("family given twice, the last 99")
+        << open + ",\"family\":99}" << QStringLiteral("field family: 99 is not a family");
+    QTest::addRow("nested too deep")
+        << open + ",\"notes\":" + QByteArray(1100, '[') + QByteArray(1100, ']') + "}"
+        << QStringLiteral("The session file is damaged: line 1: ");
+    QTest::addRow("a NUL byte, then more")
+        << valid + QByteArray(1, '\0') + "{}"
+        << QStringLiteral("The session file is damaged: line 1: ");
 }
 
 void SessionFilesTest::refusals() {
