@@ -37,6 +37,7 @@ extern const FamilyDescription kCosineFamily{
     .keyPoints = [](const Coefficients& coef,
                     double reach) { return waveKeyPoints(coef, reach, WaveShape::Cosine); },
     .facts = cosineFacts,
+    .angleBox = kPhaseBox,
 };
 
 } // namespace oltrave

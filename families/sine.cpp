@@ -40,6 +40,7 @@ extern const FamilyDescription kSineFamily{
     .keyPoints = [](const Coefficients& coef,
                     double reach) { return waveKeyPoints(coef, reach, WaveShape::Sine); },
     .facts = sineFacts,
+    .angleBox = kPhaseBox,
 };
 
 } // namespace oltrave

@@ -64,6 +64,7 @@ extern const FamilyDescription kTangentFamily{
     .lines = tangentLines,
     .keyPoints = tangentKeyPoints,
     .facts = tangentFacts,
+    .angleBox = kPhaseBox,
 };
 
 } // namespace oltrave

@@ -45,6 +45,9 @@ struct FamilyDescription {
     KeyPoints (*keyPoints)(const Coefficients& coef, double reach);
     // The closed forms of f(x) (no mode) for the analysis; valid coefficients only.
     FunctionFacts (*facts)(const RealCoefficients& coef);
+    // The box holding an angle (a phase), -1 for none: a slider steps it by
+    // fractions of π in exact mode.
+    int angleBox = -1;
 };
 
 // The families in chooser order; the index is the family number.
