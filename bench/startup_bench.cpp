@@ -21,7 +21,7 @@ namespace {
 
 using namespace oltrave::bench;
 
-constexpr double kRatioGoal = 1.5;
+constexpr double kRatioGoal = 1.3;
 constexpr double kMemoryGoalMiB = 10;
 constexpr int kPlots = 200;
 

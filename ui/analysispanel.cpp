@@ -5,10 +5,12 @@
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QMenu>
+#include <QPointer>
 #include <QScreen>
 #include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <memory>
 
 #include "analysis/analysis.h"
 #include "analysis/plotted.h"
@@ -24,33 +26,39 @@ constexpr int kPanelWidth = 460; // room for a periodic family's k-intervals
 
 } // namespace
 
-AnalysisPanel* AnalysisPanel::install(MainWindow& window, QMenu& view) {
+void AnalysisPanel::install(MainWindow& window, QMenu& view) {
     QAction* item = view.addAction(tr("Analysis"));
     item->setObjectName(QStringLiteral("analysis"));
     item->setCheckable(true);
-    auto* panel = new AnalysisPanel(window, *item);
-    connect(item, &QAction::toggled, panel, [panel](bool on) {
+    // Built when first asked for: most starts never open it.
+    auto panel = std::make_shared<QPointer<AnalysisPanel>>();
+    connect(item, &QAction::toggled, &window, [&window, item, panel](bool on) {
+        if (!*panel) {
+            if (!on)
+                return;
+            *panel = new AnalysisPanel(window, *item);
+            const auto follow = [p = panel->data()] {
+                if (p->item_.isChecked())
+                    p->refresh();
+            };
+            connect(&window, &MainWindow::formMirrored, *panel, follow);
+            connect(&window, &MainWindow::previewChanged, *panel, follow);
+        }
+        AnalysisPanel* shown = *panel;
         if (!on) {
-            panel->hide();
-            panel->window_.showAnalysis(std::nullopt, {});
+            shown->hide();
+            window.showAnalysis(std::nullopt, {});
             return;
         }
-        panel->refresh();
+        shown->refresh();
         // After the main window has shown itself when the option was remembered on.
-        QTimer::singleShot(0, panel, [panel] {
-            if (!panel->item_.isChecked())
+        QTimer::singleShot(0, shown, [shown] {
+            if (!shown->item_.isChecked())
                 return;
-            panel->placeBesideWindow();
-            panel->show();
+            shown->placeBesideWindow();
+            shown->show();
         });
     });
-    const auto follow = [panel] {
-        if (panel->item_.isChecked())
-            panel->refresh();
-    };
-    connect(&window, &MainWindow::formMirrored, panel, follow);
-    connect(&window, &MainWindow::previewChanged, panel, follow);
-    return panel;
 }
 
 AnalysisPanel::AnalysisPanel(MainWindow& window, QAction& item)

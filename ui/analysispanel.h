@@ -20,7 +20,7 @@ class AnalysisPanel : public QWidget {
     Q_OBJECT
 public:
     // Adds the View menu's item and the panel it opens to the window.
-    static AnalysisPanel* install(MainWindow& window, QMenu& view);
+    static void install(MainWindow& window, QMenu& view);
 
     // The rows shown, as "Name : value".
     QStringList rowTexts() const;

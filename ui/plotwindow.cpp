@@ -6,8 +6,10 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPainter>
+#include <QPointer>
 #include <QSvgGenerator>
 #include <QTimer>
+#include <memory>
 
 #include "analysis/intersect.h"
 #include "analysis/rows.h"
@@ -58,29 +60,36 @@ AnalysedCurve analysedCurveOf(const DrawnCurve& curve) {
 
 } // namespace
 
-PlotWindow* PlotWindow::install(MainWindow& window, QMenu& view) {
+void PlotWindow::install(MainWindow& window, QMenu& view) {
     QAction* item = view.addAction(tr("Plot Window"));
     item->setObjectName(QStringLiteral("plotwindow"));
     item->setCheckable(true);
     item->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
     window.addAction(item);
-    auto* plot = new PlotWindow(window, *item);
-    connect(item, &QAction::toggled, plot, [plot](bool on) {
+    // Built when first asked for: most starts never open it.
+    auto plot = std::make_shared<QPointer<PlotWindow>>();
+    connect(item, &QAction::toggled, &window, [&window, item, plot](bool on) {
+        if (!*plot) {
+            if (!on)
+                return;
+            *plot = new PlotWindow(window, *item);
+            connect(&window, &MainWindow::formMirrored, *plot, [p = plot->data()] {
+                p->sliders_->stop(); // any edit stops Play
+                if (p->item_.isChecked())
+                    p->follow();
+            });
+            connect(&window, &MainWindow::exactValuesToggled, *plot,
+                    [p = plot->data()] { p->sliders_->rebuild(); });
+        }
+        PlotWindow* shown = *plot;
         if (!on) {
-            plot->hide();
+            shown->hide();
             return;
         }
-        plot->follow();
-        plot->show();
-        plot->raise();
+        shown->follow();
+        shown->show();
+        shown->raise();
     });
-    connect(&window, &MainWindow::formMirrored, plot, [plot] {
-        plot->sliders_->stop(); // any edit stops Play
-        if (plot->item_.isChecked())
-            plot->follow();
-    });
-    connect(&window, &MainWindow::exactValuesToggled, plot, [plot] { plot->sliders_->rebuild(); });
-    return plot;
 }
 
 PlotWindow::PlotWindow(MainWindow& window, QAction& item)

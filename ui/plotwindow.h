@@ -24,7 +24,7 @@ class SliderPanel;
 class PlotWindow : public QMainWindow {
     Q_OBJECT
 public:
-    static PlotWindow* install(MainWindow& window, QMenu& view);
+    static void install(MainWindow& window, QMenu& view);
 
     PlotView& plot() const { return *plot_; }
     SliderPanel& sliders() const { return *sliders_; }
