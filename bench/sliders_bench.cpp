@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
+#include <QPushButton>
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -12,6 +13,7 @@
 #include "benchmain.h"
 #include "model/curvesliders.h"
 #include "ui/coefficientrow.h"
+#include "ui/mainwindow.h"
 #include "ui/playcontrols.h"
 #include "ui/plotview.h"
 #include "ui/plotwindow.h"

@@ -214,14 +214,16 @@ void PlotWindow::showCurves() {
     if (chosen && *chosen < shown_.size()) {
         if (const std::optional<DrawnCurve> moved = sliders_->moved())
             shown_[*chosen] = *moved;
-        // Play's trace: faint, under every curve.
-        if (!hidden_[*chosen]) {
-            QColor faint = curvePaletteColour(static_cast<int>(*chosen));
-            faint.setAlpha(kTraceAlpha);
-            for (const DrawnCurve& earlier : sliders_->trace())
-                shown.push_back({earlier, faint});
-        }
     }
+    // Play's trace: faint, under every curve.
+    std::vector<PlotView::Shown> trace;
+    if (chosen && *chosen < shown_.size() && !hidden_[*chosen]) {
+        QColor faint = curvePaletteColour(static_cast<int>(*chosen));
+        faint.setAlpha(kTraceAlpha);
+        for (const DrawnCurve& earlier : sliders_->trace())
+            trace.push_back({earlier, faint});
+    }
+    plot_->setTrace(std::move(trace));
     for (std::size_t i = 0; i < shown_.size(); ++i) {
         if (hidden_[i])
             continue;

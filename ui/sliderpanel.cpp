@@ -132,7 +132,8 @@ void SliderPanel::rebuild() {
         connect(shown, &CoefficientRow::edited, this, &SliderPanel::stop);
         connect(shown, &CoefficientRow::moved, this, [this, shown] {
             followMove();
-            tellChangedRows(*shown);
+            if (!play_->playing()) // a sweep is heard when it stops, not each frame
+                tellChangedRows(*shown);
         });
         rows_.push_back(std::move(row));
     }
