@@ -38,6 +38,7 @@ extern const FamilyDescription kCosineFamily{
                     double reach) { return waveKeyPoints(coef, reach, WaveShape::Cosine); },
     .facts = cosineFacts,
     .shapeBoundaries = waveBoundaries,
+    .angleBox = kPhaseBox,
 };
 
 } // namespace oltrave

@@ -18,6 +18,7 @@ inline constexpr std::string_view kForEveryK = "( k ∈ Z )";
 
 inline constexpr std::array<std::string_view, kBoxCount> kPeriodicCaptions{
     "A =", "ω =", "φ =", "M ="};
+inline constexpr int kPhaseBox = 2; // φ
 
 // A function needs an amplitude and a frequency.
 inline bool amplitudeAndFrequency(const Coefficients& coef) {

@@ -41,6 +41,7 @@ extern const FamilyDescription kSineFamily{
                     double reach) { return waveKeyPoints(coef, reach, WaveShape::Sine); },
     .facts = sineFacts,
     .shapeBoundaries = waveBoundaries,
+    .angleBox = kPhaseBox,
 };
 
 } // namespace oltrave

@@ -65,6 +65,7 @@ extern const FamilyDescription kTangentFamily{
     .keyPoints = tangentKeyPoints,
     .facts = tangentFacts,
     .shapeBoundaries = tangentBoundaries,
+    .angleBox = kPhaseBox,
 };
 
 } // namespace oltrave

@@ -53,6 +53,9 @@ struct FamilyDescription {
     // shape (a discriminant, -M/A, f(0), f'(0)) crosses a critical value.
     // Single values or k-families, in closed form; any coefficients.
     std::vector<XValue> (*shapeBoundaries)(const RealCoefficients& coef, int parameter);
+    // The box holding an angle (a phase), -1 for none: a slider steps it by
+    // fractions of π in exact mode.
+    int angleBox = -1;
 };
 
 // The families in chooser order; the index is the family number.

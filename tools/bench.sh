@@ -34,7 +34,7 @@ run() {
 if $smoke; then
     for program in oltrave-bench-plot oltrave-bench-click oltrave-bench-startup oltrave-bench-sound \
         oltrave-bench-trace oltrave-bench-analysis oltrave-bench-classify oltrave-bench-plotwindow \
-        oltrave-bench-cli oltrave-bench-undo; do
+        oltrave-bench-sliders oltrave-bench-cli oltrave-bench-undo; do
         run "$program" --benchmark_min_time=0.0001 "$@"
     done
 else
@@ -47,6 +47,7 @@ else
     run oltrave-bench-analysis "$@"
     run oltrave-bench-classify "$@"
     run oltrave-bench-plotwindow "$@"
+    run oltrave-bench-sliders "$@"
     run oltrave-bench-cli --benchmark_min_time=2 "$@"
     run oltrave-bench-undo "$@"
 fi

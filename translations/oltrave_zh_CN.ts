@@ -70,6 +70,10 @@
         <source>PNG pictures (*.png)</source>
         <translation>PNG 图片 (*.png)</translation>
     </message>
+    <message>
+        <source>Sliders</source>
+        <translation>滑块</translation>
+    </message>
 </context>
 <context>
     <name>GridScale</name>
@@ -970,6 +974,111 @@ sound 把曲线从 -zoom 到 zoom 在 3 秒内扫过，写成 WAV 文件。
     <message>
         <source>A practice set needs exact values, which are not available.</source>
         <translation>练习题需要精确值，但精确值不可用。</translation>
+    </message>
+</context>
+<context>
+    <name>oltrave::CoefficientRow</name>
+    <message>
+        <source>%1 value</source>
+        <translation>%1 的值</translation>
+    </message>
+    <message>
+        <source>%1 from</source>
+        <translation>%1 起点</translation>
+    </message>
+    <message>
+        <source>%1 to</source>
+        <translation>%1 终点</translation>
+    </message>
+    <message>
+        <source>%1 step</source>
+        <translation>%1 步长</translation>
+    </message>
+    <message>
+        <source>from</source>
+        <translation>从</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>到</translation>
+    </message>
+    <message>
+        <source>step</source>
+        <translation>步长</translation>
+    </message>
+</context>
+<context>
+    <name>oltrave::PlayControls</name>
+    <message>
+        <source>Play</source>
+        <translation>播放</translation>
+    </message>
+    <message>
+        <source>Coefficient to play</source>
+        <translation>播放的系数</translation>
+    </message>
+    <message>
+        <source> steps/s</source>
+        <translation> 步/秒</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>速度</translation>
+    </message>
+    <message>
+        <source>At the end</source>
+        <translation>到达端点时</translation>
+    </message>
+    <message>
+        <source>Loop</source>
+        <translation>循环</translation>
+    </message>
+    <message>
+        <source>Bounce</source>
+        <translation>往返</translation>
+    </message>
+    <message>
+        <source>Trace</source>
+        <translation>留下轨迹</translation>
+    </message>
+    <message>
+        <source>Leave a faint trace of the curves passed</source>
+        <translation>留下经过的曲线的淡色轨迹</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+</context>
+<context>
+    <name>oltrave::SliderPanel</name>
+    <message>
+        <source>Curve to move</source>
+        <translation>要移动的曲线</translation>
+    </message>
+    <message>
+        <source>Curve</source>
+        <translation>曲线</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>应用</translation>
+    </message>
+    <message>
+        <source>Enter these values in the main window and print the curve</source>
+        <translation>将这些值填入主窗口并绘图</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>复位</translation>
+    </message>
+    <message>
+        <source>Put the sliders back where the curve was drawn</source>
+        <translation>将滑块恢复到曲线绘制时的值</translation>
+    </message>
+    <message>
+        <source>Not a function of this family</source>
+        <translation>不是该类函数</translation>
     </message>
 </context>
 </TS>

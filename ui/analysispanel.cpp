@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 #include <memory>
 
+#include "analysis/analysis.h"
 #include "analysis/plotted.h"
 #include "analysis/rows.h"
 #include "mainwindow.h"
@@ -36,10 +37,12 @@ void AnalysisPanel::install(MainWindow& window, QMenu& view) {
             if (!on)
                 return;
             *panel = new AnalysisPanel(window, *item);
-            connect(&window, &MainWindow::formMirrored, *panel, [p = panel->data()] {
+            const auto follow = [p = panel->data()] {
                 if (p->item_.isChecked())
                     p->refresh();
-            });
+            };
+            connect(&window, &MainWindow::formMirrored, *panel, follow);
+            connect(&window, &MainWindow::previewChanged, *panel, follow);
         }
         AnalysisPanel* shown = *panel;
         if (!on) {
@@ -95,7 +98,10 @@ void AnalysisPanel::closeEvent(QCloseEvent* event) {
 }
 
 void AnalysisPanel::refresh() {
-    analysis_ = analysePlotted(window_.form());
+    // The plot window's sliders' curve while they move one.
+    const std::optional<AnalysedCurve>& preview = window_.preview();
+    analysis_ = preview ? analyse(*preview->family, preview->mode, preview->coef)
+                        : analysePlotted(window_.form());
     const std::vector<AnalysisRow> rows =
         analysis_ ? analysisRows(*analysis_) : std::vector<AnalysisRow>{};
     const QSignalBlocker quiet(table_->selectionModel()); // shown once, below
@@ -131,7 +137,8 @@ void AnalysisPanel::showOnPlot() {
     std::vector<int> rows;
     for (const QModelIndex& index : table_->selectionModel()->selectedRows())
         rows.push_back(index.row());
-    window_.showAnalysis(analysis_, std::move(rows));
+    // A curve only the plot window shows has nothing to mark on the main window's.
+    window_.showAnalysis(window_.preview() ? std::nullopt : analysis_, std::move(rows));
 }
 
 void AnalysisPanel::placeBesideWindow() {

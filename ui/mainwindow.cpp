@@ -244,17 +244,32 @@ void MainWindow::connectEvents() {
     connect(c.calc, &PictureButton::clicked, this, [this] { run(FormCommand::Evaluate); });
 }
 
-void MainWindow::run(FormCommand command) {
+void MainWindow::run(FormCommand command, const std::function<void()>& enter) {
     recording_->upToDate(*form_);
     const bool emptiesList = command == FormCommand::Replot || command == FormCommand::ClearAll;
     const int firstNewLine = emptiesList ? 0 : session_.lineCount();
     const int pointsBefore = controls_->pic->pointCount();
     {
         const LongListView::Batch lines(*controls_->lis);
-        undo_->record(undoable(command), [&] { form_->run(command); });
+        undo_->record(undoable(command), [&] {
+            if (enter)
+                enter();
+            form_->run(command);
+        });
     }
     describePlot(command, firstNewLine, pointsBefore);
     mirror();
+}
+
+void MainWindow::printEntered(const CurveEntry& entry) {
+    run(FormCommand::Plot, [&] { enterCurve(*form_, entry); });
+}
+
+void MainWindow::setPreview(std::optional<AnalysedCurve> curve) {
+    if (!curve && !preview_)
+        return;
+    preview_ = std::move(curve);
+    emit previewChanged();
 }
 
 void MainWindow::openSession(SavedSession saved) {

@@ -2,9 +2,13 @@
 
 #include <QMainWindow>
 #include <QStringList>
+#include <functional>
 #include <memory>
+#include <optional>
 
+#include "analysis/intersect.h"
 #include "model/analysisfacts.h"
+#include "model/curvesliders.h"
 #include "model/form.h"
 #include "model/language.h"
 #include "model/session.h"
@@ -55,6 +59,13 @@ public:
     SessionFiles& sessionFiles() const { return *sessions_; }
     // Shows a saved session as File > Open Session does: one step to undo.
     void openSession(SavedSession saved);
+    // The plot window's Apply: enters the curve into the form and runs Print,
+    // one step to undo.
+    void printEntered(const CurveEntry& entry);
+    // A curve the plot window's sliders show but nobody printed; the analysis
+    // panel follows it while there is one.
+    void setPreview(std::optional<AnalysedCurve> curve);
+    const std::optional<AnalysedCurve>& preview() const { return preview_; }
 
 signals:
     // The About command; whoever owns the About screen shows it modally.
@@ -71,6 +82,8 @@ signals:
     void traceSounded(int cue);
     // The window shows the form anew, after a command or a change of boxes.
     void formMirrored();
+    // The sliders' curve changed, or there is none any more.
+    void previewChanged();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -80,7 +93,8 @@ private:
     // Says every word of the window again in the language now in use; the
     // list's lines stay as they were written.
     void retranslate();
-    void run(FormCommand command);
+    // enter runs first, within the command's undo step.
+    void run(FormCommand command, const std::function<void()>& enter = {});
     void enterTrace();
     void describePlot(std::optional<FormCommand> command, int firstNewLine, int pointsBefore);
     void describeArea();
@@ -105,7 +119,8 @@ private:
     bool showingModes_ = false; // the mode buttons follow the form, not the user
     bool scrollQueued_ = false;
     bool scrollCancelled_ = false; // Undo puts the list where it was instead
-    QStringList curves_; // what the plotting area shows, for a screen reader
+    QStringList curves_;           // what the plotting area shows, for a screen reader
+    std::optional<AnalysedCurve> preview_;
 };
 
 } // namespace oltrave

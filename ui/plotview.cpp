@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPolygonF>
 #include <QWheelEvent>
+#include <algorithm>
 
 #include "output/gridpainter.h"
 #include "overlay/curvesampler.h"
@@ -29,6 +30,15 @@ PlotView::PlotView(QWidget* parent) : QWidget(parent) {
 
 void PlotView::setCurves(std::vector<Shown> curves) {
     curves_ = std::move(curves);
+    changed();
+}
+
+void PlotView::setTrace(std::vector<Shown> curves) {
+    if (curves.empty() && trace_.empty())
+        return;
+    if (curves.empty())
+        traceStale_ = true; // Play stopped: the layer starts afresh next time
+    trace_ = std::move(curves);
     changed();
 }
 
@@ -89,7 +99,18 @@ void PlotView::render(QPainter& painter, const QSizeF& size) const {
     painter.setPen(QPen(Qt::black, 1));
     painter.drawLine(QPointF(view.pixelX(0), 0), QPointF(view.pixelX(0), size.height()));
     painter.drawLine(QPointF(0, view.pixelY(0)), QPointF(size.width(), view.pixelY(0)));
-    for (const Shown& shown : curves_) {
+    if (!trace_.empty())
+        painter.drawImage(QPointF(0, 0), traceLayer(view, size));
+    paintCurves(painter, view, curves_);
+    painter.setPen(QPen(Qt::black, 1));
+    painter.setBrush(Qt::white);
+    for (const QPointF& p : marks_)
+        painter.drawEllipse(QPointF(view.pixelX(p.x()), view.pixelY(p.y())), 4, 4);
+}
+
+void PlotView::paintCurves(QPainter& painter, const PlaneView& view,
+                           const std::vector<Shown>& curves) const {
+    for (const Shown& shown : curves) {
         painter.setPen(QPen(shown.colour, 1.0, Qt::SolidLine, Qt::FlatCap, Qt::BevelJoin));
         const DrawnCurve& curve = shown.curve;
         for (const auto& line : clipToView(
@@ -101,10 +122,36 @@ void PlotView::render(QPainter& painter, const QSizeF& size) const {
             painter.drawPolyline(polyline);
         }
     }
-    painter.setPen(QPen(Qt::black, 1));
-    painter.setBrush(Qt::white);
-    for (const QPointF& p : marks_)
-        painter.drawEllipse(QPointF(view.pixelX(p.x()), view.pixelY(p.y())), 4, 4);
+}
+
+// Each trace curve is drawn onto the layer once: a frame adds the newest. A
+// curve the trace let go stays on the layer until the view changes, which
+// keeps each frame's work to one curve at most.
+const QImage& PlotView::traceLayer(const PlaneView& view, const QSizeF& size) const {
+    const QSize pixels = size.toSize();
+    const bool sameView = traceView_.width == view.width && traceView_.height == view.height &&
+                          traceView_.unitX == view.unitX && traceView_.unitY == view.unitY &&
+                          traceView_.centreX == view.centreX && traceView_.centreY == view.centreY;
+    if (traceStale_ || !sameView || traceLayer_.size() != pixels) {
+        traceLayer_ = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+        traceLayer_.fill(Qt::transparent);
+        onLayer_.clear();
+        traceView_ = view;
+        traceStale_ = false;
+    }
+    std::vector<Shown> fresh;
+    for (const Shown& shown : trace_) {
+        if (std::find(onLayer_.begin(), onLayer_.end(), shown.curve) == onLayer_.end()) {
+            fresh.push_back(shown);
+            onLayer_.push_back(shown.curve);
+        }
+    }
+    if (!fresh.empty()) {
+        QPainter painter(&traceLayer_);
+        painter.setRenderHint(QPainter::Antialiasing);
+        paintCurves(painter, view, fresh);
+    }
+    return traceLayer_;
 }
 
 QImage PlotView::picture(const QSize& size) const {

@@ -26,6 +26,9 @@ public:
     explicit PlotView(QWidget* parent = nullptr);
 
     void setCurves(std::vector<Shown> curves);
+    // Faint curves under the others (Play's trace), each drawn once onto a
+    // layer kept while the view stays; an empty trace clears it.
+    void setTrace(std::vector<Shown> curves);
     void setMarks(std::vector<QPointF> points); // plane points
     // ±reach is what Home shows.
     void setReach(double reach);
@@ -56,9 +59,18 @@ protected:
 
 private:
     void changed();
+    void paintCurves(QPainter& painter, const PlaneView& view,
+                     const std::vector<Shown>& curves) const;
+    // The trace drawn for view, kept while neither changes.
+    const QImage& traceLayer(const PlaneView& view, const QSizeF& size) const;
 
     PlaneView view_;
     std::vector<Shown> curves_;
+    std::vector<Shown> trace_;
+    mutable QImage traceLayer_;
+    mutable PlaneView traceView_;
+    mutable bool traceStale_ = true;
+    mutable std::vector<DrawnCurve> onLayer_; // the trace curves the layer holds
     std::vector<QPointF> marks_;
     double reach_ = 10;
     bool equalUnits_ = true;

@@ -20,12 +20,15 @@
 #include "overlay/ticks.h"
 #include "platform/settings.h"
 #include "plotview.h"
+#include "sliderpanel.h"
 
 namespace oltrave {
 
 namespace {
 
 const QString kGeometryKey = QStringLiteral("plotWindow/geometry");
+
+constexpr int kTraceAlpha = 60; // of 255
 
 const char* const kModeTexts[] = {"", "| f(x) |  ", "f( | x | )  "};
 
@@ -71,9 +74,12 @@ void PlotWindow::install(MainWindow& window, QMenu& view) {
                 return;
             *plot = new PlotWindow(window, *item);
             connect(&window, &MainWindow::formMirrored, *plot, [p = plot->data()] {
+                p->sliders_->stop(); // any edit stops Play
                 if (p->item_.isChecked())
                     p->follow();
             });
+            connect(&window, &MainWindow::exactValuesToggled, *plot,
+                    [p = plot->data()] { p->sliders_->rebuild(); });
         }
         PlotWindow* shown = *plot;
         if (!on) {
@@ -108,6 +114,12 @@ PlotWindow::PlotWindow(MainWindow& window, QAction& item)
     auto* meetingsDock = new QDockWidget(tr("Intersections"), this);
     meetingsDock->setWidget(meetings_);
     addDockWidget(Qt::RightDockWidgetArea, meetingsDock);
+    sliders_ = new SliderPanel(window, this);
+    auto* slidersDock = new QDockWidget(tr("Sliders"), this);
+    slidersDock->setObjectName(QStringLiteral("slidersdock"));
+    slidersDock->setWidget(sliders_);
+    addDockWidget(Qt::BottomDockWidgetArea, slidersDock);
+    connect(sliders_, &SliderPanel::curveMoved, this, &PlotWindow::showCurves);
 
     QMenu* file = menuBar()->addMenu(tr("File(&F)"));
     connect(file->addAction(tr("Export PNG...")), &QAction::triggered, this,
@@ -153,6 +165,7 @@ void PlotWindow::closeEvent(QCloseEvent* event) {
 }
 
 void PlotWindow::hideEvent(QHideEvent* event) {
+    sliders_->stop();
     // Not kept is no loss worth a word: the window opens at its first place.
     rememberSetting(kGeometryKey, saveGeometry());
     QMainWindow::hideEvent(event);
@@ -177,14 +190,17 @@ void PlotWindow::follow() {
         hidden_ = hidden;
         const QSignalBlocker quiet(legend_);
         legend_->clear();
+        QStringList names;
         for (std::size_t i = 0; i < curves_.size(); ++i) {
-            auto* row = new QListWidgetItem(legendText(curves_[i]), legend_);
+            names << legendText(curves_[i]);
+            auto* row = new QListWidgetItem(names.back(), legend_);
             QPixmap swatch(14, 14);
             swatch.fill(curvePaletteColour(static_cast<int>(i)));
             row->setIcon(QIcon(swatch));
             row->setFlags(row->flags() | Qt::ItemIsUserCheckable);
             row->setCheckState(hidden_[i] ? Qt::Unchecked : Qt::Checked);
         }
+        sliders_->setCurves(curves_, names);
     }
     showCurves();
     meetingTimer_->start();
@@ -193,11 +209,26 @@ void PlotWindow::follow() {
 void PlotWindow::showCurves() {
     std::vector<PlotView::Shown> shown;
     std::vector<DrawnCurve> visible;
-    for (std::size_t i = 0; i < curves_.size(); ++i) {
+    shown_ = curves_;
+    const std::optional<std::size_t> chosen = sliders_->chosen();
+    if (chosen && *chosen < shown_.size()) {
+        if (const std::optional<DrawnCurve> moved = sliders_->moved())
+            shown_[*chosen] = *moved;
+    }
+    // Play's trace: faint, under every curve.
+    std::vector<PlotView::Shown> trace;
+    if (chosen && *chosen < shown_.size() && !hidden_[*chosen]) {
+        QColor faint = curvePaletteColour(static_cast<int>(*chosen));
+        faint.setAlpha(kTraceAlpha);
+        for (const DrawnCurve& earlier : sliders_->trace())
+            trace.push_back({earlier, faint});
+    }
+    plot_->setTrace(std::move(trace));
+    for (std::size_t i = 0; i < shown_.size(); ++i) {
         if (hidden_[i])
             continue;
-        shown.push_back({curves_[i], curvePaletteColour(static_cast<int>(i))});
-        visible.push_back(curves_[i]);
+        shown.push_back({shown_[i], curvePaletteColour(static_cast<int>(i))});
+        visible.push_back(shown_[i]);
     }
     plot_->setPiTicks(piTicks_->isChecked() && periodicOnly(visible));
     plot_->setCurves(std::move(shown));
@@ -210,12 +241,12 @@ void PlotWindow::findIntersections() {
     if (intersections_->isChecked()) {
         const PlaneView& view = plot_->view();
         const double reach = std::max(std::fabs(view.left()), std::fabs(view.right()));
-        for (std::size_t a = 0; a < curves_.size(); ++a) {
-            for (std::size_t b = a + 1; b < curves_.size(); ++b) {
-                if (hidden_[a] || hidden_[b] || curves_[a] == curves_[b])
+        for (std::size_t a = 0; a < shown_.size(); ++a) {
+            for (std::size_t b = a + 1; b < shown_.size(); ++b) {
+                if (hidden_[a] || hidden_[b] || shown_[a] == shown_[b])
                     continue;
                 const Intersections found =
-                    intersect(analysedCurveOf(curves_[a]), analysedCurveOf(curves_[b]), reach);
+                    intersect(analysedCurveOf(shown_[a]), analysedCurveOf(shown_[b]), reach);
                 for (const Intersection& p : found.points) {
                     if (p.x.value < view.left() || p.x.value > view.right())
                         continue;

@@ -15,6 +15,7 @@ namespace oltrave {
 
 class MainWindow;
 class PlotView;
+class SliderPanel;
 
 // View > Plot Window: a second, resizable window with every curve drawn since
 // the last Clear, each in its own colour, over a grid with labelled ticks. It
@@ -26,6 +27,7 @@ public:
     static void install(MainWindow& window, QMenu& view);
 
     PlotView& plot() const { return *plot_; }
+    SliderPanel& sliders() const { return *sliders_; }
     // The legend's and the intersections' rows as shown.
     QStringList legendTexts() const;
     QStringList intersectionTexts() const;
@@ -50,7 +52,9 @@ private:
     QAction* piTicks_ = nullptr;
     QAction* intersections_ = nullptr;
     QTimer* meetingTimer_ = nullptr;
+    SliderPanel* sliders_ = nullptr;
     std::vector<DrawnCurve> curves_;
+    std::vector<DrawnCurve> shown_; // as drawn, the sliders' curve where they put it
     std::vector<bool> hidden_;
     double reach_ = 0; // the main window's zoom last followed
 };

@@ -1,0 +1,117 @@
+#include "coefficientrow.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "model/parameterslider.h"
+#include "valueslider.h"
+
+namespace oltrave {
+
+namespace {
+
+QString qs(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+QLineEdit* numberBox(int width, const QString& accessibleName) {
+    auto* box = new QLineEdit;
+    box->setFixedWidth(width);
+    box->setAccessibleName(accessibleName);
+    return box;
+}
+
+} // namespace
+
+CoefficientRow::CoefficientRow(ParameterSlider& model, const QString& name, QGridLayout& grid,
+                               int row, QObject* parent)
+    : QObject(parent), model_(model), name_(name) {
+    label_ = new QLabel(name);
+    slider_ = new ValueSlider;
+    slider_->setObjectName(QStringLiteral("slider.") + name);
+    slider_->setAccessibleName(name);
+    slider_->setMinimumWidth(220);
+    label_->setBuddy(slider_);
+    value_ = numberBox(90, tr("%1 value").arg(name));
+    value_->setObjectName(QStringLiteral("value.") + name);
+    low_ = numberBox(60, tr("%1 from").arg(name));
+    low_->setObjectName(QStringLiteral("low.") + name);
+    high_ = numberBox(60, tr("%1 to").arg(name));
+    high_->setObjectName(QStringLiteral("high.") + name);
+    step_ = numberBox(60, tr("%1 step").arg(name));
+    step_->setObjectName(QStringLiteral("step.") + name);
+    grid.addWidget(label_, row, 0);
+    grid.addWidget(slider_, row, 1);
+    grid.addWidget(value_, row, 2);
+    grid.addWidget(new QLabel(tr("from")), row, 3);
+    grid.addWidget(low_, row, 4);
+    grid.addWidget(new QLabel(tr("to")), row, 5);
+    grid.addWidget(high_, row, 6);
+    grid.addWidget(new QLabel(tr("step")), row, 7);
+    grid.addWidget(step_, row, 8);
+
+    connect(slider_, &QSlider::valueChanged, this, [this](int position) {
+        if (showing_)
+            return;
+        model_.setPosition(position);
+        show();
+        emit edited();
+        emit moved();
+    });
+    connect(value_, &QLineEdit::editingFinished, this,
+            [this] { enter(value_, &ParameterSlider::enterValue); });
+    connect(low_, &QLineEdit::editingFinished, this,
+            [this] { enter(low_, &ParameterSlider::enterLow); });
+    connect(high_, &QLineEdit::editingFinished, this,
+            [this] { enter(high_, &ParameterSlider::enterHigh); });
+    connect(step_, &QLineEdit::editingFinished, this,
+            [this] { enter(step_, &ParameterSlider::enterStep); });
+    show();
+}
+
+// The widgets belong to the grid's owner, which lays out the next curve's rows.
+CoefficientRow::~CoefficientRow() {
+    for (QWidget* widget : {static_cast<QWidget*>(label_), static_cast<QWidget*>(slider_),
+                            static_cast<QWidget*>(value_), static_cast<QWidget*>(low_),
+                            static_cast<QWidget*>(high_), static_cast<QWidget*>(step_)})
+        delete widget;
+}
+
+void CoefficientRow::enter(QLineEdit* box, bool (ParameterSlider::*edit)(std::string_view)) {
+    if (!box->isModified())
+        return; // focus passing through
+    const QString before = qs(model_.text(model_.value()));
+    // A text that is no number goes back to what the slider holds.
+    if ((model_.*edit)(box->text().toStdString()))
+        emit edited();
+    show();
+    if (qs(model_.text(model_.value())) != before)
+        emit moved();
+}
+
+void CoefficientRow::showPosition(int position) {
+    model_.setPosition(position);
+    show();
+    emit moved();
+}
+
+void CoefficientRow::show() {
+    showing_ = true;
+    slider_->setRange(0, model_.positions() - 1);
+    slider_->setValue(model_.position());
+    showing_ = false;
+    const QString value = qs(model_.text(model_.value()));
+    value_->setText(value);
+    low_->setText(qs(model_.text(model_.low())));
+    high_->setText(qs(model_.text(model_.high())));
+    step_->setText(qs(model_.text(model_.step())));
+    slider_->describe(name_ + QStringLiteral(" = ") + value, model_.value().value,
+                      model_.low().value, model_.high().value, model_.step().value);
+}
+
+void CoefficientRow::describeChange(const QString& rows) {
+    slider_->setAccessibleDescription(rows);
+}
+
+} // namespace oltrave
