@@ -1051,6 +1051,13 @@ sound 把曲线从 -zoom 到 zoom 在 3 秒内扫过，写成 WAV 文件。
     </message>
 </context>
 <context>
+    <name>oltrave::ShapeStrip</name>
+    <message>
+        <source>Where the shape changes</source>
+        <translation>图像形状的分段</translation>
+    </message>
+</context>
+<context>
     <name>oltrave::SliderPanel</name>
     <message>
         <source>Curve to move</source>

@@ -13,6 +13,7 @@
 #include "coefficientrow.h"
 #include "mainwindow.h"
 #include "playcontrols.h"
+#include "shapestrip.h"
 
 namespace oltrave {
 
@@ -33,6 +34,7 @@ SliderPanel::SliderPanel(MainWindow& window, QWidget* parent) : QWidget(parent),
     reset_ = new QPushButton(tr("Reset"));
     reset_->setObjectName(QStringLiteral("resetsliders"));
     reset_->setToolTip(tr("Put the sliders back where the curve was drawn"));
+    strip_ = new ShapeStrip;
 
     auto* top = new QHBoxLayout;
     top->addWidget(curveLabel);
@@ -44,6 +46,7 @@ SliderPanel::SliderPanel(MainWindow& window, QWidget* parent) : QWidget(parent),
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addLayout(grid_);
+    layout->addWidget(strip_);
     layout->addLayout(bottom);
     layout->addStretch();
 
@@ -107,6 +110,8 @@ void SliderPanel::rebuild() {
     rowsTold_.clear();
     if (chosen_ < 0 || static_cast<std::size_t>(chosen_) >= curves_.size()) {
         play_->setNames({});
+        stripBox_ = -1;
+        strip_->clear();
         window_.setPreview(std::nullopt);
         emit curveMoved();
         return;
@@ -129,8 +134,13 @@ void SliderPanel::rebuild() {
         auto row =
             std::make_unique<CoefficientRow>(sliders_->slider(box), name, *grid_, line++, nullptr);
         CoefficientRow* shown = row.get();
-        connect(shown, &CoefficientRow::edited, this, &SliderPanel::stop);
-        connect(shown, &CoefficientRow::moved, this, [this, shown] {
+        connect(shown, &CoefficientRow::edited, this, [this, box] {
+            stop();
+            stripBox_ = box; // its range may have changed
+            showStrip();
+        });
+        connect(shown, &CoefficientRow::moved, this, [this, shown, box] {
+            stripBox_ = box;
             followMove();
             if (!play_->playing()) // a sweep is heard when it stops, not each frame
                 tellChangedRows(*shown);
@@ -138,6 +148,7 @@ void SliderPanel::rebuild() {
         rows_.push_back(std::move(row));
     }
     play_->setNames(names);
+    stripBox_ = sliders_->boxes().empty() ? -1 : sliders_->boxes().front();
     rowsTold_ = analysisTexts();
     followMove();
 }
@@ -198,7 +209,19 @@ void SliderPanel::followMove() {
                                          sliders_->coefficients()});
     else
         window_.setPreview(std::nullopt);
+    showStrip();
     emit curveMoved();
+}
+
+void SliderPanel::showStrip() {
+    if (!sliders_ || stripBox_ < 0) {
+        strip_->clear();
+        return;
+    }
+    const ParameterSlider& slider = sliders_->slider(stripBox_);
+    strip_->follow(*sliders_->family(), sliders_->original().absmode, sliders_->coefficients(),
+                   stripBox_, QString::fromStdString(sliders_->name(stripBox_)), slider.low().value,
+                   slider.high().value);
 }
 
 std::vector<std::string> SliderPanel::analysisTexts() const {

@@ -18,6 +18,7 @@ namespace oltrave {
 class CoefficientRow;
 class MainWindow;
 class PlayControls;
+class ShapeStrip;
 
 // The plot window's sliders: a chooser of the curves drawn since the last
 // Clear (the newest by default), one slider per coefficient of the chosen
@@ -43,6 +44,7 @@ public:
     std::vector<DrawnCurve> trace() const;
 
     PlayControls& play() const { return *play_; }
+    ShapeStrip& strip() const { return *strip_; }
     CoefficientRow* row(int box) const;
     void apply();
     void stop();
@@ -56,6 +58,7 @@ private:
     void followMove();
     void tellChangedRows(CoefficientRow& row);
     std::vector<std::string> analysisTexts() const;
+    void showStrip();
 
     MainWindow& window_;
     QComboBox* chooser_ = nullptr;
@@ -63,6 +66,8 @@ private:
     PlayControls* play_ = nullptr;
     QPushButton* apply_ = nullptr;
     QPushButton* reset_ = nullptr;
+    ShapeStrip* strip_ = nullptr;
+    int stripBox_ = -1; // the coefficient last moved, whose pieces the strip shows
     std::vector<DrawnCurve> curves_;
     int chosen_ = -1;
     std::optional<CurveSliders> sliders_;

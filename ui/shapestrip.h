@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QLabel>
+#include <array>
+#include <optional>
+
+#include "analysis/classify.h"
+
+namespace oltrave {
+
+// Under the sliders: the pieces of one coefficient's range on which the
+// curve keeps its shape, the boundaries written exactly, the piece holding
+// the slider's value in bold. The pieces are worked out again only when
+// something other than that coefficient's value changes.
+class ShapeStrip : public QLabel {
+    Q_OBJECT
+public:
+    explicit ShapeStrip(QWidget* parent = nullptr);
+
+    // The family's curve in mode with coef, the coefficient numbered
+    // parameter (called name) moving over [from, to].
+    void follow(const FamilyDescription& family, int mode, const RealCoefficients& coef,
+                int parameter, const QString& name, double from, double to);
+    void clear();
+
+    // The pieces as shown, one per entry, for tests and screen readers.
+    QStringList pieceTexts() const;
+
+private:
+    void show(double value);
+
+    struct Asked {
+        const FamilyDescription* family = nullptr;
+        int mode = 0;
+        int parameter = 0;
+        std::array<double, 4> others{}; // the coefficients held
+        bool exact = false;
+        double from = 0;
+        double to = 0;
+        friend bool operator==(const Asked&, const Asked&) = default;
+    };
+    std::optional<Asked> asked_;
+    ShapeClassification pieces_;
+    QString name_;
+};
+
+} // namespace oltrave
