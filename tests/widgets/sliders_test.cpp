@@ -16,6 +16,7 @@
 #include "ui/coefficientrow.h"
 #include "ui/playcontrols.h"
 #include "ui/plotwindow.h"
+#include "ui/shapestrip.h"
 #include "ui/sliderpanel.h"
 #include "ui/valueslider.h"
 #include "windowparts.h"
@@ -130,6 +131,25 @@ private slots:
         typeInto(c->highBox(), QStringLiteral("2"));
         QTest::keyClick(&c->slider(), Qt::Key_End);
         QCOMPARE(c->valueBox().text(), QStringLiteral("1.65"));
+    }
+
+    // The pieces of the moved coefficient's range, the one holding its value
+    // in bold: x² - 2x + c has two zeros below c = 1, one at it, none above.
+    void stripShowsWhereTheShapeChanges() {
+        print(*window_, kQuadratic, {"1", "-2", "-3"});
+        const ShapeStrip& strip = sliders().strip();
+        const QStringList pieces{"two zeros", "c = 1 one zero", "no zeros"};
+        CoefficientRow* c = sliders().row(2);
+        typeInto(c->valueBox(), QStringLiteral("1"));
+        QCOMPARE(strip.pieceTexts(), pieces);
+        QCOMPARE(strip.text(), QStringLiteral("two zeros | <b>c = 1 one zero</b> | no zeros"));
+        typeInto(c->valueBox(), QStringLiteral("0.9"));
+        QVERIFY(strip.text().startsWith(QStringLiteral("<b>two zeros</b>")));
+        QTest::keyClick(&c->slider(), Qt::Key_PageUp); // 1.9
+        QVERIFY(strip.text().endsWith(QStringLiteral("<b>no zeros</b>")));
+        // Now b moves: x² + bx + 1.9 is even at b = 0.
+        QTest::keyClick(&sliders().row(1)->slider(), Qt::Key_Right);
+        QVERIFY(strip.pieceTexts().join(QChar('|')).contains(QStringLiteral("b = 0 ")));
     }
 
     void applyPrintsAndUndoTakesItBack() {
