@@ -12,7 +12,7 @@ namespace oltrave {
 namespace {
 
 // English and the words of Chinese school textbooks.
-constexpr std::array<std::pair<std::string_view, std::string_view>, 20> kWords{{
+constexpr std::array<WordPair, 20> kWords{{
     {"Domain", "定义域"},
     {"Range", "值域"},
     {"Parity", "奇偶性"},
@@ -36,13 +36,7 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 20> kWords{{
 }};
 
 std::string word(std::string_view english) {
-    if (chosenLanguage() == Language::Chinese) {
-        for (const auto& [source, chinese] : kWords) {
-            if (source == english)
-                return std::string(chinese);
-        }
-    }
-    return std::string(english);
+    return std::string(wordIn(kWords, english));
 }
 
 constexpr std::string_view kForEveryK = " ( k ∈ Z )";

@@ -13,7 +13,7 @@ namespace oltrave {
 
 namespace {
 
-constexpr std::array<std::pair<std::string_view, std::string_view>, 38> kWords{{
+constexpr std::array<WordPair, 38> kWords{{
     {"not a function", "不是函数"},
     {"no zeros", "无零点"},
     {"one zero", "一个零点"},
@@ -55,13 +55,7 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 38> kWords{{
 }};
 
 std::string word(std::string_view english) {
-    if (chosenLanguage() == Language::Chinese) {
-        for (const auto& [source, chinese] : kWords) {
-            if (source == english)
-                return std::string(chinese);
-        }
-    }
-    return std::string(english);
+    return std::string(wordIn(kWords, english));
 }
 
 // The word for a count, from a list for none to the last; "%1" with the number beyond.

@@ -2,9 +2,7 @@
 
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <string>
 
 #include "analysis/plotted.h"
@@ -13,18 +11,10 @@
 #include "commandline.h"
 #include "model/form.h"
 #include "plotsteps.h"
+#include "standardoutput.h"
 #include "subcommands.h"
 
 namespace oltrave::cli {
-
-namespace {
-
-bool write(const std::string& text) {
-    return std::fwrite(text.data(), 1, text.size(), stdout) == text.size() &&
-           std::fflush(stdout) == 0;
-}
-
-} // namespace
 
 int runAnalyse(const Invocation& invocation, char* programPath) {
     NoCanvas canvas;
@@ -44,11 +34,8 @@ int runAnalyse(const Invocation& invocation, char* programPath) {
             for (const AnalysisRow& row : analysisRows(*analysis))
                 text += row.text() + '\n';
         }
-        if (!write(text)) {
-            std::fprintf(stderr, "cannot write to standard output: %s\n", std::strerror(errno));
-            return kExitFile;
-        }
-        return kExitOk;
+        writeOut(text);
+        return finishOutput(kExitOk);
     });
 }
 

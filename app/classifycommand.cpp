@@ -5,9 +5,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QString>
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <string>
 
 #include "analysis/classify.h"
@@ -18,6 +15,7 @@
 #include "model/form.h"
 #include "model/numtext.h"
 #include "plotsteps.h"
+#include "standardoutput.h"
 #include "subcommands.h"
 
 namespace oltrave::cli {
@@ -137,12 +135,8 @@ int runClassify(const Invocation& invocation, char* programPath) {
                 text += pieceBoundsText(piece, kParameter.toStdString()) + " : " +
                         shapeText(piece.shape) + '\n';
         }
-        if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() ||
-            std::fflush(stdout) != 0) {
-            std::fprintf(stderr, "cannot write to standard output: %s\n", std::strerror(errno));
-            return kExitFile;
-        }
-        return kExitOk;
+        writeOut(text);
+        return finishOutput(kExitOk);
     });
 }
 

@@ -21,7 +21,7 @@ int runDescribe(const Invocation& invocation, char* programPath) {
             text += line.text;
             text += '\n';
         }
-        std::fwrite(text.data(), 1, text.size(), stdout);
+        writeOut(text);
         if (finishOutput(kExitOk) != kExitOk)
             return kExitFile;
         if (const auto failure = shownFailure(form)) {

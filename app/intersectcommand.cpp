@@ -3,9 +3,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <string>
 
 #include "analysis/plotted.h"
@@ -15,6 +13,7 @@
 #include "model/form.h"
 #include "plotsteps.h"
 #include "readingwarnings.h"
+#include "standardoutput.h"
 #include "subcommands.h"
 
 namespace oltrave::cli {
@@ -72,12 +71,8 @@ int runIntersect(const Invocation& invocation, char* programPath) {
             for (const std::string& row : intersectionRows(meeting))
                 text += row + '\n';
         }
-        if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() ||
-            std::fflush(stdout) != 0) {
-            std::fprintf(stderr, "cannot write to standard output: %s\n", std::strerror(errno));
-            return kExitFile;
-        }
-        return kExitOk;
+        writeOut(text);
+        return finishOutput(kExitOk);
     });
 }
 

@@ -14,6 +14,10 @@ void writeOut(const QString& text) {
     std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stdout);
 }
 
+void writeOut(std::string_view text) {
+    std::fwrite(text.data(), 1, text.size(), stdout);
+}
+
 int finishOutput(int status) {
     errno = 0;
     const bool flushed = std::fflush(stdout) == 0;

@@ -13,7 +13,7 @@ namespace {
 
 // English and Chinese, in the words of Chinese school textbooks. Blanks, brackets
 // and symbols stay where the English has them, so the lines keep their shape.
-constexpr std::array<std::pair<std::string_view, std::string_view>, 16> kCatalogue{{
+constexpr std::array<WordPair, 16> kCatalogue{{
     {"Linear Function", "一次函数"},
     {"Quadratic Function", "二次函数"},
     {"Cubics Function", "三次函数"},
@@ -35,13 +35,7 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 16> kCatalog
 } // namespace
 
 std::string_view inChosenLanguage(std::string_view english) {
-    if (chosenLanguage() == Language::English)
-        return english;
-    for (const auto& [source, chinese] : kCatalogue) {
-        if (source == english)
-            return chinese;
-    }
-    return english;
+    return wordIn(kCatalogue, english);
 }
 
 } // namespace oltrave

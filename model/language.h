@@ -1,7 +1,9 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string_view>
+#include <utility>
 
 namespace oltrave {
 
@@ -36,5 +38,20 @@ Language languageFromEnvironment(const LocaleEnvironment& environment);
 
 // The language this process's environment asks for.
 Language processLanguage();
+
+// A pair of the English word and its Chinese.
+using WordPair = std::pair<std::string_view, std::string_view>;
+
+// english in the chosen language, from a table of pairs; english itself where
+// the table has no entry.
+inline std::string_view wordIn(std::span<const WordPair> words, std::string_view english) {
+    if (chosenLanguage() == Language::Chinese) {
+        for (const auto& [source, chinese] : words) {
+            if (source == english)
+                return chinese;
+        }
+    }
+    return english;
+}
 
 } // namespace oltrave
