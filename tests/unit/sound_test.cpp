@@ -416,3 +416,106 @@ TEST(SoundOfACurve, ModeEdgesAndCues) {
     EXPECT_EQ(lone.mono.size(), static_cast<std::size_t>(click));
     EXPECT_GT(rms(lone.left, 0, 20), 10 * rms(lone.right, 0, 20)); // far left
 }
+
+#include "overlay/keypoints.h"
+#include "recording.h"
+
+namespace oltrave::testing {
+namespace {
+
+// The trace stops on a mark's x, which comes from other arithmetic than the
+// key points the cue is looked up among: on every zero, extremum and asymptote
+// mark the cue sounds, and a ten-millionth of the view beside it, it does not.
+TEST(SoundCues, TheTraceCuesOnEveryMarkItStopsAt) {
+    struct Case {
+        int family;
+        int mode;
+        std::vector<std::string> boxes;
+        std::string zoom;
+    };
+    const Case cases[] = {
+        {1, 0, {"1", "-2", "-3"}, "10"},         // zeros -1 and 3, vertex at 1
+        {1, 1, {"1", "-2", "-3"}, "10"},         // |f|: the vertex flips up
+        {2, 0, {"1", "0", "-3", "0"}, "10"},     // a cubic's two extrema
+        {3, 0, {"1", "1", "0.3", "0"}, "10"},    // sine: zeros and crests repeat
+        {3, 2, {"2", "3", "1", "0"}, "7"},       // sine of |x|
+        {4, 0, {"1", "0.5", "0.2", "0"}, "10"},  // cosine
+        {5, 0, {"1", "1", "0.25", "0"}, "10"},   // tangent: zeros and asymptotes
+        {5, 0, {"3", "0.7", "-0.4", "1"}, "20"}, // shifted, lifted tangent
+        {6, 1, {"2", "-3"}, "10"},               // |2^x - 3|: a zero and a corner
+        {7, 2, {"3", "-1.2"}, "10"},             // log of |x|: zeros either side
+    };
+    int heard = 0;
+    for (const Case& c : cases) {
+        Bench bench;
+        bench.form.editZoom(c.zoom);
+        bench.plot(c.family, c.mode, c.boxes);
+        const std::optional<DrawnCurve> curve = sound::plottedCurve(bench.form);
+        ASSERT_TRUE(curve) << c.family;
+        const double zoom = bench.form.zoom();
+        const std::vector<MarkInstance> marks = marksInView(
+            linesOnCurves(bench.form.session().markedLines(), bench.form.drawnCurves()), zoom, {});
+        const std::vector<double> xs = markXs(marks);
+        for (const MarkInstance& m : marks) {
+            const bool cued = m.kind == MarkKind::Zero || m.kind == MarkKind::Extremum ||
+                              m.kind == MarkKind::Vertex ||
+                              (m.kind == MarkKind::Asymptote && m.shape == MarkShape::Vertical);
+            if (!cued)
+                continue;
+            const std::string where = std::to_string(c.family) + "/" + std::to_string(c.mode) +
+                                      " mark at x = " + std::to_string(m.x);
+            const std::optional<sound::CueKind> cue = sound::cueAt(*curve, zoom, m.x);
+            ASSERT_TRUE(cue) << where;
+            if (m.kind == MarkKind::Zero) {
+                EXPECT_EQ(cue, sound::CueKind::Zero) << where;
+            }
+            ++heard;
+            for (const double aside : {m.x - zoom * 1e-7, m.x + zoom * 1e-7}) {
+                const bool nearAnother = std::any_of(xs.begin(), xs.end(), [&](double x) {
+                    return std::fabs(x - m.x) > zoom * 1e-9 && std::fabs(x - aside) < zoom * 1e-6;
+                });
+                if (!nearAnother) {
+                    EXPECT_FALSE(sound::cueAt(*curve, zoom, aside)) << where << " aside";
+                }
+            }
+        }
+    }
+    EXPECT_GT(heard, 40);
+}
+
+} // namespace
+} // namespace oltrave::testing
+
+namespace {
+
+// A cue that would begin while the one before it still sounds is left out;
+// one that begins after it has died away is heard. Edges of the view: a
+// curve along the top or the bottom still sounds, and a step tone hisses only
+// below the axis.
+TEST(SoundCues, CloseCuesAreLeftOutAndTheViewsEdgesSound) {
+    const auto f = [](double x) { return x / 2; };
+    const Samples one = renderSweep(f, kZoom, {{0}, {2}, {4}});
+    // A click lasts 4 ms, 0.027 in x; a chime 140 ms, 0.93; a thud 120 ms, 0.8.
+    EXPECT_TRUE(renderSweep(f, kZoom, {{0, 0.01}, {2}, {4}}) == one);
+    EXPECT_TRUE(renderSweep(f, kZoom, {{0}, {2, 2.5}, {4}}) == one);
+    EXPECT_TRUE(renderSweep(f, kZoom, {{0}, {2}, {4, 4.5}}) == one);
+    EXPECT_TRUE(renderSweep(f, kZoom, {{0, 0.05}, {2}, {4}}) != one);
+    EXPECT_TRUE(renderSweep(f, kZoom, {{0}, {2, 3}, {4}}) != one);
+    EXPECT_TRUE(renderSweep(f, kZoom, {{0}, {2}, {4, 5}}) != one);
+
+    for (const double y : {kZoom, -kZoom}) {
+        const Heard edge = sweep([y](double) { return y; });
+        EXPECT_GT(rms(edge.mono, frameOf(-5), frameOf(5)), 0.2) << y;
+    }
+
+    const auto hiss = [](double y) {
+        const Heard h = split(renderStepTone(0, y, kZoom));
+        std::vector<double> bend;
+        for (std::size_t i = 1000; i + 1 < 4000; ++i)
+            bend.push_back(h.mono[i + 1] - 2 * h.mono[i] + h.mono[i - 1]);
+        return rms(bend, 0, static_cast<int>(bend.size()));
+    };
+    EXPECT_GT(hiss(-0.5), 4 * hiss(0.5));
+}
+
+} // namespace
