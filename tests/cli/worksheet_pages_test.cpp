@@ -83,7 +83,10 @@ private slots:
         // 42 on page 1, 106 on each page after it.
         QTest::newRow("158 lines") << makeLines(158, Kind::Narrow) << false << 3 << true;
         QTest::newRow("1000 lines") << makeLines(1000, Kind::Narrow) << false << 11 << true;
-        // One column: 21, then 53 a page.
+        // One column: 21, then 53 a page; one line over a full page starts the next.
+        QTest::newRow("22 wide lines") << makeLines(22, Kind::Wide) << false << 2 << false;
+        QTest::newRow("74 wide lines") << makeLines(74, Kind::Wide) << false << 2 << false;
+        QTest::newRow("75 wide lines") << makeLines(75, Kind::Wide) << false << 3 << false;
         QTest::newRow("158 wide lines") << makeLines(158, Kind::Wide) << false << 4 << false;
         QTest::newRow("158 Chinese lines") << makeLines(158, Kind::Chinese) << false << 3 << true;
         // The table starts below the list: page 1 is full.

@@ -1,3 +1,5 @@
+#include <algorithm>
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -103,6 +105,37 @@ TEST(PlotOverlay, SelectedIntervalLinesShowTheirStretch) {
         ASSERT_LT(p.x, 1.0f);
         ASSERT_NEAR(p.y, p.x * p.x - 2 * p.x - 3, 1e-4);
     }
+}
+
+// A repeating interval of y = sin x shows in every period the view holds,
+// each piece at its own place on the curve.
+TEST(PlotOverlay, SelectedRepeatingIntervalsShowInEveryPeriod) {
+    Bench bench;
+    bench.plot(3, 0, {"1", "1", "0", "0"});
+    PlotOverlay overlay;
+    overlay.setKeyPoints(true);
+    int repeating = 0;
+    for (const MarkedLine& line : bench.session.markedLines()) {
+        if (!line.stretch || line.stretch->step == 0)
+            continue;
+        ++repeating;
+        const Stretch& s = *line.stretch;
+        const std::vector<CanvasPoint> shown =
+            overlay.marks(bench.session, kView, {line.row}).stretches;
+        std::vector<long> periods;
+        for (const CanvasPoint& p : shown) {
+            ASSERT_NEAR(p.y, std::sin(p.x), 1e-4) << line.text;
+            // Which instance of [low, high] the point lies in.
+            const double k = std::floor((p.x - s.low) / s.step);
+            ASSERT_LE(p.x - (s.low + k * s.step), s.high - s.low + 1e-4) << line.text;
+            periods.push_back(static_cast<long>(k));
+        }
+        std::sort(periods.begin(), periods.end());
+        periods.erase(std::unique(periods.begin(), periods.end()), periods.end());
+        // A period is 6.28 of the view's 20: at least three pieces show.
+        EXPECT_GE(periods.size(), 3u) << line.text;
+    }
+    EXPECT_GE(repeating, 2);
 }
 
 struct Step {

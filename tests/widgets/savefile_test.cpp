@@ -276,14 +276,29 @@ private slots:
         QCOMPARE(entries(shared), QStringList{"plot.png"});
     }
 
-    // A link to a picture: the picture is replaced, the link stays a link.
+    // A link to a picture: the picture is replaced, the link stays a link. A
+    // relative link is read from its own folder, not from the working one.
+    void aLinkToAFileReplacesTheFile_data() {
+        QTest::addColumn<bool>("relative");
+        QTest::newRow("absolute") << false;
+        QTest::newRow("relative") << true;
+    }
     void aLinkToAFileReplacesTheFile() {
+        QFETCH(bool, relative);
         QTemporaryDir dir;
         const QString target = dir.filePath("real.png");
         const QString link = dir.filePath("plot.png");
         QVERIFY(writeFile(target, kOld));
-        QVERIFY(QFile::link(target, link));
-        QCOMPARE(saveFile(link, writing(kNew)), QString());
+        const QByteArray pointsTo = relative ? QByteArray("real.png") : QFile::encodeName(target);
+        QCOMPARE(::symlink(pointsTo.constData(), QFile::encodeName(link).constData()), 0);
+        // Elsewhere, so that a link read from the working folder shows.
+        QTemporaryDir elsewhere;
+        const QString was = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(elsewhere.path()));
+        const QString error = saveFile(link, writing(kNew));
+        QVERIFY(QDir::setCurrent(was));
+        QCOMPARE(error, QString());
+        QVERIFY(QDir(elsewhere.path()).isEmpty());
         QVERIFY(QFileInfo(link).isSymLink());
         QCOMPARE(contents(target), kNew);
         QCOMPARE(entries(dir.path()), (QStringList{"plot.png", "real.png"}));
