@@ -36,6 +36,7 @@ TEST(PlaneMarks, OneCurvesMarksInsideARegion) {
         pointMark(MarkKind::Zero, 3.0, 4.0),       // inside
         pointMark(MarkKind::Zero, -3.0, 4.0),      // left of it: inside ±10
         pointMark(MarkKind::Zero, 3.0, 6.0),       // above it
+        pointMark(MarkKind::Zero, 3.0, -3.0),      // below it
         pointMark(MarkKind::Zero, 8.0, -1.0),      // on the corner
         verticalMark(MarkKind::SymmetryAxis, 1.0), // left of it
         verticalMark(MarkKind::SymmetryAxis, 7.5), // inside

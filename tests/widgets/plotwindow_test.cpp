@@ -281,8 +281,8 @@ private slots:
     }
 
     // OLTRAVE_SHOT_DIR=DIR saves the plot window: two parabolas and a line
-    // with their meetings, a tangent at three zooms, a sine on π ticks, and
-    // the main window with Grid and Scale off and on. With OLTRAVE_SHOT_ROOT
+    // with their exact meetings, the first traced, with Key Points, a tangent at three zooms, a
+    // sine on π ticks, and the main window with Grid and Scale off and on. With OLTRAVE_SHOT_ROOT
     // set, the whole screen is taken too (import -window root).
     void screenshots() {
         const QString folder = qEnvironmentVariable("OLTRAVE_SHOT_DIR");
