@@ -21,6 +21,13 @@ std::optional<AnalysedCurve> plottedCurve(const Form& form) {
     return analysed;
 }
 
+AnalysedCurve analysedCurve(const DrawnCurve& curve, bool exact) {
+    AnalysedCurve analysed{familyDescription(curve.family), curve.absmode, {}};
+    for (std::size_t i = 0; i < analysed.coef.size(); ++i)
+        analysed.coef[i] = exact ? Real(curve.coef[i], curve.exact[i]) : Real(curve.coef[i]);
+    return analysed;
+}
+
 std::optional<Analysis> analysePlotted(const Form& form) {
     const std::optional<AnalysedCurve> curve = plottedCurve(form);
     if (!curve)

@@ -4,6 +4,7 @@
 
 #include "intersect.h"
 #include "model/analysisfacts.h"
+#include "model/drawncurve.h"
 
 namespace oltrave {
 
@@ -13,6 +14,10 @@ class Form;
 // was drawn from the boxes as they now read; empty when the last Print drew
 // no function.
 std::optional<AnalysedCurve> plottedCurve(const Form& form);
+
+// A drawn curve for the analysis, with the exact values it was printed with
+// when exact is asked for and it has them.
+AnalysedCurve analysedCurve(const DrawnCurve& curve, bool exact);
 
 // The analysis of that curve.
 std::optional<Analysis> analysePlotted(const Form& form);

@@ -140,7 +140,6 @@ RenderOutcome renderFile(const Invocation& invocation) {
             if (invocation.analysis)
                 sheet.table = analysisTable(form);
             sheet.fields = invocation.fields;
-            sheet.grid = invocation.grid;
             error = saveFile(invocation.output, [&sheet](QIODevice& device, QString&) {
                 return writeWorksheetPdf(device, sheet);
             });

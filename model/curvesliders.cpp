@@ -51,14 +51,19 @@ std::string CurveSliders::name(int box) const {
 
 DrawnCurve CurveSliders::curve() const {
     DrawnCurve drawn = original_;
-    for (int box : boxes_)
-        drawn.coef[static_cast<std::size_t>(box)] = slider(box).value().value;
+    for (int box : boxes_) {
+        const Real value = slider(box).value();
+        drawn.coef[static_cast<std::size_t>(box)] = value.value;
+        drawn.exact[static_cast<std::size_t>(box)] = value.exact;
+    }
     return drawn;
 }
 
 DrawnCurve CurveSliders::curveWith(int box, int position) const {
     DrawnCurve drawn = curve();
-    drawn.coef[static_cast<std::size_t>(box)] = slider(box).valueAtPosition(position).value;
+    const Real value = slider(box).valueAtPosition(position);
+    drawn.coef[static_cast<std::size_t>(box)] = value.value;
+    drawn.exact[static_cast<std::size_t>(box)] = value.exact;
     return drawn;
 }
 

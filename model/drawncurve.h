@@ -13,6 +13,10 @@ struct DrawnCurve {
     int family = 0;
     int absmode = 0;
     Coefficients coef{};
+    // What the boxes read in exact mode when it was printed (none in decimal
+    // mode), so its meetings can be given in closed form later. The doubles
+    // alone say which curve it is.
+    ExactCoefficients exact{};
 
     bool operator==(const DrawnCurve& other) const {
         return family == other.family && absmode == other.absmode && coef == other.coef;

@@ -25,6 +25,8 @@ using FamilyFunction = double (*)(const Coefficients& coef, double x);
 
 // The coefficients with their exact values beside them (none in decimal mode).
 using RealCoefficients = std::array<Real, kBoxCount>;
+// The exact values of the coefficients, when the boxes were read in exact mode.
+using ExactCoefficients = std::array<ExactValue, kBoxCount>;
 // The same function, the same steps, on numbers that carry an exact value.
 using RealFunction = Real (*)(const RealCoefficients& coef, Real x);
 

@@ -201,7 +201,7 @@ void Form::plot() {
     const bool zoomOk = zoomRead && *zoomRead > 0;
     if (zoomOk) {
         if (const FamilyDescription* info = familyDescription(family_)) {
-            const DrawnCurve curve{family_, absmode_, coef_};
+            const DrawnCurve curve{family_, absmode_, coef_, exactCoef_};
             PlotContext context(coef_, zoom_, absmode_, periodic_, canvas_, &session_,
                                 exactValues_ ? &exactCoef_ : nullptr, curve);
             area_.push_back({AreaStroke::Kind::Curve, zoom_, curve});

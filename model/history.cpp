@@ -46,6 +46,7 @@ void History::record(UndoableCommand command, const std::function<void()>& run) 
                      before,
                      lines.kept,
                      std::move(lines.removed),
+                     std::move(lines.removedMarked),
                      {keptCurves, from(curvesBefore, keptCurves)},
                      {keptArea, from(areaBefore, keptArea)},
                      listBefore});
@@ -97,7 +98,7 @@ void History::swap(Step& step) {
     form_.restore(step.other);
     step.other = std::move(now);
     session_.swapCurves(step.curves.kept, step.curves.other);
-    session_.swapLines(step.keptLines, step.otherLines);
+    session_.swapLines(step.keptLines, step.otherLines, step.otherMarked);
     form_.swapArea(step.area.kept, step.area.other);
     showListPosition(step.otherListPosition);
     step.otherListPosition = listNow;

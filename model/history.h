@@ -61,6 +61,7 @@ private:
         FormState other;
         int keptLines = 0;
         std::vector<SessionLine> otherLines;
+        std::vector<int> otherMarked; // which of otherLines name something
         Tail<DrawnCurve> curves;
         Tail<AreaStroke> area;
         int otherListPosition = 0;

@@ -28,9 +28,6 @@ struct PeriodicValues {
     Real hperiod; // π / ω
 };
 
-// The exact values of the coefficients, when the boxes were read in exact mode.
-using ExactCoefficients = std::array<ExactValue, kBoxCount>;
-
 // What a family receives from the plot command and the only ways it can act:
 // draw points and append lines.
 class PlotContext {

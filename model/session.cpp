@@ -1,6 +1,7 @@
 #include "session.h"
 
 #include <algorithm>
+#include <functional>
 
 namespace oltrave {
 
@@ -11,6 +12,10 @@ std::string_view statusText(Status status) {
     case Status::ZoomError: return kZoomErrorText;
     }
     return {};
+}
+
+std::uint64_t textDigestOf(std::string_view text) {
+    return std::hash<std::string_view>{}(text);
 }
 
 int Session::listen(Listener listener) const {
@@ -50,6 +55,7 @@ void Session::flushAppended() {
 
 void Session::push(SessionLine line) {
     const int row = lineCount();
+    line.textDigest = textDigestOf(line.text);
     if (!line.marks.empty() || line.stretch)
         markedRows_.push_back(row);
     lines_.push_back(std::move(line));
@@ -82,6 +88,7 @@ void Session::removeLinesFrom(int row) {
     if (capture_ && row == 0 && capture_->kept == lineCount() && capture_->removed.empty()) {
         // The whole list goes, as on Clear: the vectors change hands, no line moves.
         capture_->removed.swap(lines_);
+        capture_->removedMarked.swap(markedRows_);
         capture_->kept = 0;
     } else if (capture_ && row < capture_->kept) {
         // Moved, not copied: the step owns them now.
@@ -90,7 +97,14 @@ void Session::removeLinesFrom(int row) {
                                        std::make_move_iterator(lines_.begin() + capture_->kept));
         taken.insert(taken.end(), std::make_move_iterator(capture_->removed.begin()),
                      std::make_move_iterator(capture_->removed.end()));
+        std::vector<int> marked;
+        for (const int m : markedRows_)
+            if (m >= row && m < capture_->kept)
+                marked.push_back(m - row);
+        for (const int m : capture_->removedMarked)
+            marked.push_back(m + capture_->kept - row);
         capture_->removed = std::move(taken);
+        capture_->removedMarked = std::move(marked);
         capture_->kept = row;
     }
     lines_.erase(lines_.begin() + row, lines_.end());
@@ -116,16 +130,26 @@ std::vector<MarkedLine> Session::markedLines() const {
 }
 
 void Session::beginCapture() {
-    capture_ = Captured{lineCount(), {}};
+    capture_ = Captured{lineCount(), {}, {}};
 }
 
 Session::Captured Session::endCapture() {
-    Captured captured = capture_ ? std::move(*capture_) : Captured{lineCount(), {}};
+    Captured captured = capture_ ? std::move(*capture_) : Captured{lineCount(), {}, {}};
     capture_.reset();
     return captured;
 }
 
 void Session::swapLines(int kept, std::vector<SessionLine>& other) {
+    std::vector<int> marked;
+    for (std::size_t row = 0; row < other.size(); ++row) {
+        other[row].textDigest = textDigestOf(other[row].text);
+        if (!other[row].marks.empty() || other[row].stretch)
+            marked.push_back(static_cast<int>(row));
+    }
+    swapLines(kept, other, marked);
+}
+
+void Session::swapLines(int kept, std::vector<SessionLine>& other, std::vector<int>& otherMarked) {
     kept = std::clamp(kept, 0, lineCount());
     const Hold announceOnce(*this);
     if (kept == 0) {
@@ -133,28 +157,31 @@ void Session::swapLines(int kept, std::vector<SessionLine>& other) {
         const int announced = unannounced_.value_or(lineCount());
         std::vector<SessionLine> replaced;
         replaced.swap(lines_);
-        markedRows_.clear();
+        std::vector<int> replacedMarked;
+        replacedMarked.swap(markedRows_);
         unannounced_.reset();
         if (announced > 0)
             notify({SessionChange::Kind::LinesRemoved, 0});
         lines_.swap(other);
-        for (int row = 0; row < lineCount(); ++row) {
-            const SessionLine& line = lines_[static_cast<std::size_t>(row)];
-            if (!line.marks.empty() || line.stretch)
-                markedRows_.push_back(row);
-        }
+        markedRows_.swap(otherMarked);
         if (!lines_.empty())
             unannounced_ = 0; // announced when the hold ends
         other = std::move(replaced);
+        otherMarked = std::move(replacedMarked);
         return;
     }
     std::vector<SessionLine> replaced(std::make_move_iterator(lines_.begin() + kept),
                                       std::make_move_iterator(lines_.end()));
+    std::vector<int> replacedMarked;
+    for (const int m : markedRows_)
+        if (m >= kept)
+            replacedMarked.push_back(m - kept);
     removeLinesFrom(kept);
     lines_.reserve(lines_.size() + other.size());
     for (SessionLine& line : other)
-        push(std::move(line));
+        push(std::move(line)); // push finds the marked ones
     other = std::move(replaced);
+    otherMarked = std::move(replacedMarked);
 }
 
 void Session::swapCurves(std::size_t kept, std::vector<DrawnCurve>& other) {

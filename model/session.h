@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -35,7 +36,12 @@ struct SessionLine {
     std::optional<Stretch> stretch;
     // The curve whose plot wrote the line; none for a Calculate line.
     std::optional<DrawnCurve> curve;
+    // A digest of text, set by the session: whoever keeps something per text
+    // (a list's row widths) knows a line again without reading its bytes.
+    std::uint64_t textDigest = 0;
 };
+
+std::uint64_t textDigestOf(std::string_view text);
 
 // What changed in a session, for whoever shows it.
 struct SessionChange {
@@ -121,11 +127,15 @@ public:
     struct Captured {
         int kept = 0;                     // rows untouched from the start
         std::vector<SessionLine> removed; // the rows from kept on as they were
+        std::vector<int> removedMarked;   // which of them name something, ascending
     };
     void beginCapture();
     Captured endCapture();
     // Puts other's lines in place of the rows from kept on, and the rows
-    // replaced into other: applying it twice changes nothing.
+    // replaced into other: applying it twice changes nothing. otherMarked says
+    // which of other's lines name something and is swapped likewise, so that
+    // a whole list coming back is not searched for them again.
+    void swapLines(int kept, std::vector<SessionLine>& other, std::vector<int>& otherMarked);
     void swapLines(int kept, std::vector<SessionLine>& other);
     void swapCurves(std::size_t kept, std::vector<DrawnCurve>& other);
 

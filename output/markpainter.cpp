@@ -6,10 +6,14 @@
 
 namespace oltrave {
 
-void paintMarks(QPainter& painter, const QRectF& area, const std::vector<MarkInstance>& marks,
-                const std::vector<CanvasPoint>& stretches, const PlaneToDevice& toDevice,
-                double unit) {
-    using namespace markstyle;
+namespace {
+
+void paintAll(QPainter& painter, const QRectF& area, const std::vector<MarkInstance>& marks,
+              const std::vector<CanvasPoint>& stretches, const PlaneToDevice& toDevice, double unit,
+              const QColor& pointColour, const QColor& lineColour) {
+    using markstyle::kHighlight, markstyle::kHighlightLineWidth, markstyle::kHighlightRadius,
+        markstyle::kLineWidth, markstyle::kPointEdge, markstyle::kPointRadius,
+        markstyle::kStretchRadius;
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setClipRect(area);
@@ -34,7 +38,7 @@ void paintMarks(QPainter& painter, const QRectF& area, const std::vector<MarkIns
             else
                 lines.append({QPointF(area.left(), at.y()), QPointF(area.right(), at.y())});
         }
-        painter.setPen(QPen(highlighted ? kHighlight : kLine,
+        painter.setPen(QPen(highlighted ? kHighlight : lineColour,
                             (highlighted ? kHighlightLineWidth : kLineWidth) * unit, Qt::DashLine));
         painter.drawLines(lines);
     }
@@ -44,10 +48,24 @@ void paintMarks(QPainter& painter, const QRectF& area, const std::vector<MarkIns
         if (mark.shape != MarkShape::Point)
             continue;
         const double r = (mark.highlighted ? kHighlightRadius : kPointRadius) * unit;
-        painter.setBrush(mark.highlighted ? kHighlight : kPoint);
+        painter.setBrush(mark.highlighted ? kHighlight : pointColour);
         painter.drawEllipse(toDevice(static_cast<float>(mark.x), static_cast<float>(mark.y)), r, r);
     }
     painter.restore();
+}
+
+} // namespace
+
+void paintMarks(QPainter& painter, const QRectF& area, const std::vector<MarkInstance>& marks,
+                const std::vector<CanvasPoint>& stretches, const PlaneToDevice& toDevice,
+                double unit) {
+    paintAll(painter, area, marks, stretches, toDevice, unit, markstyle::kPoint, markstyle::kLine);
+}
+
+void paintMarksInColour(QPainter& painter, const QRectF& area,
+                        const std::vector<MarkInstance>& marks, const PlaneToDevice& toDevice,
+                        double unit, const QColor& colour) {
+    paintAll(painter, area, marks, {}, toDevice, unit, colour, colour);
 }
 
 } // namespace oltrave

@@ -40,4 +40,9 @@ void paintMarks(QPainter& painter, const QRectF& area, const std::vector<MarkIns
                 const std::vector<CanvasPoint>& stretches, const PlaneToDevice& toDevice,
                 double unit);
 
+// The same marks, no stretches, dots and lines in one curve's colour.
+void paintMarksInColour(QPainter& painter, const QRectF& area,
+                        const std::vector<MarkInstance>& marks, const PlaneToDevice& toDevice,
+                        double unit, const QColor& colour);
+
 } // namespace oltrave

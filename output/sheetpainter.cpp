@@ -25,6 +25,8 @@ constexpr qreal kRuleWidthMm = 0.15;
 constexpr qreal kHeadingPoints = 9;
 constexpr qreal kTitlePoints = 16;
 constexpr qreal kNotePoints = 9;
+constexpr qreal kGridLabelPoints = 10;
+constexpr qreal kPointsPerInch = 72;
 constexpr qreal kLinePoints = 10; // never less than 9: a class reads it on paper
 constexpr int kWrap = Qt::TextWordWrap | Qt::TextWrapAnywhere;
 const QColor kHeadingColour(0x70, 0x70, 0x70);
@@ -138,11 +140,17 @@ private:
             const qreal width = page_.width() * kPlotWidthShare;
             const qreal height = width * sheet_.plotShape.height() / sheet_.plotShape.width();
             const QRectF plot(page_.left() + (page_.width() - width) / 2, top_, width, height);
-            // The grid is laid out for the plotting area's pixels, then scaled to the page.
+            // The grid is laid out in units that make its labels 10 pt on
+            // paper, then scaled to the page.
             std::optional<PlotGrid> grid;
-            if (sheet_.grid && sheet_.zoom > 0)
-                grid = plotGrid({-sheet_.zoom, sheet_.zoom, -sheet_.zoom, sheet_.zoom},
-                                QSizeF(sheet_.plotShape), sheet_.piTicks);
+            if (sheet_.grid && sheet_.zoom > 0) {
+                const PlaneRect plane{-sheet_.zoom, sheet_.zoom, -sheet_.zoom, sheet_.zoom};
+                const qreal labelPixels =
+                    plotGrid(plane, QSizeF(sheet_.plotShape), false).font.pixelSize();
+                const qreal points = width / perMm_ * kPointsPerInch / kMillimetresPerInch;
+                const qreal units = points * labelPixels / kGridLabelPoints;
+                grid = plotGrid(plane, QSizeF(units, units * height / width), sheet_.piTicks);
+            }
             paintPlot(painter_, plot, *sheet_.drawing, sheet_.background, sheet_.ink,
                       kLineWidthMm * perMm_, grid ? &*grid : nullptr);
             const CurveRecorder& drawing = *sheet_.drawing;

@@ -44,6 +44,7 @@ Worksheet sessionWorksheet(const Form& form, const CurveRecorder& drawing, const
     sheet.ink = look.ink;
     sheet.marks = std::move(marks);
     sheet.zoom = form.zoom();
+    sheet.grid = true; // a printed plot is read off the page
     sheet.piTicks = periodicOnly(form.drawnCurves());
     return sheet;
 }

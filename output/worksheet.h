@@ -55,7 +55,8 @@ struct SheetLook {
 
 // The worksheet of the form's session: its first line (the formula of the
 // first plot) as the title, the formula label while there is none, and every
-// line; the drawing and the marks as the plot shows them.
+// line; the drawing and the marks as the plot shows them, over a grid with
+// labelled ticks.
 Worksheet sessionWorksheet(const Form& form, const CurveRecorder& drawing, const SheetLook& look,
                            std::vector<MarkInstance> marks);
 

@@ -17,7 +17,7 @@ bool selected(const std::vector<int>& rows, int row) {
     return std::find(rows.begin(), rows.end(), row) != rows.end();
 }
 
-// The k whose x + step * k lies inside [-zoom, zoom], smallest x first; none
+// The k whose x + step * k lies inside [low, high], smallest x first; none
 // when they are too many or the step cannot be used.
 struct KRange {
     long first = 0;
@@ -25,17 +25,21 @@ struct KRange {
     long direction = 1;
 };
 
-KRange kInView(double x, double step, double zoom) {
+bool within(double v, double low, double high) {
+    return low <= v && v <= high;
+}
+
+KRange kInView(double x, double step, double lowEnd, double highEnd) {
     KRange range;
     if (!std::isfinite(step) || !std::isfinite(x))
         return range;
     if (step == 0) {
-        if (std::fabs(x) <= zoom)
+        if (within(x, lowEnd, highEnd))
             range.last = 0;
         return range;
     }
-    const double low = std::ceil((-zoom - x) / std::fabs(step));
-    const double high = std::floor((zoom - x) / std::fabs(step));
+    const double low = std::ceil((lowEnd - x) / std::fabs(step));
+    const double high = std::floor((highEnd - x) / std::fabs(step));
     // Beyond 2^53 neighbouring k are one double: such instances cannot be
     // counted, nor told apart.
     if (!(high >= low) || high - low >= kMostInstances || std::fabs(low) > kLargestK ||
@@ -48,9 +52,10 @@ KRange kInView(double x, double step, double zoom) {
     return range;
 }
 
-void addInstances(const Mark& mark, int row, bool highlighted, double zoom,
+void addInstances(const Mark& mark, int row, bool highlighted, const PlaneRegion& region,
                   std::vector<MarkInstance>& out) {
-    const KRange range = kInView(mark.x, mark.shape == MarkShape::Horizontal ? 0 : mark.step, zoom);
+    const KRange range = kInView(mark.x, mark.shape == MarkShape::Horizontal ? 0 : mark.step,
+                                 region.left, region.right);
     const long count = (range.last - range.first) * range.direction + 1;
     for (long i = 0; i < count; ++i) {
         const long k = range.first + i * range.direction;
@@ -60,10 +65,11 @@ void addInstances(const Mark& mark, int row, bool highlighted, double zoom,
                               row,
                               highlighted,
                               mark.kind};
-        const bool inside = mark.shape == MarkShape::Point
-                                ? std::fabs(instance.x) <= zoom && std::fabs(instance.y) <= zoom
-                            : mark.shape == MarkShape::Vertical ? std::fabs(instance.x) <= zoom
-                                                                : std::fabs(instance.y) <= zoom;
+        const bool insideX = within(instance.x, region.left, region.right);
+        const bool insideY = within(instance.y, region.bottom, region.top);
+        const bool inside = mark.shape == MarkShape::Point      ? insideX && insideY
+                            : mark.shape == MarkShape::Vertical ? insideX
+                                                                : insideY;
         if (inside)
             out.push_back(instance);
     }
@@ -83,23 +89,39 @@ std::vector<MarkedLine> linesOnCurves(const std::vector<MarkedLine>& lines,
 
 std::vector<MarkInstance> marksInView(const std::vector<MarkedLine>& lines, double zoom,
                                       const std::vector<int>& selectedRows) {
-    std::vector<MarkInstance> out;
     if (!(zoom > 0))
-        return out;
+        return {};
+    return marksInView(lines, PlaneRegion{-zoom, zoom, -zoom, zoom}, selectedRows);
+}
+
+std::vector<MarkInstance> marksInView(const std::vector<MarkedLine>& lines,
+                                      const PlaneRegion& region,
+                                      const std::vector<int>& selectedRows) {
+    std::vector<MarkInstance> out;
     for (const MarkedLine& line : lines) {
         const bool highlighted = selected(selectedRows, line.row);
         for (const Mark& mark : line.marks) {
             if (mark.shape == MarkShape::Horizontal) {
                 // A horizontal line has no x to repeat along.
                 MarkInstance instance{mark.shape, 0, mark.y, line.row, highlighted, mark.kind};
-                if (std::fabs(mark.y) <= zoom)
+                if (within(mark.y, region.bottom, region.top))
                     out.push_back(instance);
             } else {
-                addInstances(mark, line.row, highlighted, zoom, out);
+                addInstances(mark, line.row, highlighted, region, out);
             }
         }
     }
     return out;
+}
+
+std::vector<MarkInstance> curveMarksInView(const std::vector<MarkedLine>& lines,
+                                           const DrawnCurve& curve, const PlaneRegion& region) {
+    std::vector<MarkedLine> own;
+    for (const MarkedLine& line : lines) {
+        if (line.curve == curve)
+            own.push_back(line);
+    }
+    return marksInView(own, region, {});
 }
 
 std::string markText(const MarkInstance& mark) {
@@ -138,7 +160,7 @@ std::vector<CanvasPoint> selectedStretches(const std::vector<MarkedLine>& lines,
         range.last = 0;
         if (s.step != 0) {
             const double half = std::fabs(s.high - s.low) / 2;
-            range = kInView(s.low + half, s.step, zoom + half);
+            range = kInView(s.low + half, s.step, -(zoom + half), zoom + half);
         }
         const long count = (range.last - range.first) * range.direction + 1;
         for (long i = 0; i < count; ++i) {

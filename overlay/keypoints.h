@@ -5,6 +5,7 @@
 
 #include "model/canvas.h"
 #include "model/mark.h"
+#include "planeview.h"
 #include "viewport.h"
 
 namespace oltrave {
@@ -36,6 +37,15 @@ std::vector<MarkInstance> marksInView(const std::vector<MarkedLine>& lines, doub
 
 // "point X , Y", "vertical X" or "horizontal Y", numbers as the list writes them.
 std::string markText(const MarkInstance& mark);
+
+// The same inside any region of the plane.
+std::vector<MarkInstance> marksInView(const std::vector<MarkedLine>& lines,
+                                      const PlaneRegion& region,
+                                      const std::vector<int>& selectedRows);
+
+// The instances of the marks of curve's lines inside region.
+std::vector<MarkInstance> curveMarksInView(const std::vector<MarkedLine>& lines,
+                                           const DrawnCurve& curve, const PlaneRegion& region);
 
 // The x of every mark instance that has one (points and vertical lines).
 std::vector<double> markXs(const std::vector<MarkInstance>& marks);

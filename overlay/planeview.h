@@ -4,6 +4,14 @@
 
 namespace oltrave {
 
+// The part of the plane a view shows.
+struct PlaneRegion {
+    double left = 0;
+    double right = 0;
+    double bottom = 0;
+    double top = 0;
+};
+
 // What a resizable plot shows: the plane point at its centre and the plane
 // units one pixel stands for each way, over width x height pixels. Pixel (0,
 // 0) is the upper-left corner; y grows upwards in the plane.
@@ -23,6 +31,7 @@ struct PlaneView {
     double right() const { return xAt(width); }
     double bottom() const { return yAt(height); }
     double top() const { return yAt(0); }
+    PlaneRegion region() const { return {left(), right(), bottom(), top()}; }
 
     // ±reach both ways fits: with equal units the shorter side shows it and
     // the longer one more; otherwise each side shows exactly ±reach.

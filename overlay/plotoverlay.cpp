@@ -28,14 +28,10 @@ std::optional<DrawnCurve> PlotOverlay::tracedCurve(const Session& session) const
 std::vector<MarkInstance> PlotOverlay::tracedMarks(const Session& session,
                                                    const Viewport& view) const {
     const std::optional<DrawnCurve> traced = tracedCurve(session);
-    if (!traced)
+    const double zoom = view.zoom;
+    if (!traced || !(zoom > 0))
         return {};
-    std::vector<MarkedLine> lines;
-    for (MarkedLine& line : session.markedLines()) {
-        if (line.curve == *traced)
-            lines.push_back(std::move(line));
-    }
-    return marksInView(lines, view.zoom, {});
+    return curveMarksInView(session.markedLines(), *traced, {-zoom, zoom, -zoom, zoom});
 }
 
 std::vector<Mark> PlotOverlay::move(Trace::Move move, const Viewport& view,

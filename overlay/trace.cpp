@@ -15,7 +15,10 @@ constexpr int kFarStep = 10;
 } // namespace
 
 int readoutDecimals(const Viewport& view) {
-    const double pixel = std::min(2 * view.zoom / view.width, 2 * view.zoom / view.height);
+    return readoutDecimals(std::min(2 * view.zoom / view.width, 2 * view.zoom / view.height));
+}
+
+int readoutDecimals(double pixel) {
     if (!(pixel > 0) || !std::isfinite(pixel))
         return 0;
     const int decimals = static_cast<int>(std::ceil(-std::log10(pixel)));
@@ -104,17 +107,20 @@ std::optional<Readout> Trace::readout(const Viewport& view,
                                       const std::vector<DrawnCurve>& curves) const {
     if (!shown_ || !view.usable())
         return std::nullopt;
-    const int decimals = readoutDecimals(view);
+    const std::optional<std::size_t> index = curve(curves.size());
+    return readoutAt(x_, readoutDecimals(view), index ? &curves[*index] : nullptr, mouseY_);
+}
+
+Readout readoutAt(double x, int decimals, const DrawnCurve* curve, double mouseY) {
     Readout out;
-    out.x = x_;
-    out.xText = numtext(roundToDecimals(x_, decimals));
-    if (const std::optional<std::size_t> index = curve(curves.size())) {
-        const DrawnCurve& c = curves[*index];
+    out.x = x;
+    out.xText = numtext(roundToDecimals(x, decimals));
+    if (curve) {
         out.onCurve = true;
         // f at the x the read-out writes, which Enter puts in the x box.
-        out.y = c.valueAt(numval(out.xText).value_or(x_));
+        out.y = curve->valueAt(numval(out.xText).value_or(x));
     } else {
-        out.y = mouseY_;
+        out.y = mouseY;
     }
     out.yText = out.y ? numtext(roundToDecimals(*out.y, decimals)) : "-";
     return out;

@@ -12,6 +12,8 @@ namespace oltrave {
 // Decimals a read-out number gets: the fewest that still tell one pixel from
 // the next, from the smaller of a pixel's width and height; 0 to 15.
 int readoutDecimals(const Viewport& view);
+// The same for a pixel that many plane units across, the smaller way.
+int readoutDecimals(double pixel);
 
 // v rounded to the given decimals; a value beyond the decimals' precision stays.
 double roundToDecimals(double v, int decimals);
@@ -26,6 +28,10 @@ struct Readout {
 
     std::string text() const { return "x = " + xText + ", y = " + yText; }
 };
+
+// The read-out at x rounded to decimals: on curve, its value at the x as
+// written; without one, the plane height mouseY.
+Readout readoutAt(double x, int decimals, const DrawnCurve* curve, double mouseY);
 
 // The trace on the plotting area: a point on one of the drawn curves (the
 // last one unless the keys chose another), moved by the mouse or the keys.

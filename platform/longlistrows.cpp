@@ -10,29 +10,32 @@
 namespace oltrave {
 
 QSize LongListView::measure(int row) const {
-    constexpr qsizetype kMostRemembered = 1 << 18;
-    const QModelIndex index = model()->index(row, 0, rootIndex());
-    const QVariant look = index.data(kLookRole);
-    if (look.isValid()) {
-        // Tens of thousands of lines come back at once on Undo: the bytes are
-        // looked up where they lie, with no text made of them.
-        const QByteArray bytes = look.toByteArray();
-        if (const auto known = sizesByLook_.constFind(bytes); known != sizesByLook_.constEnd())
-            return *known;
-        const QSize size = measured(index);
+    constexpr std::size_t kMostRemembered = 1 << 18;
+    if (looks_) {
+        const std::uint64_t look = looks_->rowLook(row);
+        if (const auto known = sizesByLook_.find(look); known != sizesByLook_.end())
+            return known->second;
+        const QSize size = measured(model()->index(row, 0, rootIndex()));
         if (sizesByLook_.size() >= kMostRemembered)
             sizesByLook_.clear();
-        sizesByLook_.insert(QByteArray(bytes.constData(), bytes.size()), size);
+        sizesByLook_.emplace(look, size);
         return size;
     }
+    const QModelIndex index = model()->index(row, 0, rootIndex());
     const QString text = index.data(Qt::DisplayRole).toString();
     if (const auto known = sizes_.constFind(text); known != sizes_.constEnd())
         return *known;
     const QSize size = measured(index);
-    if (sizes_.size() >= kMostRemembered)
+    if (static_cast<std::size_t>(sizes_.size()) >= kMostRemembered)
         sizes_.clear();
     sizes_.insert(text, size);
     return size;
+}
+
+void LongListView::setModel(QAbstractItemModel* model) {
+    looks_ = dynamic_cast<const RowLooks*>(model);
+    sizesByLook_.clear();
+    QListView::setModel(model);
 }
 
 QSize LongListView::measured(const QModelIndex& index) const {

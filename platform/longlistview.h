@@ -2,6 +2,8 @@
 
 #include <QHash>
 #include <QListView>
+#include <cstdint>
+#include <unordered_map>
 #include <vector>
 
 namespace oltrave {
@@ -19,11 +21,20 @@ class LongListView : public QListView {
 public:
     explicit LongListView(QWidget* parent = nullptr);
 
-    // A model may give under this role, for each row, bytes that name how the
-    // row looks: rows with equal bytes are measured once, and a row is known
-    // again without its text being read. The bytes may be borrowed from the
-    // model; the view copies what it keeps.
-    static constexpr int kLookRole = Qt::UserRole + 1;
+    // A model that is also a RowLooks tells, for each row, a digest of how
+    // the row looks: rows with equal digests are measured once, and a row is
+    // known again straight from the model's own store, with no index, variant
+    // or text read (tens of thousands come back at once on Undo). Two looks
+    // sharing a 64-bit digest would share a width, no more.
+    class RowLooks {
+    public:
+        virtual std::uint64_t rowLook(int row) const = 0;
+
+    protected:
+        ~RowLooks() = default;
+    };
+
+    void setModel(QAbstractItemModel* model) override;
 
     // Lines added while the last line is in view move the view along with
     // them, in the same step, so the scroll bar never shows the halfway state.
@@ -88,7 +99,8 @@ private:
     // Sizes by text: lines that come back (Undo of a Clear, a session opened
     // again) and lines repeated are laid out once.
     mutable QHash<QString, QSize> sizes_;
-    mutable QHash<QByteArray, QSize> sizesByLook_;
+    mutable std::unordered_map<std::uint64_t, QSize> sizesByLook_;
+    const RowLooks* looks_ = nullptr;
     int rowHeight_ = 0;
     int widest_ = 0;
 };

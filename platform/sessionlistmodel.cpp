@@ -1,6 +1,5 @@
 #include "sessionlistmodel.h"
 
-#include "longlistview.h"
 #include "model/session.h"
 
 namespace oltrave {
@@ -42,9 +41,6 @@ QVariant SessionListModel::data(const QModelIndex& index, int role) const {
     const SessionLine& line = session_.line(row);
     switch (role) {
     case Qt::DisplayRole: return QString::fromStdString(line.text);
-    case LongListView::kLookRole:
-        // The tip does not change the size: the text alone names the look.
-        return QByteArray::fromRawData(line.text.data(), static_cast<qsizetype>(line.text.size()));
     case Qt::ToolTipRole:
         if (!line.decimalText.empty())
             return QString::fromStdString(line.decimalText);
@@ -52,6 +48,12 @@ QVariant SessionListModel::data(const QModelIndex& index, int role) const {
     default: break;
     }
     return {};
+}
+
+std::uint64_t SessionListModel::rowLook(int row) const {
+    if (row < 0 || row >= rows_ || row >= session_.lineCount())
+        return 0;
+    return session_.line(row).textDigest;
 }
 
 } // namespace oltrave

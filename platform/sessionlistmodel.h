@@ -2,6 +2,8 @@
 
 #include <QAbstractListModel>
 
+#include "longlistview.h"
+
 namespace oltrave {
 
 class Session;
@@ -10,7 +12,7 @@ struct SessionChange;
 // The session's result lines as a list of rows: the text shown, the decimal
 // line of an exact one as its tip. It follows the session's change notices;
 // rows are only ever added at the end or taken away from a row on.
-class SessionListModel : public QAbstractListModel {
+class SessionListModel : public QAbstractListModel, public LongListView::RowLooks {
     Q_OBJECT
 public:
     explicit SessionListModel(const Session& session, QObject* parent = nullptr);
@@ -21,6 +23,8 @@ public:
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    // The tip does not change the size: the text alone names the look.
+    std::uint64_t rowLook(int row) const override;
 
 private:
     const Session& session_;

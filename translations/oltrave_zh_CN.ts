@@ -74,6 +74,29 @@
         <source>Sliders</source>
         <translation>滑块</translation>
     </message>
+    <message>
+        <source>The picture could not be written to %1.</source>
+        <translation>图片无法写入 %1。</translation>
+    </message>
+    <message>
+        <source>Trace read-out</source>
+        <translation>跟踪读数</translation>
+    </message>
+</context>
+<context>
+    <name>oltrave::PictureSizeDialog</name>
+    <message>
+        <source>Picture Size</source>
+        <translation>图片尺寸</translation>
+    </message>
+    <message>
+        <source>Width (pixels):</source>
+        <translation>宽度（像素）：</translation>
+    </message>
+    <message>
+        <source>Height (pixels):</source>
+        <translation>高度（像素）：</translation>
+    </message>
 </context>
 <context>
     <name>GridScale</name>

@@ -154,6 +154,10 @@ bool MainWindow::exactValues() const {
     return menus_->exact()->isChecked();
 }
 
+bool MainWindow::keyPoints() const {
+    return menus_->keyPoints()->isChecked();
+}
+
 void MainWindow::showAnalysis(std::optional<Analysis> analysis, std::vector<int> selectedRows) {
     overlay_->setAnalysis(std::move(analysis), std::move(selectedRows));
 }

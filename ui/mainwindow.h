@@ -52,6 +52,7 @@ public:
     bool exactValues() const;
     // View > Key Points, set as its menu item sets it.
     void setKeyPoints(bool on);
+    bool keyPoints() const;
     // What the analysis panel shows, drawn over the curves with its selected
     // rows highlighted; none while the panel is closed.
     void showAnalysis(std::optional<Analysis> analysis, std::vector<int> selectedRows);

@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "output/gridpainter.h"
+#include "output/markpainter.h"
 #include "overlay/curvesampler.h"
 
 namespace oltrave {
@@ -18,6 +19,29 @@ namespace {
 constexpr double kZoomStep = 1.25;
 // An arrow key pans by this many pixels.
 constexpr double kPanStep = 40;
+// A press and release closer than this is a click, not a drag.
+constexpr double kClickSlack = 3;
+constexpr double kTraceRadius = 4;
+
+// The trace's move a key asks for; none for the pan and zoom keys.
+std::optional<Trace::Move> traceMove(const QKeyEvent& event) {
+    const bool ctrl = event.modifiers() & Qt::ControlModifier;
+    const bool shift = event.modifiers() & Qt::ShiftModifier;
+    using Move = Trace::Move;
+    switch (event.key()) {
+    case Qt::Key_Left:
+        return ctrl ? std::optional(shift ? Move::FarLeft : Move::Left) : std::nullopt;
+    case Qt::Key_Right:
+        return ctrl ? std::optional(shift ? Move::FarRight : Move::Right) : std::nullopt;
+    case Qt::Key_Up: return ctrl ? std::optional(Move::PreviousCurve) : std::nullopt;
+    case Qt::Key_Down: return ctrl ? std::optional(Move::NextCurve) : std::nullopt;
+    case Qt::Key_Home: return ctrl ? std::optional(Move::Home) : std::nullopt;
+    case Qt::Key_End: return Move::End;
+    case Qt::Key_PageUp: return Move::PreviousMark;
+    case Qt::Key_PageDown: return Move::NextMark;
+    default: return std::nullopt;
+    }
+}
 
 } // namespace
 
@@ -44,6 +68,16 @@ void PlotView::setTrace(std::vector<Shown> curves) {
 
 void PlotView::setMarks(std::vector<QPointF> points) {
     marks_ = std::move(points);
+    changed();
+}
+
+void PlotView::setKeyMarks(std::vector<CurveMarks> marks) {
+    keyMarks_ = std::move(marks);
+    changed();
+}
+
+void PlotView::setTracePoint(std::optional<TracePoint> point) {
+    tracePoint_ = std::move(point);
     changed();
 }
 
@@ -102,6 +136,23 @@ void PlotView::render(QPainter& painter, const QSizeF& size) const {
     if (!trace_.empty())
         painter.drawImage(QPointF(0, 0), traceLayer(view, size));
     paintCurves(painter, view, curves_);
+    const QRectF all(QPointF(0, 0), size);
+    const PlaneToDevice toDevice = [&view](float x, float y) {
+        return QPointF(view.pixelX(x), view.pixelY(y));
+    };
+    for (const CurveMarks& shown : keyMarks_)
+        paintMarksInColour(painter, all, shown.marks, toDevice, 1, shown.colour);
+    if (tracePoint_) {
+        const double x = view.pixelX(tracePoint_->x);
+        painter.setPen(QPen(Qt::gray, 1, Qt::DotLine));
+        painter.drawLine(QPointF(x, 0), QPointF(x, size.height()));
+        if (tracePoint_->y) {
+            painter.setPen(QPen(Qt::black, 1));
+            painter.setBrush(tracePoint_->colour);
+            painter.drawEllipse(QPointF(x, view.pixelY(*tracePoint_->y)), kTraceRadius,
+                                kTraceRadius);
+        }
+    }
     painter.setPen(QPen(Qt::black, 1));
     painter.setBrush(Qt::white);
     for (const QPointF& p : marks_)
@@ -186,13 +237,28 @@ void PlotView::resizeEvent(QResizeEvent*) {
 }
 
 void PlotView::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton)
+    if (event->button() == Qt::LeftButton) {
         dragFrom_ = event->position();
+        pressedAt_ = event->position();
+    }
+}
+
+void PlotView::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && pressedAt_)
+        emit clicked(*pressedAt_);
+    pressedAt_.reset();
+    dragFrom_.reset();
 }
 
 void PlotView::mouseMoveEvent(QMouseEvent* event) {
     if (!dragFrom_ || !(event->buttons() & Qt::LeftButton))
         return;
+    if (pressedAt_) {
+        const QPointF moved = event->position() - *pressedAt_;
+        if (std::max(std::fabs(moved.x()), std::fabs(moved.y())) <= kClickSlack)
+            return;
+        pressedAt_.reset();
+    }
     const QPointF by = event->position() - *dragFrom_;
     dragFrom_ = event->position();
     atHome_ = false;
@@ -209,6 +275,10 @@ void PlotView::wheelEvent(QWheelEvent* event) {
 }
 
 void PlotView::keyPressEvent(QKeyEvent* event) {
+    if (const std::optional<Trace::Move> move = traceMove(*event)) {
+        emit traceKey(*move);
+        return;
+    }
     const QPointF centre(width() / 2.0, height() / 2.0);
     switch (event->key()) {
     case Qt::Key_Left:

@@ -6,7 +6,9 @@
 #include <vector>
 
 #include "model/drawncurve.h"
+#include "overlay/keypoints.h"
 #include "overlay/planeview.h"
+#include "overlay/trace.h"
 
 namespace oltrave {
 
@@ -14,7 +16,9 @@ namespace oltrave {
 // with labelled ticks, and the meetings marked. Drawn into a cached picture
 // when something changes; paint events only copy it. Drag or the arrow keys
 // pan, the wheel zooms about the pointer, + and - about the centre, Home
-// goes back to ±reach.
+// goes back to ±reach. A click places the trace; Ctrl with the arrows moves
+// it (Shift: ten pixels) and changes its curve, Ctrl+Home and End take it to
+// the edges, Page Up and Page Down to the traced curve's marks.
 class PlotView : public QWidget {
     Q_OBJECT
 public:
@@ -30,6 +34,19 @@ public:
     // layer kept while the view stays; an empty trace clears it.
     void setTrace(std::vector<Shown> curves);
     void setMarks(std::vector<QPointF> points); // plane points
+    // Each curve's key points in its colour.
+    struct CurveMarks {
+        std::vector<MarkInstance> marks;
+        QColor colour;
+    };
+    void setKeyMarks(std::vector<CurveMarks> marks);
+    // The traced point: a line at x and, where the curve has a value, a dot.
+    struct TracePoint {
+        double x = 0;
+        std::optional<double> y;
+        QColor colour;
+    };
+    void setTracePoint(std::optional<TracePoint> point);
     // ±reach is what Home shows.
     void setReach(double reach);
     void setEqualUnits(bool on);
@@ -48,12 +65,16 @@ public:
 signals:
     // The plane region shown changed.
     void viewChanged();
+    // A click without a drag at pixel.
+    void clicked(QPointF pixel);
+    void traceKey(oltrave::Trace::Move move);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -72,11 +93,14 @@ private:
     mutable bool traceStale_ = true;
     mutable std::vector<DrawnCurve> onLayer_; // the trace curves the layer holds
     std::vector<QPointF> marks_;
+    std::vector<CurveMarks> keyMarks_;
+    std::optional<TracePoint> tracePoint_;
     double reach_ = 10;
     bool equalUnits_ = true;
     bool pi_ = false;
     bool atHome_ = true; // neither panned nor zoomed since Home
     std::optional<QPointF> dragFrom_;
+    std::optional<QPointF> pressedAt_; // a press not yet a drag
     QImage cache_;
     bool stale_ = true;
 };

@@ -2,23 +2,28 @@
 
 #include <QCloseEvent>
 #include <QDockWidget>
-#include <QFileDialog>
+#include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPointer>
-#include <QSvgGenerator>
+#include <QStatusBar>
 #include <QTimer>
+#include <algorithm>
 #include <memory>
 
 #include "analysis/intersect.h"
+#include "analysis/plotted.h"
 #include "analysis/rows.h"
 #include "mainwindow.h"
 #include "model/form.h"
 #include "model/numtext.h"
 #include "output/gridpainter.h"
+#include "overlay/keypoints.h"
 #include "overlay/ticks.h"
 #include "platform/settings.h"
+#include "plotpicture.h"
+#include "plottrace.h"
 #include "plotview.h"
 #include "sliderpanel.h"
 
@@ -51,13 +56,6 @@ QString legendText(const DrawnCurve& curve) {
     return text + QStringLiteral("   ") + values.join(QStringLiteral(", "));
 }
 
-AnalysedCurve analysedCurveOf(const DrawnCurve& curve) {
-    AnalysedCurve analysed{familyDescription(curve.family), curve.absmode, {}};
-    for (std::size_t i = 0; i < analysed.coef.size(); ++i)
-        analysed.coef[i] = Real(curve.coef[i]);
-    return analysed;
-}
-
 } // namespace
 
 void PlotWindow::install(MainWindow& window, QMenu& view) {
@@ -78,8 +76,10 @@ void PlotWindow::install(MainWindow& window, QMenu& view) {
                 if (p->item_.isChecked())
                     p->follow();
             });
-            connect(&window, &MainWindow::exactValuesToggled, *plot,
-                    [p = plot->data()] { p->sliders_->rebuild(); });
+            connect(&window, &MainWindow::exactValuesToggled, *plot, [p = plot->data()] {
+                p->sliders_->rebuild();
+                p->findIntersections();
+            });
         }
         PlotWindow* shown = *plot;
         if (!on) {
@@ -95,7 +95,6 @@ void PlotWindow::install(MainWindow& window, QMenu& view) {
 PlotWindow::PlotWindow(MainWindow& window, QAction& item)
     : QMainWindow(&window, Qt::Window), window_(window), item_(item) {
     setObjectName(QStringLiteral("plotwindowframe"));
-    setWindowTitle(tr("Plot"));
     resize(900, 640);
     // Its size and place as last left.
     restoreGeometry(programSettings().value(kGeometryKey).toByteArray());
@@ -104,45 +103,55 @@ PlotWindow::PlotWindow(MainWindow& window, QAction& item)
 
     legend_ = new QListWidget;
     legend_->setObjectName(QStringLiteral("legend"));
-    legend_->setAccessibleName(tr("Curves"));
-    auto* curvesDock = new QDockWidget(tr("Curves"), this);
-    curvesDock->setWidget(legend_);
-    addDockWidget(Qt::RightDockWidgetArea, curvesDock);
+    curvesDock_ = new QDockWidget(this);
+    curvesDock_->setWidget(legend_);
+    addDockWidget(Qt::RightDockWidgetArea, curvesDock_);
     meetings_ = new QListWidget;
     meetings_->setObjectName(QStringLiteral("intersections"));
-    meetings_->setAccessibleName(tr("Intersections"));
-    auto* meetingsDock = new QDockWidget(tr("Intersections"), this);
-    meetingsDock->setWidget(meetings_);
-    addDockWidget(Qt::RightDockWidgetArea, meetingsDock);
+    meetingsDock_ = new QDockWidget(this);
+    meetingsDock_->setWidget(meetings_);
+    addDockWidget(Qt::RightDockWidgetArea, meetingsDock_);
     sliders_ = new SliderPanel(window, this);
-    auto* slidersDock = new QDockWidget(tr("Sliders"), this);
-    slidersDock->setObjectName(QStringLiteral("slidersdock"));
-    slidersDock->setWidget(sliders_);
-    addDockWidget(Qt::BottomDockWidgetArea, slidersDock);
+    slidersDock_ = new QDockWidget(this);
+    slidersDock_->setObjectName(QStringLiteral("slidersdock"));
+    slidersDock_->setWidget(sliders_);
+    addDockWidget(Qt::BottomDockWidgetArea, slidersDock_);
     connect(sliders_, &SliderPanel::curveMoved, this, &PlotWindow::showCurves);
+    readout_ = new QLabel;
+    readout_->setObjectName(QStringLiteral("readout"));
+    statusBar()->addWidget(readout_);
+    trace_ = new PlotTrace(*plot_, *legend_, *readout_,
+                           [this](std::size_t curve) { return markXs(curve); });
 
-    QMenu* file = menuBar()->addMenu(tr("File(&F)"));
-    connect(file->addAction(tr("Export PNG...")), &QAction::triggered, this,
-            [this] { exportPicture(false); });
-    connect(file->addAction(tr("Export SVG...")), &QAction::triggered, this,
-            [this] { exportPicture(true); });
-    QMenu* view = menuBar()->addMenu(tr("View(&V)"));
-    fill_ = view->addAction(tr("Fill"));
+    file_ = menuBar()->addMenu(QString());
+    exportPng_ = file_->addAction(QString());
+    connect(exportPng_, &QAction::triggered, this,
+            [this] { exportPlotPicture(*this, *plot_, false); });
+    exportSvg_ = file_->addAction(QString());
+    connect(exportSvg_, &QAction::triggered, this,
+            [this] { exportPlotPicture(*this, *plot_, true); });
+    view_ = menuBar()->addMenu(QString());
+    fill_ = view_->addAction(QString());
     fill_->setCheckable(true);
     connect(fill_, &QAction::toggled, this, [this](bool on) { plot_->setEqualUnits(!on); });
-    piTicks_ = view->addAction(tr("π Ticks for Periodic Curves"));
+    piTicks_ = view_->addAction(QString());
     piTicks_->setCheckable(true);
     piTicks_->setChecked(true);
     connect(piTicks_, &QAction::toggled, this, [this] { showCurves(); });
-    intersections_ = view->addAction(tr("Intersections"));
+    intersections_ = view_->addAction(QString());
     intersections_->setCheckable(true);
     intersections_->setChecked(true);
-    connect(intersections_, &QAction::toggled, this, [this, meetingsDock](bool on) {
-        meetingsDock->setVisible(on);
+    connect(intersections_, &QAction::toggled, this, [this](bool on) {
+        meetingsDock_->setVisible(on);
         findIntersections();
     });
-    QAction* home = view->addAction(tr("Home"));
-    connect(home, &QAction::triggered, plot_, &PlotView::home);
+    // The main window's own Key Points item: one choice for both windows.
+    if (auto* keyPoints = window.findChild<QAction*>(QStringLiteral("keypoints")))
+        view_->addAction(keyPoints);
+    connect(&window, &MainWindow::keyPointsToggled, this, &PlotWindow::showKeyPoints);
+    home_ = view_->addAction(QString());
+    connect(home_, &QAction::triggered, plot_, &PlotView::home);
+    retranslate();
 
     connect(legend_, &QListWidget::itemChanged, this, [this](QListWidgetItem* row) {
         const int i = legend_->row(row);
@@ -157,6 +166,34 @@ PlotWindow::PlotWindow(MainWindow& window, QAction& item)
     meetingTimer_->setInterval(120);
     connect(meetingTimer_, &QTimer::timeout, this, &PlotWindow::findIntersections);
     connect(plot_, &PlotView::viewChanged, meetingTimer_, qOverload<>(&QTimer::start));
+    connect(plot_, &PlotView::viewChanged, this, &PlotWindow::showKeyPoints);
+}
+
+// Every word of the window; said again when the language changes.
+void PlotWindow::retranslate() {
+    setWindowTitle(tr("Plot"));
+    legend_->setAccessibleName(tr("Curves"));
+    curvesDock_->setWindowTitle(tr("Curves"));
+    meetings_->setAccessibleName(tr("Intersections"));
+    meetingsDock_->setWindowTitle(tr("Intersections"));
+    slidersDock_->setWindowTitle(tr("Sliders"));
+    readout_->setAccessibleName(tr("Trace read-out"));
+    file_->setTitle(tr("File(&F)"));
+    exportPng_->setText(tr("Export PNG..."));
+    exportSvg_->setText(tr("Export SVG..."));
+    view_->setTitle(tr("View(&V)"));
+    fill_->setText(tr("Fill"));
+    piTicks_->setText(tr("π Ticks for Periodic Curves"));
+    intersections_->setText(tr("Intersections"));
+    home_->setText(tr("Home"));
+}
+
+void PlotWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
+        findIntersections();
+    }
+    QMainWindow::changeEvent(event);
 }
 
 void PlotWindow::closeEvent(QCloseEvent* event) {
@@ -232,7 +269,33 @@ void PlotWindow::showCurves() {
     }
     plot_->setPiTicks(piTicks_->isChecked() && periodicOnly(visible));
     plot_->setCurves(std::move(shown));
+    trace_->setCurves(shown_, hidden_);
+    showKeyPoints();
     meetingTimer_->start();
+}
+
+// The marks the main area would show for each visible curve, at this view.
+// A curve the sliders moved stands apart from its lines' marks.
+void PlotWindow::showKeyPoints() {
+    std::vector<PlotView::CurveMarks> marks;
+    if (window_.keyPoints()) {
+        const std::size_t count = std::min({curves_.size(), shown_.size(), hidden_.size()});
+        for (std::size_t i = 0; i < count; ++i) {
+            if (hidden_[i] || !(shown_[i] == curves_[i]))
+                continue;
+            marks.push_back({curveMarksInView(window_.session().markedLines(), curves_[i],
+                                              plot_->view().region()),
+                             curvePaletteColour(static_cast<int>(i))});
+        }
+    }
+    plot_->setKeyMarks(std::move(marks));
+}
+
+std::vector<double> PlotWindow::markXs(std::size_t curve) const {
+    if (curve >= shown_.size() || curve >= curves_.size() || !(shown_[curve] == curves_[curve]))
+        return {};
+    return oltrave::markXs(
+        curveMarksInView(window_.session().markedLines(), curves_[curve], plot_->view().region()));
 }
 
 void PlotWindow::findIntersections() {
@@ -241,12 +304,13 @@ void PlotWindow::findIntersections() {
     if (intersections_->isChecked()) {
         const PlaneView& view = plot_->view();
         const double reach = std::max(std::fabs(view.left()), std::fabs(view.right()));
+        const bool exact = window_.exactValues();
         for (std::size_t a = 0; a < shown_.size(); ++a) {
             for (std::size_t b = a + 1; b < shown_.size(); ++b) {
                 if (hidden_[a] || hidden_[b] || shown_[a] == shown_[b])
                     continue;
-                const Intersections found =
-                    intersect(analysedCurveOf(shown_[a]), analysedCurveOf(shown_[b]), reach);
+                const Intersections found = intersect(analysedCurve(shown_[a], exact),
+                                                      analysedCurve(shown_[b], exact), reach);
                 for (const Intersection& p : found.points) {
                     if (p.x.value < view.left() || p.x.value > view.right())
                         continue;
@@ -263,6 +327,10 @@ void PlotWindow::findIntersections() {
     plot_->setMarks(std::move(marks));
 }
 
+QString PlotWindow::readoutText() const {
+    return trace_->readoutText();
+}
+
 QStringList PlotWindow::legendTexts() const {
     QStringList texts;
     for (int i = 0; i < legend_->count(); ++i)
@@ -275,24 +343,6 @@ QStringList PlotWindow::intersectionTexts() const {
     for (int i = 0; i < meetings_->count(); ++i)
         texts << meetings_->item(i)->text();
     return texts;
-}
-
-void PlotWindow::exportPicture(bool svg) {
-    const QString path =
-        QFileDialog::getSaveFileName(this, tr("Export"), QString(),
-                                     svg ? tr("SVG pictures (*.svg)") : tr("PNG pictures (*.png)"));
-    if (path.isEmpty())
-        return;
-    if (svg) {
-        QSvgGenerator generator;
-        generator.setFileName(path);
-        generator.setSize(plot_->size());
-        generator.setViewBox(QRect(QPoint(0, 0), plot_->size()));
-        QPainter painter(&generator);
-        plot_->render(painter, QSizeF(plot_->size()));
-    } else {
-        plot_->picture(plot_->size()).save(path, "PNG");
-    }
 }
 
 } // namespace oltrave

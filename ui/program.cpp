@@ -6,6 +6,7 @@
 #include <QIcon>
 #include <QMessageBox>
 #include <QStandardPaths>
+#include <QTimer>
 
 #include "aboutscreen.h"
 #include "art.h"
@@ -23,6 +24,7 @@ const QString kExactValuesKey = QStringLiteral("view/exactValues");
 const QString kKeyPointsKey = QStringLiteral("view/keyPoints");
 const QString kGridKey = QStringLiteral("view/gridScale");
 const QString kAnalysisKey = QStringLiteral("view/analysis");
+const QString kPlotWindowKey = QStringLiteral("view/plotWindow");
 const QString kReopenLastKey = QStringLiteral("view/reopenLastSession");
 const QString kRecentKey = QStringLiteral("session/recent");
 
@@ -72,6 +74,13 @@ void Program::openMainWindow() {
             analysis->setChecked(programSettings().value(kAnalysisKey, false).toBool());
             connect(analysis, &QAction::toggled, this,
                     [this](bool on) { settingNotKept(rememberSetting(kAnalysisKey, on)); });
+        }
+        if (auto* plot = window_->findChild<QAction*>(QStringLiteral("plotwindow"))) {
+            connect(plot, &QAction::toggled, this,
+                    [this](bool on) { settingNotKept(rememberSetting(kPlotWindowKey, on)); });
+            // Opened again once the main window is up: the start is not slowed.
+            if (programSettings().value(kPlotWindowKey, false).toBool())
+                QTimer::singleShot(0, plot, [plot] { plot->setChecked(true); });
         }
         keepSessions();
     }

@@ -58,8 +58,8 @@ inline Layout wordBoxes(const QString& pdf) {
 }
 
 // Every font size the pages' text is set in, in points: the size operator
-// scaled by the page's matrix (Qt writes sizes in device units under one
-// matrix per page).
+// scaled by the matrices in force (Qt writes sizes in device units under the
+// page's matrix, and a scaled drawing, such as the plot's grid, under its own).
 inline QList<double> textSizes(const QByteArray& pdf) {
     QList<double> sizes;
     static const QRegularExpression streams(QStringLiteral("<<([^>]*)>>\\s*stream\\r?\\n"),
@@ -78,17 +78,30 @@ inline QList<double> textSizes(const QByteArray& pdf) {
             qToBigEndian<quint32>(static_cast<quint32>(body.size() * 40), framed.data());
             body = qUncompress(framed + body);
         }
+        // Sizes as printed: each Tf scaled by the matrices (cm) in force,
+        // which q saves and Q restores.
         const QString ops = QString::fromLatin1(body);
-        static const QRegularExpression matrix(
-            QStringLiteral("([-\\d.]+) 0 0 ([-\\d.]+) [-\\d.]+ [-\\d.]+ cm"));
-        const QRegularExpressionMatch scale = matrix.match(ops);
-        if (!scale.hasMatch())
-            continue;
-        const double factor = std::abs(scale.captured(1).toDouble());
-        static const QRegularExpression size(QStringLiteral("/F\\d+ ([\\d.]+) Tf"));
-        QRegularExpressionMatchIterator sit = size.globalMatch(ops);
-        while (sit.hasNext())
-            sizes << sit.next().captured(1).toDouble() * factor;
+        static const QRegularExpression token(QStringLiteral(
+            "(?<![\\w/])([qQ])(?!\\w)|([-\\d.]+) [-\\d.]+ [-\\d.]+ [-\\d.]+ [-\\d.]+ [-\\d.]+ "
+            "cm|/F\\d+ ([\\d.]+) Tf"));
+        QList<double> saved;
+        double factor = 1;
+        bool scaled = false;
+        QRegularExpressionMatchIterator tokens = token.globalMatch(ops);
+        while (tokens.hasNext()) {
+            const QRegularExpressionMatch t = tokens.next();
+            if (t.captured(1) == QLatin1String("q")) {
+                saved << factor;
+            } else if (t.captured(1) == QLatin1String("Q")) {
+                if (!saved.isEmpty())
+                    factor = saved.takeLast();
+            } else if (t.hasCaptured(2) && !t.captured(2).isEmpty()) {
+                factor *= std::abs(t.captured(2).toDouble());
+                scaled = true;
+            } else if (scaled) {
+                sizes << t.captured(3).toDouble() * factor;
+            }
+        }
     }
     return sizes;
 }

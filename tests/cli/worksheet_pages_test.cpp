@@ -184,6 +184,22 @@ private slots:
         }
     }
 
+    // The plot is read off the page: ±10 over the plotting area's 400-odd
+    // pixels gets a tick every 2, each labelled.
+    void plotHasLabelledTicks() {
+        const QString path = dir_.filePath(QStringLiteral("ticks.pdf"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(writeWorksheetPdf(file, sheet_));
+        file.close();
+        const pdfpages::Layout layout = pdfpages::wordBoxes(path);
+        QStringList words;
+        for (const pdfpages::Word& word : layout.words)
+            words << word.text;
+        for (const char* label : {"-8", "-6", "-4", "-2", "2", "4", "6", "8"})
+            QVERIFY2(words.count(QString::fromLatin1(label)) >= 2, label); // on both axes
+    }
+
 private:
     QTemporaryDir dir_;
     CurveRecorder drawing_;

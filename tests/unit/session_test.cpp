@@ -243,5 +243,50 @@ TEST(Session, ListenersStopWhenAsked) {
     EXPECT_EQ(heard, 1);
 }
 
+// Lines a command takes away come back with the rows that name something,
+// through any number of removals inside one command, and go again on redo.
+TEST(Session, CapturedLinesKeepWhichOfThemAreMarked) {
+    struct Case {
+        const char* what;
+        std::vector<int> removals; // removeLinesFrom, in order, inside one capture
+    };
+    const std::vector<Case> cases{
+        {"the whole list", {0}},
+        {"a tail", {3}},
+        {"a tail, then more of it", {5, 2}},
+        {"a tail, then the rest", {4, 0}},
+    };
+    const std::vector<bool> marked{true, false, true, true, false, false, true, false};
+    for (const Case& c : cases) {
+        Session session;
+        for (std::size_t i = 0; i < marked.size(); ++i) {
+            SessionLine l{"line " + std::to_string(i), {}, {}, {}, {}};
+            if (marked[i])
+                l.marks.push_back(pointMark(MarkKind::Zero, 1.0, 0.0));
+            session.appendLine(l);
+        }
+        const auto rows = [&session] {
+            std::vector<int> out;
+            for (const MarkedLine& m : session.markedLines())
+                out.push_back(m.row);
+            return out;
+        };
+        const std::vector<int> all = rows();
+        session.beginCapture();
+        for (const int from : c.removals)
+            session.removeLinesFrom(from);
+        Session::Captured captured = session.endCapture();
+        const std::vector<int> after = rows();
+        session.swapLines(captured.kept, captured.removed, captured.removedMarked);
+        EXPECT_EQ(rows(), all) << c.what;
+        ASSERT_EQ(session.lineCount(), 8) << c.what;
+        EXPECT_EQ(session.line(7).text, "line 7") << c.what;
+        session.swapLines(captured.kept, captured.removed, captured.removedMarked);
+        EXPECT_EQ(rows(), after) << c.what;
+        session.swapLines(captured.kept, captured.removed, captured.removedMarked);
+        EXPECT_EQ(rows(), all) << c.what;
+    }
+}
+
 } // namespace
 } // namespace oltrave::testing

@@ -1,14 +1,20 @@
 // View > Plot Window: the second window follows the session, keeps the point
 // under the pointer when zooming, and lists where curves meet.
+#include <cmath>
+
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTest>
 #include <QWheelEvent>
 
+#include "output/gridpainter.h"
 #include "platform/canvaswidget.h"
 #include "ui/plotview.h"
 #include "ui/plotwindow.h"
@@ -21,12 +27,48 @@ void type(oltrave::MainWindow& window, const char* box, const QString& text) {
     QTest::keyClicks(part(window, box), text);
 }
 
+void choose(oltrave::MainWindow& window, int family) {
+    auto* chooser = part<QComboBox>(window, "combotype");
+    chooser->setCurrentIndex(family);
+    emit chooser->activated(family);
+}
+
 void print(oltrave::MainWindow& window, std::initializer_list<const char*> boxes) {
     const char* names[] = {"tx0", "tx1", "tx2", "tx3"};
     int i = 0;
     for (const char* text : boxes)
         type(window, names[i++], QString::fromUtf8(text));
     QTest::mouseClick(part(window, "prt"), Qt::LeftButton);
+}
+
+// The read-out's x and y; NaN for what it does not hold.
+std::pair<double, double> readout(const QString& text) {
+    static const QRegularExpression shape(QStringLiteral("^x = (\\S+), y = (\\S+)$"));
+    const QRegularExpressionMatch match = shape.match(text);
+    if (!match.hasMatch())
+        return {qQNaN(), qQNaN()};
+    return {match.captured(1).toDouble(), match.captured(2).toDouble()};
+}
+
+// How many pixels of colour lie in the columns around x.
+int pixelsAround(const QImage& image, int x, QColor colour) {
+    int count = 0;
+    for (int column = std::max(0, x - 1); column <= std::min(image.width() - 1, x + 1); ++column)
+        for (int y = 0; y < image.height(); ++y)
+            count += image.pixelColor(column, y) == colour ? 1 : 0;
+    return count;
+}
+
+// The runs of non-white pixels along row y: the grid's lines and the axis.
+int linesAcross(const QImage& image, int y) {
+    int runs = 0;
+    bool inRun = false;
+    for (int x = 0; x < image.width(); ++x) {
+        const bool ink = image.pixelColor(x, y) != QColor(Qt::white);
+        runs += ink && !inRun ? 1 : 0;
+        inRun = ink;
+    }
+    return runs;
 }
 
 } // namespace
@@ -55,6 +97,139 @@ private slots:
         QTest::mouseClick(part(*window_, "cleara"), Qt::LeftButton);
         QVERIFY(plot()->legendTexts().isEmpty());
         QTRY_VERIFY(plot()->intersectionTexts().isEmpty());
+    }
+
+    // With Exact Values on, meetings come in the closed forms the curves were
+    // printed with, an older curve's as well as the newest's; off, in decimals.
+    void exactMeetings() {
+        window_->findChild<QAction*>(QStringLiteral("exact"))->trigger();
+        plotItem()->trigger();
+        QTRY_VERIFY(plot()->isVisible());
+        choose(*window_, 1);
+        print(*window_, {"1", "0", "0"});  // y = x²
+        print(*window_, {"2", "0", "-2"}); // y = 2x² - 2: x² = 2
+        choose(*window_, 0);
+        print(*window_, {"1", "1"}); // y = x + 1: x² = x + 1, 2x² - 2 = x + 1
+        QTRY_COMPARE(plot()->intersectionTexts().size(), 6);
+        const QStringList rows = plot()->intersectionTexts();
+        QCOMPARE(rows.mid(0, 2), (QStringList{QStringLiteral("Curves 1 and 2: ( -√2 , 2 )"),
+                                              QStringLiteral("Curves 1 and 2: ( √2 , 2 )")}));
+        // (1 ± √5) / 2, in whichever order the closed form writes its terms
+        QVERIFY(rows[2].startsWith(QStringLiteral("Curves 1 and 3: (")) &&
+                rows[2].count(QStringLiteral("√5")) == 2);
+        QVERIFY(rows[3].startsWith(QStringLiteral("Curves 1 and 3: (")) &&
+                rows[3].count(QStringLiteral("√5")) == 2);
+        QCOMPARE(rows.mid(4), (QStringList{QStringLiteral("Curves 2 and 3: ( -1 , 0 )"),
+                                           QStringLiteral("Curves 2 and 3: ( 3/2 , 5/2 )")}));
+        window_->findChild<QAction*>(QStringLiteral("exact"))->trigger();
+        QTRY_VERIFY(plot()->intersectionTexts().size() == 6 &&
+                    !plot()->intersectionTexts().join(QString()).contains(QChar(0x221A)));
+        QVERIFY(
+            plot()->intersectionTexts()[0].startsWith(QStringLiteral("Curves 1 and 2: ( -1.41")));
+    }
+
+    // Selecting a legend row traces that curve; a click places the trace, Ctrl
+    // and the arrows move it and change its curve, the plain arrows still pan.
+    void traceInTheWindow() {
+        plotItem()->trigger();
+        QTRY_VERIFY(plot()->isVisible());
+        choose(*window_, 1);
+        print(*window_, {"1", "-2", "-3"}); // y = x² - 2x - 3
+        choose(*window_, 0);
+        print(*window_, {"1", "1"}); // y = x + 1
+        QVERIFY(plot()->readoutText().isEmpty());
+        auto* legend = plot()->findChild<QListWidget*>(QStringLiteral("legend"));
+        legend->setCurrentRow(0);
+        oltrave::PlotView& view = plot()->plot();
+        const double pixel = view.view().unitX;
+        QTest::mouseClick(&view, Qt::LeftButton, {},
+                          QPoint(qRound(view.view().pixelX(1)), view.height() / 3));
+        auto [x, y] = readout(plot()->readoutText());
+        QVERIFY(std::fabs(x - 1) <= pixel);
+        QVERIFY(std::fabs(y - (x * x - 2 * x - 3)) < 0.006); // f at the x written, rounded
+        QCOMPARE(view.accessibleDescription(), plot()->readoutText());
+        QCOMPARE(plot()->findChild<QLabel*>(QStringLiteral("readout"))->text(),
+                 plot()->readoutText());
+
+        QTest::keyClick(&view, Qt::Key_Right, Qt::ControlModifier);
+        const double before = x;
+        std::tie(x, y) = readout(plot()->readoutText());
+        QVERIFY(x > before && x - before <= 1.5 * pixel);
+        QTest::keyClick(&view, Qt::Key_Down, Qt::ControlModifier); // the line
+        std::tie(x, y) = readout(plot()->readoutText());
+        QCOMPARE(y, x + 1);
+        const double centre = view.view().centreX;
+        QTest::keyClick(&view, Qt::Key_Right); // pans; the trace keeps its x
+        QVERIFY(view.view().centreX > centre);
+        QCOMPARE(readout(plot()->readoutText()).first, x);
+        legend->setCurrentRow(0);
+        std::tie(x, y) = readout(plot()->readoutText());
+        QVERIFY(std::fabs(y - (x * x - 2 * x - 3)) < 0.006);
+        // Hidden, the curve has no read-out.
+        legend->item(0)->setCheckState(Qt::Unchecked);
+        QVERIFY(plot()->readoutText().isEmpty());
+        QTest::mouseClick(part(*window_, "cleara"), Qt::LeftButton);
+        QVERIFY(plot()->readoutText().isEmpty());
+    }
+
+    // With the main window's Key Points on, each curve's marks show in its
+    // colour: here the parabolas' axes, dashed lines down the plot.
+    void keyPointsInEachCurvesColour() {
+        plotItem()->trigger();
+        QTRY_VERIFY(plot()->isVisible());
+        choose(*window_, 1);
+        print(*window_, {"1", "-2", "-3"}); // axis x = 1
+        print(*window_, {"-1", "-4", "0"}); // axis x = -2
+        oltrave::PlotView& view = plot()->plot();
+        const int one = qRound(view.view().pixelX(1));
+        const int minusTwo = qRound(view.view().pixelX(-2));
+        const QColor first = oltrave::curvePaletteColour(0);
+        const QColor second = oltrave::curvePaletteColour(1);
+        QImage shown = view.picture(view.size());
+        const int curveOnly = pixelsAround(shown, one, first);
+        QVERIFY(curveOnly < 20);
+        QVERIFY(pixelsAround(shown, minusTwo, second) < 20);
+        window_->findChild<QAction*>(QStringLiteral("keypoints"))->trigger();
+        shown = view.picture(view.size());
+
+        QVERIFY(pixelsAround(shown, one, first) > curveOnly + view.height() / 3);
+        QVERIFY(pixelsAround(shown, minusTwo, second) > view.height() / 3);
+        QVERIFY(pixelsAround(shown, minusTwo, first) < 20);
+        window_->findChild<QAction*>(QStringLiteral("keypoints"))->trigger();
+        QCOMPARE(pixelsAround(view.picture(view.size()), one, first), curveOnly);
+    }
+
+    // A picture asked at twice the size is drawn afresh, not blown up: the
+    // same region gets ticks twice as dense, lines still one pixel wide.
+    void pictureAtAnotherSize() {
+        plotItem()->trigger();
+        QTRY_VERIFY(plot()->isVisible());
+        const oltrave::PlotView& view = plot()->plot();
+        const QImage shown = view.picture(view.size());
+        const QImage twice = view.picture(view.size() * 2);
+        QCOMPARE(twice.size(), view.size() * 2);
+        // A row between ticks, clear of the y axis' labels.
+        const int row = qRound(view.view().pixelY(9.3));
+        const int lines = linesAcross(shown, row);
+        QVERIFY(lines >= 5);
+        QVERIFY(linesAcross(twice, 2 * row) >= 2 * lines - 2);
+    }
+
+    // The window's words follow View > Language at once.
+    void wordsFollowTheLanguage() {
+        plotItem()->trigger();
+        QTRY_VERIFY(plot()->isVisible());
+        print(*window_, {"1", "1"});
+        print(*window_, {"-1", "3"});
+        QTRY_COMPARE(plot()->intersectionTexts().size(), 1);
+        window_->findChild<QAction*>(QStringLiteral("language_zh_CN"))->trigger();
+        QTRY_COMPARE(plot()->windowTitle(), QStringLiteral("图像"));
+        QCOMPARE(plot()->intersectionTexts(),
+                 QStringList{QStringLiteral("曲线 1 与 2：( 1 , 2 )")});
+        window_->findChild<QAction*>(QStringLiteral("language_en"))->trigger();
+        QTRY_COMPARE(plot()->windowTitle(), QStringLiteral("Plot"));
+        QCOMPARE(plot()->intersectionTexts(),
+                 QStringList{QStringLiteral("Curves 1 and 2: ( 1 , 2 )")});
     }
 
     void wheelKeepsThePointUnderThePointer() {
@@ -106,8 +281,8 @@ private slots:
     }
 
     // OLTRAVE_SHOT_DIR=DIR saves the plot window: two parabolas and a line
-    // with their meetings, a tangent at three zooms, a sine on π ticks, and
-    // the main window with Grid and Scale off and on. With OLTRAVE_SHOT_ROOT
+    // with their exact meetings, the first traced, with Key Points, a tangent at three zooms, a
+    // sine on π ticks, and the main window with Grid and Scale off and on. With OLTRAVE_SHOT_ROOT
     // set, the whole screen is taken too (import -window root).
     void screenshots() {
         const QString folder = qEnvironmentVariable("OLTRAVE_SHOT_DIR");
@@ -126,21 +301,29 @@ private slots:
         plotItem()->trigger();
         QTRY_VERIFY(plot()->isVisible());
         plot()->move(window_->frameGeometry().right() + 10, 0);
-        auto* chooser = part<QComboBox>(*window_, "combotype");
-        chooser->setCurrentIndex(1);
+        window_->findChild<QAction*>(QStringLiteral("exact"))->trigger();
+        choose(*window_, 1);
         print(*window_, {"1", "-2", "-3"});
-        print(*window_, {"-0.5", "1", "4"});
-        chooser->setCurrentIndex(0);
+        print(*window_, {"-1/2", "1", "4"});
+        choose(*window_, 0);
         print(*window_, {"1", "1"});
         QTRY_COMPARE(plot()->intersectionTexts().size(), 6);
         shoot(QStringLiteral("parabolas-and-line"));
+        plot()->findChild<QListWidget*>(QStringLiteral("legend"))->setCurrentRow(0);
+        QTest::mouseClick(&plot()->plot(), Qt::LeftButton, {},
+                          QPoint(qRound(plot()->plot().view().pixelX(2.5)), 10));
+        shoot(QStringLiteral("trace"));
+        window_->findChild<QAction*>(QStringLiteral("keypoints"))->trigger();
+        shoot(QStringLiteral("keypoints"));
+        window_->findChild<QAction*>(QStringLiteral("keypoints"))->trigger();
+        window_->findChild<QAction*>(QStringLiteral("exact"))->trigger();
         window_->findChild<QAction*>(QStringLiteral("gridscale"))->trigger();
         QTest::qWait(200);
         QVERIFY(window_->grab().save(QDir(folder).filePath("main-grid.png")));
         window_->findChild<QAction*>(QStringLiteral("gridscale"))->trigger();
 
         QTest::mouseClick(part(*window_, "cleara"), Qt::LeftButton);
-        chooser->setCurrentIndex(5);
+        choose(*window_, 5);
         print(*window_, {"1", "1", "0", "0"});
         oltrave::PlotView& view = plot()->plot();
         const QPointF centre(view.width() / 2.0, view.height() / 2.0);
@@ -152,9 +335,9 @@ private slots:
         view.home();
 
         QTest::mouseClick(part(*window_, "cleara"), Qt::LeftButton);
-        chooser->setCurrentIndex(3);
+        choose(*window_, 3);
         print(*window_, {"2", "1", "0", "0"});
-        chooser->setCurrentIndex(4);
+        choose(*window_, 4);
         print(*window_, {"1", "2", "0", "0"});
         shoot(QStringLiteral("pi-ticks"));
     }

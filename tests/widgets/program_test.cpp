@@ -11,6 +11,7 @@
 #include "platform/canvaswidget.h"
 #include "ui/aboutscreen.h"
 #include "ui/mainwindow.h"
+#include "ui/plotwindow.h"
 #include "ui/program.h"
 #include "ui/startupscreen.h"
 
@@ -139,6 +140,37 @@ private slots:
         MainWindow* window = waitForMainWindow(program);
         QVERIFY(window);
         QVERIFY(!window->exactValues());
+    }
+
+    // Left open, the plot window opens again at the next start, once the main
+    // window shows; closed, it stays closed.
+    void plotWindowReopensAtTheNextStart() {
+        const auto plotShown = [](MainWindow& window) {
+            auto* plot = window.findChild<PlotWindow*>(QStringLiteral("plotwindowframe"));
+            return plot && plot->isVisible();
+        };
+        {
+            Program program(kInterval);
+            MainWindow* window = waitForMainWindow(program);
+            QVERIFY(window);
+            QTest::qWait(50);
+            QVERIFY(!plotShown(*window)); // closed when nothing is remembered
+            window->findChild<QAction*>("plotwindow")->trigger();
+            QTRY_VERIFY(plotShown(*window));
+        }
+        {
+            Program program(kInterval);
+            MainWindow* window = waitForMainWindow(program);
+            QVERIFY(window);
+            QTRY_VERIFY(plotShown(*window));
+            window->findChild<PlotWindow*>(QStringLiteral("plotwindowframe"))->close();
+            QVERIFY(!window->findChild<QAction*>("plotwindow")->isChecked());
+        }
+        Program program(kInterval);
+        MainWindow* window = waitForMainWindow(program);
+        QVERIFY(window);
+        QTest::qWait(100);
+        QVERIFY(!plotShown(*window));
     }
 
     void aboutScreenIsModalOverTheMainWindowAndCloses_data() {

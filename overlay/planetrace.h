@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <vector>
+
+#include "model/drawncurve.h"
+#include "planeview.h"
+#include "trace.h"
+
+namespace oltrave {
+
+// The plot window's trace: a point on one of its curves (the newest unless
+// one was chosen), placed by a click and moved by the keys a pixel, ten
+// pixels, to an edge or to the traced curve's next mark. It keeps its plane x
+// while the view pans or zooms.
+class PlaneTrace {
+public:
+    // Traces curve index of curveCount from now on.
+    void choose(std::size_t curve, std::size_t curveCount);
+    void place(const PlaneView& view, double pixelX);
+    void hide() { shown_ = false; }
+    // Shows the trace if it was hidden, then moves it. markXs are the x of
+    // the traced curve's marks, in any order.
+    void move(Trace::Move move, const PlaneView& view, std::size_t curveCount,
+              const std::vector<double>& markXs);
+
+    bool shown() const { return shown_; }
+    double x() const { return x_; }
+    // The traced curve's index, or nothing with no curve. A choice made
+    // among other curves than those shown now is forgotten.
+    std::optional<std::size_t> curve(std::size_t curveCount) const;
+    std::optional<Readout> readout(const PlaneView& view,
+                                   const std::vector<DrawnCurve>& curves) const;
+
+private:
+    bool shown_ = false;
+    double x_ = 0;
+    std::optional<std::size_t> chosen_;
+    std::size_t chosenOf_ = 0;
+};
+
+} // namespace oltrave
