@@ -273,6 +273,7 @@ bool Form::wheelZoom(int notches) {
     if (const std::optional<double> read = numval(zoomText_))
         zoom_ = *read; // as the plot reads the zoom box
     redrawArea(canvas_);
+    keepAreaBefore();
     area_.assign(1, {AreaStroke::Kind::Axes, zoom_, {}});
     for (const DrawnCurve& curve : redrawn_.curves())
         area_.push_back({AreaStroke::Kind::Curve, zoom_, curve});
@@ -293,7 +294,21 @@ void Form::redrawArea(Canvas& canvas) const {
 
 void Form::clearArea() {
     canvas_.clear();
+    keepAreaBefore();
     area_.clear();
+}
+
+void Form::keepAreaBefore() {
+    // Until now strokes were only appended: the first ones are as they were.
+    if (areaCapture_ && !areaCapture_->before)
+        areaCapture_->before.emplace(
+            area_.begin(), area_.begin() + static_cast<std::ptrdiff_t>(areaCapture_->atStart));
+}
+
+Form::AreaCapture Form::endAreaCapture() {
+    AreaCapture captured = areaCapture_ ? std::move(*areaCapture_) : AreaCapture{area_.size(), {}};
+    areaCapture_.reset();
+    return captured;
 }
 
 // The curve alone, at the zoom in use; its lines are in the list already.

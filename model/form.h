@@ -103,6 +103,14 @@ public:
     // Replaces the strokes from kept on with other's, handing back the ones
     // replaced in other, then draws the area anew from the strokes.
     void swapArea(std::size_t kept, std::vector<AreaStroke>& other);
+    // Between beginAreaCapture and endAreaCapture the strokes are kept as they
+    // were only once something other than an appended stroke changes them.
+    struct AreaCapture {
+        std::size_t atStart = 0;
+        std::optional<std::vector<AreaStroke>> before;
+    };
+    void beginAreaCapture() { areaCapture_ = AreaCapture{area_.size(), std::nullopt}; }
+    AreaCapture endAreaCapture();
     // What a session file keeps of the form and the session; the window adds
     // its options.
     SavedSession saved() const;
@@ -155,6 +163,8 @@ private:
     RedrawnCurves redrawn_; // the curves a wheel notch draws again
     bool exactValues_ = false;
     std::vector<AreaStroke> area_;
+    std::optional<AreaCapture> areaCapture_;
+    void keepAreaBefore();
 };
 
 } // namespace oltrave

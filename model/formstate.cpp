@@ -28,6 +28,7 @@ void Form::restore(const FormState& state) {
 }
 
 void Form::swapArea(std::size_t kept, std::vector<AreaStroke>& other) {
+    keepAreaBefore();
     kept = std::min(kept, area_.size());
     std::vector<AreaStroke> replaced(area_.begin() + static_cast<std::ptrdiff_t>(kept),
                                      area_.end());

@@ -27,29 +27,39 @@ bool sameShown(const FormState& a, const FormState& b) {
 
 void History::record(UndoableCommand command, const std::function<void()>& run) {
     const FormState before = form_.state();
-    const std::vector<DrawnCurve> curvesBefore = session_.curves();
-    const std::vector<AreaStroke> areaBefore = form_.area();
     const int listBefore = listPosition();
     session_.beginCapture();
+    form_.beginAreaCapture();
     run();
+    Form::AreaCapture area = form_.endAreaCapture();
     Session::Captured lines = session_.endCapture();
 
-    const std::size_t keptCurves = commonPrefix(curvesBefore, session_.curves());
-    const std::size_t keptArea = commonPrefix(areaBefore, form_.area());
+    // What was there before, from the start on: only what a command replaced
+    // was kept; what it appended is told by the length alone.
+    const std::vector<DrawnCurve>& curvesNow = session_.curves();
+    const std::size_t curvesBefore =
+        lines.curvesBefore ? lines.curvesBefore->size() : lines.curvesAtStart;
+    const std::size_t keptCurves =
+        lines.curvesBefore ? commonPrefix(*lines.curvesBefore, curvesNow) : lines.curvesAtStart;
+    const std::size_t areaBefore = area.before ? area.before->size() : area.atStart;
+    const std::size_t keptArea =
+        area.before ? commonPrefix(*area.before, form_.area()) : area.atStart;
     const bool linesChanged = lines.kept < session_.lineCount() || !lines.removed.empty();
-    if (!linesChanged && keptCurves == curvesBefore.size() &&
-        keptCurves == session_.curves().size() && keptArea == areaBefore.size() &&
-        keptArea == form_.area().size() && sameShown(before, form_.state()))
+    if (!linesChanged && keptCurves == curvesBefore && keptCurves == curvesNow.size() &&
+        keptArea == areaBefore && keptArea == form_.area().size() &&
+        sameShown(before, form_.state()))
         return; // nothing to take back
 
-    done_.push_back({command,
-                     before,
-                     lines.kept,
-                     std::move(lines.removed),
-                     std::move(lines.removedMarked),
-                     {keptCurves, from(curvesBefore, keptCurves)},
-                     {keptArea, from(areaBefore, keptArea)},
-                     listBefore});
+    done_.push_back(
+        {command,
+         before,
+         lines.kept,
+         std::move(lines.removed),
+         std::move(lines.removedMarked),
+         {keptCurves,
+          lines.curvesBefore ? from(*lines.curvesBefore, keptCurves) : std::vector<DrawnCurve>{}},
+         {keptArea, area.before ? from(*area.before, keptArea) : std::vector<AreaStroke>{}},
+         listBefore});
     if (done_.size() > kMostSteps)
         done_.pop_front();
     undone_.clear();

@@ -130,11 +130,12 @@ std::vector<MarkedLine> Session::markedLines() const {
 }
 
 void Session::beginCapture() {
-    capture_ = Captured{lineCount(), {}, {}};
+    capture_ = Captured{lineCount(), {}, {}, curves_.size(), std::nullopt};
 }
 
 Session::Captured Session::endCapture() {
-    Captured captured = capture_ ? std::move(*capture_) : Captured{lineCount(), {}, {}};
+    Captured captured = capture_ ? std::move(*capture_)
+                                 : Captured{lineCount(), {}, {}, curves_.size(), std::nullopt};
     capture_.reset();
     return captured;
 }
@@ -184,7 +185,26 @@ void Session::swapLines(int kept, std::vector<SessionLine>& other, std::vector<i
     otherMarked = std::move(replacedMarked);
 }
 
+void Session::keepCurvesBefore() {
+    // Until now curves were only appended: the first ones are as they were.
+    if (capture_ && !capture_->curvesBefore)
+        capture_->curvesBefore.emplace(curves_.begin(),
+                                       curves_.begin() +
+                                           static_cast<std::ptrdiff_t>(capture_->curvesAtStart));
+}
+
+void Session::clearCurves() {
+    keepCurvesBefore();
+    curves_.clear();
+}
+
+void Session::keepCurves(const std::function<bool(const DrawnCurve&)>& onArea) {
+    keepCurvesBefore();
+    std::erase_if(curves_, [&onArea](const DrawnCurve& c) { return !onArea(c); });
+}
+
 void Session::swapCurves(std::size_t kept, std::vector<DrawnCurve>& other) {
+    keepCurvesBefore();
     kept = std::min(kept, curves_.size());
     std::vector<DrawnCurve> replaced(curves_.begin() + static_cast<std::ptrdiff_t>(kept),
                                      curves_.end());

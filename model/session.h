@@ -109,11 +109,9 @@ public:
     // ---- Curves
     const std::vector<DrawnCurve>& curves() const { return curves_; }
     void addCurve(const DrawnCurve& curve) { curves_.push_back(curve); }
-    void clearCurves() { curves_.clear(); }
+    void clearCurves();
     // Keeps only the curves still on the area.
-    void keepCurves(const std::function<bool(const DrawnCurve&)>& onArea) {
-        std::erase_if(curves_, [&onArea](const DrawnCurve& c) { return !onArea(c); });
-    }
+    void keepCurves(const std::function<bool(const DrawnCurve&)>& onArea);
     // The area was drawn again from the curves.
     void areaRedrawn() { notify({SessionChange::Kind::AreaRedrawn, 0}); }
 
@@ -128,6 +126,11 @@ public:
         int kept = 0;                     // rows untouched from the start
         std::vector<SessionLine> removed; // the rows from kept on as they were
         std::vector<int> removedMarked;   // which of them name something, ascending
+        // The curves: appended to only, unless curvesBefore holds them as
+        // they were when something else first changed them. A command that
+        // only appends copies none, however many there are.
+        std::size_t curvesAtStart = 0;
+        std::optional<std::vector<DrawnCurve>> curvesBefore;
     };
     void beginCapture();
     Captured endCapture();
@@ -141,6 +144,7 @@ public:
 
 private:
     void notify(const SessionChange& change);
+    void keepCurvesBefore();
     void flushAppended();
     void push(SessionLine line);
 
