@@ -4,12 +4,15 @@
 #include <QFile>
 #include <QIODevice>
 #include <QJsonDocument>
+#include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <rapidjson/document.h>
 #include <rapidjson/encodedstream.h>
 #include <rapidjson/memorystream.h>
 #include <string_view>
+#include <system_error>
 
 #include "savefile.h"
 #include "sessionnames.h"
@@ -251,8 +254,24 @@ public:
     bool Int64(std::int64_t i) { return document_.Int64(i); }
     bool Uint64(std::uint64_t u) { return document_.Uint64(u); }
     bool Double(double d) { return document_.Double(d); }
-    bool RawNumber(const char* text, rapidjson::SizeType length, bool copy) {
-        return document_.RawNumber(text, length, copy);
+    // Numbers come as text and are converted here: the reader's own
+    // full-precision conversion has undefined behaviour on a zero with a
+    // large exponent ("0e+71").
+    bool RawNumber(const char* text, rapidjson::SizeType length, bool) {
+        const std::string_view number(text, length);
+        const char* end = text + length;
+        if (number.find_first_of(".eE") == std::string_view::npos) {
+            std::int64_t whole = 0;
+            if (std::from_chars(text, end, whole).ec == std::errc{})
+                return document_.Int64(whole);
+            std::uint64_t large = 0;
+            if (std::from_chars(text, end, large).ec == std::errc{})
+                return document_.Uint64(large);
+        }
+        double value = 0;
+        const auto [stop, error] = std::from_chars(text, end, value);
+        // Out of a double's range: Qt's reader says what it makes of it.
+        return error == std::errc{} && stop == end && document_.Double(value);
     }
     bool String(const char* text, rapidjson::SizeType length, bool copy) {
         return document_.String(text, length, copy);
@@ -284,7 +303,7 @@ private:
 // as Qt reads it.
 bool parse(const QByteArray& json, rapidjson::Document& document) {
     constexpr unsigned kFlags = rapidjson::kParseIterativeFlag |
-                                rapidjson::kParseFullPrecisionFlag |
+                                rapidjson::kParseNumbersAsStringsFlag |
                                 rapidjson::kParseValidateEncodingFlag;
     bool parsed = false;
     auto generate = [&](rapidjson::Document& into) {

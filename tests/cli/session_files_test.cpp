@@ -98,6 +98,8 @@ private slots:
     void aFreshRunOpensWhatWasSaved();
     void refusals_data();
     void refusals();
+    void numbersReadAsJsonReadersReadThem_data();
+    void numbersReadAsJsonReadersReadThem();
     void aRefusalChangesNothingInTheWindow();
     void aSessionOfThisFormatReadsBackAsWritten();
     void theCommandLineWorksFromASession();
@@ -219,6 +221,32 @@ void SessionFilesTest::refusals() {
     const SessionReading reading = readSessionJson(content);
     QVERIFY(!reading.session);
     QVERIFY2(reading.problem.contains(reason), qPrintable(reading.problem));
+}
+
+// The family written in the ways JSON allows; "family N" where it is read,
+// otherwise the reason of the refusal.
+void SessionFilesTest::numbersReadAsJsonReadersReadThem_data() {
+    QTest::addColumn<QByteArray>("number");
+    QTest::addColumn<QString>("outcome");
+    QTest::addRow("zero, large exponent") << QByteArray("0e+71") << QStringLiteral("family 0");
+    QTest::addRow("capital E") << QByteArray("2.0E0") << QStringLiteral("family 2");
+    QTest::addRow("negative exponent") << QByteArray("70e-1") << QStringLiteral("family 7");
+    QTest::addRow("past 64 bits") << QByteArray("18446744073709551616")
+                                  << QStringLiteral("field family: expected a whole number");
+    QTest::addRow("past a double")
+        << QByteArray("1e400") << QStringLiteral("The session file is damaged: line 1: ");
+}
+
+void SessionFilesTest::numbersReadAsJsonReadersReadThem() {
+    QFETCH(QByteArray, number);
+    QFETCH(QString, outcome);
+    SavedSession good;
+    good.boxes = {"2", "-4", "", ""};
+    const QByteArray text = sessionJson(good).chopped(1) + ",\"family\":" + number + "}";
+    const SessionReading reading = readSessionJson(text);
+    const QString got = reading.session ? QStringLiteral("family %1").arg(reading.session->family)
+                                        : reading.problem;
+    QVERIFY2(got.contains(outcome), qPrintable(got));
 }
 
 void SessionFilesTest::aRefusalChangesNothingInTheWindow() {
