@@ -11,13 +11,6 @@ constexpr double kFarStep = 10; // pixels
 
 } // namespace
 
-void PlaneTrace::choose(std::size_t curve, std::size_t curveCount) {
-    if (curve >= curveCount)
-        return;
-    chosen_ = curve;
-    chosenOf_ = curveCount;
-}
-
 void PlaneTrace::place(const PlaneView& view, double pixelX) {
     if (!view.usable())
         return;
@@ -56,26 +49,11 @@ void PlaneTrace::move(Trace::Move move, const PlaneView& view, std::size_t curve
         return;
     }
     case Trace::Move::PreviousCurve:
-    case Trace::Move::NextCurve: {
-        const std::optional<std::size_t> now = curve(curveCount);
-        if (!now)
-            return;
-        if (move == Trace::Move::PreviousCurve && *now > 0)
-            choose(*now - 1, curveCount);
-        else if (move == Trace::Move::NextCurve && *now + 1 < curveCount)
-            choose(*now + 1, curveCount);
+    case Trace::Move::NextCurve:
+        choice_.step(move == Trace::Move::PreviousCurve, curveCount);
         return;
     }
-    }
     x_ = view.xAt(std::clamp(target, 0.0, last));
-}
-
-std::optional<std::size_t> PlaneTrace::curve(std::size_t curveCount) const {
-    if (curveCount == 0)
-        return std::nullopt;
-    if (chosen_ && chosenOf_ == curveCount && *chosen_ < curveCount)
-        return chosen_;
-    return curveCount - 1;
 }
 
 std::optional<Readout> PlaneTrace::readout(const PlaneView& view,

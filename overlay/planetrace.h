@@ -4,6 +4,7 @@
 #include <optional>
 #include <vector>
 
+#include "curvechoice.h"
 #include "model/drawncurve.h"
 #include "planeview.h"
 #include "trace.h"
@@ -17,7 +18,7 @@ namespace oltrave {
 class PlaneTrace {
 public:
     // Traces curve index of curveCount from now on.
-    void choose(std::size_t curve, std::size_t curveCount);
+    void choose(std::size_t curve, std::size_t curveCount) { choice_.choose(curve, curveCount); }
     void place(const PlaneView& view, double pixelX);
     void hide() { shown_ = false; }
     // Shows the trace if it was hidden, then moves it. markXs are the x of
@@ -27,17 +28,16 @@ public:
 
     bool shown() const { return shown_; }
     double x() const { return x_; }
-    // The traced curve's index, or nothing with no curve. A choice made
-    // among other curves than those shown now is forgotten.
-    std::optional<std::size_t> curve(std::size_t curveCount) const;
+    std::optional<std::size_t> curve(std::size_t curveCount) const {
+        return choice_.curve(curveCount);
+    }
     std::optional<Readout> readout(const PlaneView& view,
                                    const std::vector<DrawnCurve>& curves) const;
 
 private:
     bool shown_ = false;
     double x_ = 0;
-    std::optional<std::size_t> chosen_;
-    std::size_t chosenOf_ = 0;
+    CurveChoice choice_;
 };
 
 } // namespace oltrave

@@ -78,29 +78,10 @@ void Trace::move(Move move, const Viewport& view, std::size_t curveCount,
         return;
     }
     case Move::PreviousCurve:
-    case Move::NextCurve: {
-        const std::optional<std::size_t> now = curve(curveCount);
-        if (!now)
-            return;
-        if (move == Move::PreviousCurve && *now > 0)
-            chosen_ = *now - 1;
-        else if (move == Move::NextCurve && *now + 1 < curveCount)
-            chosen_ = *now + 1;
-        chosenOf_ = curveCount;
-        return;
-    }
+    case Move::NextCurve: choice_.step(move == Move::PreviousCurve, curveCount); return;
     }
     column_ = std::clamp(target, 0, view.width - 1);
     x_ = view.xAt(*column_);
-}
-
-// A choice made among other curves than those drawn now is forgotten.
-std::optional<std::size_t> Trace::curve(std::size_t curveCount) const {
-    if (curveCount == 0)
-        return std::nullopt;
-    if (chosen_ && chosenOf_ == curveCount && *chosen_ < curveCount)
-        return chosen_;
-    return curveCount - 1;
 }
 
 std::optional<Readout> Trace::readout(const Viewport& view,

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "curvechoice.h"
 #include "model/drawncurve.h"
 #include "viewport.h"
 
@@ -60,7 +61,9 @@ public:
     bool shown() const { return shown_; }
     double x() const { return x_; }
     // The traced curve's index, or nothing with no curve drawn.
-    std::optional<std::size_t> curve(std::size_t curveCount) const;
+    std::optional<std::size_t> curve(std::size_t curveCount) const {
+        return choice_.curve(curveCount);
+    }
     std::optional<Readout> readout(const Viewport& view,
                                    const std::vector<DrawnCurve>& curves) const;
 
@@ -69,8 +72,7 @@ private:
     double x_ = 0;
     std::optional<int> column_; // the pixel x_ is the left edge of, when it is one
     double mouseY_ = 0;
-    std::optional<std::size_t> chosen_; // chosen with the keys among chosenOf_ curves
-    std::size_t chosenOf_ = 0;
+    CurveChoice choice_; // chosen with the keys
 };
 
 } // namespace oltrave
