@@ -5,6 +5,7 @@
 #include <QFocusEvent>
 #include <QStyle>
 #include <QWheelEvent>
+#include <algorithm>
 
 namespace oltrave {
 
@@ -55,6 +56,27 @@ void ChooserBox::focusOutEvent(QFocusEvent* event) {
     // The open list takes the focus for a moment; the chooser still has it.
     if (event->reason() != Qt::PopupFocusReason)
         showKeyboardFocus(false);
+}
+
+// Qt makes the open list, with its view and scrollers, at the first change of
+// style or font, long before anyone opens it. Made later, it takes the
+// chooser's style and font by itself, so until then a change needs only the
+// chooser's own handling.
+void ChooserBox::changeEvent(QEvent* event) {
+    const QEvent::Type type = event->type();
+    if ((type == QEvent::FontChange || type == QEvent::StyleChange) && !listMade()) {
+        QWidget::changeEvent(event);
+        updateGeometry();
+        return;
+    }
+    QComboBox::changeEvent(event);
+}
+
+bool ChooserBox::listMade() const {
+    const QObjectList& made = children();
+    return std::any_of(made.begin(), made.end(), [](const QObject* child) {
+        return child->inherits("QComboBoxPrivateContainer");
+    });
 }
 
 void ChooserBox::showKeyboardFocus(bool shown) {

@@ -16,9 +16,12 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void showKeyboardFocus(bool shown);
+    // Whether Qt has made the open list yet.
+    bool listMade() const;
 };
 
 } // namespace oltrave
