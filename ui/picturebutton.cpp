@@ -3,6 +3,7 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
+#include <map>
 
 namespace oltrave {
 
@@ -21,6 +22,12 @@ QFont captionFont() {
     return font;
 }
 
+// The buttons share their art: it is drawn once for all of them.
+const QImage& sharedArt(const QString& path, qreal devicePixelRatio) {
+    static std::map<QString, CachedArt> drawn;
+    return drawn.try_emplace(path, path).first->second.at(devicePixelRatio);
+}
+
 // Keeps the ring clear of the picture's rounded border.
 constexpr int kRingInset = 3;
 
@@ -33,7 +40,7 @@ PictureButton::PictureButton(const QString& picture, const QString& caption, QWi
 
 void PictureButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.drawImage(0, 0, picture_.at(devicePixelRatioF()));
+    painter.drawImage(0, 0, sharedArt(picture_, devicePixelRatioF()));
     // As outlines, unhinted, the way the art draws its shapes: the baseline stays
     // on the half pixel instead of snapping to the grid.
     const qreal advance = QFontMetricsF(font()).horizontalAdvance(text());

@@ -19,7 +19,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    CachedArt picture_;
+    QString picture_;
 };
 
 } // namespace oltrave
