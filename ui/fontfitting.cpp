@@ -2,8 +2,10 @@
 
 #include <QCryptographicHash>
 #include <QFontMetricsF>
+#include <QRawFont>
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "platform/settings.h"
 
@@ -29,32 +31,75 @@ QString keptSizeKey(const QFont& font, const QStringList& texts, int room) {
     return QStringLiteral("fontFitting/") + QString::fromLatin1(hash.result().toHex());
 }
 
+// What a kept size is checked against, so that a later start need not measure
+// every text again: the face's own file, through its header, and the width of
+// the widest text at that size, which moves with the screen's resolution and
+// the hinting. Texts measure the same only with the same file, size and
+// rendering.
+QString keptValue(const QFont& font, const QStringList& texts, int widest) {
+    const QByteArray head = QRawFont::fromFont(font).fontTable("head");
+    const qreal width = QFontMetricsF(font).horizontalAdvance(texts[widest]);
+    return QStringLiteral("%1 %2 %3 %4")
+        .arg(QString::number(font.pointSizeF(), 'g', 17), QString::number(widest),
+             QString::number(width, 'g', 17),
+             QString::fromLatin1(QCryptographicHash::hash(head, QCryptographicHash::Sha1).toHex()));
+}
+
+// The kept size when the font still measures as it did; none otherwise.
+std::optional<qreal> keptSize(const QFont& font, const QStringList& texts, const QString& kept,
+                              qreal smallest) {
+    const QStringList parts = kept.split(QLatin1Char(' '));
+    if (parts.size() != 4)
+        return std::nullopt;
+    bool sized = false;
+    bool indexed = false;
+    const qreal points = parts[0].toDouble(&sized);
+    const int widest = parts[1].toInt(&indexed);
+    if (!sized || !indexed || points < smallest || points > font.pointSizeF() || widest < 0 ||
+        widest >= texts.size())
+        return std::nullopt;
+    QFont sizedFont = font;
+    sizedFont.setPointSizeF(points);
+    if (keptValue(sizedFont, texts, widest) != kept)
+        return std::nullopt;
+    return points;
+}
+
 } // namespace
 
 QFont fitting(QFont font, const QStringList& texts, int room) {
     constexpr qreal kStep = 0.25;
     constexpr qreal kSmallest = 6;
+    if (texts.isEmpty())
+        return font;
     const QString key = keptSizeKey(font, texts, room);
-    const auto widest = [&font, &texts](qreal points) {
+    int widestText = 0;
+    const auto widest = [&font, &texts, &widestText](qreal points) {
         font.setPointSizeF(points);
         const QFontMetricsF metrics(font);
         qreal most = 0;
-        for (const QString& text : texts)
-            most = std::max(most, metrics.horizontalAdvance(text));
+        for (qsizetype i = 0; i < texts.size(); ++i) {
+            const qreal width = metrics.horizontalAdvance(texts[i]);
+            if (width > most) {
+                most = width;
+                widestText = static_cast<int>(i);
+            }
+        }
         return most;
     };
     const qreal start = font.pointSizeF();
     // Each size tried costs a font engine at every start: a size found once
-    // is kept, and only checked to still fit.
-    bool known = false;
-    const qreal kept = programSettings().value(key).toReal(&known);
-    if (known && kept >= kSmallest && kept <= start && widest(kept) <= room) {
-        font.setPointSizeF(kept);
+    // is kept, with what shows that it still fits.
+    if (const std::optional<qreal> kept =
+            keptSize(font, texts, programSettings().value(key).toString(), kSmallest)) {
+        font.setPointSizeF(*kept);
         return font;
     }
+    // Not kept is only slower next time.
+    const auto keep = [&] { rememberSetting(key, keptValue(font, texts, widestText)); };
     const qreal width = widest(start);
     if (width <= room || start <= kSmallest) {
-        rememberSetting(key, start); // not kept is only slower next time
+        keep();
         return font;
     }
     // Each size costs a font engine: start where widths in proportion to the
@@ -65,8 +110,8 @@ QFont fitting(QFont font, const QStringList& texts, int room) {
         points += kStep;
     while (points > kSmallest && widest(points) > room)
         points -= kStep;
-    font.setPointSizeF(points);
-    rememberSetting(key, points);
+    widest(points);
+    keep();
     return font;
 }
 

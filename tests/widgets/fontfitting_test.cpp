@@ -36,6 +36,9 @@ private slots:
         QTest::newRow("long entries") << families << 90 << "";
         QTest::newRow("kept size too large") << modes << 30 << "10.5";
         QTest::newRow("kept size not a number") << families << 90 << "wide";
+        // As after an update of the face: the same size no longer measures the same.
+        QTest::newRow("kept size of another face") << modes << 30 << "10.5 1 20 0";
+        QTest::newRow("kept text out of range") << modes << 30 << "10.5 3 20 0";
     }
     void largestSizeThatFits() {
         QFETCH(QStringList, texts);
