@@ -358,7 +358,7 @@ TEST(SoundWav, HeaderDescribesSixteenBitStereo) {
 namespace {
 
 Heard curveSweep(int family, int mode, std::array<double, 4> coef) {
-    return split(renderCurve(oltrave::DrawnCurve{family, mode, coef}, kZoom));
+    return split(renderCurve(oltrave::DrawnCurve{family, oltrave::modeAt(mode), coef}, kZoom));
 }
 
 } // namespace
