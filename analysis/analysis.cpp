@@ -23,7 +23,7 @@ Real zeroLike(const Real& like) {
 
 class Deriver {
 public:
-    Deriver(const FamilyDescription& family, int mode, const RealCoefficients& coef)
+    Deriver(const FamilyDescription& family, AbsMode mode, const RealCoefficients& coef)
         : family_(family), mode_(mode), coef_(coef) {}
 
     std::optional<Real> at(const Real& x) const {
@@ -145,30 +145,30 @@ private:
     }
 
     const FamilyDescription& family_;
-    int mode_;
+    AbsMode mode_;
     const RealCoefficients& coef_;
 };
 
 } // namespace
 
-std::optional<Analysis> analyse(const FamilyDescription& family, int mode,
+std::optional<Analysis> analyse(const FamilyDescription& family, AbsMode mode,
                                 const RealCoefficients& coef) {
     const Coefficients doubles{coef[0].value, coef[1].value, coef[2].value, coef[3].value};
-    if (!family.valid(doubles) || !family.facts || mode < 0 || mode >= kModeCount)
+    if (!family.valid(doubles) || !family.facts || !knownMode(mode))
         return std::nullopt;
     if (!family.hasModes)
-        mode = 0;
+        mode = AbsMode::Plain;
     const FunctionFacts facts = family.facts(coef);
     if (facts.periodic)
         return facts.analysis;
 
     Chart c = chart::fromFacts(facts);
-    if (mode == 1) {
+    if (mode == AbsMode::OfValue) {
         c = chart::folded(c, [&](double x) {
             const double y = family.function(doubles, x);
             return (y > 0) - (y < 0);
         });
-    } else if (mode == 2) {
+    } else if (mode == AbsMode::OfArgument) {
         c = chart::mirrored(c, zeroLike(coef[0]));
     }
     Analysis result;
@@ -176,7 +176,7 @@ std::optional<Analysis> analyse(const FamilyDescription& family, int mode,
     return result;
 }
 
-std::optional<Analysis> analyse(const FamilyDescription& family, int mode,
+std::optional<Analysis> analyse(const FamilyDescription& family, AbsMode mode,
                                 const Coefficients& coef) {
     RealCoefficients real;
     for (std::size_t i = 0; i < real.size(); ++i)

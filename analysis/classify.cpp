@@ -139,7 +139,7 @@ Shape shapeOf(const std::optional<Analysis>& analysis) {
     return shape;
 }
 
-ShapeClassification classifyShapes(const FamilyDescription& family, int mode,
+ShapeClassification classifyShapes(const FamilyDescription& family, AbsMode mode,
                                    const RealCoefficients& coef, int parameter, double from,
                                    double to) {
     ShapeClassification result;

@@ -64,7 +64,7 @@ struct ShapeClassification {
 // boundaries are the family's closed forms, each piece confirmed by the
 // analysis inside it and at its ends. Exact when the parameter's entry in
 // coef carries an exact value (any: exact mode), on doubles otherwise.
-ShapeClassification classifyShapes(const FamilyDescription& family, int mode,
+ShapeClassification classifyShapes(const FamilyDescription& family, AbsMode mode,
                                    const RealCoefficients& coef, int parameter, double from,
                                    double to);
 

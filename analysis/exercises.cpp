@@ -43,7 +43,7 @@ Exercise linear(ExerciseDraw& draw) {
     while (k == 0)
         k = draw.between(-3, 3);
     const int b = draw.between(-6, 6);
-    return {Linear, 0, {whole(k), whole(b), "", ""}, reach(std::max(std::abs(b), 6))};
+    return {Linear, AbsMode::Plain, {whole(k), whole(b), "", ""}, reach(std::max(std::abs(b), 6))};
 }
 
 // a (x - r) (x - s): zeros r and s, the vertex halfway; or a (x - h)^2 + v
@@ -53,12 +53,15 @@ Exercise quadratic(ExerciseDraw& draw) {
     if (draw.below(4) == 0) {
         const int h = draw.between(-3, 3);
         const int v = a * draw.between(1, 3);
-        return {Quadratic, 0, {whole(a), whole(-2 * a * h), whole(a * h * h + v), ""}, "10"};
+        return {Quadratic,
+                AbsMode::Plain,
+                {whole(a), whole(-2 * a * h), whole(a * h * h + v), ""},
+                "10"};
     }
     const int gap = std::abs(a) == 1 ? 6 : 4; // the vertex stays on the grid
     const int r = draw.between(-4, 4);
     const int s = std::clamp(r + draw.between(0, gap), -5, 5);
-    return {Quadratic, 0, {whole(a), whole(-a * (r + s)), whole(a * r * s), ""}, "10"};
+    return {Quadratic, AbsMode::Plain, {whole(a), whole(-a * (r + s)), whole(a * r * s), ""}, "10"};
 }
 
 // a (x - p + d) (x - p) (x - p - d): zeros p - d, p, p + d, extrema at
@@ -69,7 +72,7 @@ Exercise cubic(ExerciseDraw& draw) {
         const int p = draw.between(-2, 2);
         const int d = draw.between(1, 2);
         return {Cubic,
-                0,
+                AbsMode::Plain,
                 {whole(a), whole(-3 * a * p), whole(a * (3 * p * p - d * d)),
                  whole(a * (d * d * p - p * p * p))},
                 "5"};
@@ -81,7 +84,7 @@ Exercise cubic(ExerciseDraw& draw) {
     // (x - r)^2 (x - s) = x^3 - (2r + s) x^2 + (r^2 + 2rs) x - r^2 s
     return {
         Cubic,
-        0,
+        AbsMode::Plain,
         {whole(a), whole(-a * (2 * r + s)), whole(a * (r * r + 2 * r * s)), whole(-a * r * r * s)},
         "5"};
 }
@@ -94,7 +97,8 @@ Exercise wave(ExerciseDraw& draw, int family) {
     const std::string phi = draw.pick(std::vector<std::string>{
         "0", "π/6", "π/4", "π/3", "π/2", "-π/6", "-π/4", "-π/3", "-π/2", "π"});
     const int half = draw.between(-1, 1); // M = half · A / 2
-    return {family, 0, {whole(amplitude), omega, phi, fraction(half * amplitude, 2)}, "5"};
+    return {
+        family, AbsMode::Plain, {whole(amplitude), omega, phi, fraction(half * amplitude, 2)}, "5"};
 }
 
 // A tan(ωx + φ) + M with M/A in {0, ±1}: the zeros are at tan = ∓1.
@@ -103,7 +107,7 @@ Exercise tangent(ExerciseDraw& draw) {
     const std::string omega = draw.pick(std::vector<std::string>{"1", "2", "1/2"});
     const std::string phi = draw.pick(std::vector<std::string>{"0", "π/4", "-π/4", "π/6", "-π/3"});
     const int level = draw.between(-1, 1) * amplitude;
-    return {Tangent, 0, {whole(amplitude), omega, phi, whole(level)}, "5"};
+    return {Tangent, AbsMode::Plain, {whole(amplitude), omega, phi, whole(level)}, "5"};
 }
 
 // a^x + M with M = 0, above the axis, or -a^(±1) so the zero is ±1.
@@ -113,7 +117,7 @@ Exercise exponential(ExerciseDraw& draw) {
     const std::string a = falling ? fraction(1, base) : whole(base);
     const std::string m =
         draw.pick(std::vector<std::string>{"0", "1", "-1", whole(-base), whole(-base)});
-    return {Exponential, 0, {a, m, "", ""}, "5"};
+    return {Exponential, AbsMode::Plain, {a, m, "", ""}, "5"};
 }
 
 // log_a(x) + M with M whole: the zero a^(-M) is rational.
@@ -123,17 +127,18 @@ Exercise logarithmic(ExerciseDraw& draw) {
     const int m = draw.between(-2, 2);
     const bool far = base == 3 && std::abs(m) == 2; // the zero at 9 or 1/9
     return {Logarithmic,
-            0,
+            AbsMode::Plain,
             {falling ? fraction(1, base) : whole(base), whole(m), "", ""},
             far ? "10" : "5"};
 }
 
 // f(x) mostly; |f(x)| and f(|x|) now and then where the family has them.
-int chooseMode(ExerciseDraw& draw, int family) {
+AbsMode chooseMode(ExerciseDraw& draw, int family) {
     const FamilyDescription* description = familyDescription(family);
     if (!description || !description->hasModes)
-        return 0;
-    return draw.pick(std::vector<int>{0, 0, 1, 2});
+        return AbsMode::Plain;
+    // f(x) twice as often as each other mode.
+    return modeAt(draw.pick(std::vector<int>{0, 0, 1, 2}));
 }
 
 Exercise one(ExerciseDraw& draw, int family) {

@@ -14,7 +14,7 @@ namespace oltrave {
 // the boxes (exact texts: 1/2, π/3), its mode, and the reach of its grid.
 struct Exercise {
     int family = 0;
-    int mode = 0;
+    AbsMode mode = AbsMode::Plain;
     std::array<std::string, kBoxCount> boxes; // the boxes the family shows, in order
     std::string zoom;                         // each axis from -zoom to zoom
 };

@@ -45,23 +45,23 @@ Polynomial times(const Polynomial& p, int sign) {
     return q;
 }
 
-int modeOf(const AnalysedCurve& c) {
-    return c.family->hasModes ? c.mode : 0;
+AbsMode modeOf(const AnalysedCurve& c) {
+    return c.family->hasModes ? c.mode : AbsMode::Plain;
 }
 
 // f(x), |f(x)| and f(|x|) of a polynomial as polynomial pieces.
 std::vector<Piece> piecesOf(const AnalysedCurve& c, const Polynomial& p) {
     const Real zero = facts::whole(0, c.coef[0]);
     switch (modeOf(c)) {
-    case 2: {
+    case AbsMode::OfArgument: {
         Polynomial mirrored = p;
         mirrored[1] = -p[1];
         mirrored[3] = -p[3];
         return {{std::nullopt, zero, mirrored}, {zero, std::nullopt, p}};
     }
-    case 1: {
+    case AbsMode::OfValue: {
         std::vector<Real> cuts;
-        if (const std::optional<Analysis> an = analyse(*c.family, 0, c.coef))
+        if (const std::optional<Analysis> an = analyse(*c.family, AbsMode::Plain, c.coef))
             for (const XValue& z : an->zeros)
                 cuts.push_back(z.base);
         std::vector<Piece> pieces;

@@ -11,7 +11,7 @@ namespace oltrave {
 // their exact values beside them (none in decimal mode).
 struct AnalysedCurve {
     const FamilyDescription* family = nullptr;
-    int mode = 0;
+    AbsMode mode = AbsMode::Plain;
     RealCoefficients coef;
 };
 

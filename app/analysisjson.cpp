@@ -113,7 +113,7 @@ QJsonObject plottedAnalysisJson(const Form& form, const Analysis& analysis) {
     object.insert(
         QStringLiteral("family"),
         QString::fromUtf8(family.name.data(), static_cast<qsizetype>(family.name.size())));
-    object.insert(QStringLiteral("mode"), family.hasModes ? form.absmode() : 0);
+    object.insert(QStringLiteral("mode"), family.hasModes ? modeIndex(form.absmode()) : 0);
     QJsonArray boxes;
     for (int box = 0; box < kBoxCount; ++box) {
         if (form.boxVisible(box))

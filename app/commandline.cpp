@@ -252,9 +252,9 @@ ParseResult parseCommand(const Subcommand& command, const QStringList& arguments
             return failed(
                 words(QT_TRANSLATE_NOOP("oltrave::cli", "--mode takes 0, 1 or 2, not \"%1\""))
                     .arg(mode));
-        requests[i]->mode = mode.toInt();
+        requests[i]->mode = modeAt(mode.toInt());
         // The window ignores a click on a disabled mode; say so rather than ignore it silently.
-        if (requests[i]->mode != 0 && !requests[i]->session &&
+        if (requests[i]->mode != AbsMode::Plain && !requests[i]->session &&
             !familyDescription(requests[i]->family)->hasModes)
             invocation.warnings
                 << words(QT_TRANSLATE_NOOP("oltrave::cli",

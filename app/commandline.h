@@ -14,7 +14,7 @@ namespace oltrave::cli {
 struct PlotRequest {
     int family = 0;
     QStringList coefficients; // the boxes' texts, from box 0
-    int mode = 0;
+    AbsMode mode = AbsMode::Plain;
     QString zoom = QStringLiteral("10");
     QStringList at; // x box texts, each followed by Calculate
     bool exact = false;

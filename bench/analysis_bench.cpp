@@ -66,7 +66,7 @@ void analyseCase(benchmark::State& state, const AnalysisCase& c, bool exact) {
             for (std::size_t i = c.boxes.size(); i < coef.size(); ++i)
                 coef[i] = Real{0, ExactValue::integer(0)};
         }
-        const std::optional<Analysis> analysis = analyse(family, c.mode, coef);
+        const std::optional<Analysis> analysis = analyse(family, modeAt(c.mode), coef);
         std::size_t written = 0;
         if (analysis) {
             for (const AnalysisRow& row : analysisRows(*analysis))

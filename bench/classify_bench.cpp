@@ -61,7 +61,8 @@ void classifyCase(benchmark::State& state, const ClassifyCase& c, bool exact) {
             const std::optional<ExactReading> r = exact ? readExact(read) : std::nullopt;
             coef[i] = r ? Real{r->nearest, r->value} : Real(numval(read).value_or(0));
         }
-        const ShapeClassification found = classifyShapes(family, c.mode, coef, parameter, -10, 10);
+        const ShapeClassification found =
+            classifyShapes(family, modeAt(c.mode), coef, parameter, -10, 10);
         std::size_t written = 0;
         for (std::size_t i = 0; i < found.pieces.size(); ++i)
             written += pieceSummary(found, i).size();

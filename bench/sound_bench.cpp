@@ -35,7 +35,7 @@ const SoundCase kCases[] = {
 
 void render(benchmark::State& state, const SoundCase& c) {
     const sound::CurveFunction curve = [&c](double x) {
-        return valueInMode(*familyDescription(c.family), 0, c.coef, x);
+        return valueInMode(*familyDescription(c.family), AbsMode::Plain, c.coef, x);
     };
     for (auto _ : state) {
         Stopwatch watch(Stopwatch::Clock::Thread);

@@ -133,7 +133,9 @@ void memoryOfSteps(benchmark::State& state) {
             case 2:
                 history.record(UndoableCommand::Zoom, [&] { form.wheelZoom(i % 8 < 4 ? 1 : -1); });
                 break;
-            default: history.record(UndoableCommand::Mode, [&] { form.clickMode(i % 3); }); break;
+            default:
+                history.record(UndoableCommand::Mode, [&] { form.clickMode(modeAt(i % 3)); });
+                break;
             }
         }
         history.record(UndoableCommand::Clear, [&] { form.clearAll(); });

@@ -35,7 +35,7 @@ KeyPoints exponentialKeyPoints(const Coefficients& c, double) {
 void exponentialLines(PlotContext& context) {
     const Real a = context.value(0);
     const Real M = context.value(1);
-    const int mode = context.absmode();
+    const AbsMode mode = context.absmode();
     const Real Y0 = M + 1;
     const bool rising = a > 1;
 
@@ -43,16 +43,16 @@ void exponentialLines(PlotContext& context) {
     lead << grouped(a);
     // |a ^ x + M| with M < 0 tends to -M, a level no property line names.
     std::vector<Mark> formulaMarks;
-    if (mode == 1 && M < 0)
+    if (mode == AbsMode::OfValue && M < 0)
         formulaMarks.push_back(horizontalMark(MarkKind::Asymptote, -M));
     context.append(formulaLine(mode, lead, kExponentialForm, M), std::move(formulaMarks));
 
-    if (mode == 2)
+    if (mode == AbsMode::OfArgument)
         context.append(propertyLine(piece::kSymmetryAxis) << "0",
                        {verticalMark(MarkKind::SymmetryAxis, 0)});
 
     // |a ^ x + M| is |M + 1| at 0.
-    const Real atZero = mode == 1 ? fabs(Y0) : Y0;
+    const Real atZero = mode == AbsMode::OfValue ? fabs(Y0) : Y0;
     context.append(propertyLine(piece::kAtZero) << Num{atZero},
                    {pointMark(MarkKind::ValueAtZero, 0, atZero)});
 
@@ -60,12 +60,12 @@ void exponentialLines(PlotContext& context) {
     ResultLine range = propertyLine(piece::kRange);
     bool openAtM = true;
     switch (mode) {
-    case 0: range << fromOpen(M); break;
-    case 1:
+    case AbsMode::Plain: range << fromOpen(M); break;
+    case AbsMode::OfValue:
         openAtM = M >= 0;
         range << (M < 0 ? fromClosed(Real(0)) : fromOpen(M));
         break;
-    case 2:
+    case AbsMode::OfArgument:
         openAtM = !rising;
         range << (rising ? fromClosed(Y0) : openClosed(M, Y0));
         break;
@@ -75,15 +75,15 @@ void exponentialLines(PlotContext& context) {
 
     const std::string_view monotonic = rising ? piece::kIncreasing : piece::kDecreasing;
     switch (mode) {
-    case 0:
+    case AbsMode::Plain:
         context.append(propertyLine(monotonic) << "R", {}, stretch(-kInfinity, kInfinity));
         break;
-    case 1:
+    case AbsMode::OfValue:
         // Below the axis the bars fold the curve, which then falls and rises.
         if (M >= 0)
             context.append(propertyLine(monotonic) << "R", {}, stretch(-kInfinity, kInfinity));
         break;
-    case 2: appendMirroredIntervals(context, !rising); break;
+    case AbsMode::OfArgument: appendMirroredIntervals(context, !rising); break;
     }
 }
 

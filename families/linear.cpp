@@ -22,7 +22,7 @@ KeyPoints linearKeyPoints(const Coefficients& c, double) {
 void linearLines(PlotContext& context) {
     const Real k = context.value(0);
     const Real b = context.value(1);
-    const int mode = context.absmode();
+    const AbsMode mode = context.absmode();
     const Real x0 = -b / k;
     const Real y0 = b;
 
@@ -30,20 +30,20 @@ void linearLines(PlotContext& context) {
     lead << grouped(k);
     context.append(formulaLine(mode, lead, kLinearForm, b));
 
-    if (mode == 1)
+    if (mode == AbsMode::OfValue)
         context.append(propertyLine(piece::kSymmetryAxis) << Num{x0},
                        {verticalMark(MarkKind::SymmetryAxis, x0)});
-    if (mode == 2)
+    if (mode == AbsMode::OfArgument)
         context.append(propertyLine(piece::kSymmetryAxis) << "0",
                        {verticalMark(MarkKind::SymmetryAxis, 0)});
 
-    if (mode == 0 || mode == 1) {
+    if (mode == AbsMode::Plain || mode == AbsMode::OfValue) {
         // |k x + b| is |b| at 0.
-        const Real atZero = mode == 1 ? fabs(y0) : y0;
+        const Real atZero = mode == AbsMode::OfValue ? fabs(y0) : y0;
         context.append(propertyLine(piece::kAtZero) << Num{atZero},
                        {pointMark(MarkKind::ValueAtZero, 0, atZero)});
         context.append(propertyLine(piece::kZero) << Num{x0}, {pointMark(MarkKind::Zero, x0, 0)});
-    } else if (mode == 2) {
+    } else if (mode == AbsMode::OfArgument) {
         context.append(propertyLine(piece::kAtZero) << Num{b},
                        {pointMark(MarkKind::ValueAtZero, 0, b)});
         if (b == 0) {
@@ -59,9 +59,9 @@ void linearLines(PlotContext& context) {
     }
 
     switch (mode) {
-    case 0: context.append(propertyLine(piece::kRange) << "R"); break;
-    case 1: context.append(propertyLine(piece::kRange) << piece::kFromZero); break;
-    case 2:
+    case AbsMode::Plain: context.append(propertyLine(piece::kRange) << "R"); break;
+    case AbsMode::OfValue: context.append(propertyLine(piece::kRange) << piece::kFromZero); break;
+    case AbsMode::OfArgument:
         if (0 < k)
             context.append(propertyLine(piece::kRange) << fromClosed(y0));
         else if (0 > k)

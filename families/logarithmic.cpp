@@ -26,11 +26,11 @@ KeyPoints logarithmicKeyPoints(const Coefficients& c, double) {
 void logarithmicLines(PlotContext& context) {
     const Real a = context.value(0);
     const Real M = context.value(1);
-    const int mode = context.absmode();
+    const AbsMode mode = context.absmode();
     const bool rising = a > 1;
 
     ResultLine body;
-    body << "lg( " << (mode == 2 ? "| x | ) / " : "x ) / ") << "lg( " << Num{a};
+    body << "lg( " << (mode == AbsMode::OfArgument ? "| x | ) / " : "x ) / ") << "lg( " << Num{a};
     if (M > 0)
         body << " ) +" << Num{M};
     else if (M < 0)
@@ -39,20 +39,20 @@ void logarithmicLines(PlotContext& context) {
         body << " )";
     context.append(formulaFrame(mode, body));
 
-    if (mode == 2)
+    if (mode == AbsMode::OfArgument)
         context.append(propertyLine(piece::kSymmetryAxis) << "0",
                        {verticalMark(MarkKind::SymmetryAxis, 0)});
 
-    if (mode == 1)
+    if (mode == AbsMode::OfValue)
         context.append(propertyLine(piece::kRange) << fromClosed(Real(0)));
     else
         context.append(propertyLine(piece::kRange) << "R");
 
-    if (mode == 0) {
+    if (mode == AbsMode::Plain) {
         context.append(propertyLine(rising ? piece::kIncreasing : piece::kDecreasing)
                            << fromOpen(Real(0)),
                        {}, stretch(0, kInfinity));
-    } else if (mode == 2) {
+    } else if (mode == AbsMode::OfArgument) {
         appendMirroredIntervals(context, !rising);
     }
 }

@@ -18,20 +18,21 @@ ResultLine signedTail(const Real& v) {
     return tail;
 }
 
-ResultLine formulaLine(int absmode, const ResultLine& lead, const FormulaForm& form,
+ResultLine formulaLine(AbsMode absmode, const ResultLine& lead, const FormulaForm& form,
                        const Real& constant) {
     ResultLine body;
-    body << lead << (absmode == 2 ? form.absVariable : form.variable) << signedTail(constant);
+    body << lead << (absmode == AbsMode::OfArgument ? form.absVariable : form.variable)
+         << signedTail(constant);
     return formulaFrame(absmode, body);
 }
 
-ResultLine formulaFrame(int absmode, const ResultLine& body) {
+ResultLine formulaFrame(AbsMode absmode, const ResultLine& body) {
     ResultLine line;
     line << piece::kFormulaStart;
-    if (absmode == 1)
+    if (absmode == AbsMode::OfValue)
         line << "| ";
     line << body;
-    if (absmode == 1)
+    if (absmode == AbsMode::OfValue)
         line << " |";
     return line;
 }

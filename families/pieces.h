@@ -55,10 +55,10 @@ struct FormulaForm {
     std::string_view variable;    // " x", " ^ x"
     std::string_view absVariable; // " | x |", " ^ | x |"
 };
-ResultLine formulaLine(int absmode, const ResultLine& lead, const FormulaForm& form,
+ResultLine formulaLine(AbsMode absmode, const ResultLine& lead, const FormulaForm& form,
                        const Real& constant);
 // "y = " and the body, in bars for |f(x)|; the body is written as f(x) or f(| x |) already.
-ResultLine formulaFrame(int absmode, const ResultLine& body);
+ResultLine formulaFrame(AbsMode absmode, const ResultLine& body);
 
 // Range pieces after "Range : ": " [ n , + ∞ ) " and " ( - ∞ , n ] " and their kin.
 ResultLine fromClosed(const Real& low);                     //  [ low , + ∞ )

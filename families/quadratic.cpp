@@ -52,8 +52,8 @@ Parabola solve(const Real& a, const Real& b, const Real& c) {
 
 // The formula with the user's numbers; f(| x |) writes | x | for x, and a lone
 // square as | x ^ 2 |. A constant after a plain square keeps its own sign.
-ResultLine formula(int mode, const Parabola& p) {
-    const bool even = mode == 2;
+ResultLine formula(AbsMode mode, const Parabola& p) {
+    const bool even = mode == AbsMode::OfArgument;
     const std::string_view square = even ? " | x | ^ 2" : " x ^ 2";
     ResultLine body;
     body << grouped(p.a);
@@ -86,18 +86,18 @@ void appendRange(PlotContext& context, std::string_view range) {
 }
 
 // f(x) and | f(x) |: the zeros are those of f.
-void zerosAndRange(PlotContext& context, int mode, const Parabola& p) {
+void zerosAndRange(PlotContext& context, AbsMode mode, const Parabola& p) {
     if (p.D > 0) {
         appendZeros(context, {p.r0, p.r1});
     } else if (p.D == 0) {
         // | f | for a < 0 labels its single zero as the first of a list.
-        if (mode == 1 && !p.opensUp())
+        if (mode == AbsMode::OfValue && !p.opensUp())
             appendZeros(context, {p.r0});
         else
             appendSingleZero(context, p.r0);
     }
 
-    if (mode == 0)
+    if (mode == AbsMode::Plain)
         appendRange(context, p.opensUp() ? fromClosed(p.yv) : upToClosed(p.yv));
     else if (p.D >= 0 && p.opensUp())
         appendRange(context, fromClosed(Real(0)));
@@ -184,8 +184,8 @@ void appendValley(PlotContext& context, const Real& axis) {
     appendMonotonic(context, leftOf(axis), rightOf(axis));
 }
 
-void intervals(PlotContext& context, int mode, const Parabola& p) {
-    if (mode == 0) {
+void intervals(PlotContext& context, AbsMode mode, const Parabola& p) {
+    if (mode == AbsMode::Plain) {
         if (p.opensUp())
             appendValley(context, p.axis);
         else
@@ -237,27 +237,28 @@ KeyPoints quadraticKeyPoints(const Coefficients& c, double) {
 
 // The lines of y = a x ^ 2 + b x + c in the modes f(x), |f(x)| and f(|x|).
 void quadraticLines(PlotContext& context) {
-    const int mode = context.absmode();
+    const AbsMode mode = context.absmode();
     const Parabola p = solve(context.value(0), context.value(1), context.value(2));
 
     context.append(formula(mode, p));
     // The axis line carries the vertices of the parabola the curve shows.
-    if (mode == 2) {
+    if (mode == AbsMode::OfArgument) {
         std::vector<Mark> marks{verticalMark(MarkKind::SymmetryAxis, 0)};
         if (p.vertexRight() && p.axis == 0)
             marks.push_back(pointMark(MarkKind::Vertex, 0, p.yv));
         context.append(propertyLine(piece::kSymmetryAxis) << "0", std::move(marks));
     } else {
-        context.append(propertyLine(piece::kSymmetryAxis) << Num{p.axis},
-                       {verticalMark(MarkKind::SymmetryAxis, p.axis),
-                        pointMark(MarkKind::Vertex, p.axis, mode == 1 ? fabs(p.yv) : p.yv)});
+        context.append(
+            propertyLine(piece::kSymmetryAxis) << Num{p.axis},
+            {verticalMark(MarkKind::SymmetryAxis, p.axis),
+             pointMark(MarkKind::Vertex, p.axis, mode == AbsMode::OfValue ? fabs(p.yv) : p.yv)});
     }
     // | f | is | c | at 0.
-    const Real atZero = mode == 1 ? fabs(p.y0) : p.y0;
+    const Real atZero = mode == AbsMode::OfValue ? fabs(p.y0) : p.y0;
     context.append(propertyLine(piece::kAtZero) << Num{atZero},
                    {pointMark(MarkKind::ValueAtZero, 0, atZero)});
 
-    if (mode == 2) {
+    if (mode == AbsMode::OfArgument) {
         evenZerosAndRange(context, p);
         evenIntervals(context, p);
     } else {

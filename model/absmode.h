@@ -5,17 +5,40 @@
 
 namespace oltrave {
 
-// The absolute-value modes, written once for the curve and the point value.
-template <int Mode> using AbsMode = std::integral_constant<int, Mode>;
+// What a curve shows of its family's function.
+enum class AbsMode : int {
+    Plain = 0,      // f(x)
+    OfValue = 1,    // |f(x)|
+    OfArgument = 2, // f(|x|)
+};
 
-// f at x in the mode: 0 f(x), 1 |f(x)|, 2 f(|x|). For a double or a number
-// that carries an exact value beside it.
-template <int Mode, typename Function, typename Number>
-Number inMode(AbsMode<Mode>, const Function& f, const Number& x) {
+inline constexpr int kModeCount = 3;
+
+// The mode's place among the radio buttons, and the number files and the
+// command line write for it.
+constexpr int modeIndex(AbsMode mode) {
+    return static_cast<int>(mode);
+}
+// The mode at an index; an index out of range stays out of range, for the
+// checks that refuse it.
+constexpr AbsMode modeAt(int index) {
+    return static_cast<AbsMode>(index);
+}
+constexpr bool knownMode(AbsMode mode) {
+    return modeIndex(mode) >= 0 && modeIndex(mode) < kModeCount;
+}
+
+// The mode as a compile-time constant.
+template <AbsMode Mode> using ModeConstant = std::integral_constant<AbsMode, Mode>;
+
+// f at x in the mode. For a double or a number that carries an exact value
+// beside it.
+template <AbsMode Mode, typename Function, typename Number>
+Number inMode(ModeConstant<Mode>, const Function& f, const Number& x) {
     using std::fabs;
-    if constexpr (Mode == 1)
+    if constexpr (Mode == AbsMode::OfValue)
         return fabs(f(x));
-    else if constexpr (Mode == 2)
+    else if constexpr (Mode == AbsMode::OfArgument)
         return f(fabs(x));
     else
         return f(x);
@@ -23,11 +46,11 @@ Number inMode(AbsMode<Mode>, const Function& f, const Number& x) {
 
 // Calls visit with the mode as a compile-time constant, so that a loop over x
 // chooses its mode once. False, and nothing called, for an unknown mode.
-template <typename Visit> bool withMode(int mode, Visit&& visit) {
+template <typename Visit> bool withMode(AbsMode mode, Visit&& visit) {
     switch (mode) {
-    case 0: visit(AbsMode<0>{}); return true;
-    case 1: visit(AbsMode<1>{}); return true;
-    case 2: visit(AbsMode<2>{}); return true;
+    case AbsMode::Plain: visit(ModeConstant<AbsMode::Plain>{}); return true;
+    case AbsMode::OfValue: visit(ModeConstant<AbsMode::OfValue>{}); return true;
+    case AbsMode::OfArgument: visit(ModeConstant<AbsMode::OfArgument>{}); return true;
     }
     return false;
 }

@@ -15,7 +15,7 @@ class Form;
 // What Apply enters into the form before it runs Print.
 struct CurveEntry {
     int family = 0;
-    int absmode = 0;
+    AbsMode absmode = AbsMode::Plain;
     std::array<std::string, kBoxCount> texts; // empty for a box the family hides
 };
 

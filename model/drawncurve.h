@@ -11,7 +11,7 @@ namespace oltrave {
 // be drawn again at another zoom and traced without reading pixels back.
 struct DrawnCurve {
     int family = 0;
-    int absmode = 0;
+    AbsMode absmode = AbsMode::Plain;
     Coefficients coef{};
     // What the boxes read in exact mode when it was printed (none in decimal
     // mode), so its meetings can be given in closed form later. The doubles

@@ -9,8 +9,8 @@ namespace oltrave {
 
 namespace {
 
-int modeOf(const FamilyDescription& family, int mode) {
-    return family.hasModes ? mode : 0;
+AbsMode modeOf(const FamilyDescription& family, AbsMode mode) {
+    return family.hasModes ? mode : AbsMode::Plain;
 }
 
 } // namespace
@@ -23,7 +23,7 @@ bool plotFamily(const FamilyDescription& family, PlotContext& context) {
     return true;
 }
 
-std::optional<double> valueInMode(const FamilyDescription& family, int mode,
+std::optional<double> valueInMode(const FamilyDescription& family, AbsMode mode,
                                   const Coefficients& coef, double x) {
     const auto f = [&](double v) { return family.function(coef, v); };
     std::optional<double> y;
@@ -33,7 +33,7 @@ std::optional<double> valueInMode(const FamilyDescription& family, int mode,
     return y;
 }
 
-std::optional<Real> valueInMode(const FamilyDescription& family, int mode,
+std::optional<Real> valueInMode(const FamilyDescription& family, AbsMode mode,
                                 const RealCoefficients& coef, const Real& x) {
     const auto f = [&](const Real& v) { return family.exactFunction(coef, v); };
     std::optional<Real> y;

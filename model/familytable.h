@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "absmode.h"
 #include "real.h"
 
 namespace oltrave {
@@ -15,7 +16,6 @@ struct FunctionFacts;
 struct XValue;
 
 inline constexpr int kBoxCount = 4;
-inline constexpr int kModeCount = 3; // f(x), |f(x)|, f(|x|)
 
 // The numbers read from the coefficient boxes, in box order.
 using Coefficients = std::array<double, kBoxCount>;
@@ -34,16 +34,16 @@ using RealFunction = Real (*)(const RealCoefficients& coef, Real x);
 // families/ defines one of these; the table below lists them in chooser order
 // and nothing else names a family.
 struct FamilyDescription {
-    std::string_view name;                            // command-line name: "linear"
-    std::string_view entry;                           // chooser text
-    std::string_view formulaTemplate;                 // formula label text
-    std::array<std::string_view, kBoxCount> captions; // empty: box and label hidden
-    bool hasModes;                                    // false: f(x) only, mode labels disabled
-    bool (*valid)(const Coefficients& coef);          // a function of this family at all
-    FamilyFunction function;                          // for point evaluation and any caller
-    RealFunction exactFunction;                       // function with its exact value beside
-    void (*sample)(PlotContext& context, int mode);   // the curve, the function inlined
-    void (*lines)(PlotContext& context);              // result lines of a valid function
+    std::string_view name;                              // command-line name: "linear"
+    std::string_view entry;                             // chooser text
+    std::string_view formulaTemplate;                   // formula label text
+    std::array<std::string_view, kBoxCount> captions;   // empty: box and label hidden
+    bool hasModes;                                      // false: f(x) only, mode labels disabled
+    bool (*valid)(const Coefficients& coef);            // a function of this family at all
+    FamilyFunction function;                            // for point evaluation and any caller
+    RealFunction exactFunction;                         // function with its exact value beside
+    void (*sample)(PlotContext& context, AbsMode mode); // the curve, the function inlined
+    void (*lines)(PlotContext& context);                // result lines of a valid function
     // Zeros, extrema and vertical asymptotes of f(x) (no mode) with x in
     // [-reach, reach], from closed forms; valid coefficients only.
     KeyPoints (*keyPoints)(const Coefficients& coef, double reach);
@@ -72,10 +72,10 @@ bool plotFamily(const FamilyDescription& family, PlotContext& context);
 // f(x), |f(x)| or f(|x|) of the family at x; empty when the value cannot be
 // computed (domain, overflow) or the mode is unknown. A family without modes
 // is always f(x).
-std::optional<double> valueInMode(const FamilyDescription& family, int mode,
+std::optional<double> valueInMode(const FamilyDescription& family, AbsMode mode,
                                   const Coefficients& coef, double x);
 // The same with the exact value computed beside the double.
-std::optional<Real> valueInMode(const FamilyDescription& family, int mode,
+std::optional<Real> valueInMode(const FamilyDescription& family, AbsMode mode,
                                 const RealCoefficients& coef, const Real& x);
 
 } // namespace oltrave

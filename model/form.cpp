@@ -50,13 +50,13 @@ void Form::showBoxes(const std::array<std::string_view, kBoxCount>& captions) {
     }
 }
 
-void Form::clickMode(int mode) {
+void Form::clickMode(AbsMode mode) {
     if (modesEnabled_)
         selectMode(mode);
 }
 
-void Form::selectMode(int mode) {
-    if (mode >= 0 && mode < kModeCount)
+void Form::selectMode(AbsMode mode) {
+    if (knownMode(mode))
         absmode_ = mode;
 }
 
@@ -64,7 +64,7 @@ void Form::llabsready(int lock) {
     if (lock == 0) {
         modesEnabled_ = true;
     } else if (lock == 1) {
-        selectMode(0);
+        selectMode(AbsMode::Plain);
         modesEnabled_ = false;
     }
 }

@@ -44,7 +44,7 @@ public:
 
     // User events.
     void chooseFamily(int family);
-    void clickMode(int mode);
+    void clickMode(AbsMode mode);
     void editBox(int box, std::string_view text);
     void editX(std::string_view text);
     void editZoom(std::string_view text);
@@ -78,7 +78,7 @@ public:
     std::string_view formulaLabel() const;
     Status status() const { return session_.status(); }
     bool modesEnabled() const { return modesEnabled_; }
-    int absmode() const { return absmode_; }
+    AbsMode absmode() const { return absmode_; }
     const std::string& xText() const { return xText_; }
     const std::string& zoomText() const { return zoomText_; }
 
@@ -129,7 +129,7 @@ private:
     void loadformula();
     void showBoxes(const std::array<std::string_view, kBoxCount>& captions);
     void llabsready(int lock);
-    void selectMode(int mode);
+    void selectMode(AbsMode mode);
     void loadcoordinates();
     void loadscale();
     void applyZoom(std::optional<double> read);
@@ -151,7 +151,7 @@ private:
     std::array<std::string, kBoxCount> captions_{"0", "1", "2", "3"};
     std::string formula_ = "y = k x + b";
     bool modesEnabled_ = true;
-    int absmode_ = 0;
+    AbsMode absmode_ = AbsMode::Plain;
     std::string xText_;
     std::string zoomText_;
 

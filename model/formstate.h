@@ -34,7 +34,7 @@ struct FormState {
     std::array<std::string, kBoxCount> captions;
     std::string formula;
     bool modesEnabled = true;
-    int absmode = 0;
+    AbsMode absmode = AbsMode::Plain;
     std::string xText;
     std::string zoomText;
     Coefficients coef{};

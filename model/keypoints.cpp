@@ -38,22 +38,22 @@ bool contains(const std::vector<double>& xs, double x) {
 
 } // namespace
 
-KeyPoints keyPointsInMode(const FamilyDescription& family, int mode, const Coefficients& coef,
+KeyPoints keyPointsInMode(const FamilyDescription& family, AbsMode mode, const Coefficients& coef,
                           double reach) {
-    if (!family.keyPoints || !family.valid(coef) || mode < 0 || mode >= kModeCount || !(reach >= 0))
+    if (!family.keyPoints || !family.valid(coef) || !knownMode(mode) || !(reach >= 0))
         return {};
     KeyPoints points = family.keyPoints(coef, reach);
-    switch (family.hasModes ? mode : 0) {
-    case 1:
+    switch (family.hasModes ? mode : AbsMode::Plain) {
+    case AbsMode::OfValue:
         // |f| turns back up wherever f reaches 0.
         points.extrema.insert(points.extrema.end(), points.zeros.begin(), points.zeros.end());
         break;
-    case 2: {
+    case AbsMode::OfArgument: {
         points.zeros = mirrored(points.zeros);
         points.extrema = mirrored(points.extrema);
         points.asymptotes = mirrored(points.asymptotes);
         // An even curve turns at x = 0, if it has a value there.
-        const std::optional<double> atZero = valueInMode(family, 2, coef, 0);
+        const std::optional<double> atZero = valueInMode(family, AbsMode::OfArgument, coef, 0);
         if (atZero && !contains(points.asymptotes, 0))
             points.extrema.push_back(0);
         break;

@@ -22,7 +22,7 @@ inline constexpr std::size_t kMaxKeyPoints = 4096;
 // applied here once for every family) with x in [-reach, reach], each list in
 // ascending order without repeats. Empty for invalid coefficients or an
 // unknown mode.
-KeyPoints keyPointsInMode(const FamilyDescription& family, int mode, const Coefficients& coef,
+KeyPoints keyPointsInMode(const FamilyDescription& family, AbsMode mode, const Coefficients& coef,
                           double reach);
 
 } // namespace oltrave

@@ -35,8 +35,9 @@ public:
     // Without exact values, every line is written as the decimal program writes it.
     // Lines go to the session, each naming the curve; without a session
     // (a curve drawn again) they go nowhere.
-    PlotContext(const Coefficients& coef, double zoom, int absmode, const PeriodicValues& periodic,
-                Canvas& canvas, Session* session, const ExactCoefficients* exact = nullptr,
+    PlotContext(const Coefficients& coef, double zoom, AbsMode absmode,
+                const PeriodicValues& periodic, Canvas& canvas, Session* session,
+                const ExactCoefficients* exact = nullptr,
                 std::optional<DrawnCurve> curve = std::nullopt)
         : coef_(coef), zoom_(zoom), absmode_(absmode), periodic_(periodic), canvas_(canvas),
           session_(session), exact_(exact), curve_(std::move(curve)) {}
@@ -49,7 +50,7 @@ public:
     }
     const Coefficients& coefficients() const { return coef_; }
     double zoom() const { return zoom_; }
-    int absmode() const { return absmode_; }
+    AbsMode absmode() const { return absmode_; }
     const PeriodicValues& periodic() const { return periodic_; }
 
     // The shared sampling loop: x from -zoom by repeated addition of zoom / 10000
@@ -99,7 +100,7 @@ public:
 private:
     const Coefficients& coef_;
     double zoom_;
-    int absmode_;
+    AbsMode absmode_;
     const PeriodicValues& periodic_;
     Canvas& canvas_;
     Session* session_;
@@ -109,7 +110,7 @@ private:
 
 // A family's curve: its function in the given mode, chosen once per loop and
 // inlined into it.
-template <FamilyFunction F> void sampleCurve(PlotContext& context, int mode) {
+template <FamilyFunction F> void sampleCurve(PlotContext& context, AbsMode mode) {
     // A copy the loop owns: nothing the loop writes can be taken to change it.
     const Coefficients coef = context.coefficients();
     const auto f = [&coef](double x) { return F(coef, x); };

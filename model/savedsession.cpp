@@ -20,8 +20,8 @@ std::optional<std::string> curveProblem(const DrawnCurve& curve) {
     const FamilyDescription* family = familyDescription(curve.family);
     if (!family)
         return std::to_string(curve.family) + " is not a family";
-    if (curve.absmode < 0 || curve.absmode >= kModeCount || (!family->hasModes && curve.absmode))
-        return std::to_string(curve.absmode) + " is not a mode of this family";
+    if (!knownMode(curve.absmode) || (!family->hasModes && curve.absmode != AbsMode::Plain))
+        return std::to_string(modeIndex(curve.absmode)) + " is not a mode of this family";
     for (const double c : curve.coef) {
         if (std::isnan(c))
             return "a coefficient is not a number";
@@ -39,10 +39,9 @@ std::optional<SessionProblem> impossibleValue(const SavedSession& saved) {
     const FamilyDescription* family = familyDescription(saved.family);
     if (!family)
         return SessionProblem{"family", std::to_string(saved.family) + " is not a family"};
-    if (saved.absmode < 0 || saved.absmode >= kModeCount ||
-        (!family->hasModes && saved.absmode != 0))
-        return SessionProblem{"mode",
-                              std::to_string(saved.absmode) + " is not a mode of this family"};
+    if (!knownMode(saved.absmode) || (!family->hasModes && saved.absmode != AbsMode::Plain))
+        return SessionProblem{"mode", std::to_string(modeIndex(saved.absmode)) +
+                                          " is not a mode of this family"};
     for (std::size_t box = 0; box < saved.boxes.size(); ++box) {
         if (characters(saved.boxes[box]) > static_cast<std::size_t>(kCoefficientMaxLength))
             return SessionProblem{at("boxes", box), "longer than the box takes"};

@@ -22,7 +22,7 @@ inline constexpr std::size_t kLongestSessionLine = 4096;
 // the area and the list's lines.
 struct SavedSession {
     int family = 0;
-    int absmode = 0;
+    AbsMode absmode = AbsMode::Plain;
     std::array<std::string, kBoxCount> boxes;
     std::string xText;
     std::string zoomText = "10";

@@ -154,7 +154,7 @@ Coefficients coefficientsOf(const Fields& fields) {
 }
 
 DrawnCurve curveOf(const Fields& fields) {
-    return {fields.whole("family"), fields.whole("mode"), coefficientsOf(fields)};
+    return {fields.whole("family"), modeAt(fields.whole("mode")), coefficientsOf(fields)};
 }
 
 template <typename Enum>
@@ -192,7 +192,7 @@ SessionLine lineOf(const Fields& fields) {
 SavedSession sessionOf(const Fields& root) {
     SavedSession saved;
     saved.family = root.whole("family");
-    saved.absmode = root.whole("mode");
+    saved.absmode = modeAt(root.whole("mode"));
     const JsonValue& boxes = root.array("boxes");
     if (sizeOf(boxes) != kBoxCount)
         throw Damaged{QStringLiteral("boxes"),

@@ -60,7 +60,7 @@ public:
             key("family");
             whole(curve.family);
             key("mode");
-            whole(curve.absmode);
+            whole(modeIndex(curve.absmode));
         });
     }
 
@@ -147,7 +147,7 @@ QByteArray sessionJson(const SavedSession& saved) {
         w.key("lines");
         w.list(saved.lines, [&w](const SessionLine& l) { w.line(l); });
         w.key("mode");
-        w.whole(saved.absmode);
+        w.whole(modeIndex(saved.absmode));
         w.key("plotted");
         w.flag(saved.plotted);
         w.key("status");

@@ -37,27 +37,6 @@ Samples renderCurve(const DrawnCurve& curve, double zoom) {
         Cues{std::move(marks.zeros), std::move(marks.extrema), std::move(marks.asymptotes)});
 }
 
-std::optional<CueKind> cueFor(const std::vector<Mark>& marks) {
-    const auto any = [&marks](auto&& holds) {
-        return std::any_of(marks.begin(), marks.end(), holds);
-    };
-    const bool asymptote = any([](const Mark& m) { return m.kind == MarkKind::Asymptote; });
-    // A centre of symmetry or a value at 0 on the axis is a zero of the curve
-    // too, unless the curve has no value there.
-    const bool zero = any([asymptote](const Mark& m) {
-        return m.kind == MarkKind::Zero || (!asymptote && m.shape == MarkShape::Point && m.y == 0);
-    });
-    if (zero)
-        return CueKind::Zero;
-    if (any([](const Mark& m) {
-            return m.kind == MarkKind::Vertex || m.kind == MarkKind::Extremum;
-        }))
-        return CueKind::Extremum;
-    if (asymptote)
-        return CueKind::Asymptote;
-    return std::nullopt;
-}
-
 std::optional<CueKind> cueAt(const DrawnCurve& curve, double zoom, double x) {
     const FamilyDescription* family = familyDescription(curve.family);
     if (!family)

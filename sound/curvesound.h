@@ -21,11 +21,6 @@ std::optional<DrawnCurve> plottedCurve(const Form& form);
 // extrema and asymptotes cued.
 Samples renderCurve(const DrawnCurve& curve, double zoom);
 
-// The cue for the marks standing at one x: a zero (a zero's mark, or a point
-// on the x axis where no asymptote stands) before an extremum before an
-// asymptote; nothing when none of them is cued.
-std::optional<CueKind> cueFor(const std::vector<Mark>& marks);
-
 // The cue the sweep of the curve gives at x, in the curve's mode: a zero
 // before an extremum before an asymptote; nothing between key points.
 std::optional<CueKind> cueAt(const DrawnCurve& curve, double zoom, double x);

@@ -180,7 +180,7 @@ void MainWindow::connectEvents() {
                 [this, mode](bool chosen) {
                     if (!chosen || showingModes_)
                         return;
-                    undo_->record(UndoableCommand::Mode, [&] { form_->clickMode(mode); });
+                    undo_->record(UndoableCommand::Mode, [&] { form_->clickMode(modeAt(mode)); });
                     mirror();
                 });
     }
@@ -372,7 +372,7 @@ void MainWindow::mirror() {
     for (int mode = 0; mode < Form::kModeCount; ++mode) {
         ModeButton* choice = c.llabs[static_cast<std::size_t>(mode)];
         choice->setEnabled(form.modesEnabled());
-        choice->setChecked(mode == form.absmode());
+        choice->setChecked(modeAt(mode) == form.absmode());
     }
     showingModes_ = false;
     showText(c.setx, form.xText());

@@ -106,11 +106,10 @@ void OverlayController::move(Trace::Move move) {
     const std::optional<Readout> readout = overlay_.readout(view, form_.session());
     if (!readout)
         return;
-    // The lines' marks describe f(x); in another mode the curve's own key
-    // point at the mark's x still cues as the sweep cues it.
-    std::optional<sound::CueKind> cue = sound::cueFor(landed);
-    if (!cue && !landed.empty())
-        cue = sound::cueAt(*curve, view.zoom, readout->x);
+    // Landing on a mark cues what the sweep cues there: the curve's own key
+    // points, in its mode, are the one source of every cue.
+    const std::optional<sound::CueKind> cue =
+        landed.empty() ? std::nullopt : sound::cueAt(*curve, view.zoom, readout->x);
     sound_.traceStep(*readout, cue, view.zoom);
 }
 

@@ -42,7 +42,7 @@ QString legendText(const DrawnCurve& curve) {
     const FamilyDescription* family = familyDescription(curve.family);
     if (!family)
         return {};
-    QString text = QString::fromUtf8(kModeTexts[family->hasModes ? curve.absmode : 0]);
+    QString text = QString::fromUtf8(kModeTexts[family->hasModes ? modeIndex(curve.absmode) : 0]);
     text += QString::fromUtf8(family->formulaTemplate.data(),
                               static_cast<qsizetype>(family->formulaTemplate.size()));
     QStringList values;

@@ -24,7 +24,7 @@ ShapeStrip::ShapeStrip(QWidget* parent) : QLabel(parent) {
     setFocusPolicy(Qt::TabFocus); // so that a screen reader can reach it
 }
 
-void ShapeStrip::follow(const FamilyDescription& family, int mode, const RealCoefficients& coef,
+void ShapeStrip::follow(const FamilyDescription& family, AbsMode mode, const RealCoefficients& coef,
                         int parameter, const QString& name, double from, double to) {
     const auto p = static_cast<std::size_t>(parameter);
     Asked asked{&family, mode, parameter, {}, static_cast<bool>(coef[p].exact), from, to};

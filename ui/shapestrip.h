@@ -19,7 +19,7 @@ public:
 
     // The family's curve in mode with coef, the coefficient numbered
     // parameter (called name) moving over [from, to].
-    void follow(const FamilyDescription& family, int mode, const RealCoefficients& coef,
+    void follow(const FamilyDescription& family, AbsMode mode, const RealCoefficients& coef,
                 int parameter, const QString& name, double from, double to);
     void clear();
 
@@ -31,7 +31,7 @@ private:
 
     struct Asked {
         const FamilyDescription* family = nullptr;
-        int mode = 0;
+        AbsMode mode = AbsMode::Plain;
         int parameter = 0;
         std::array<double, 4> others{}; // the coefficients held
         bool exact = false;

@@ -47,7 +47,7 @@ private slots:
         QCOMPARE(in.size, QSize(300, 200));
         QCOMPARE(in.plot.family, 3);
         QCOMPARE(in.plot.coefficients, (QStringList{"1", "2"}));
-        QCOMPARE(in.plot.mode, 2);
+        QCOMPARE(in.plot.mode, oltrave::AbsMode::OfArgument);
         QCOMPARE(in.plot.at, (QStringList{"-1", "π"}));
         QCOMPARE(in.plot.zoom, QStringLiteral("-5"));
         QVERIFY(in.plot.exact);

@@ -405,8 +405,8 @@ private slots:
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray bytes = file.readAll();
-        const std::vector<std::uint8_t> want =
-            oltrave::sound::wavFile(oltrave::sound::renderCurve({1, 1, {1, -2, -3, 0}}, 5));
+        const std::vector<std::uint8_t> want = oltrave::sound::wavFile(
+            oltrave::sound::renderCurve({1, oltrave::AbsMode::OfValue, {1, -2, -3, 0}}, 5));
         QCOMPARE(bytes.size(), static_cast<qsizetype>(want.size()));
         QVERIFY(std::equal(want.begin(), want.end(),
                            reinterpret_cast<const std::uint8_t*>(bytes.constData())));

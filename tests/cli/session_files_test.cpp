@@ -136,7 +136,8 @@ void SessionFilesTest::refusals_data() {
 
     SavedSession good;
     good.boxes = {"2", "-4", "", ""};
-    good.lines.push_back({"y = 2 x - 4", "", {}, std::nullopt, DrawnCurve{0, 0, {2, -4, 0, 0}}});
+    good.lines.push_back(
+        {"y = 2 x - 4", "", {}, std::nullopt, DrawnCurve{0, AbsMode::Plain, {2, -4, 0, 0}}});
     const QByteArray valid = sessionJson(good);
     const QJsonObject root = QJsonDocument::fromJson(valid).object();
     const auto with = [&root](const char* key, const QJsonValue& value) {
@@ -276,7 +277,7 @@ void SessionFilesTest::aSessionOfThisFormatReadsBackAsWritten() {
     saved.status = Status::ZoomError;
     saved.coef = {1.0 / 3, 2, 0, 0};
     saved.exactValues = true;
-    saved.curves = {{4, 0, {1.0 / 3, 2, 0, 0}}};
+    saved.curves = {{4, AbsMode::Plain, {1.0 / 3, 2, 0, 0}}};
     saved.area = {{AreaStroke::Kind::Axes, 10, {}}, {AreaStroke::Kind::Curve, 5, saved.curves[0]}};
     SessionLine line{
         "    [ x = 0 ] y = 1", "    [ x = 0 ] y = 1", {}, Stretch{-1, 2, 0.5}, saved.curves[0]};

@@ -27,7 +27,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             texts.back() += ch;
         }
     }
-    const std::optional<Analysis> analysis = analyse(family, mode, readCoefficients(texts, exact));
+    const std::optional<Analysis> analysis =
+        analyse(family, modeAt(mode), readCoefficients(texts, exact));
     if (analysis) {
         std::size_t written = 0;
         for (const AnalysisRow& row : analysisRows(*analysis))

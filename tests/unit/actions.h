@@ -107,7 +107,7 @@ inline std::string describe(const Action& action) {
 inline void apply(Form& form, const Action& action) {
     switch (action.command) {
     case Command::ChooseFamily: form.chooseFamily(action.index); break;
-    case Command::ClickMode: form.clickMode(action.index); break;
+    case Command::ClickMode: form.clickMode(modeAt(action.index)); break;
     case Command::EditBox: form.editBox(action.index, action.text); break;
     case Command::EditX: form.editX(action.text); break;
     case Command::EditZoom: form.editZoom(action.text); break;
@@ -444,9 +444,8 @@ private:
             return "zoom box holds a zero text " + escaped(form.zoomText());
         if (form.modesEnabled() != info->hasModes)
             return "mode labels enabled wrongly";
-        if (form.absmode() < 0 || form.absmode() >= Form::kModeCount ||
-            (!info->hasModes && form.absmode() != 0))
-            return "mode " + std::to_string(form.absmode());
+        if (!knownMode(form.absmode()) || (!info->hasModes && form.absmode() != AbsMode::Plain))
+            return "mode " + std::to_string(modeIndex(form.absmode()));
         for (int box = 0; box < kBoxCount; ++box) {
             if (!form.boxVisible(box) && !form.boxText(box).empty())
                 return "a hidden box holds text";

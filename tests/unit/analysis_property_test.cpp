@@ -32,7 +32,7 @@ TEST(AnalysisProperty, RandomFunctionsKeepEveryPromise) {
         for (int box = 0; box < kBoxCount; ++box)
             texts.push_back(randomText(source, box == 2 && !family.hasModes));
         const RealCoefficients coef = readCoefficients(texts, exact);
-        const std::optional<Analysis> an = analyse(family, mode, coef);
+        const std::optional<Analysis> an = analyse(family, modeAt(mode), coef);
         if (!an)
             continue;
         ++analysed;

@@ -49,7 +49,7 @@ inline RealCoefficients readCoefficients(const std::vector<std::string>& texts, 
 
 inline std::optional<Analysis> analysisOf(std::string_view family, int mode,
                                           const std::vector<std::string>& texts, bool exact) {
-    return analyse(familyNamed(family), mode, readCoefficients(texts, exact));
+    return analyse(familyNamed(family), modeAt(mode), readCoefficients(texts, exact));
 }
 
 inline std::vector<std::string> rowTexts(const Analysis& analysis) {
@@ -110,7 +110,7 @@ inline std::vector<double> instances(const XValue& x) {
 inline std::string analysisFault(const FamilyDescription& family, int mode,
                                  const RealCoefficients& coef, const Analysis& an) {
     const Coefficients c{coef[0].value, coef[1].value, coef[2].value, coef[3].value};
-    const auto f = [&](double x) { return valueInMode(family, mode, c, x); };
+    const auto f = [&](double x) { return valueInMode(family, modeAt(mode), c, x); };
     const auto close = [](double a, double b, double tolerance) {
         return std::fabs(a - b) <= tolerance * std::max({1.0, std::fabs(a), std::fabs(b)});
     };

@@ -52,7 +52,7 @@ ShapeClassification classifyBoxes(const std::string& family, int mode,
                                   const std::vector<std::string>& boxes, bool exact,
                                   double from = -10, double to = 10) {
     const Parameterised p = withParameter(boxes, exact);
-    return classifyShapes(familyNamed(family), mode, p.coef, p.parameter, from, to);
+    return classifyShapes(familyNamed(family), modeAt(mode), p.coef, p.parameter, from, to);
 }
 
 std::vector<std::string> rows(const ShapeClassification& c) {
@@ -180,7 +180,7 @@ TEST(Classify, PiecesOfEachFamily) {
 Shape shapeAt(const FamilyDescription& family, int mode, RealCoefficients coef, int parameter,
               const Real& p) {
     coef[static_cast<std::size_t>(parameter)] = p;
-    return shapeOf(analyse(family, mode, coef));
+    return shapeOf(analyse(family, modeAt(mode), coef));
 }
 
 // For random functions: the shape anywhere inside a piece is the piece's, and
@@ -209,7 +209,8 @@ TEST(ClassifyProperty, PiecesHoldInsideAndChangeAcrossBoundaries) {
         const int parameter = draw(0, shown - 1);
         boxes[static_cast<std::size_t>(parameter)] = "p";
         const Parameterised set = withParameter(boxes, exact);
-        const ShapeClassification c = classifyShapes(family, mode, set.coef, parameter, kFrom, kTo);
+        const ShapeClassification c =
+            classifyShapes(family, modeAt(mode), set.coef, parameter, kFrom, kTo);
         std::string trace = std::string(family.name) + " mode " + std::to_string(mode);
         for (const std::string& b : boxes)
             trace += " " + b;

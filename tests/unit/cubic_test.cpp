@@ -47,7 +47,7 @@ TEST(CubicFamily, WritesEachFormulaCase) {
 TEST(CubicFamily, DrawsTheCurveWhateverTheMode) {
     Bench bench;
     bench.form.chooseFamily(kCubic);
-    bench.form.clickMode(1); // the labels are disabled for this family
+    bench.form.clickMode(AbsMode::OfValue); // the labels are disabled for this family
     bench.plot(kCubic, 2, {"1", "-6", "11", "-6"});
     ASSERT_EQ(bench.canvas.points.size(), 20001u);
     EXPECT_EQ(bench.canvas.points.front().y, -1716.0f);

@@ -51,7 +51,7 @@ struct ExactBench {
 
     void run(int family, int mode, const std::vector<std::string>& boxes, const std::string& x) {
         form.chooseFamily(family);
-        form.clickMode(mode);
+        form.clickMode(modeAt(mode));
         for (std::size_t i = 0; i < boxes.size(); ++i)
             form.editBox(static_cast<int>(i), boxes[i]);
         form.plot();

@@ -38,7 +38,7 @@ RecordingCanvas branchPoints(int family, int mode, double a, double M, double zo
     const PeriodicValues periodic;
     RecordingCanvas canvas;
     Session session;
-    PlotContext context(coef, zoom, mode, periodic, canvas, &session);
+    PlotContext context(coef, zoom, modeAt(mode), periodic, canvas, &session);
     plotFamily(*familyDescription(family), context);
     EXPECT_EQ(session.lineCount(), 0);
     return canvas;

@@ -19,7 +19,7 @@ TEST(Form, StartsOnTheLinearFamilyWithZoomTen) {
     EXPECT_EQ(form.formulaLabel(), "y = k x + b");
     EXPECT_EQ(form.zoomText(), "10");
     EXPECT_EQ(form.zoom(), 10);
-    EXPECT_EQ(form.absmode(), 0);
+    EXPECT_EQ(modeIndex(form.absmode()), 0);
     EXPECT_TRUE(form.modesEnabled());
     EXPECT_FALSE(form.plotted());
     EXPECT_EQ(form.caption(0), "k =");
@@ -55,13 +55,13 @@ TEST(Form, FamilyChangeRelabelsAndLocksModes) {
     };
     for (const FamilyCase& c : cases) {
         Bench bench;
-        bench.form.clickMode(2);
+        bench.form.clickMode(AbsMode::OfArgument);
         bench.form.editBox(0, "5");
         bench.form.chooseFamily(c.family);
         const Form& form = bench.form;
         EXPECT_EQ(form.formulaLabel(), c.formula);
         EXPECT_EQ(form.modesEnabled(), c.modesEnabled);
-        EXPECT_EQ(form.absmode(), c.modesEnabled ? 2 : 0) << "family " << c.family;
+        EXPECT_EQ(modeIndex(form.absmode()), c.modesEnabled ? 2 : 0) << "family " << c.family;
         for (int box = 0; box < 4; ++box) {
             const std::string& caption = c.captions[static_cast<std::size_t>(box)];
             EXPECT_EQ(form.boxVisible(box), !caption.empty()) << c.family << " box " << box;
@@ -76,12 +76,12 @@ TEST(Form, FamilyChangeRelabelsAndLocksModes) {
 TEST(Form, DisabledModeLabelsIgnoreClicks) {
     Bench bench;
     bench.form.chooseFamily(2);
-    bench.form.clickMode(1);
-    EXPECT_EQ(bench.form.absmode(), 0);
+    bench.form.clickMode(AbsMode::OfValue);
+    EXPECT_EQ(modeIndex(bench.form.absmode()), 0);
     bench.form.chooseFamily(0);
-    EXPECT_EQ(bench.form.absmode(), 0);
-    bench.form.clickMode(1);
-    EXPECT_EQ(bench.form.absmode(), 1);
+    EXPECT_EQ(modeIndex(bench.form.absmode()), 0);
+    bench.form.clickMode(AbsMode::OfValue);
+    EXPECT_EQ(modeIndex(bench.form.absmode()), 1);
 }
 
 TEST(Form, ZoomGuardReplacesZeroTexts) {
@@ -202,7 +202,7 @@ TEST(Form, ClearAllResetsInputsButKeepsFamilyModeAndZoom) {
     EXPECT_EQ(form.xText(), "");
     EXPECT_EQ(form.zoomText(), "5");
     EXPECT_EQ(form.zoom(), 5);
-    EXPECT_EQ(form.absmode(), 2);
+    EXPECT_EQ(modeIndex(form.absmode()), 2);
     EXPECT_EQ(form.family(), 0);
     EXPECT_TRUE(bench.lines().empty());
     EXPECT_TRUE(bench.canvas.points.empty());
@@ -283,7 +283,7 @@ TEST(PointEvaluation, AppendsTheValueOfThePlottedLine) {
 
 std::optional<double> pointValue(int family, int mode, const Coefficients& coef, double x) {
     const FamilyDescription* info = familyDescription(family);
-    return info ? valueInMode(*info, mode, coef, x) : std::nullopt;
+    return info ? valueInMode(*info, modeAt(mode), coef, x) : std::nullopt;
 }
 
 TEST(PointEvaluation, ValueTableCoversEveryFamilyAndMode) {

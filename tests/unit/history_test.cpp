@@ -57,7 +57,7 @@ Shown shown(const Bench& bench) {
     }
     s.label = std::string(f.formulaLabel());
     s.modesEnabled = f.modesEnabled();
-    s.absmode = f.absmode();
+    s.absmode = modeIndex(f.absmode());
     s.x = f.xText();
     s.zoomText = f.zoomText();
     s.zoom = f.zoom();
@@ -158,7 +158,7 @@ TEST(History, ACommandAfterUndoDropsWhatWasUndone) {
     history.record(UndoableCommand::Clear, [&] { bench.form.clearAll(); });
     ASSERT_TRUE(history.undo());
     EXPECT_EQ(history.nextRedo(), UndoableCommand::Clear);
-    history.record(UndoableCommand::Mode, [&] { bench.form.clickMode(1); });
+    history.record(UndoableCommand::Mode, [&] { bench.form.clickMode(AbsMode::OfValue); });
     EXPECT_FALSE(history.nextRedo());
     EXPECT_EQ(history.nextUndo(), UndoableCommand::Mode);
 }

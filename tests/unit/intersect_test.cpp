@@ -19,7 +19,7 @@ struct Curve {
 };
 
 AnalysedCurve curveOf(const Curve& c, bool exact) {
-    return {&familyNamed(c.family), c.mode, readCoefficients(c.boxes, exact)};
+    return {&familyNamed(c.family), modeAt(c.mode), readCoefficients(c.boxes, exact)};
 }
 
 Intersections meet(const Curve& a, const Curve& b, bool exact, double reach = 10) {

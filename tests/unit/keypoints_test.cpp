@@ -114,7 +114,7 @@ TEST(KeyPoints, ClosedFormsPerFamilyAndMode) {
     };
     for (const Case& c : cases) {
         const KeyPoints got =
-            keyPointsInMode(*familyDescription(c.family), c.mode, c.coef, c.reach);
+            keyPointsInMode(*familyDescription(c.family), modeAt(c.mode), c.coef, c.reach);
         expectNear(got.zeros, c.zeros, "zeros", c.name);
         expectNear(got.extrema, c.extrema, "extrema", c.name);
         expectNear(got.asymptotes, c.asymptotes, "asymptotes", c.name);
@@ -122,7 +122,8 @@ TEST(KeyPoints, ClosedFormsPerFamilyAndMode) {
 }
 
 TEST(KeyPoints, PeriodicListsStopAtTheirLimit) {
-    const KeyPoints many = keyPointsInMode(*familyDescription(5), 0, {1, 1000, 0, 0}, 1e6);
+    const KeyPoints many =
+        keyPointsInMode(*familyDescription(5), AbsMode::Plain, {1, 1000, 0, 0}, 1e6);
     EXPECT_EQ(many.zeros.size(), kMaxKeyPoints);
     EXPECT_EQ(many.asymptotes.size(), kMaxKeyPoints);
 }
@@ -146,7 +147,7 @@ TEST(KeyPoints, AgreeWithTheSampledCurve) {
                 coef[0] = bases[random() % 5];
             if (!d.valid(coef))
                 continue;
-            const int mode = static_cast<int>(random() % kModeCount);
+            const AbsMode mode = modeAt(static_cast<int>(random() % kModeCount));
             const KeyPoints points = keyPointsInMode(d, mode, coef, kReach);
             const auto y = [&](double x) { return valueInMode(d, mode, coef, x); };
             const auto near = [](const std::vector<double>& xs, double from, double to) {
@@ -162,8 +163,8 @@ TEST(KeyPoints, AgreeWithTheSampledCurve) {
                     continue;
                 if ((*y0 < 0 && *y1 > 0) || (*y0 > 0 && *y1 < 0)) {
                     EXPECT_TRUE(near(points.zeros, x0, x1))
-                        << d.name << " mode " << mode << " coef " << coef[0] << " " << coef[1]
-                        << " " << coef[2] << " " << coef[3] << " crossing at " << x0;
+                        << d.name << " mode " << modeIndex(mode) << " coef " << coef[0] << " "
+                        << coef[1] << " " << coef[2] << " " << coef[3] << " crossing at " << x0;
                 }
             }
             for (double x : points.extrema) {
@@ -171,7 +172,8 @@ TEST(KeyPoints, AgreeWithTheSampledCurve) {
                 ASSERT_TRUE(here && left && right) << d.name << " at " << x;
                 const bool peak = *here >= *left - 1e-9 && *here >= *right - 1e-9;
                 const bool dip = *here <= *left + 1e-9 && *here <= *right + 1e-9;
-                EXPECT_TRUE(peak || dip) << d.name << " mode " << mode << " extremum " << x;
+                EXPECT_TRUE(peak || dip)
+                    << d.name << " mode " << modeIndex(mode) << " extremum " << x;
             }
         }
     }

@@ -228,18 +228,18 @@ TEST(PeriodicFamilies, CurveFollowsTheFunctionWhateverTheMode) {
                                             {kTangent, std::tan(-19.0) * 2 - 1}};
     for (const auto& [family, y] : cases) {
         Bench bench;
-        bench.form.clickMode(2);
+        bench.form.clickMode(AbsMode::OfArgument);
         const Lines lines = plotWith(bench, family, "2 2 1 -1");
         EXPECT_FALSE(bench.form.modesEnabled());
-        EXPECT_EQ(bench.form.absmode(), 0);
+        EXPECT_EQ(modeIndex(bench.form.absmode()), 0);
         ASSERT_EQ(bench.canvas.points.size(), 20001u);
         EXPECT_EQ(bench.canvas.points.front().x, -10.0f);
         EXPECT_EQ(bench.canvas.points.front().y, static_cast<float>(y));
         for (const int mode : {1, 2}) {
             RecordingCanvas canvas;
             Session session;
-            PlotContext context(bench.form.coef(), bench.form.zoom(), mode, bench.form.periodic(),
-                                canvas, &session);
+            PlotContext context(bench.form.coef(), bench.form.zoom(), modeAt(mode),
+                                bench.form.periodic(), canvas, &session);
             plotFamily(*familyDescription(family), context);
             EXPECT_EQ(lineTexts(session), lines) << family << ", mode " << mode;
             ASSERT_EQ(canvas.points.size(), 20001u);

@@ -12,8 +12,8 @@
 namespace oltrave::testing {
 namespace {
 
-const DrawnCurve kParabola{1, 0, {1, -2, -3, 0}};
-const DrawnCurve kLine{0, 0, {1, 1, 0, 0}};
+const DrawnCurve kParabola{1, AbsMode::Plain, {1, -2, -3, 0}};
+const DrawnCurve kLine{0, AbsMode::Plain, {1, 1, 0, 0}};
 
 struct Seen {
     MarkShape shape;

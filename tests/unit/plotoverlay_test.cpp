@@ -79,7 +79,7 @@ TEST(PlotOverlay, ALineForEveryKStopsAtAThousandInstances) {
     // From x = step / 2, k runs from -500 to 499; from 0, from -500 to 500.
     for (const Case c : {Case{kStep / 2, 1000}, Case{0, 0}}) {
         Session session;
-        const DrawnCurve curve{5, 0, {1, 1, 0, 0}};
+        const DrawnCurve curve{5, AbsMode::Plain, {1, 1, 0, 0}};
         session.addCurve(curve);
         Mark asymptote = verticalMark(MarkKind::Asymptote, c.x);
         asymptote.step = kStep;
@@ -177,7 +177,7 @@ TEST(PlotOverlay, PageKeysVisitTheTracedCurvesMarksInOrder) {
         EXPECT_DOUBLE_EQ(readout->x, steps[i].x) << i;
         EXPECT_EQ(landed, steps[i].landed) << i;
     }
-    EXPECT_EQ(overlay.tracedCurve(bench.session), (DrawnCurve{1, 0, {1, -2, -3, 0}}));
+    EXPECT_EQ(overlay.tracedCurve(bench.session), (DrawnCurve{1, AbsMode::Plain, {1, -2, -3, 0}}));
 }
 
 } // namespace

@@ -61,7 +61,7 @@ TEST(WheelZoom, RedrawsEveryCurveInItsModeAndKeepsTheList) {
     const std::vector<std::string> lines = bench.lines();
     const std::vector<DrawnCurve> curves = bench.form.drawnCurves();
     ASSERT_EQ(curves.size(), 2u);
-    EXPECT_EQ(curves[0].absmode, 1);
+    EXPECT_EQ(curves[0].absmode, AbsMode::OfValue);
     EXPECT_EQ(curves[1].family, 1);
 
     const int clears = bench.canvas.clears;

@@ -118,7 +118,7 @@ TEST(SamplingProperty, EveryZoomTheBoxCanHoldTakesAboutTwentyThousandSamples) {
         const std::optional<double> zoom = numval(text);
         if (!(zoom && *zoom > 0))
             continue; // refused before any sampling
-        PlotContext context(coef, *zoom, 0, periodic, canvas, &session);
+        PlotContext context(coef, *zoom, AbsMode::Plain, periodic, canvas, &session);
         long samples = 0;
         context.sample([&](double x) {
             ++samples;
@@ -155,7 +155,7 @@ TEST(SamplingProperty, EveryFamilyPlotsBoundedOverTheZoomRange) {
             };
             run({Command::ChooseFamily, family, {}});
             run({Command::ClickMode, mode, {}});
-            if (watch.form.absmode() != mode)
+            if (modeIndex(watch.form.absmode()) != mode)
                 continue; // a family without modes
             for (std::size_t z = 0; z < zooms.size(); ++z) {
                 const auto& coefficients = coefficientSets[z % coefficientSets.size()];

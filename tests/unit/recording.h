@@ -68,7 +68,7 @@ struct Bench {
     // Chooses the family, mode and coefficient texts, then plots once.
     std::vector<std::string> plot(int family, int mode, std::vector<std::string> boxes) {
         form.chooseFamily(family);
-        form.clickMode(mode);
+        form.clickMode(modeAt(mode));
         for (std::size_t i = 0; i < boxes.size(); ++i)
             form.editBox(static_cast<int>(i), boxes[i]);
         form.plot();

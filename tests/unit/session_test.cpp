@@ -64,7 +64,7 @@ struct CommandCase {
     std::vector<int> markedRows;
 };
 
-const DrawnCurve kLine{0, 0, {2, -4, 0, 0}};
+const DrawnCurve kLine{0, AbsMode::Plain, {2, -4, 0, 0}};
 
 // What each command leaves in the session and what it tells: a command's
 // lines arrive in one notice, before the area is drawn again.

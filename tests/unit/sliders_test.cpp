@@ -229,33 +229,37 @@ TEST_P(CurveTable, EntersTheMovedValues) {
 }
 
 // Families by chooser order: 0 linear, 1 quadratic, 3 sine.
-INSTANTIATE_TEST_SUITE_P(
-    Curves, CurveTable,
-    ::testing::Values(
-        CurveCase{"quadratic_c",
-                  {1, 1, {1, -2, -3, 0}},
-                  false,
-                  {"a", "b", "c"},
-                  2,
-                  5,
-                  {"1", "-2", "-2.5", ""}},
-        CurveCase{"linear_k", {0, 2, {2, 1, 0, 0}}, false, {"k", "b"}, 0, -20, {"0", "1", "", ""}},
-        // Exact mode reads 0.5 as 1/2 and steps in quarters.
-        CurveCase{"exact_quadratic",
-                  {1, 0, {0.5, 0, 1, 0}},
-                  true,
-                  {"a", "b", "c"},
-                  0,
-                  3,
-                  {"5/4", "0", "1", ""}},
-        // The phase steps by twelfths of π.
-        CurveCase{"sine_phase",
-                  {3, 0, {1, 1, 0, 0}},
-                  true,
-                  {"A", "ω", "φ", "M"},
-                  2,
-                  -4,
-                  {"1", "1", "-π/3", "0"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Curves, CurveTable,
+                         ::testing::Values(CurveCase{"quadratic_c",
+                                                     {1, AbsMode::OfValue, {1, -2, -3, 0}},
+                                                     false,
+                                                     {"a", "b", "c"},
+                                                     2,
+                                                     5,
+                                                     {"1", "-2", "-2.5", ""}},
+                                           CurveCase{"linear_k",
+                                                     {0, AbsMode::OfArgument, {2, 1, 0, 0}},
+                                                     false,
+                                                     {"k", "b"},
+                                                     0,
+                                                     -20,
+                                                     {"0", "1", "", ""}},
+                                           // Exact mode reads 0.5 as 1/2 and steps in quarters.
+                                           CurveCase{"exact_quadratic",
+                                                     {1, AbsMode::Plain, {0.5, 0, 1, 0}},
+                                                     true,
+                                                     {"a", "b", "c"},
+                                                     0,
+                                                     3,
+                                                     {"5/4", "0", "1", ""}},
+                                           // The phase steps by twelfths of π.
+                                           CurveCase{"sine_phase",
+                                                     {3, AbsMode::Plain, {1, 1, 0, 0}},
+                                                     true,
+                                                     {"A", "ω", "φ", "M"},
+                                                     2,
+                                                     -4,
+                                                     {"1", "1", "-π/3", "0"}}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
