@@ -60,8 +60,9 @@ void ChooserBox::focusOutEvent(QFocusEvent* event) {
 
 // Qt makes the open list, with its view and scrollers, at the first change of
 // style or font, long before anyone opens it. Made later, it takes the
-// chooser's style and font by itself, so until then a change needs only the
-// chooser's own handling.
+// chooser's style by itself, so until then a change needs only the chooser's
+// own handling. (Qt's kept size hint is not renewed then: the window places
+// the chooser by its own table, never by that hint.)
 void ChooserBox::changeEvent(QEvent* event) {
     const QEvent::Type type = event->type();
     if ((type == QEvent::FontChange || type == QEvent::StyleChange) && !listMade()) {

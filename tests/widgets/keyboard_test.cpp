@@ -207,6 +207,20 @@ private slots:
         QCOMPARE(window_->form().family(), 1);
     }
 
+    // The chooser's open list is made only when first wanted: it must still
+    // open from the keyboard, show every family and choose one.
+    void chooserListOpensFromTheKeyboard() {
+        auto* chooser = part<QComboBox>(*window_, "combotype");
+        press(Qt::Key_Down, Qt::AltModifier);
+        QAbstractItemView* list = chooser->view();
+        QTRY_VERIFY(list->isVisible());
+        QCOMPARE(rowCount(*list), chooser->count());
+        QTest::keyClick(list, Qt::Key_Down);
+        QTest::keyClick(list, Qt::Key_Return);
+        QTRY_VERIFY(!list->isVisible());
+        QCOMPARE(window_->form().family(), 1);
+    }
+
     void listBringsTheNewestLineIntoView() {
         auto* list = part<QListView>(*window_, "lis");
         QTest::keyClicks(part(*window_, "tx0"), "2");
