@@ -25,9 +25,11 @@ constexpr double kTangentGoalMs = 8;
 // One of each family and a few more: ten curves.
 std::vector<PlotView::Shown> tenCurves() {
     const DrawnCurve curves[] = {
-        {0, 0, {2, 1, 0, 0}},  {1, 0, {1, -2, -3, 0}}, {2, 0, {1, 0, -3, 0}}, {3, 0, {2, 2, 1, -1}},
-        {4, 0, {1, 1, 0, 0}},  {5, 0, {1, 1, 0, 0}},   {6, 0, {2, 0, 0, 0}},  {7, 0, {2, 0, 0, 0}},
-        {1, 1, {1, 0, -4, 0}}, {0, 2, {-1, 3, 0, 0}},
+        {0, modeAt(0), {2, 1, 0, 0}},  {1, modeAt(0), {1, -2, -3, 0}},
+        {2, modeAt(0), {1, 0, -3, 0}}, {3, modeAt(0), {2, 2, 1, -1}},
+        {4, modeAt(0), {1, 1, 0, 0}},  {5, modeAt(0), {1, 1, 0, 0}},
+        {6, modeAt(0), {2, 0, 0, 0}},  {7, modeAt(0), {2, 0, 0, 0}},
+        {1, modeAt(1), {1, 0, -4, 0}}, {0, modeAt(2), {-1, 3, 0, 0}},
     };
     std::vector<PlotView::Shown> shown;
     int i = 0;

@@ -38,10 +38,14 @@ struct Case {
 // One curve of each family, as typed.
 const std::vector<Case>& cases() {
     static const std::vector<Case> all = {
-        {"linear", {0, 0, {"2", "1", "", ""}}},      {"quadratic", {1, 0, {"1", "-2", "-3", ""}}},
-        {"cubic", {2, 0, {"1", "0", "-3", "1"}}},    {"sine", {3, 0, {"2", "1", "0", "1"}}},
-        {"cosine", {4, 0, {"2", "1", "0", "1"}}},    {"tangent", {5, 0, {"1", "1", "0", "0"}}},
-        {"exponential", {6, 0, {"2", "0", "", ""}}}, {"logarithmic", {7, 0, {"2", "0", "", ""}}},
+        {"linear", {0, AbsMode::Plain, {"2", "1", "", ""}}},
+        {"quadratic", {1, AbsMode::Plain, {"1", "-2", "-3", ""}}},
+        {"cubic", {2, AbsMode::Plain, {"1", "0", "-3", "1"}}},
+        {"sine", {3, AbsMode::Plain, {"2", "1", "0", "1"}}},
+        {"cosine", {4, AbsMode::Plain, {"2", "1", "0", "1"}}},
+        {"tangent", {5, AbsMode::Plain, {"1", "1", "0", "0"}}},
+        {"exponential", {6, AbsMode::Plain, {"2", "0", "", ""}}},
+        {"logarithmic", {7, AbsMode::Plain, {"2", "0", "", ""}}},
     };
     return all;
 }

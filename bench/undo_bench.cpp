@@ -28,7 +28,7 @@ constexpr int kSessionLines = 10000;
 void fill(Session& session, int lines) {
     const std::array<std::string, 4> block{"y = 2 x - 4", "    [ x = 0 ] y = -4",
                                            "    [ y = 0 ] x = 2", "    Range : R"};
-    const DrawnCurve curve{0, 0, {2, -4, 0, 0}};
+    const DrawnCurve curve{0, AbsMode::Plain, {2, -4, 0, 0}};
     const Session::Hold once(session);
     for (int i = 0; i < lines; ++i) {
         const std::size_t at = static_cast<std::size_t>(i) % block.size();

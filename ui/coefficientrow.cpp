@@ -15,10 +15,9 @@ QString qs(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-QLineEdit* numberBox(int width, const QString& accessibleName) {
+QLineEdit* numberBox(int width) {
     auto* box = new QLineEdit;
     box->setFixedWidth(width);
-    box->setAccessibleName(accessibleName);
     return box;
 }
 
@@ -33,22 +32,26 @@ CoefficientRow::CoefficientRow(ParameterSlider& model, const QString& name, QGri
     slider_->setAccessibleName(name);
     slider_->setMinimumWidth(220);
     label_->setBuddy(slider_);
-    value_ = numberBox(90, tr("%1 value").arg(name));
+    value_ = numberBox(90);
     value_->setObjectName(QStringLiteral("value.") + name);
-    low_ = numberBox(60, tr("%1 from").arg(name));
+    low_ = numberBox(60);
     low_->setObjectName(QStringLiteral("low.") + name);
-    high_ = numberBox(60, tr("%1 to").arg(name));
+    high_ = numberBox(60);
     high_->setObjectName(QStringLiteral("high.") + name);
-    step_ = numberBox(60, tr("%1 step").arg(name));
+    step_ = numberBox(60);
     step_->setObjectName(QStringLiteral("step.") + name);
     grid.addWidget(label_, row, 0);
     grid.addWidget(slider_, row, 1);
     grid.addWidget(value_, row, 2);
-    grid.addWidget(new QLabel(tr("from")), row, 3);
+    from_ = new QLabel;
+    to_ = new QLabel;
+    stepWord_ = new QLabel;
+    retranslate();
+    grid.addWidget(from_, row, 3);
     grid.addWidget(low_, row, 4);
-    grid.addWidget(new QLabel(tr("to")), row, 5);
+    grid.addWidget(to_, row, 5);
     grid.addWidget(high_, row, 6);
-    grid.addWidget(new QLabel(tr("step")), row, 7);
+    grid.addWidget(stepWord_, row, 7);
     grid.addWidget(step_, row, 8);
 
     connect(slider_, &QSlider::valueChanged, this, [this](int position) {
@@ -108,6 +111,16 @@ void CoefficientRow::show() {
     step_->setText(qs(model_.text(model_.step())));
     slider_->describe(name_ + QStringLiteral(" = ") + value, model_.value().value,
                       model_.low().value, model_.high().value, model_.step().value);
+}
+
+void CoefficientRow::retranslate() {
+    value_->setAccessibleName(tr("%1 value").arg(name_));
+    low_->setAccessibleName(tr("%1 from").arg(name_));
+    high_->setAccessibleName(tr("%1 to").arg(name_));
+    step_->setAccessibleName(tr("%1 step").arg(name_));
+    from_->setText(tr("from"));
+    to_->setText(tr("to"));
+    stepWord_->setText(tr("step"));
 }
 
 void CoefficientRow::describeChange(const QString& rows) {

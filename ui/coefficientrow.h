@@ -31,6 +31,8 @@ public:
     void showPosition(int position);
     // Changed rows of the analysis, told with the value to screen readers.
     void describeChange(const QString& rows);
+    // Its words in the language now chosen.
+    void retranslate();
 
 signals:
     // The value changed, by the slider or Play.
@@ -50,6 +52,9 @@ private:
     QLineEdit* low_ = nullptr;
     QLineEdit* high_ = nullptr;
     QLineEdit* step_ = nullptr;
+    QLabel* from_ = nullptr;
+    QLabel* to_ = nullptr;
+    QLabel* stepWord_ = nullptr;
     bool showing_ = false; // the slider follows the model, not the person
 };
 

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -19,26 +20,22 @@ constexpr int kFastestSpeed = 120;
 } // namespace
 
 PlayControls::PlayControls(QWidget* parent) : QWidget(parent) {
-    play_ = new QPushButton(tr("Play"));
+    play_ = new QPushButton;
     play_->setObjectName(QStringLiteral("play"));
     play_->setCheckable(true);
     which_ = new QComboBox;
     which_->setObjectName(QStringLiteral("playcoefficient"));
-    which_->setAccessibleName(tr("Coefficient to play"));
     speed_ = new QSpinBox;
     speed_->setObjectName(QStringLiteral("playspeed"));
     speed_->setRange(1, kFastestSpeed);
     speed_->setValue(kDefaultSpeed);
-    speed_->setSuffix(tr(" steps/s"));
-    speed_->setAccessibleName(tr("Speed"));
     motion_ = new QComboBox;
     motion_->setObjectName(QStringLiteral("playmotion"));
-    motion_->setAccessibleName(tr("At the end"));
-    motion_->addItem(tr("Loop"), static_cast<int>(Motion::Loop));
-    motion_->addItem(tr("Bounce"), static_cast<int>(Motion::Bounce));
-    trace_ = new QCheckBox(tr("Trace"));
+    motion_->addItem(QString(), static_cast<int>(Motion::Loop));
+    motion_->addItem(QString(), static_cast<int>(Motion::Bounce));
+    trace_ = new QCheckBox;
     trace_->setObjectName(QStringLiteral("playtrace"));
-    trace_->setToolTip(tr("Leave a faint trace of the curves passed"));
+    retranslate();
 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -101,7 +98,7 @@ void PlayControls::start(int positions, int position) {
     playback_->setSpeed(speed_->value());
     const QSignalBlocker quiet(play_);
     play_->setChecked(true);
-    play_->setText(tr("Stop"));
+    showState();
     clock_.start();
     timer_->start();
 }
@@ -117,9 +114,31 @@ void PlayControls::stop() {
     {
         const QSignalBlocker quiet(play_);
         play_->setChecked(false);
-        play_->setText(tr("Play"));
     }
+    showState();
     emit stopped();
+}
+
+void PlayControls::showState() {
+    play_->setText(playing() ? tr("Stop") : tr("Play"));
+}
+
+void PlayControls::retranslate() {
+    showState();
+    which_->setAccessibleName(tr("Coefficient to play"));
+    speed_->setSuffix(tr(" steps/s"));
+    speed_->setAccessibleName(tr("Speed"));
+    motion_->setAccessibleName(tr("At the end"));
+    motion_->setItemText(0, tr("Loop"));
+    motion_->setItemText(1, tr("Bounce"));
+    trace_->setText(tr("Trace"));
+    trace_->setToolTip(tr("Leave a faint trace of the curves passed"));
+}
+
+void PlayControls::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
 }
 
 std::vector<int> PlayControls::trace() const {

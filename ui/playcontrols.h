@@ -38,6 +38,9 @@ public:
 
     QPushButton& playButton() const { return *play_; }
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 signals:
     // Play asked to start: the panel answers with start().
     void playRequested(int which);
@@ -46,6 +49,10 @@ signals:
     void stopped();
 
 private:
+    // Every word of the controls; said again when the language changes.
+    void retranslate();
+    // The button says Stop while playing.
+    void showState();
     void tick();
     Motion motion() const;
 

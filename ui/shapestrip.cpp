@@ -1,5 +1,7 @@
 #include "shapestrip.h"
 
+#include <QEvent>
+
 namespace oltrave {
 
 namespace {
@@ -22,6 +24,12 @@ ShapeStrip::ShapeStrip(QWidget* parent) : QLabel(parent) {
     setWordWrap(true);
     setTextFormat(Qt::RichText);
     setFocusPolicy(Qt::TabFocus); // so that a screen reader can reach it
+}
+
+void ShapeStrip::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        setAccessibleName(tr("Where the shape changes"));
+    QLabel::changeEvent(event);
 }
 
 void ShapeStrip::follow(const FamilyDescription& family, AbsMode mode, const RealCoefficients& coef,

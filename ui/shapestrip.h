@@ -26,6 +26,9 @@ public:
     // The pieces as shown, one per entry, for tests and screen readers.
     QStringList pieceTexts() const;
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     void show(double value);
 

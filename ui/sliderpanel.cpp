@@ -1,6 +1,7 @@
 #include "sliderpanel.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -21,23 +22,21 @@ SliderPanel::SliderPanel(MainWindow& window, QWidget* parent) : QWidget(parent),
     setObjectName(QStringLiteral("sliders"));
     chooser_ = new QComboBox;
     chooser_->setObjectName(QStringLiteral("slidercurve"));
-    chooser_->setAccessibleName(tr("Curve to move"));
     chooser_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     chooser_->setMinimumContentsLength(30);
-    auto* curveLabel = new QLabel(tr("Curve"));
-    curveLabel->setBuddy(chooser_);
+    curveLabel_ = new QLabel;
+    curveLabel_->setBuddy(chooser_);
     grid_ = new QGridLayout;
     play_ = new PlayControls;
-    apply_ = new QPushButton(tr("Apply"));
+    apply_ = new QPushButton;
     apply_->setObjectName(QStringLiteral("applysliders"));
-    apply_->setToolTip(tr("Enter these values in the main window and print the curve"));
-    reset_ = new QPushButton(tr("Reset"));
+    reset_ = new QPushButton;
     reset_->setObjectName(QStringLiteral("resetsliders"));
-    reset_->setToolTip(tr("Put the sliders back where the curve was drawn"));
     strip_ = new ShapeStrip;
+    retranslate();
 
     auto* top = new QHBoxLayout;
-    top->addWidget(curveLabel);
+    top->addWidget(curveLabel_);
     top->addWidget(chooser_, 1);
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(play_, 1);
@@ -74,6 +73,26 @@ SliderPanel::SliderPanel(MainWindow& window, QWidget* parent) : QWidget(parent),
 }
 
 SliderPanel::~SliderPanel() = default;
+
+void SliderPanel::retranslate() {
+    chooser_->setAccessibleName(tr("Curve to move"));
+    curveLabel_->setText(tr("Curve"));
+    apply_->setText(tr("Apply"));
+    apply_->setToolTip(tr("Enter these values in the main window and print the curve"));
+    reset_->setText(tr("Reset"));
+    reset_->setToolTip(tr("Put the sliders back where the curve was drawn"));
+    for (const std::unique_ptr<CoefficientRow>& row : rows_)
+        row->retranslate();
+}
+
+void SliderPanel::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
+        // The strip's words come from the analysis, in the language now chosen.
+        showStrip();
+    }
+    QWidget::changeEvent(event);
+}
 
 void SliderPanel::setCurves(const std::vector<DrawnCurve>& curves, const QStringList& names) {
     const int last = static_cast<int>(curves.size()) - 1;

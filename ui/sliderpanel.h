@@ -11,6 +11,7 @@
 
 class QComboBox;
 class QGridLayout;
+class QLabel;
 class QPushButton;
 
 namespace oltrave {
@@ -53,7 +54,12 @@ signals:
     // The chosen curve moved, or another was chosen.
     void curveMoved();
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    // Every word of the panel; said again when the language changes.
+    void retranslate();
     void choose(int index);
     void followMove();
     void tellChangedRows(CoefficientRow& row);
@@ -62,6 +68,7 @@ private:
 
     MainWindow& window_;
     QComboBox* chooser_ = nullptr;
+    QLabel* curveLabel_ = nullptr;
     QGridLayout* grid_ = nullptr;
     PlayControls* play_ = nullptr;
     QPushButton* apply_ = nullptr;

@@ -152,6 +152,29 @@ private slots:
         QVERIFY(strip.pieceTexts().join(QChar('|')).contains(QStringLiteral("b = 0 ")));
     }
 
+    // The panel's words, its rows' and the strip's follow View > Language at
+    // once, and the sliders stay where they were moved.
+    void wordsFollowTheLanguage() {
+        print(*window_, kQuadratic, {"1", "-2", "-3"});
+        CoefficientRow* c = sliders().row(2);
+        typeInto(c->valueBox(), QStringLiteral("1"));
+        PlayControls& play = sliders().play();
+        const auto words = [&] {
+            return QStringList{
+                play.playButton().text(),
+                sliders().findChild<QPushButton*>(QStringLiteral("applysliders"))->text(),
+                c->lowBox().accessibleName(),
+                sliders().strip().text().section(QStringLiteral(" | "), 0, 0)};
+        };
+        QCOMPARE(words(), (QStringList{"Play", "Apply", "c from", "two zeros"}));
+        window_->findChild<QAction*>(QStringLiteral("language_zh_CN"))->trigger();
+        QTRY_COMPARE(words(), (QStringList{QStringLiteral("播放"), QStringLiteral("应用"),
+                                           QStringLiteral("c 起点"), QStringLiteral("两个零点")}));
+        QCOMPARE(c->valueBox().text(), QStringLiteral("1"));
+        window_->findChild<QAction*>(QStringLiteral("language_en"))->trigger();
+        QTRY_COMPARE(words(), (QStringList{"Play", "Apply", "c from", "two zeros"}));
+    }
+
     void applyPrintsAndUndoTakesItBack() {
         print(*window_, kQuadratic, {"1", "-2", "-3"});
         const int lines = session().lineCount();
