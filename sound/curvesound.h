@@ -1,10 +1,8 @@
 #pragma once
 
 #include <optional>
-#include <vector>
 
 #include "model/drawncurve.h"
-#include "model/mark.h"
 #include "sweep.h"
 
 namespace oltrave {
