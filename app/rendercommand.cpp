@@ -39,8 +39,7 @@ const QColor kInk(Qt::black);
 std::vector<MarkInstance> keyPointMarks(const Invocation& invocation, const Form& form) {
     if (!invocation.keypoints)
         return {};
-    return marksInView(linesOnCurves(form.session().markedLines(), form.drawnCurves()), form.zoom(),
-                       {});
+    return marksInView(form.session().markedLinesOn(form.drawnCurves()), form.zoom(), {});
 }
 
 // The analysis rows, for the table after the result lines.

@@ -56,8 +56,11 @@ void Session::flushAppended() {
 void Session::push(SessionLine line) {
     const int row = lineCount();
     line.textDigest = textDigestOf(line.text);
-    if (!line.marks.empty() || line.stretch)
+    if (!line.marks.empty() || line.stretch) {
         markedRows_.push_back(row);
+        if (indexed_)
+            byCurve_.add(row, line.curve.value_or(DrawnCurve{}));
+    }
     lines_.push_back(std::move(line));
     if (!unannounced_)
         unannounced_ = row;
@@ -82,6 +85,7 @@ void Session::removeLinesFrom(int row) {
     row = std::max(row, 0);
     if (row >= lineCount())
         return;
+    indexed_ = false;
     // The rows listeners know of; lines appended under a Hold and taken
     // away again are never announced.
     const int announced = unannounced_.value_or(lineCount());
@@ -129,6 +133,22 @@ std::vector<MarkedLine> Session::markedLines() const {
     return marked;
 }
 
+std::vector<MarkedLine> Session::markedLinesOn(const std::vector<DrawnCurve>& curves) const {
+    if (!indexed_) {
+        byCurve_.clear();
+        for (const int row : markedRows_)
+            byCurve_.add(row, lines_[static_cast<std::size_t>(row)].curve.value_or(DrawnCurve{}));
+        indexed_ = true;
+    }
+    std::vector<MarkedLine> marked;
+    for (const int row : byCurve_.rowsOn(curves)) {
+        const SessionLine& line = lines_[static_cast<std::size_t>(row)];
+        marked.push_back(
+            {row, line.text, line.curve.value_or(DrawnCurve{}), line.marks, line.stretch});
+    }
+    return marked;
+}
+
 void Session::beginCapture() {
     capture_ = Captured{lineCount(), {}, {}, curves_.size(), std::nullopt};
 }
@@ -153,6 +173,7 @@ void Session::swapLines(int kept, std::vector<SessionLine>& other) {
 void Session::swapLines(int kept, std::vector<SessionLine>& other, std::vector<int>& otherMarked) {
     kept = std::clamp(kept, 0, lineCount());
     const Hold announceOnce(*this);
+    indexed_ = false;
     if (kept == 0) {
         // The whole list changes hands: the vectors are swapped, no line moves.
         const int announced = unannounced_.value_or(lineCount());

@@ -9,6 +9,7 @@
 
 #include "drawncurve.h"
 #include "mark.h"
+#include "markindex.h"
 #include "resultline.h"
 
 namespace oltrave {
@@ -105,6 +106,9 @@ public:
     void clearLines() { removeLinesFrom(0); }
     // The lines that name something on the plot, in list order.
     std::vector<MarkedLine> markedLines() const;
+    // Those of them that belong to one of these curves, without reading the
+    // others: what is drawn over the curves on the area.
+    std::vector<MarkedLine> markedLinesOn(const std::vector<DrawnCurve>& curves) const;
 
     // ---- Curves
     const std::vector<DrawnCurve>& curves() const { return curves_; }
@@ -150,6 +154,9 @@ private:
 
     std::vector<SessionLine> lines_;
     std::vector<int> markedRows_; // rows with marks or a stretch, ascending
+    // markedRows_ by curve: kept up as lines arrive, made again after others go.
+    mutable MarkIndex byCurve_;
+    mutable bool indexed_ = false;
     std::vector<DrawnCurve> curves_;
     Status status_ = Status::Ok;
 

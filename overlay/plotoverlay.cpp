@@ -6,7 +6,7 @@ PlotOverlay::Marks PlotOverlay::marks(const Session& session, const Viewport& vi
                                       const std::vector<int>& selectedRows) const {
     if (!keyPoints_)
         return {};
-    const std::vector<MarkedLine> lines = linesOnCurves(session.markedLines(), session.curves());
+    const std::vector<MarkedLine> lines = session.markedLinesOn(session.curves());
     return {marksInView(lines, view.zoom, selectedRows),
             selectedStretches(lines, selectedRows, view)};
 }
@@ -31,7 +31,7 @@ std::vector<MarkInstance> PlotOverlay::tracedMarks(const Session& session,
     const double zoom = view.zoom;
     if (!traced || !(zoom > 0))
         return {};
-    return curveMarksInView(session.markedLines(), *traced, {-zoom, zoom, -zoom, zoom});
+    return curveMarksInView(session.markedLinesOn({*traced}), *traced, {-zoom, zoom, -zoom, zoom});
 }
 
 std::vector<Mark> PlotOverlay::move(Trace::Move move, const Viewport& view,

@@ -283,8 +283,8 @@ void PlotWindow::showKeyPoints() {
         for (std::size_t i = 0; i < count; ++i) {
             if (hidden_[i] || !(shown_[i] == curves_[i]))
                 continue;
-            marks.push_back({curveMarksInView(window_.session().markedLines(), curves_[i],
-                                              plot_->view().region()),
+            marks.push_back({curveMarksInView(window_.session().markedLinesOn({curves_[i]}),
+                                              curves_[i], plot_->view().region()),
                              curvePaletteColour(static_cast<int>(i))});
         }
     }
@@ -294,8 +294,8 @@ void PlotWindow::showKeyPoints() {
 std::vector<double> PlotWindow::markXs(std::size_t curve) const {
     if (curve >= shown_.size() || curve >= curves_.size() || !(shown_[curve] == curves_[curve]))
         return {};
-    return oltrave::markXs(
-        curveMarksInView(window_.session().markedLines(), curves_[curve], plot_->view().region()));
+    return oltrave::markXs(curveMarksInView(window_.session().markedLinesOn({curves_[curve]}),
+                                            curves_[curve], plot_->view().region()));
 }
 
 void PlotWindow::findIntersections() {

@@ -1,11 +1,14 @@
 #include <cmath>
 #include <functional>
+#include <optional>
+#include <random>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "model/session.h"
+#include "overlay/keypoints.h"
 #include "recording.h"
 
 namespace oltrave::testing {
@@ -285,6 +288,58 @@ TEST(Session, CapturedLinesKeepWhichOfThemAreMarked) {
         EXPECT_EQ(rows(), after) << c.what;
         session.swapLines(captured.kept, captured.removed, captured.removedMarked);
         EXPECT_EQ(rows(), all) << c.what;
+    }
+}
+
+// The lines of some curves, found through the index, are the marked lines
+// whose curve is among them, whatever came and went before: appends, tails
+// taken away, a step swapped back and forth, -0 for 0, lines without a curve.
+TEST(Session, MarkedLinesOfCurvesMatchAFullSearch) {
+    const std::vector<std::optional<DrawnCurve>> curves{
+        kLine,
+        DrawnCurve{0, AbsMode::Plain, {2, -0.0, 0, 0}},
+        DrawnCurve{0, AbsMode::Plain, {2, 0.0, 0, 0}},
+        DrawnCurve{1, AbsMode::OfValue, {1, -2, -3, 0}},
+        DrawnCurve{0, AbsMode::OfValue, {2, -4, 0, 0}},
+        DrawnCurve{},
+        std::nullopt};
+    std::mt19937 random(7);
+    const auto pick = [&random](int n) {
+        return static_cast<int>(random() % static_cast<unsigned>(n));
+    };
+    Session session;
+    std::optional<Session::Captured> step;
+    for (int i = 0; i < 2000; ++i) {
+        const int what = pick(10);
+        if (what < 6) {
+            SessionLine line{"line " + std::to_string(pick(5)),
+                             {},
+                             {},
+                             {},
+                             curves[static_cast<std::size_t>(pick(7))]};
+            if (pick(3) > 0)
+                line.marks.push_back(pointMark(MarkKind::Zero, 1.0, 0.0));
+            session.appendLine(line);
+        } else if (what == 6) {
+            session.removeLinesFrom(session.lineCount() - pick(4));
+        } else if (what == 7) {
+            session.beginCapture();
+            session.removeLinesFrom(pick(session.lineCount() + 1));
+            step = session.endCapture();
+        } else if (what == 8 && step) {
+            session.swapLines(step->kept, step->removed, step->removedMarked);
+        } else {
+            std::vector<DrawnCurve> asked;
+            for (int n = pick(4); n > 0; --n)
+                asked.push_back(curves[static_cast<std::size_t>(pick(6))].value_or(DrawnCurve{}));
+            std::vector<int> want;
+            for (const MarkedLine& m : linesOnCurves(session.markedLines(), asked))
+                want.push_back(m.row);
+            std::vector<int> got;
+            for (const MarkedLine& m : session.markedLinesOn(asked))
+                got.push_back(m.row);
+            ASSERT_EQ(got, want) << "after " << i << " steps";
+        }
     }
 }
 
