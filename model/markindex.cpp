@@ -26,7 +26,12 @@ std::vector<int> MarkIndex::rowsOn(const std::vector<DrawnCurve>& curves,
                                    const std::vector<int>& selectedRows) const {
     std::vector<int> rows;
     std::unordered_set<const OnCurve*> taken;
-    for (const DrawnCurve& curve : curves) {
+    for (std::size_t i = 0; i < curves.size(); ++i) {
+        // A curve printed again and again stands many times in a row: one
+        // comparison is cheaper than a lookup.
+        const DrawnCurve& curve = curves[i];
+        if (i > 0 && curve == curves[i - 1])
+            continue;
         const auto found = curves_.find(curve);
         if (found == curves_.end() || !taken.insert(&found->second).second)
             continue;
