@@ -136,10 +136,11 @@ void SliderPanel::rebuild() {
         return;
     }
     const DrawnCurve& curve = curves_[static_cast<std::size_t>(chosen_)];
-    // The newest curve's exact values are known when it was drawn from the boxes.
+    // A curve printed in exact mode keeps what its boxes read; the newest is
+    // read from the boxes again, in case exact mode came on since.
     RealCoefficients typed;
     for (std::size_t i = 0; i < typed.size(); ++i)
-        typed[i] = Real(curve.coef[i]);
+        typed[i] = Real(curve.coef[i], curve.exact[i]);
     if (static_cast<std::size_t>(chosen_) + 1 == curves_.size()) {
         if (const std::optional<AnalysedCurve> plotted = plottedCurve(window_.form()))
             typed = plotted->coef;

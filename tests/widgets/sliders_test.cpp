@@ -244,6 +244,11 @@ private slots:
         QTest::keyClick(&phase->slider(), Qt::Key_Right);
         QTest::keyClick(&phase->slider(), Qt::Key_Right);
         QCOMPARE(phase->valueBox().text(), QStringLiteral("π/6"));
+        // An older curve keeps the exact values it was printed with.
+        auto* chooser = plot()->findChild<QComboBox*>(QStringLiteral("slidercurve"));
+        chooser->setCurrentIndex(1);
+        QMetaObject::invokeMethod(chooser, "activated", Q_ARG(int, 1));
+        QCOMPARE(sliders().row(2)->valueBox().text(), QStringLiteral("1/12"));
         // Switching exact mode off gives decimal sliders around the curve.
         window_->findChild<QAction*>(QStringLiteral("exact"))->trigger();
         QCOMPARE(sliders().row(2)->stepBox().text(), QStringLiteral("0.1"));
