@@ -7,7 +7,9 @@
 #include <limits>
 #include <rapidjson/document.h>
 #include <string_view>
+#include <unordered_map>
 
+#include "exact/exactreader.h"
 #include "jsonreading.h"
 #include "savefile.h"
 #include "sessionnames.h"
@@ -152,6 +154,30 @@ DrawnCurve curveOf(const Fields& fields) {
     return {fields.whole("family"), modeAt(fields.whole("mode")), coefficientsOf(fields)};
 }
 
+// What the boxes of a curve read in exact mode, where the file names a
+// reading that gives the very number saved; otherwise the decimals stand, as
+// for a curve printed in decimal mode.
+ExactCoefficients exactOf(const Fields& fields, const Coefficients& coef,
+                          std::unordered_map<std::string, ExactAttempt>& read) {
+    ExactCoefficients exact{};
+    const JsonValue* list = fields.has("exact") ? &fields.value("exact") : nullptr;
+    if (!list || !list->IsArray() || sizeOf(*list) != kBoxCount)
+        return exact;
+    for (rapidjson::SizeType i = 0; i < list->Size(); ++i) {
+        const JsonValue& text = (*list)[i];
+        if (!text.IsString() || text.GetStringLength() == 0)
+            continue;
+        // A long session repeats its coefficients: each text is read once.
+        auto [found, isNew] = read.try_emplace(Fields::textOf(text));
+        if (isNew)
+            found->second = attemptExact(found->first);
+        const std::optional<ExactReading>& reading = found->second.reading;
+        if (reading && reading->nearest == coef[i])
+            exact[i] = reading->value;
+    }
+    return exact;
+}
+
 template <typename Enum>
 Enum named(const Fields& fields, const char* key, std::optional<Enum> (*find)(std::string_view)) {
     const std::optional<Enum> found = find(fields.text(key));
@@ -209,8 +235,12 @@ SavedSession sessionOf(const Fields& root) {
     saved.keyPoints = view.flag("keyPoints");
 
     const qsizetype curves = sizeOf(root.array("curves"));
-    for (qsizetype i = 0; i < curves; ++i)
-        saved.curves.push_back(curveOf(root.object("curves", i)));
+    std::unordered_map<std::string, ExactAttempt> exactRead;
+    for (qsizetype i = 0; i < curves; ++i) {
+        const Fields curve = root.object("curves", i);
+        saved.curves.push_back(curveOf(curve));
+        saved.curves.back().exact = exactOf(curve, saved.curves.back().coef, exactRead);
+    }
     const qsizetype area = sizeOf(root.array("area"));
     for (qsizetype i = 0; i < area; ++i) {
         const Fields stroke = root.object("area", i);

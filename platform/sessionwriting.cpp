@@ -1,10 +1,12 @@
 // Writing a session as JSON. A session of ten thousand lines is a megabyte of
 // text: it is written as a stream, with no tree of objects built first, and
 // in the key order and number forms a sorted JSON document gives.
+#include <algorithm>
 #include <cmath>
 #include <rapidjson/stringbuffer.h>
 #include <rapidjson/writer.h>
 
+#include "exact/exactwriter.h"
 #include "sessionfile.h"
 #include "sessionnames.h"
 
@@ -53,10 +55,18 @@ public:
         list(coef, [this](double c) { number(c); });
     }
 
-    void curve(const DrawnCurve& curve) {
+    // withExact: what the boxes read in exact mode, for the curves the area
+    // shows (a line's curve only names which one it belongs to).
+    void curve(const DrawnCurve& curve, bool withExact = false) {
         object([&] {
             key("coefficients");
             numbers(curve.coef);
+            if (withExact && std::any_of(curve.exact.begin(), curve.exact.end(),
+                                         [](const ExactValue& e) { return e.known(); })) {
+                key("exact");
+                list(curve.exact,
+                     [this](const ExactValue& e) { text(writeExact(e).value_or(std::string())); });
+            }
             key("family");
             whole(curve.family);
             key("mode");
@@ -139,7 +149,7 @@ QByteArray sessionJson(const SavedSession& saved) {
         w.key("coefficients");
         w.numbers(saved.coef);
         w.key("curves");
-        w.list(saved.curves, [&w](const DrawnCurve& c) { w.curve(c); });
+        w.list(saved.curves, [&w](const DrawnCurve& c) { w.curve(c, true); });
         w.key("family");
         w.whole(saved.family);
         w.key("format");

@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "exact/exactreader.h"
+#include "exact/exactwriter.h"
 #include "platform/sessionfile.h"
 #include "programrun.h"
 
@@ -277,7 +279,11 @@ void SessionFilesTest::aSessionOfThisFormatReadsBackAsWritten() {
     saved.status = Status::ZoomError;
     saved.coef = {1.0 / 3, 2, 0, 0};
     saved.exactValues = true;
-    saved.curves = {{4, AbsMode::Plain, {1.0 / 3, 2, 0, 0}}};
+    saved.curves = {{4, AbsMode::Plain, {1.0 / 3, 2, 0, 0}}, {4, AbsMode::Plain, {0.5, 2, 0, 0}}};
+    // What the boxes read in exact mode comes back, unless it is not the number saved.
+    const ExactValue third = attemptExact("1/3").reading->value;
+    saved.curves[0].exact[0] = third;
+    saved.curves[1].exact[0] = third;
     saved.area = {{AreaStroke::Kind::Axes, 10, {}}, {AreaStroke::Kind::Curve, 5, saved.curves[0]}};
     SessionLine line{
         "    [ x = 0 ] y = 1", "    [ x = 0 ] y = 1", {}, Stretch{-1, 2, 0.5}, saved.curves[0]};
@@ -294,6 +300,8 @@ void SessionFilesTest::aSessionOfThisFormatReadsBackAsWritten() {
     QVERIFY(back.coef == saved.coef);
     QVERIFY(back.exactValues);
     QVERIFY(back.curves == saved.curves);
+    QCOMPARE(writeExact(back.curves[0].exact[0]), std::optional<std::string>("1/3"));
+    QVERIFY(!back.curves[0].exact[1].known() && !back.curves[1].exact[0].known());
     QVERIFY(back.area == saved.area);
     QCOMPARE(back.lines.size(), std::size_t{1});
     QCOMPARE(back.lines[0].text, line.text);
