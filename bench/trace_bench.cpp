@@ -87,18 +87,21 @@ void wheelNotch(benchmark::State& state, Window* w) {
 }
 
 // A wheel notch after many Prints of one curve, or of as many different
-// curves: its cost must not grow with the session.
+// curves, with Key Points off or on: its cost must not grow with the session.
 struct PrintRun {
     int prints;
     bool same;
+    bool keyPoints;
 
     std::string key() const {
-        return "wheel/" + std::to_string(prints) + (same ? "-same" : "-different");
+        return "wheel/" + std::to_string(prints) + (same ? "-same" : "-different") +
+               (keyPoints ? "-keypoints" : "");
     }
 };
 
 void wheelAfterPrints(benchmark::State& state, Window* w, PrintRun session) {
-    // The curves alone: thousands of lines' marks would be drawn after every Print.
+    // Printed with Key Points off: thousands of different curves' marks would
+    // be drawn after every Print. The lines keep their marks either way.
     bool ok = w->keyPoints(false) && w->act(QStringLiteral("family 0")) &&
               w->act(QStringLiteral("click cleara")) && w->act(QStringLiteral("set tx0 2")) &&
               w->act(QStringLiteral("set tx1 -4"));
@@ -109,6 +112,10 @@ void wheelAfterPrints(benchmark::State& state, Window* w, PrintRun session) {
     }
     if (!ok || w->window.form().drawnCurves().size() != static_cast<std::size_t>(session.prints)) {
         fail(state, "the curves could not be plotted");
+        return;
+    }
+    if (!w->keyPoints(session.keyPoints)) {
+        fail(state, "Key Points could not be switched");
         return;
     }
     int notch = 1;
@@ -158,12 +165,14 @@ int main(int argc, char* argv[]) {
     benchmark::RegisterBenchmark("wheel/ten-curves", wheelNotch, &w)
         ->UseManualTime()
         ->Unit(benchmark::kMillisecond);
-    for (const bool same : {true, false}) {
-        for (const int prints : kSessionPrints) {
-            const PrintRun session{prints, same};
-            benchmark::RegisterBenchmark(session.key().c_str(), wheelAfterPrints, &w, session)
-                ->UseManualTime()
-                ->Unit(benchmark::kMillisecond);
+    for (const bool keyPoints : {false, true}) {
+        for (const bool same : {true, false}) {
+            for (const int prints : kSessionPrints) {
+                const PrintRun session{prints, same, keyPoints};
+                benchmark::RegisterBenchmark(session.key().c_str(), wheelAfterPrints, &w, session)
+                    ->UseManualTime()
+                    ->Unit(benchmark::kMillisecond);
+            }
         }
     }
     benchmark::RegisterBenchmark("keypoints/reprint-off", reprint, &w, false)
@@ -184,16 +193,22 @@ int main(int argc, char* argv[]) {
             {"7. RePrint with Key Points on / off, medians", fixed(ratio, 2) + "x",
              "< " + fixed(kKeyPointsGoalRatio, 1) + "x", ratio > 0 && ratio < kKeyPointsGoalRatio},
         };
-        for (const bool same : {true, false}) {
-            const std::string curves = same ? "the same curve" : "different curves";
-            const double first = median(PrintRun{kSessionPrints.front(), same}.key()) * 1e3;
-            for (const int prints : kSessionPrints) {
-                const double ms = median(PrintRun{prints, same}.key()) * 1e3;
-                figures.push_back({"One wheel notch after " + std::to_string(prints) +
-                                       " Prints of " + curves + ", median",
-                                   fixed(ms, 2) + " ms (" + fixed(ms / first, 2) + "x)",
-                                   "< " + fixed(kSessionGoalRatio, 1) + "x the 10 Prints figure",
-                                   ms > 0 && ms < kSessionGoalRatio * first});
+        for (const bool keyPoints : {false, true}) {
+            for (const bool same : {true, false}) {
+                const std::string curves =
+                    std::string(same ? "the same curve" : "different curves") +
+                    (keyPoints ? ", Key Points on" : "");
+                const double first =
+                    median(PrintRun{kSessionPrints.front(), same, keyPoints}.key()) * 1e3;
+                for (const int prints : kSessionPrints) {
+                    const double ms = median(PrintRun{prints, same, keyPoints}.key()) * 1e3;
+                    figures.push_back(
+                        {"One wheel notch after " + std::to_string(prints) + " Prints of " +
+                             curves + ", median",
+                         fixed(ms, 2) + " ms (" + fixed(ms / first, 2) + "x)",
+                         "< " + fixed(kSessionGoalRatio, 1) + "x the 10 Prints figure",
+                         ms > 0 && ms < kSessionGoalRatio * first});
+                }
             }
         }
         return figures;

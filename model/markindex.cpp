@@ -14,16 +14,41 @@ std::size_t MarkIndex::Hash::operator()(const DrawnCurve& curve) const {
     return h;
 }
 
-std::vector<int> MarkIndex::rowsOn(const std::vector<DrawnCurve>& curves) const {
+void MarkIndex::add(int row, const DrawnCurve& curve, const std::string& text) {
+    OnCurve& on = curves_[curve];
+    const auto [found, isNew] = on.byText.try_emplace(text, on.repeats.size());
+    if (isNew)
+        on.repeats.emplace_back();
+    on.repeats[found->second].push_back(row);
+}
+
+std::vector<int> MarkIndex::rowsOn(const std::vector<DrawnCurve>& curves,
+                                   const std::vector<int>& selectedRows) const {
     std::vector<int> rows;
-    std::unordered_set<const std::vector<int>*> taken;
-    for (const DrawnCurve& curve : curves) {
-        const auto found = rows_.find(curve);
-        if (found != rows_.end() && taken.insert(&found->second).second)
-            rows.insert(rows.end(), found->second.begin(), found->second.end());
+    std::unordered_set<const OnCurve*> taken;
+    for (std::size_t i = 0; i < curves.size(); ++i) {
+        // A curve printed again and again stands many times in a row: one
+        // comparison is cheaper than a lookup.
+        const DrawnCurve& curve = curves[i];
+        if (i > 0 && curve == curves[i - 1])
+            continue;
+        const auto found = curves_.find(curve);
+        if (found == curves_.end() || !taken.insert(&found->second).second)
+            continue;
+        for (const std::vector<int>& repeats : found->second.repeats) {
+            bool selected = false;
+            for (const int row : selectedRows) {
+                if (std::binary_search(repeats.begin(), repeats.end(), row)) {
+                    rows.push_back(row);
+                    selected = true;
+                }
+            }
+            if (!selected)
+                rows.push_back(repeats.back());
+        }
     }
-    if (taken.size() > 1)
-        std::sort(rows.begin(), rows.end());
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
     return rows;
 }
 

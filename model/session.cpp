@@ -59,7 +59,7 @@ void Session::push(SessionLine line) {
     if (!line.marks.empty() || line.stretch) {
         markedRows_.push_back(row);
         if (indexed_)
-            byCurve_.add(row, line.curve.value_or(DrawnCurve{}));
+            byCurve_.add(row, line.curve.value_or(DrawnCurve{}), line.text);
     }
     lines_.push_back(std::move(line));
     if (!unannounced_)
@@ -133,15 +133,18 @@ std::vector<MarkedLine> Session::markedLines() const {
     return marked;
 }
 
-std::vector<MarkedLine> Session::markedLinesOn(const std::vector<DrawnCurve>& curves) const {
+std::vector<MarkedLine> Session::markedLinesOn(const std::vector<DrawnCurve>& curves,
+                                               const std::vector<int>& selectedRows) const {
     if (!indexed_) {
         byCurve_.clear();
-        for (const int row : markedRows_)
-            byCurve_.add(row, lines_[static_cast<std::size_t>(row)].curve.value_or(DrawnCurve{}));
+        for (const int row : markedRows_) {
+            const SessionLine& line = lines_[static_cast<std::size_t>(row)];
+            byCurve_.add(row, line.curve.value_or(DrawnCurve{}), line.text);
+        }
         indexed_ = true;
     }
     std::vector<MarkedLine> marked;
-    for (const int row : byCurve_.rowsOn(curves)) {
+    for (const int row : byCurve_.rowsOn(curves, selectedRows)) {
         const SessionLine& line = lines_[static_cast<std::size_t>(row)];
         marked.push_back(
             {row, line.text, line.curve.value_or(DrawnCurve{}), line.marks, line.stretch});

@@ -107,8 +107,10 @@ public:
     // The lines that name something on the plot, in list order.
     std::vector<MarkedLine> markedLines() const;
     // Those of them that belong to one of these curves, without reading the
-    // others: what is drawn over the curves on the area.
-    std::vector<MarkedLine> markedLinesOn(const std::vector<DrawnCurve>& curves) const;
+    // others: what is drawn over the curves on the area. A line repeated on
+    // the same curve comes once, as its newest row or its selected rows.
+    std::vector<MarkedLine> markedLinesOn(const std::vector<DrawnCurve>& curves,
+                                          const std::vector<int>& selectedRows = {}) const;
 
     // ---- Curves
     const std::vector<DrawnCurve>& curves() const { return curves_; }

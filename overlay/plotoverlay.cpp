@@ -6,7 +6,7 @@ PlotOverlay::Marks PlotOverlay::marks(const Session& session, const Viewport& vi
                                       const std::vector<int>& selectedRows) const {
     if (!keyPoints_)
         return {};
-    const std::vector<MarkedLine> lines = session.markedLinesOn(session.curves());
+    const std::vector<MarkedLine> lines = session.markedLinesOn(session.curves(), selectedRows);
     return {marksInView(lines, view.zoom, selectedRows),
             selectedStretches(lines, selectedRows, view)};
 }

@@ -75,9 +75,12 @@ CoefficientRow::CoefficientRow(ParameterSlider& model, const QString& name, QGri
 
 // The widgets belong to the grid's owner, which lays out the next curve's rows.
 CoefficientRow::~CoefficientRow() {
-    for (QWidget* widget : {static_cast<QWidget*>(label_), static_cast<QWidget*>(slider_),
-                            static_cast<QWidget*>(value_), static_cast<QWidget*>(low_),
-                            static_cast<QWidget*>(high_), static_cast<QWidget*>(step_)})
+    // The row's widgets live in the panel's grid, not in this object.
+    for (QWidget* widget :
+         {static_cast<QWidget*>(label_), static_cast<QWidget*>(slider_),
+          static_cast<QWidget*>(value_), static_cast<QWidget*>(from_), static_cast<QWidget*>(low_),
+          static_cast<QWidget*>(to_), static_cast<QWidget*>(high_),
+          static_cast<QWidget*>(stepWord_), static_cast<QWidget*>(step_)})
         delete widget;
 }
 

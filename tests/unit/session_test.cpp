@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <optional>
@@ -292,8 +293,9 @@ TEST(Session, CapturedLinesKeepWhichOfThemAreMarked) {
 }
 
 // The lines of some curves, found through the index, are the marked lines
-// whose curve is among them, whatever came and went before: appends, tails
-// taken away, a step swapped back and forth, -0 for 0, lines without a curve.
+// whose curve is among them, a line repeated on one curve once, whatever came
+// and went before: appends, tails taken away, a step swapped back and forth,
+// -0 for 0, lines without a curve, rows selected among repeats.
 TEST(Session, MarkedLinesOfCurvesMatchAFullSearch) {
     const std::vector<std::optional<DrawnCurve>> curves{
         kLine,
@@ -332,11 +334,31 @@ TEST(Session, MarkedLinesOfCurvesMatchAFullSearch) {
             std::vector<DrawnCurve> asked;
             for (int n = pick(4); n > 0; --n)
                 asked.push_back(curves[static_cast<std::size_t>(pick(6))].value_or(DrawnCurve{}));
+            std::vector<int> selected;
+            for (int n = pick(3); n > 0; --n)
+                selected.push_back(pick(session.lineCount() + 1));
+            // Repeats of a line on one curve: the selected ones, else the newest.
+            const std::vector<MarkedLine> on = linesOnCurves(session.markedLines(), asked);
+            const auto isSelected = [&selected](int row) {
+                return std::find(selected.begin(), selected.end(), row) != selected.end();
+            };
             std::vector<int> want;
-            for (const MarkedLine& m : linesOnCurves(session.markedLines(), asked))
-                want.push_back(m.row);
+            for (std::size_t a = 0; a < on.size(); ++a) {
+                bool drawn = isSelected(on[a].row);
+                if (!drawn) {
+                    drawn = true;
+                    for (std::size_t b = 0; b < on.size(); ++b) {
+                        const bool repeat =
+                            b != a && on[b].curve == on[a].curve && on[b].text == on[a].text;
+                        if (repeat && (b > a || isSelected(on[b].row)))
+                            drawn = false;
+                    }
+                }
+                if (drawn)
+                    want.push_back(on[a].row);
+            }
             std::vector<int> got;
-            for (const MarkedLine& m : session.markedLinesOn(asked))
+            for (const MarkedLine& m : session.markedLinesOn(asked, selected))
                 got.push_back(m.row);
             ASSERT_EQ(got, want) << "after " << i << " steps";
         }

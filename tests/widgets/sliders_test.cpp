@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
@@ -209,6 +210,11 @@ private slots:
         chooser->setCurrentIndex(0);
         QMetaObject::invokeMethod(chooser, "activated", Q_ARG(int, 0));
         QCOMPARE(*sliders().chosen(), 0u);
+        // The quadratic's rows went whole, their words too.
+        int fromWords = 0;
+        for (const QLabel* word : sliders().findChildren<QLabel*>())
+            fromWords += word->text() == QStringLiteral("from");
+        QCOMPARE(fromWords, 4);
         QTest::keyClick(&sliders().row(3)->slider(), Qt::Key_Right); // M
         sliders().apply();
         QCOMPARE(window_->form().family(), kSine);
