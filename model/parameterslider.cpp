@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "exact/exactreader.h"
-#include "exact/exactwriter.h"
 #include "numtext.h"
 
 namespace oltrave {
@@ -58,11 +57,7 @@ Real ParameterSlider::valueAt(int k) const {
 }
 
 std::string ParameterSlider::text(const Real& number) const {
-    if (exact_ && number.exact) {
-        if (const std::optional<std::string> written = writeExact(number.exact))
-            return *written;
-    }
-    return numtext(number.value);
+    return exact_ ? realText(number) : numtext(number.value);
 }
 
 std::optional<Real> ParameterSlider::read(std::string_view text) const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cmath>
+#include <string>
 #include <utility>
 
 #include "exact/exactvalue.h"
@@ -136,5 +137,9 @@ inline Real tan(const Real& a) {
 inline Real log(const Real& a) {
     return {std::log(a.value), a.exact.log()};
 }
+
+// The exact value's text where it has one that can be written, else the
+// decimal text.
+std::string realText(const Real& number);
 
 } // namespace oltrave

@@ -17,7 +17,7 @@
 #include "analysis/rows.h"
 #include "mainwindow.h"
 #include "model/form.h"
-#include "model/numtext.h"
+#include "model/real.h"
 #include "output/gridpainter.h"
 #include "overlay/keypoints.h"
 #include "overlay/ticks.h"
@@ -37,7 +37,8 @@ constexpr int kTraceAlpha = 60; // of 255
 
 const char* const kModeTexts[] = {"", "| f(x) |  ", "f( | x | )  "};
 
-// "y = a x ^ 2 + b x + c   a = 1, b = -2, c = -3", with the mode before it.
+// "y = a x ^ 2 + b x + c   a = 1, b = -2, c = -3", with the mode before it;
+// the coefficients as the boxes read them in exact mode ("a = -1/2").
 QString legendText(const DrawnCurve& curve) {
     const FamilyDescription* family = familyDescription(curve.family);
     if (!family)
@@ -51,7 +52,8 @@ QString legendText(const DrawnCurve& curve) {
             continue;
         values << QString::fromUtf8(family->captions[i].data(),
                                     static_cast<qsizetype>(family->captions[i].size())) +
-                      QLatin1Char(' ') + QString::fromStdString(numtext(curve.coef[i]));
+                      QLatin1Char(' ') +
+                      QString::fromStdString(realText({curve.coef[i], curve.exact[i]}));
     }
     return text + QStringLiteral("   ") + values.join(QStringLiteral(", "));
 }

@@ -126,6 +126,13 @@ private slots:
                     !plot()->intersectionTexts().join(QString()).contains(QChar(0x221A)));
         QVERIFY(
             plot()->intersectionTexts()[0].startsWith(QStringLiteral("Curves 1 and 2: ( -1.41")));
+        // The legend writes the coefficients as the boxes read them.
+        window_->findChild<QAction*>(QStringLiteral("exact"))->trigger();
+        print(*window_, {"1/3", "-2/3"});
+        QTRY_COMPARE(plot()->legendTexts().size(), 4);
+        QVERIFY2(plot()->legendTexts()[3].endsWith(QStringLiteral("k = 1/3, b = -2/3")),
+                 qPrintable(plot()->legendTexts()[3]));
+        QVERIFY(plot()->legendTexts()[2].endsWith(QStringLiteral("k = 1, b = 1")));
     }
 
     // Selecting a legend row traces that curve; a click places the trace, Ctrl
