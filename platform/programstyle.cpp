@@ -12,6 +12,8 @@
 #include <optional>
 #include <qdrawutil.h>
 
+#include "framepixels.h"
+
 namespace oltrave {
 
 namespace {
@@ -56,9 +58,16 @@ private:
     std::optional<QIcon> icon_;
 };
 
-// A PNG from the resources, read without probing the plugins.
-QPixmap readPng(const QString& path) {
-    QImageReader reader(path, "png");
+// Fusion's frame as the build decoded it: reading the PNG now would make Qt
+// look through every image plugin, even with the format named.
+QPixmap groupBoxFrame() {
+    if (framepixels::kWidth > 0) {
+        const QImage decoded(framepixels::kPixels, framepixels::kWidth, framepixels::kHeight,
+                             framepixels::kBytesPerLine,
+                             static_cast<QImage::Format>(framepixels::kFormat));
+        return QPixmap::fromImage(decoded);
+    }
+    QImageReader reader(QLatin1String(kGroupBoxFrame), "png");
     reader.setAutoDetectImageFormat(false);
     return QPixmap::fromImage(reader.read());
 }
@@ -89,7 +98,7 @@ void ProgramStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* o
         return;
     }
     if (groupBoxFrame_.isNull())
-        groupBoxFrame_ = readPng(QLatin1String(kGroupBoxFrame));
+        groupBoxFrame_ = groupBoxFrame();
     // As Fusion places it: below the title, or near the top when there is none.
     int topMargin = kGroupBoxTopMargin;
     const auto* box = qobject_cast<const QGroupBox*>(widget);

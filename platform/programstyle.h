@@ -6,11 +6,12 @@
 namespace oltrave {
 
 // The desktop's style with two of Fusion's pictures read without asking the
-// image plugins. Left to detect a picture's format, Qt loads and probes every
-// image plugin (and libjpeg), which took over a millisecond of every start:
-// the menu bar's overflow arrow is now read when it is first drawn, which in
-// this fixed-size window is never, and the group box's frame is read once
-// as the PNG it is. Everything is drawn exactly as the base style draws it.
+// image plugins. Reading a picture, Qt looks through every image plugin even
+// when told the format, and left to detect it, loads and probes them all (and
+// libjpeg), which took over a millisecond of every start: the menu bar's
+// overflow arrow is now read when it is first drawn, which in this fixed-size
+// window is never, and the group box's frame comes decoded with the program.
+// Everything is drawn exactly as the base style draws it.
 class ProgramStyle : public QProxyStyle {
     Q_OBJECT
 public:

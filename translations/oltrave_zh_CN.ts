@@ -357,6 +357,10 @@
         <translation>无法启动打印机。</translation>
     </message>
     <message>
+        <source>Printing is not available: %1</source>
+        <translation>无法打印：%1</translation>
+    </message>
+    <message>
         <source>Print Preview</source>
         <translation>打印预览</translation>
     </message>

@@ -5,6 +5,8 @@
 #include <QPainterPath>
 #include <map>
 
+#include "drawnart.h"
+
 namespace oltrave {
 
 namespace {
@@ -22,8 +24,14 @@ QFont captionFont() {
     return font;
 }
 
-// The buttons share their art: it is drawn once for all of them.
+// The buttons share their art: it is drawn once for all of them, and at the
+// ordinary pixel ratio, by the build.
 const QImage& sharedArt(const QString& path, qreal devicePixelRatio) {
+    if (devicePixelRatio == drawnart::kRatio && path == QLatin1String(drawnart::kPicture)) {
+        static const QImage built(drawnart::kPixels, drawnart::kWidth, drawnart::kHeight,
+                                  drawnart::kBytesPerLine, QImage::Format_ARGB32_Premultiplied);
+        return built;
+    }
     static std::map<QString, CachedArt> drawn;
     return drawn.try_emplace(path, path).first->second.at(devicePixelRatio);
 }

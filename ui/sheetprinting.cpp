@@ -2,68 +2,43 @@
 
 #include <QCoreApplication>
 #include <QMessageBox>
-#include <QPainter>
-#include <QPrintDialog>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
+#include <QPageLayout>
+#include <QWidget>
 
 #include "output/worksheet.h"
+#include "platform/loadablemodule.h"
 
 namespace oltrave {
 
 namespace {
 
-// The printable rectangle as the printer's page layout gives it: the
-// painter's origin is already at its top left corner.
-bool paintOn(QPrinter& printer, const PagePainter& pages) {
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return false;
-    const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
-    return pages(painter, printer, QRectF(QPointF(0, 0), page.size()));
+// Opened on the first print or preview; tried again after a failure, so a
+// module put back in place works without a restart.
+const PrintModuleTable* printModule(QWidget& parent, const QString& title) {
+    static const PrintModuleTable* found = nullptr;
+    if (found)
+        return found;
+    QString problem;
+    found = static_cast<const PrintModuleTable*>(
+        loadModule(QStringLiteral(OLTRAVE_PRINT_MODULE_NAME), problem));
+    if (!found)
+        QMessageBox::warning(
+            &parent, title,
+            QCoreApplication::translate("oltrave::PlotExports", "Printing is not available: %1")
+                .arg(problem));
+    return found;
 }
 
 } // namespace
 
-void startLikeThePdf(QPrinter& printer) {
-    // A printer that cannot print as close to the edge keeps its own margins.
-    QPageLayout layout = worksheetPageLayout();
-    const QMarginsF least = printer.pageLayout().minimumMargins();
-    const QMarginsF wanted = layout.margins();
-    layout.setMinimumMargins(least);
-    layout.setMargins(QMarginsF(
-        std::max(wanted.left(), least.left()), std::max(wanted.top(), least.top()),
-        std::max(wanted.right(), least.right()), std::max(wanted.bottom(), least.bottom())));
-    printer.setPageLayout(layout);
-}
-
 void printDocument(QWidget& parent, const QString& title, const PagePainter& pages) {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(title);
-    startLikeThePdf(printer);
-    QPrintDialog dialog(&printer, &parent);
-    dialog.setWindowTitle(title);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    if (!paintOn(printer, pages))
-        QMessageBox::warning(&parent, title,
-                             QCoreApplication::translate("oltrave::PlotExports",
-                                                         "The printer could not be started."));
+    if (const PrintModuleTable* module = printModule(parent, title))
+        module->print(parent, title, worksheetPageLayout(), pages);
 }
 
 void previewDocument(QWidget& parent, const QString& title, const PagePainter& pages) {
-    auto* printer = new QPrinter(QPrinter::HighResolution);
-    printer->setDocName(title);
-    startLikeThePdf(*printer);
-    auto* dialog = new QPrintPreviewDialog(printer, &parent);
-    dialog->setObjectName(QStringLiteral("printpreview"));
-    dialog->setWindowTitle(title);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    QObject::connect(dialog, &QObject::destroyed, [printer] { delete printer; });
-    QObject::connect(dialog, &QPrintPreviewDialog::paintRequested,
-                     [pages](QPrinter* target) { paintOn(*target, pages); });
-    dialog->resize(parent.size().expandedTo(QSize(640, 800)));
-    dialog->open();
+    if (const PrintModuleTable* module = printModule(parent, title))
+        module->preview(parent, title, worksheetPageLayout(), pages);
 }
 
 } // namespace oltrave

@@ -90,7 +90,8 @@ private slots:
         // to it would look: beside it, and at the installed place below it.
         planted_ = dir_.filePath(QStringLiteral("planted/bin"));
         const QString plant = kTestModules + QStringLiteral("/oltrave-test-planted.so");
-        for (const char* name : {"oltrave-exact.so", "oltrave-gui.so", "oltrave-sound.so"}) {
+        for (const char* name :
+             {"oltrave-exact.so", "oltrave-gui.so", "oltrave-sound.so", "oltrave-print.so"}) {
             QVERIFY(copy(plant, planted_ + '/' + name));
             QVERIFY(copy(plant, QStringLiteral("%1/../%2/%3").arg(planted_, kModuleDir, name)));
         }
@@ -274,7 +275,8 @@ private slots:
     // core from the library instead of holding a copy.
     void coreExistsOnceAndModulesOfferTheirEntryAlone() {
         const QString folder = QDir::cleanPath(installed_ + '/' + kModuleDir);
-        for (const char* name : {"oltrave-gui.so", "oltrave-exact.so", "oltrave-sound.so"}) {
+        for (const char* name :
+             {"oltrave-gui.so", "oltrave-exact.so", "oltrave-sound.so", "oltrave-print.so"}) {
             const Run exported =
                 run(QStringLiteral("nm"), {"-D", "--defined-only", "-j", folder + '/' + name});
             QCOMPARE(exported.status, 0);

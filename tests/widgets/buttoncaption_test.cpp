@@ -3,6 +3,8 @@
 #include <QSvgRenderer>
 #include <QTest>
 
+#include "art.h"
+#include "drawnart.h"
 #include "ui/picturebutton.h"
 
 namespace {
@@ -73,6 +75,25 @@ private slots:
         QVERIFY(differingPixels(actual, expected, 64) == 0);
         // And the caption is there at all: the blank art differs.
         QVERIFY(differingPixels(drawn(QString()), expected, 26) > 100);
+    }
+
+    // The buttons draw the art the build drew; it must be the picture as Qt
+    // draws it now, pixel for pixel, or the buttons would show a stale one.
+    void artDrawnByTheBuildIsThePicture() {
+        const QImage built(oltrave::drawnart::kPixels, oltrave::drawnart::kWidth,
+                           oltrave::drawnart::kHeight, oltrave::drawnart::kBytesPerLine,
+                           QImage::Format_ARGB32_Premultiplied);
+        const QImage now = oltrave::renderArt(QLatin1String(oltrave::drawnart::kPicture),
+                                              oltrave::drawnart::kRatio);
+        QCOMPARE(built, now);
+        QCOMPARE(QLatin1String(oltrave::drawnart::kPicture), QLatin1String(":/art/button.svg"));
+        // And a blank button shows it as it is.
+        oltrave::PictureButton button(QStringLiteral(":/art/button.svg"), QString());
+        button.resize(kButton);
+        QImage shown(kButton, QImage::Format_ARGB32_Premultiplied);
+        shown.fill(Qt::transparent);
+        button.render(&shown, QPoint(), QRegion(), QWidget::DrawChildren);
+        QCOMPARE(shown, now);
     }
 
     // Chinese captions sit inside the face, not clipped by the outline.
