@@ -3,11 +3,12 @@
 // which would make Qt look through every image plugin.
 // Usage: oltrave-framepixels OUT.h
 #include <QApplication>
-#include <QFile>
 #include <QImageReader>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QTextStream>
+
+#include "imagearray.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -22,25 +23,13 @@ int main(int argc, char* argv[]) {
         QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png"), "png");
     reader.setAutoDetectImageFormat(false);
     const QImage image = reader.read();
-    QFile out(QString::fromLocal8Bit(argv[1]));
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
+    // Without the picture, kWidth is 0 and the program reads the PNG.
+    if (!oltrave::writeImageArray(QString::fromLocal8Bit(argv[1]),
+                                  QStringLiteral("Written by oltrave-framepixels from Qt ") +
+                                      QStringLiteral(QT_VERSION_STR) + QLatin1Char('.'),
+                                  "oltrave::framepixels", {}, image)) {
         err << "cannot write " << argv[1] << '\n';
         return 1;
     }
-    // Without the picture, the header says so and the program reads the PNG.
-    QTextStream header(&out);
-    header << "// Written by oltrave-framepixels from Qt " << QT_VERSION_STR << ".\n"
-           << "#pragma once\n\nnamespace oltrave::framepixels {\n\n"
-           << "inline constexpr int kWidth = " << image.width() << ";\n"
-           << "inline constexpr int kHeight = " << image.height() << ";\n"
-           << "inline constexpr int kBytesPerLine = " << image.bytesPerLine() << ";\n"
-           << "inline constexpr int kFormat = " << static_cast<int>(image.format()) << ";\n"
-           << "alignas(4) inline constexpr unsigned char kPixels[] = {";
-    const uchar* bytes = image.constBits();
-    for (qsizetype i = 0; i < image.sizeInBytes(); ++i)
-        header << (i % 16 ? " " : "\n    ") << static_cast<int>(bytes[i]) << ',';
-    // An array may not be empty.
-    header << (image.isNull() ? "0" : "") << "\n};\n\n} // namespace oltrave::framepixels\n";
-    header.flush();
-    return out.error() == QFileDevice::NoError ? 0 : 1;
+    return 0;
 }

@@ -5,33 +5,10 @@
 
 #include "art.h"
 
-#include <QFile>
 #include <QGuiApplication>
 #include <QTextStream>
 
-namespace {
-
-bool writeArray(const QImage& image, const QString& picture, const QString& path) {
-    QFile out(path);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
-        return false;
-    QTextStream header(&out);
-    header << "// Written by oltrave-artrender.\n#pragma once\n\nnamespace oltrave::drawnart {\n\n"
-           << "inline constexpr char kPicture[] = \"" << picture << "\";\n"
-           << "inline constexpr int kWidth = " << image.width() << ";\n"
-           << "inline constexpr int kHeight = " << image.height() << ";\n"
-           << "inline constexpr int kBytesPerLine = " << image.bytesPerLine() << ";\n"
-           << "inline constexpr double kRatio = " << image.devicePixelRatio() << ";\n"
-           << "alignas(4) inline constexpr unsigned char kPixels[] = {";
-    const uchar* bytes = image.constBits();
-    for (qsizetype i = 0; i < image.sizeInBytes(); ++i)
-        header << (i % 16 ? " " : "\n    ") << static_cast<int>(bytes[i]) << ',';
-    header << "\n};\n\n} // namespace oltrave::drawnart\n";
-    header.flush();
-    return out.error() == QFileDevice::NoError;
-}
-
-} // namespace
+#include "platform/imagearray.h"
 
 int main(int argc, char* argv[]) {
     QGuiApplication app(argc, argv);
@@ -62,7 +39,13 @@ int main(int argc, char* argv[]) {
     }
     if (args.at(2).endsWith(QLatin1String(".h"))) {
         if (image.format() != QImage::Format_ARGB32_Premultiplied ||
-            !writeArray(image, args.at(1), args.at(2))) {
+            !oltrave::writeImageArray(args.at(2), QStringLiteral("Written by oltrave-artrender."),
+                                      "oltrave::drawnart",
+                                      QStringLiteral("inline constexpr char kPicture[] = \"%1\";\n"
+                                                     "inline constexpr double kRatio = %2;\n")
+                                          .arg(args.at(1))
+                                          .arg(image.devicePixelRatio()),
+                                      image)) {
             err << "cannot write " << args.at(2) << '\n';
             return 1;
         }
