@@ -40,19 +40,14 @@ CoefficientRow::CoefficientRow(ParameterSlider& model, const QString& name, QGri
     high_->setObjectName(QStringLiteral("high.") + name);
     step_ = numberBox(60);
     step_->setObjectName(QStringLiteral("step.") + name);
-    grid.addWidget(label_, row, 0);
-    grid.addWidget(slider_, row, 1);
-    grid.addWidget(value_, row, 2);
     from_ = new QLabel;
     to_ = new QLabel;
     stepWord_ = new QLabel;
     retranslate();
-    grid.addWidget(from_, row, 3);
-    grid.addWidget(low_, row, 4);
-    grid.addWidget(to_, row, 5);
-    grid.addWidget(high_, row, 6);
-    grid.addWidget(stepWord_, row, 7);
-    grid.addWidget(step_, row, 8);
+    // Left to right; the row takes away what it placed.
+    placed_ = {label_, slider_, value_, from_, low_, to_, high_, stepWord_, step_};
+    for (std::size_t column = 0; column < placed_.size(); ++column)
+        grid.addWidget(placed_[column], row, static_cast<int>(column));
 
     connect(slider_, &QSlider::valueChanged, this, [this](int position) {
         if (showing_)
@@ -75,12 +70,7 @@ CoefficientRow::CoefficientRow(ParameterSlider& model, const QString& name, QGri
 
 // The widgets belong to the grid's owner, which lays out the next curve's rows.
 CoefficientRow::~CoefficientRow() {
-    // The row's widgets live in the panel's grid, not in this object.
-    for (QWidget* widget :
-         {static_cast<QWidget*>(label_), static_cast<QWidget*>(slider_),
-          static_cast<QWidget*>(value_), static_cast<QWidget*>(from_), static_cast<QWidget*>(low_),
-          static_cast<QWidget*>(to_), static_cast<QWidget*>(high_),
-          static_cast<QWidget*>(stepWord_), static_cast<QWidget*>(step_)})
+    for (QWidget* widget : placed_)
         delete widget;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 #include <QObject>
 
 class QGridLayout;
@@ -55,7 +57,8 @@ private:
     QLabel* from_ = nullptr;
     QLabel* to_ = nullptr;
     QLabel* stepWord_ = nullptr;
-    bool showing_ = false; // the slider follows the model, not the person
+    std::vector<QWidget*> placed_; // in the grid, left to right
+    bool showing_ = false;         // the slider follows the model, not the person
 };
 
 } // namespace oltrave
