@@ -67,6 +67,10 @@
         <translation>SVG 图片 (*.svg)</translation>
     </message>
     <message>
+        <source>SVG export is not available: %1</source>
+        <translation>无法导出 SVG：%1</translation>
+    </message>
+    <message>
         <source>PNG pictures (*.png)</source>
         <translation>PNG 图片 (*.png)</translation>
     </message>

@@ -1,24 +1,24 @@
 #pragma once
 
+#include <QSize>
 #include <QWidget>
-
-#include "art.h"
 
 namespace oltrave {
 
-// The window's background: the gradient picture at the top-left corner,
-// clipped by the client area. It is painted straight onto the window: an
-// image of it would cost a large allocation and a blend at every start.
+// The window's background: a gradient from the top-left corner down, over an
+// area larger than the window, grey wherever it does not reach. Painted
+// straight onto the window from two colours: an image of it would cost a
+// large allocation and a blend at every start, and a picture file its reading.
 class Backdrop : public QWidget {
     Q_OBJECT
 public:
-    using QWidget::QWidget;
+    explicit Backdrop(QWidget* parent = nullptr);
+
+    // The area the gradient covers, in logical pixels.
+    static constexpr QSize kSky{1163, 850};
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-
-private:
-    PaintedArt picture_{QStringLiteral(":/art/background.svg")};
 };
 
 } // namespace oltrave

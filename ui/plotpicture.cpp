@@ -9,9 +9,10 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QSpinBox>
-#include <QSvgGenerator>
 #include <optional>
 
+#include "platform/loadablemodule.h"
+#include "platform/svgoutput.h"
 #include "plotview.h"
 
 namespace oltrave {
@@ -52,6 +53,23 @@ private:
     QSpinBox* height_ = nullptr;
 };
 
+// Opened on the first SVG export; tried again after a failure, so a module
+// put back in place works without a restart.
+const SvgModuleTable* svgModule(QWidget& parent) {
+    static const SvgModuleTable* found = nullptr;
+    if (found)
+        return found;
+    QString problem;
+    found = static_cast<const SvgModuleTable*>(
+        loadModule(QStringLiteral(OLTRAVE_SVG_MODULE_NAME), problem));
+    if (!found)
+        QMessageBox::warning(
+            &parent, QCoreApplication::translate("oltrave::PlotWindow", "Export"),
+            QCoreApplication::translate("oltrave::PlotWindow", "SVG export is not available: %1")
+                .arg(problem));
+    return found;
+}
+
 } // namespace
 
 void exportPlotPicture(QWidget& parent, const PlotView& plot, bool svg) {
@@ -70,13 +88,11 @@ void exportPlotPicture(QWidget& parent, const PlotView& plot, bool svg) {
         return;
     bool written = true;
     if (svg) {
-        QSvgGenerator generator;
-        generator.setFileName(path);
-        generator.setSize(size);
-        generator.setViewBox(QRect(QPoint(0, 0), size));
-        QPainter painter(&generator);
-        plot.render(painter, QSizeF(size));
-        written = painter.end();
+        const SvgModuleTable* module = svgModule(parent);
+        if (!module)
+            return;
+        written = module->write(path, size,
+                                [&plot, size](QPainter& painter) { plot.render(painter, size); });
     } else {
         const QImage picture = plot.picture(size);
         written = !picture.isNull() && picture.save(path, "PNG");

@@ -91,7 +91,8 @@ private slots:
         planted_ = dir_.filePath(QStringLiteral("planted/bin"));
         const QString plant = kTestModules + QStringLiteral("/oltrave-test-planted.so");
         for (const char* name :
-             {"oltrave-exact.so", "oltrave-gui.so", "oltrave-sound.so", "oltrave-print.so"}) {
+             {"oltrave-exact.so", "oltrave-gui.so", "oltrave-sound.so", "oltrave-print.so",
+              "oltrave-svg.so"}) {
             QVERIFY(copy(plant, planted_ + '/' + name));
             QVERIFY(copy(plant, QStringLiteral("%1/../%2/%3").arg(planted_, kModuleDir, name)));
         }
@@ -276,7 +277,8 @@ private slots:
     void coreExistsOnceAndModulesOfferTheirEntryAlone() {
         const QString folder = QDir::cleanPath(installed_ + '/' + kModuleDir);
         for (const char* name :
-             {"oltrave-gui.so", "oltrave-exact.so", "oltrave-sound.so", "oltrave-print.so"}) {
+             {"oltrave-gui.so", "oltrave-exact.so", "oltrave-sound.so", "oltrave-print.so",
+              "oltrave-svg.so"}) {
             const Run exported =
                 run(QStringLiteral("nm"), {"-D", "--defined-only", "-j", folder + '/' + name});
             QCOMPARE(exported.status, 0);

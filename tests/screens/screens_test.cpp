@@ -45,8 +45,6 @@ class ScreensTest : public QObject {
 private slots:
     void pictures_data();
     void pictures();
-    void paintedPictureIsItsImageClipped_data();
-    void paintedPictureIsItsImageClipped();
     void opaqueRegionOfSmallPictures_data();
     void opaqueRegionOfSmallPictures();
     void bannerMaskLeavesOutExactlyTheWhitePixels();
@@ -62,7 +60,6 @@ void ScreensTest::pictures_data() {
     QTest::addColumn<QSize>("size");
     QTest::newRow("banner") << ":/art/banner.svg" << QSize(431, 335);
     QTest::newRow("about") << ":/art/about.svg" << QSize(378, 303);
-    QTest::newRow("background") << ":/art/background.svg" << QSize(1163, 850);
     QTest::newRow("button") << ":/art/button.svg" << QSize(98, 26);
     QTest::newRow("icon") << ":/art/icon.svg" << QSize(48, 48);
 }
@@ -85,39 +82,6 @@ void ScreensTest::pictures() {
                 varied = image.pixel(x, y) != first;
         QVERIFY2(varied, qPrintable(QStringLiteral("%1 at %2x").arg(path).arg(ratio)));
     }
-}
-
-void ScreensTest::paintedPictureIsItsImageClipped_data() {
-    QTest::addColumn<qreal>("ratio");
-    QTest::addColumn<QSize>("area");
-    QTest::newRow("the client area") << 1.0 << QSize(834, 411);
-    QTest::newRow("the client area at 200 %") << 2.0 << QSize(834, 411);
-    QTest::newRow("taller than the picture") << 1.0 << QSize(300, 2000);
-    QTest::newRow("larger than the picture") << 1.5 << QSize(2000, 2000);
-}
-
-// Painted straight onto a smaller or larger area, the background shows pixel for
-// pixel what its whole image shows there, and nothing beyond its own size.
-void ScreensTest::paintedPictureIsItsImageClipped() {
-    QFETCH(qreal, ratio);
-    QFETCH(QSize, area);
-    const QString path = QStringLiteral(":/art/background.svg");
-    const PaintedArt picture(path);
-    QCOMPARE(picture.size(), QSize(1163, 850));
-    QImage painted(area * ratio, QImage::Format_ARGB32_Premultiplied);
-    painted.setDevicePixelRatio(ratio);
-    painted.fill(Qt::transparent);
-    {
-        QPainter painter(&painted);
-        picture.paint(painter);
-    }
-    const QImage whole = renderArt(path, ratio);
-    const QRect shared(QPoint(0, 0), whole.size().boundedTo(painted.size()));
-    QCOMPARE(painted.copy(shared), whole.copy(shared));
-    if (painted.width() > whole.width())
-        QCOMPARE(painted.pixel(whole.width(), 0), qRgba(0, 0, 0, 0));
-    if (painted.height() > whole.height())
-        QCOMPARE(painted.pixel(0, whole.height()), qRgba(0, 0, 0, 0));
 }
 
 void ScreensTest::opaqueRegionOfSmallPictures_data() {

@@ -19,7 +19,7 @@ using namespace oltrave;
 
 namespace {
 
-const char* const kPictures[] = {"banner", "about", "background", "button", "icon"};
+const char* const kPictures[] = {"banner", "about", "button", "icon"};
 
 // The start-up screen over a dark checkerboard: what the mask lets through shows.
 QImage onDesktop(QWidget& screen) {

@@ -1,6 +1,5 @@
 #include <QImage>
 #include <QPainter>
-#include <QSvgRenderer>
 #include <QTest>
 
 #include "art.h"
@@ -21,12 +20,10 @@ QImage drawn(const QString& caption) {
 
 // The button as drawn when its caption was part of the picture, as outlines.
 QImage reference(const QString& file) {
-    QSvgRenderer renderer(QStringLiteral(OLTRAVE_REFERENCE_DIR "/") + file);
     QImage image(kButton, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    renderer.render(&painter);
+    painter.drawImage(0, 0, oltrave::renderArt(QStringLiteral(OLTRAVE_REFERENCE_DIR "/") + file));
     return image;
 }
 

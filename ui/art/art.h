@@ -6,11 +6,7 @@
 #include <QString>
 #include <QStringList>
 
-#include <memory>
 #include <utility>
-
-class QPainter;
-class QSvgRenderer;
 
 namespace oltrave {
 
@@ -54,21 +50,6 @@ private:
     QString path_;
     QByteArray svg_;
     QImage image_;
-};
-
-// A picture painted straight onto a widget at its own scale from the top-left
-// corner, read once. For a picture larger than the area showing it: only what
-// the painter's clip lets through is drawn, and no image of it is kept.
-class PaintedArt {
-public:
-    explicit PaintedArt(const QString& path);
-    ~PaintedArt();
-    // The picture's own size; empty when it cannot be read.
-    QSize size() const;
-    void paint(QPainter& painter) const;
-
-private:
-    std::unique_ptr<QSvgRenderer> renderer_;
 };
 
 } // namespace oltrave
