@@ -12,6 +12,7 @@
 #include <optional>
 #include <qdrawutil.h>
 
+#include "captionfaces.h"
 #include "framepixels.h"
 
 namespace oltrave {
@@ -106,6 +107,22 @@ void ProgramStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* o
         topMargin += qMax(pixelMetric(PM_ExclusiveIndicatorHeight), option->fontMetrics.height());
     const QMargins border(kGroupBoxBorder, kGroupBoxBorder, kGroupBoxBorder, kGroupBoxBorder);
     qDrawBorderPixmap(painter, option->rect.adjusted(0, topMargin, 0, 0), border, groupBoxFrame_);
+}
+
+void ProgramStyle::drawItemText(QPainter* painter, const QRect& rect, int flags,
+                                const QPalette& palette, bool enabled, const QString& text,
+                                QPalette::ColorRole textRole) const {
+    // A disabled text may be etched or dithered: left to the base style.
+    if (enabled && !text.isEmpty()) {
+        const QPen pen = painter->pen();
+        if (textRole != QPalette::NoRole)
+            painter->setPen(QPen(palette.brush(textRole), pen.widthF()));
+        const bool drawn = captionfaces::drawText(*painter, rect, flags, text);
+        painter->setPen(pen);
+        if (drawn)
+            return;
+    }
+    QProxyStyle::drawItemText(painter, rect, flags, palette, enabled, text, textRole);
 }
 
 void useProgramStyle() {

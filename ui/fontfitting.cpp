@@ -1,12 +1,11 @@
 #include "fontfitting.h"
 
 #include <QCryptographicHash>
-#include <QFontMetricsF>
-#include <QRawFont>
 #include <algorithm>
 #include <cmath>
 #include <optional>
 
+#include "platform/captionfaces.h"
 #include "platform/settings.h"
 
 namespace oltrave {
@@ -37,8 +36,8 @@ QString keptSizeKey(const QFont& font, const QStringList& texts, int room) {
 // the hinting. Texts measure the same only with the same file, size and
 // rendering.
 QString keptValue(const QFont& font, const QStringList& texts, int widest) {
-    const QByteArray head = QRawFont::fromFont(font).fontTable("head");
-    const qreal width = QFontMetricsF(font).horizontalAdvance(texts[widest]);
+    const QByteArray head = captionfaces::rawFont(font).fontTable("head");
+    const qreal width = captionfaces::advance(font, texts[widest]);
     return QStringLiteral("%1 %2 %3 %4")
         .arg(QString::number(font.pointSizeF(), 'g', 17), QString::number(widest),
              QString::number(width, 'g', 17),
@@ -76,10 +75,9 @@ QFont fitting(QFont font, const QStringList& texts, int room) {
     int widestText = 0;
     const auto widest = [&font, &texts, &widestText](qreal points) {
         font.setPointSizeF(points);
-        const QFontMetricsF metrics(font);
         qreal most = 0;
         for (qsizetype i = 0; i < texts.size(); ++i) {
-            const qreal width = metrics.horizontalAdvance(texts[i]);
+            const qreal width = captionfaces::advance(font, texts[i]);
             if (width > most) {
                 most = width;
                 widestText = static_cast<int>(i);

@@ -17,6 +17,7 @@
 #include "picturebutton.h"
 #include "platform/appearance.h"
 #include "platform/canvaswidget.h"
+#include "platform/captionfaces.h"
 #include "platform/graphemelimit.h"
 #include "platform/longlistview.h"
 
@@ -58,6 +59,9 @@ QString accessibleCaption(QString caption) {
 }
 
 FormControls::FormControls(QMainWindow& window, const QString& face) : QObject(&window) {
+    // The text boxes load this size at every start; the captions' other sizes
+    // are cut from it.
+    captionfaces::setBase(semibold(face, 10.5));
     auto* client = new Backdrop(&window);
     window.setCentralWidget(client);
 

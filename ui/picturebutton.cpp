@@ -1,11 +1,11 @@
 #include "picturebutton.h"
 
-#include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 #include <map>
 
 #include "drawnart.h"
+#include "platform/captionfaces.h"
 
 namespace oltrave {
 
@@ -18,7 +18,7 @@ constexpr qreal kBaselineFromTop = 17.5;
 const QColor kCaptionColour(0x2e, 0x2a, 0x6e);
 
 QFont captionFont() {
-    QFont font(QStringLiteral("Open Sans"));
+    QFont font(QStringLiteral("Open Sans Semibold"));
     font.setPixelSize(static_cast<int>(kCaptionPixels));
     font.setWeight(QFont::DemiBold);
     return font;
@@ -51,9 +51,11 @@ void PictureButton::paintEvent(QPaintEvent*) {
     painter.drawImage(0, 0, sharedArt(picture_, devicePixelRatioF()));
     // As outlines, unhinted, the way the art draws its shapes: the baseline stays
     // on the half pixel instead of snapping to the grid.
-    const qreal advance = QFontMetricsF(font()).horizontalAdvance(text());
+    const qreal advance = captionfaces::advance(font(), text());
+    const QPointF origin((width() - advance) / 2, kBaselineFromTop);
     QPainterPath caption;
-    caption.addText(QPointF((width() - advance) / 2, kBaselineFromTop), font(), text());
+    if (!captionfaces::addText(caption, origin, font(), text()))
+        caption.addText(origin, font(), text());
     painter.setRenderHint(QPainter::Antialiasing);
     painter.fillPath(caption, kCaptionColour);
     paintFocusRing(painter, kRingInset);
