@@ -11,7 +11,7 @@
 #include <QSpinBox>
 #include <optional>
 
-#include "platform/loadablemodule.h"
+#include "moduletable.h"
 #include "platform/svgoutput.h"
 #include "plotview.h"
 
@@ -53,21 +53,12 @@ private:
     QSpinBox* height_ = nullptr;
 };
 
-// Opened on the first SVG export; tried again after a failure, so a module
-// put back in place works without a restart.
+// Opened on the first SVG export.
 const SvgModuleTable* svgModule(QWidget& parent) {
-    static const SvgModuleTable* found = nullptr;
-    if (found)
-        return found;
-    QString problem;
-    found = static_cast<const SvgModuleTable*>(
-        loadModule(QStringLiteral(OLTRAVE_SVG_MODULE_NAME), problem));
-    if (!found)
-        QMessageBox::warning(
-            &parent, QCoreApplication::translate("oltrave::PlotWindow", "Export"),
-            QCoreApplication::translate("oltrave::PlotWindow", "SVG export is not available: %1")
-                .arg(problem));
-    return found;
+    return moduleTable<SvgModuleTable>(
+        OLTRAVE_SVG_MODULE_NAME, parent,
+        QCoreApplication::translate("oltrave::PlotWindow", "Export"),
+        QCoreApplication::translate("oltrave::PlotWindow", "SVG export is not available: %1"));
 }
 
 } // namespace

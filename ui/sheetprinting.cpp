@@ -1,32 +1,21 @@
 #include "sheetprinting.h"
 
 #include <QCoreApplication>
-#include <QMessageBox>
 #include <QPageLayout>
 #include <QWidget>
 
+#include "moduletable.h"
 #include "output/worksheet.h"
-#include "platform/loadablemodule.h"
 
 namespace oltrave {
 
 namespace {
 
-// Opened on the first print or preview; tried again after a failure, so a
-// module put back in place works without a restart.
+// Opened on the first print or preview.
 const PrintModuleTable* printModule(QWidget& parent, const QString& title) {
-    static const PrintModuleTable* found = nullptr;
-    if (found)
-        return found;
-    QString problem;
-    found = static_cast<const PrintModuleTable*>(
-        loadModule(QStringLiteral(OLTRAVE_PRINT_MODULE_NAME), problem));
-    if (!found)
-        QMessageBox::warning(
-            &parent, title,
-            QCoreApplication::translate("oltrave::PlotExports", "Printing is not available: %1")
-                .arg(problem));
-    return found;
+    return moduleTable<PrintModuleTable>(
+        OLTRAVE_PRINT_MODULE_NAME, parent, title,
+        QCoreApplication::translate("oltrave::PlotExports", "Printing is not available: %1"));
 }
 
 } // namespace

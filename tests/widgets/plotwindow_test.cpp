@@ -5,17 +5,21 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWheelEvent>
 
 #include "output/gridpainter.h"
 #include "platform/canvaswidget.h"
+#include "platform/loadablemodule.h"
+#include "platform/svgoutput.h"
 #include "ui/plotview.h"
 #include "ui/plotwindow.h"
 #include "windowparts.h"
@@ -97,6 +101,31 @@ private slots:
         QTest::mouseClick(part(*window_, "cleara"), Qt::LeftButton);
         QVERIFY(plot()->legendTexts().isEmpty());
         QTRY_VERIFY(plot()->intersectionTexts().isEmpty());
+    }
+
+    // SVG export goes through its module: the curve's picture is written, and
+    // a file that cannot be written says so.
+    void svgExportWritesThePlot() {
+        plotItem()->trigger();
+        QTRY_VERIFY(plot()->isVisible());
+        print(*window_, {"1", "1"});
+        QString problem;
+        const auto* svg = static_cast<const oltrave::SvgModuleTable*>(
+            oltrave::loadModule(QStringLiteral("oltrave-svg.so"), problem));
+        QVERIFY2(svg, qPrintable(problem));
+        const oltrave::PlotView& view = plot()->plot();
+        const QSize size(320, 200);
+        const auto paint = [&view, size](QPainter& painter) { view.render(painter, size); };
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("plot.svg"));
+        QVERIFY(svg->write(path, size, paint));
+        QFile written(path);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        const QByteArray text = written.readAll();
+        QVERIFY(text.contains("<svg"));
+        QVERIFY(text.contains("viewBox=\"0 0 320 200\""));
+        QVERIFY(text.contains("<path") || text.contains("<polyline"));
+        QVERIFY(!svg->write(dir.filePath(QStringLiteral("no/such/folder/plot.svg")), size, paint));
     }
 
     // With Exact Values on, meetings come in the closed forms the curves were
