@@ -1,5 +1,6 @@
 #include "captionfaces.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QGlyphRun>
 #include <QGuiApplication>
@@ -21,10 +22,19 @@ struct Faces {
     std::map<int, QRawFont> sizes; // by pixel size; the base's among them
 };
 
-// Kept until the program ends, as the toolkit keeps its own font engines.
+Faces* keptFaces = nullptr;
+
+// Kept while the application lives: the sizes must be let go before the
+// toolkit's font library goes, at the end of the program.
 Faces& faces() {
-    static Faces kept;
-    return kept;
+    if (!keptFaces) {
+        keptFaces = new Faces;
+        qAddPostRoutine([] {
+            delete keptFaces;
+            keptFaces = nullptr;
+        });
+    }
+    return *keptFaces;
 }
 
 // The resolution fonts not drawn on a device are sized for.
@@ -73,8 +83,8 @@ struct Line {
     }
 };
 
-// Texts whose layout needs more than one plain line: breaks, tabs, mnemonics,
-// length variants, and texts written right to left.
+// Whether text lays out as one plain line: no breaks, tabs, mnemonics, length
+// variants or letters written right to left.
 bool plainLine(const QString& text) {
     for (const QChar c : text) {
         if (c == u'\n' || c == u'\r' || c == u'\t' || c == u'&' || c == QChar(0x9c) ||

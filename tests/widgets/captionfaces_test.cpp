@@ -94,6 +94,7 @@ private slots:
         QTest::newRow("13.87 pixels are 14") << sized(10.4) << room << left << "Zoom";
         QTest::newRow("13 pixels")
             << sized(9, 13) << room << int(Qt::AlignRight | Qt::AlignBottom) << "Calculate";
+        QTest::newRow("spaces around, 9 pt") << sized(9) << room << left << " x = ";
         QTest::newRow("clipped by a low room")
             << sized(12) << QRect(6, 4, 200, 9) << left << "RePrint";
         QTest::newRow("clipped by a narrow room")
