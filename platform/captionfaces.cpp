@@ -83,13 +83,18 @@ struct Line {
     }
 };
 
-// Whether text lays out as one plain line: no breaks, tabs, mnemonics, length
-// variants or letters written right to left.
+// Whether text lays out as one plain line of Latin letters: no breaks, tabs,
+// mnemonics or length variants, and no other script. Laying out a raw font,
+// Qt keeps a reference to the fonts it took for one script when it turns to
+// another, and they are never let go.
 bool plainLine(const QString& text) {
     for (const QChar c : text) {
         if (c == u'\n' || c == u'\r' || c == u'\t' || c == u'&' || c == QChar(0x9c) ||
-            c == QChar::LineSeparator || c == QChar::ParagraphSeparator || c.isLowSurrogate() ||
-            c.isHighSurrogate() || c.direction() == QChar::DirR || c.direction() == QChar::DirAL)
+            c == QChar::LineSeparator || c == QChar::ParagraphSeparator || c.isSurrogate())
+            return false;
+        const QChar::Script script = c.script();
+        if (script != QChar::Script_Latin && script != QChar::Script_Common &&
+            script != QChar::Script_Inherited)
             return false;
     }
     return !text.isEmpty();

@@ -159,6 +159,7 @@ private slots:
                    !cf::addText(path, QPointF(0, 20), font, text) && path.isEmpty();
         };
         QVERIFY(refused(sized(12), Qt::AlignLeft, QStringLiteral("绘图")));
+        QVERIFY(refused(sized(12), Qt::AlignLeft, QStringLiteral("y = A Sin ( ω x + φ ) + M")));
         QVERIFY(refused(sized(12), Qt::AlignLeft, QStringLiteral("File(&F)")));
         QVERIFY(refused(sized(12), Qt::AlignLeft, QStringLiteral("two\nlines")));
         QFont otherFace = sized(12);
