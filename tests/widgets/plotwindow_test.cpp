@@ -3,23 +3,29 @@
 #include <cmath>
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSpinBox>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QWheelEvent>
 
 #include "output/gridpainter.h"
 #include "platform/canvaswidget.h"
 #include "platform/loadablemodule.h"
 #include "platform/svgoutput.h"
+#include "ui/plotpicture.h"
 #include "ui/plotview.h"
 #include "ui/plotwindow.h"
 #include "windowparts.h"
@@ -126,6 +132,47 @@ private slots:
         QVERIFY(text.contains("viewBox=\"0 0 320 200\""));
         QVERIFY(text.contains("<path") || text.contains("<polyline"));
         QVERIFY(!svg->write(dir.filePath(QStringLiteral("no/such/folder/plot.svg")), size, paint));
+    }
+
+    // Export PNG asks for the size first, then where: the picture has the size
+    // asked for; a cancelled size writes nothing.
+    void pngExportAtTheSizeAsked() {
+        plotItem()->trigger();
+        QTRY_VERIFY(plot()->isVisible());
+        print(*window_, {"1", "1"});
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("plot.png"));
+        // Answers the modal dialogs as a person would, one after the other.
+        bool cancelSize = true;
+        QTimer answer;
+        connect(&answer, &QTimer::timeout, this, [&] {
+            QWidget* modal = nullptr;
+            for (QWidget* top : QApplication::topLevelWidgets())
+                if (top->isVisible() && top->isModal())
+                    modal = top;
+            if (!modal)
+                return;
+            if (modal->objectName() == QLatin1String("picturesize")) {
+                if (cancelSize) {
+                    static_cast<QDialog*>(modal)->reject();
+                    return;
+                }
+                modal->findChild<QSpinBox*>(QStringLiteral("picturewidth"))->setValue(300);
+                modal->findChild<QSpinBox*>(QStringLiteral("pictureheight"))->setValue(150);
+                static_cast<QDialog*>(modal)->accept();
+            } else if (auto* files = qobject_cast<QFileDialog*>(modal)) {
+                files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(path);
+                static_cast<QDialog*>(files)->accept();
+            }
+        });
+        answer.start(20);
+        oltrave::exportPlotPicture(*plot(), plot()->plot(), false);
+        QVERIFY(!QFile::exists(path));
+        cancelSize = false;
+        oltrave::exportPlotPicture(*plot(), plot()->plot(), false);
+        answer.stop();
+        const QImage written(path);
+        QCOMPARE(written.size(), QSize(300, 150));
     }
 
     // With Exact Values on, meetings come in the closed forms the curves were
