@@ -114,25 +114,40 @@ void setBase(const QFont& font) {
         kept.sizes.emplace(pixelsOf(font, kept.dpi), raw);
 }
 
-QRawFont cut(const QFont& font, const QString& text, int dpi) {
+namespace {
+
+// The base's face at font's size on a device of dpi dots per inch, cut once
+// and kept; null when font is of another face.
+QRawFont sized(const QFont& font, int dpi) {
     Faces& kept = faces();
-    if (kept.sizes.empty() || dpi != kept.dpi || !plainLine(text) || !sameFace(font, kept.base))
+    if (kept.sizes.empty() || dpi != kept.dpi || !sameFace(font, kept.base))
         return {};
     const int pixels = pixelsOf(font, dpi);
     auto found = kept.sizes.find(pixels);
     if (found == kept.sizes.end()) {
-        QRawFont sized = kept.sizes.begin()->second;
-        sized.setPixelSize(pixels);
-        if (!sized.isValid())
+        QRawFont cutSize = kept.sizes.begin()->second;
+        cutSize.setPixelSize(pixels);
+        if (!cutSize.isValid())
             return {};
-        found = kept.sizes.emplace(pixels, sized).first;
-    }
-    for (const QChar c : text) {
-        if (!found->second.supportsCharacter(c))
-            return {};
+        found = kept.sizes.emplace(pixels, cutSize).first;
     }
     return found->second;
 }
+
+// The face at font's size for text, when it is of the base's face and shows
+// every character of a plain line of text; null otherwise.
+QRawFont cut(const QFont& font, const QString& text, int dpi) {
+    if (!plainLine(text))
+        return {};
+    const QRawFont raw = sized(font, dpi);
+    for (const QChar c : text) {
+        if (!raw.supportsCharacter(c))
+            return {};
+    }
+    return raw;
+}
+
+} // namespace
 
 qreal advance(const QFont& font, const QString& text) {
     const QRawFont raw = cut(font, text, screenDpi());
@@ -142,7 +157,7 @@ qreal advance(const QFont& font, const QString& text) {
 }
 
 QRawFont rawFont(const QFont& font) {
-    const QRawFont raw = cut(font, QStringLiteral("x"), screenDpi());
+    const QRawFont raw = sized(font, screenDpi());
     return raw.isValid() ? raw : QRawFont::fromFont(font);
 }
 

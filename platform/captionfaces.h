@@ -21,11 +21,6 @@ namespace oltrave::captionfaces {
 // anyway. Until it is given, nothing is cut.
 void setBase(const QFont& font);
 
-// The font at its pixel size for a device of dpi dots per inch, cut from the
-// base when it is of the base's face and shows every character of text;
-// null otherwise.
-QRawFont cut(const QFont& font, const QString& text, int dpi);
-
 // The width of text, as QFontMetricsF(font).horizontalAdvance gives it.
 qreal advance(const QFont& font, const QString& text);
 

@@ -59,9 +59,10 @@ QString accessibleCaption(QString caption) {
 }
 
 FormControls::FormControls(QMainWindow& window, const QString& face) : QObject(&window) {
-    // The text boxes load this size at every start; the captions' other sizes
-    // are cut from it.
-    captionfaces::setBase(semibold(face, 10.5));
+    // The coefficient boxes load their font at every start; the captions'
+    // other sizes are cut from it.
+    const QFont boxFont = semibold(face, 10.5);
+    captionfaces::setBase(boxFont);
     auto* client = new Backdrop(&window);
     window.setCentralWidget(client);
 
@@ -109,8 +110,8 @@ FormControls::FormControls(QMainWindow& window, const QString& face) : QObject(&
         lb[i] = place(new QLabel(QString::number(box), client), QStringLiteral("lb%1").arg(box),
                       layout::kBoxLabels[i]);
         lb[i]->setFont(semibold(face, 12));
-        tx[i] = textBox(client, QStringLiteral("tx%1").arg(box), kCoefficientMaxLength,
-                        semibold(face, 10.5), layout::kBoxes[i]);
+        tx[i] = textBox(client, QStringLiteral("tx%1").arg(box), kCoefficientMaxLength, boxFont,
+                        layout::kBoxes[i]);
     }
 
     const auto button = [client](const char* name, const QString& caption,
