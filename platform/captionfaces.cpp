@@ -206,6 +206,11 @@ bool drawText(QPainter& painter, const QRectF& rect, int flags, const QString& t
     return true;
 }
 
+QByteArray faceHeader(const QFont& font, const QString& text) {
+    const QRawFont raw = cut(font, text, screenDpi());
+    return raw.isValid() ? raw.fontTable("head") : QByteArray();
+}
+
 bool addText(QPainterPath& path, const QPointF& origin, const QFont& font, const QString& text) {
     const QRawFont raw = cut(font, text, screenDpi());
     if (!raw.isValid())

@@ -2,6 +2,7 @@
 
 #include <QRawFont>
 
+class QByteArray;
 class QFont;
 class QPainter;
 class QPainterPath;
@@ -30,6 +31,10 @@ QRawFont rawFont(const QFont& font);
 // Draws text in rect as painter.drawText(rect, flags, text) draws it, through
 // a cut size; false, drawing nothing, when that cannot be done the same way.
 bool drawText(QPainter& painter, const QRectF& rect, int flags, const QString& text);
+
+// The header table of the face text is cut from, which tells one file or
+// version of a font from another; empty when text is left to the toolkit.
+QByteArray faceHeader(const QFont& font, const QString& text);
 
 // The outline of text with its baseline from origin, as QPainterPath::addText
 // gives it; false, with path untouched, when the text needs the toolkit.

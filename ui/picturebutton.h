@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QString>
 
 #include "art.h"
@@ -19,7 +20,11 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    const QImage& caption();
+
     QString picture_;
+    QImage caption_;
+    QString captionFor_;
 };
 
 } // namespace oltrave

@@ -1,9 +1,13 @@
+#include <QDir>
 #include <QImage>
 #include <QPainter>
+#include <QStandardPaths>
 #include <QTest>
 
 #include "art.h"
 #include "drawnart.h"
+#include "platform/captionfaces.h"
+#include "ui/fontfitting.h"
 #include "ui/picturebutton.h"
 
 namespace {
@@ -42,6 +46,22 @@ int differingPixels(const QImage& a, const QImage& b, int tolerance) {
     return count;
 }
 
+// Where a caption left ink on its blank button.
+QRect inkOf(const QImage& image, const QImage& blank) {
+    QRect ink;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) != blank.pixel(x, y))
+                ink |= QRect(x, y, 1, 1);
+    return ink;
+}
+
+QImage drawnAt(const QString& caption, const QSize& size) {
+    oltrave::PictureButton button(QStringLiteral(":/art/button.svg"), caption);
+    button.resize(size);
+    return button.grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
 } // namespace
 
 // The captions are text now, drawn in the window's language; in English they look
@@ -50,6 +70,16 @@ class ButtonCaptionTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() {
+        // Captions kept by an earlier run would hide how they are drawn now.
+        QStandardPaths::setTestModeEnabled(true);
+        QDir(QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation))
+            .removeRecursively();
+        // As in the window: the captions' size is cut from the boxes' face.
+        oltrave::captionfaces::setBase(
+            oltrave::semibold(QStringLiteral("Open Sans Semibold"), 10.5));
+    }
+
     void englishLooksAsTheOutlinesDid_data() {
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("file");
@@ -91,6 +121,33 @@ private slots:
         shown.fill(Qt::transparent);
         button.render(&shown, QPoint(), QRegion(), QWidget::DrawChildren);
         QCOMPARE(shown, now);
+    }
+
+    // Captions are kept between runs, each for its own text and button: none
+    // shows on a button it was not drawn for.
+    void keptCaptionsStayWithTheirButtons() {
+        const QSize wide(140, 26);
+        const QRect onNarrow =
+            inkOf(drawnAt(QStringLiteral("Print"), kButton), drawnAt({}, kButton));
+        const QRect onWide = inkOf(drawnAt(QStringLiteral("Print"), wide), drawnAt({}, wide));
+        QCOMPARE(onWide.size(), onNarrow.size());
+        QVERIFY(qAbs(onNarrow.center().x() - kButton.width() / 2) <= 1);
+        QVERIFY(qAbs(onWide.center().x() - wide.width() / 2) <= 1);
+        const QRect longer =
+            inkOf(drawnAt(QStringLiteral("Calculate"), kButton), drawnAt({}, kButton));
+        QVERIFY(longer.width() > onNarrow.width() + 10);
+        // A button given another caption shows it.
+        oltrave::PictureButton button(QStringLiteral(":/art/button.svg"), QStringLiteral("Print"));
+        button.resize(kButton);
+        button.grab();
+        button.setText(QStringLiteral("Calculate"));
+        QCOMPARE(inkOf(button.grab().toImage().convertToFormat(QImage::Format_RGB32),
+                       drawnAt({}, kButton)),
+                 longer);
+        // The pictures are written for the next run when the program is idle.
+        QTRY_VERIFY(QFile::exists(
+            QDir(QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation))
+                .filePath(QStringLiteral("Oltrave/pictures"))));
     }
 
     // Chinese captions sit inside the face, not clipped by the outline.
