@@ -3,9 +3,12 @@
 #include "colourtable.h"
 
 #include <QFocusEvent>
+#include <QPainter>
 #include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QWheelEvent>
 #include <algorithm>
+#include <qdrawutil.h>
 
 namespace oltrave {
 
@@ -13,18 +16,26 @@ namespace {
 
 const char* const kKeyboardFocus = "keyboardFocus";
 
-// Qt's own style would only tint the chooser; a style sheet shows the colour
-// itself. The focus border is one pixel thicker and the padding one pixel
-// thinner, so the text does not move. A styled widget takes its text colour
-// from the desktop, not from its window: the sheet names the window's.
-QString chooserStyle(const QColor& text) {
+// The frame's width and the room inside it, plain and when Tab reached it: the
+// focus frame is one pixel thicker and the room one pixel thinner, so the
+// text does not move.
+struct Frame {
+    int width;
+    QMargins room;
+};
+constexpr Frame kPlain{1, QMargins(4, 1, 4, 1)};
+constexpr Frame kReachedByTab{2, QMargins(3, 0, 3, 0)};
+// The arrow's button, at the right of the room inside the frame.
+constexpr int kArrowButtonWidth = 16;
+
+// The open list's look: its chosen entry in the chooser's colour and frame. A
+// style sheet draws it; a styled widget takes its text colour from the
+// desktop, not from its window, so the sheet names the window's.
+QString listStyle(const QColor& text) {
     return QStringLiteral("QComboBox { background-color: %1; border: 1px solid %2;"
-                          " padding: 1px 4px; color: %3; }"
-                          "QComboBox[keyboardFocus=\"true\"] { border: 2px solid %4;"
-                          " padding: 0px 3px; }")
+                          " padding: 1px 4px; color: %3; }")
         .arg(QColor::fromRgb(colours::kHighlight).name(),
-             QColor::fromRgb(colours::kChooserFrame).name(), text.name(),
-             QColor::fromRgb(colours::kChooserFocus).name());
+             QColor::fromRgb(colours::kChooserFrame).name(), text.name());
 }
 
 } // namespace
@@ -32,7 +43,70 @@ QString chooserStyle(const QColor& text) {
 ChooserBox::ChooserBox(QWidget* parent) : QComboBox(parent) {
     setFocusPolicy(Qt::StrongFocus);
     setProperty(kKeyboardFocus, false);
-    setStyleSheet(chooserStyle(palette().color(QPalette::ButtonText)));
+}
+
+// Qt's own style would only tint the chooser: it shows its colour itself, in
+// a flat frame, with the arrow on a raised button as classic desktops drew it.
+void ChooserBox::paintEvent(QPaintEvent*) {
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    const Frame frame = property(kKeyboardFocus).toBool() ? kReachedByTab : kPlain;
+    const QColor colour = QColor::fromRgb(colours::kHighlight);
+    const QColor frameColour = QColor::fromRgb(
+        frame.width == kPlain.width ? colours::kChooserFrame : colours::kChooserFocus);
+    QPainter painter(this);
+    painter.fillRect(rect(), colour);
+    const QRect inside =
+        rect().marginsRemoved(QMargins(frame.width, frame.width, frame.width, frame.width));
+    painter.fillRect(QRect(0, 0, width(), frame.width), frameColour);
+    painter.fillRect(QRect(0, inside.bottom() + 1, width(), frame.width), frameColour);
+    painter.fillRect(QRect(0, frame.width, frame.width, inside.height()), frameColour);
+    painter.fillRect(QRect(inside.right() + 1, frame.width, frame.width, inside.height()),
+                     frameColour);
+
+    // The button's shades follow the chooser's colour, as a styled box's do.
+    option.palette.setColor(QPalette::Button, colour);
+    option.palette.setColor(QPalette::Window, colour);
+    option.palette.setColor(QPalette::Light, colour.lighter(115));
+    option.palette.setColor(QPalette::Midlight, colour.lighter(107));
+    option.palette.setColor(QPalette::Dark, colour.darker(150));
+    option.palette.setColor(QPalette::Shadow, colour.darker(300));
+    QRect button(inside.right() + 1 - kArrowButtonWidth, inside.top(), kArrowButtonWidth,
+                 inside.height());
+    const bool sunken = option.activeSubControls == QStyle::SC_ComboBoxArrow &&
+                        (option.state & QStyle::State_Sunken);
+    if (sunken) {
+        painter.setPen(option.palette.dark().color());
+        painter.setBrush(colour);
+        painter.drawRect(button.adjusted(0, 0, -1, -1));
+    } else {
+        QPalette shades = option.palette;
+        shades.setColor(QPalette::Button, option.palette.light().color());
+        shades.setColor(QPalette::Light, colour);
+        const QBrush fill(colour);
+        qDrawWinButton(&painter, button, shades, false, &fill);
+    }
+    QStyleOption arrow = option;
+    arrow.rect = button.adjusted(3, 3, -3, -3);
+    arrow.state = option.state & (QStyle::State_Enabled | QStyle::State_HasFocus);
+    if (sunken)
+        arrow.state |= QStyle::State_Sunken;
+    style()->drawPrimitive(QStyle::PE_IndicatorArrowDown, &arrow, &painter, this);
+
+    QRect text = inside.marginsRemoved(frame.room);
+    text.setRight(text.right() - kArrowButtonWidth);
+    QPalette textPalette = option.palette;
+    textPalette.setColor(QPalette::Text, palette().color(QPalette::ButtonText));
+    painter.setClipRect(text);
+    style()->drawItemText(&painter, text, int(option.textAlignment), textPalette,
+                          option.state & QStyle::State_Enabled, option.currentText, QPalette::Text);
+}
+
+// The sheet is read when the list first opens: no start pays for it.
+void ChooserBox::showPopup() {
+    if (styleSheet().isEmpty())
+        setStyleSheet(listStyle(palette().color(QPalette::ButtonText)));
+    QComboBox::showPopup();
 }
 
 void ChooserBox::wheelEvent(QWheelEvent* event) {
@@ -84,9 +158,6 @@ void ChooserBox::showKeyboardFocus(bool shown) {
     if (property(kKeyboardFocus).toBool() == shown)
         return;
     setProperty(kKeyboardFocus, shown);
-    // A style sheet reads dynamic properties only when it is applied again.
-    style()->unpolish(this);
-    style()->polish(this);
     update();
 }
 

@@ -12,7 +12,10 @@ class ChooserBox : public QComboBox {
 public:
     explicit ChooserBox(QWidget* parent = nullptr);
 
+    void showPopup() override;
+
 protected:
+    void paintEvent(QPaintEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
