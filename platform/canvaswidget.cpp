@@ -159,7 +159,7 @@ constexpr int kReadoutGap = 8;
 
 void CanvasWidget::paintLayer(QPainter& painter) const {
     const double unit = drawing_.dotSize();
-    const QRectF area(0, 0, drawing_.image().width(), drawing_.image().height());
+    const QRectF area(QPointF(0, 0), QSizeF(drawing_.imageSize()));
     const auto toDevice = [this](float x, float y) { return drawing_.toDevice(x, y); };
     paintMarks(painter, area, otherMarks_, otherStretches_, toDevice, unit);
     paintMarks(painter, area, marks_, stretches_, toDevice, unit);
@@ -204,12 +204,16 @@ void CanvasWidget::paintEvent(QPaintEvent* event) {
     QFrame::paintEvent(event);
     QPainter painter(this);
     const QRectF drawing(contentsRect());
-    painter.drawImage(drawing, grid_ ? griddedImage() : drawing_.image());
+    // The axes alone are drawn as they are, without a picture to hold them.
+    if (!grid_ && drawing_.plain() && drawing_.imageSize() == contentsRect().size())
+        drawing_.paintPlain(painter, contentsRect().topLeft());
+    else
+        painter.drawImage(drawing, grid_ ? griddedImage() : drawing_.image());
     if (layerShown()) {
         painter.save();
         painter.translate(drawing.topLeft());
-        painter.scale(drawing.width() / drawing_.image().width(),
-                      drawing.height() / drawing_.image().height());
+        painter.scale(drawing.width() / drawing_.imageSize().width(),
+                      drawing.height() / drawing_.imageSize().height());
         paintLayer(painter);
         painter.restore();
     }

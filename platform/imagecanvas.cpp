@@ -20,6 +20,8 @@ inline bool ImageCanvas::accepted(float v) {
 // The pixels for direct writes. Fetching them unshares the image, so they
 // stay valid while no copy shares them and nothing replaces them.
 inline QRgb* ImageCanvas::pixels() {
+    if (image_.isNull())
+        make();
     if (!pixels_ || !image_.isDetached()) {
         pixels_ = reinterpret_cast<QRgb*>(image_.bits());
         pixelsPerLine_ = image_.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
@@ -33,20 +35,54 @@ bool ImageCanvas::takeChanged() {
     return changed;
 }
 
-void ImageCanvas::fit(const QSize& logical, qreal ratio) {
-    const QSize size = logical * ratio;
-    logical_ = logical;
-    if (image_.size() == size && !image_.isNull())
-        return;
-    QImage fitted(size.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
-    fitted.fill(background_);
-    // Scaling a blank image only costs time, at every start.
-    if (!image_.isNull() && !blank_) {
-        QPainter painter(&fitted);
-        painter.drawImage(fitted.rect(), image_);
+// Making the picture writes every pixel of it: a fresh image is memory the
+// system hands out page by page, a fifth of a millisecond of every start.
+void ImageCanvas::make() const {
+    image_ = QImage(size_, QImage::Format_RGB32);
+    image_.fill(background_);
+    for (const Run& run : runs_) {
+        for (int i = run.first; i <= run.last; ++i)
+            image_.setPixel(run.across ? i : run.fixed, run.across ? run.fixed : i, run.rgb);
     }
+    runs_.clear();
     releaseUpperVectorState();
-    image_ = fitted;
+    pixels_ = nullptr;
+}
+
+const QImage& ImageCanvas::image() const {
+    if (image_.isNull())
+        make();
+    return image_;
+}
+
+void ImageCanvas::paintPlain(QPainter& painter, const QPoint& origin) const {
+    painter.fillRect(QRect(origin, size_), background_);
+    for (const Run& run : runs_) {
+        const QRect line = run.across ? QRect(run.first, run.fixed, run.last - run.first + 1, 1)
+                                      : QRect(run.fixed, run.first, 1, run.last - run.first + 1);
+        painter.fillRect(line.translated(origin), QColor::fromRgb(run.rgb));
+    }
+}
+
+void ImageCanvas::fit(const QSize& logical, qreal ratio) {
+    const QSize size = (logical * ratio).expandedTo(QSize(1, 1));
+    logical_ = logical;
+    if (size_ == size)
+        return;
+    // A blank picture is made again only when something is drawn on it.
+    if (blank_) {
+        image_ = QImage();
+        runs_.clear();
+    } else {
+        QImage fitted(size, QImage::Format_RGB32);
+        fitted.fill(background_);
+        QPainter painter(&fitted);
+        painter.drawImage(fitted.rect(), image());
+        painter.end();
+        releaseUpperVectorState();
+        image_ = fitted;
+    }
+    size_ = size;
     pixels_ = nullptr;
     changed_ = true;
     dotSize_ = std::max(1, static_cast<int>(std::lround(ratio)));
@@ -57,8 +93,8 @@ void ImageCanvas::updateMapping() {
     Scale scale = scale_;
     if (!userScale_)
         scale = {0, 0, double(logical_.width()), double(logical_.height())};
-    mapping_ = {scale.x1, scale.y1, image_.width() / (scale.x2 - scale.x1),
-                image_.height() / (scale.y2 - scale.y1)};
+    mapping_ = {scale.x1, scale.y1, size_.width() / (scale.x2 - scale.x1),
+                size_.height() / (scale.y2 - scale.y1)};
 }
 
 bool ImageCanvas::setScale(float x1, float y1, float x2, float y2) {
@@ -73,8 +109,11 @@ bool ImageCanvas::setScale(float x1, float y1, float x2, float y2) {
 }
 
 void ImageCanvas::clear() {
-    image_.fill(background_);
-    releaseUpperVectorState();
+    runs_.clear();
+    if (!image_.isNull()) {
+        image_.fill(background_);
+        releaseUpperVectorState();
+    }
     blank_ = true;
     changed_ = true;
     pixels_ = nullptr;
@@ -89,6 +128,8 @@ void ImageCanvas::line(float x1, float y1, float x2, float y2) {
     const QPointF from = mapping_(x1, y1);
     const QPointF to = mapping_(x2, y2);
     if (!straightLine(from, to)) {
+        if (image_.isNull())
+            make();
         QPainter painter(&image_);
         painter.setPen(QPen(ink_, dotSize_));
         painter.drawLine(QLineF(from, to));
@@ -112,14 +153,18 @@ bool ImageCanvas::straightLine(const QPointF& from, const QPointF& to) {
     const double at = across ? from.y() : from.x();
     const double start = std::min(across ? from.x() : from.y(), across ? to.x() : to.y());
     const double end = std::max(across ? from.x() : from.y(), across ? to.x() : to.y());
-    const int extent = across ? image_.height() : image_.width();
-    const int length = across ? image_.width() : image_.height();
+    const int extent = across ? size_.height() : size_.width();
+    const int length = across ? size_.width() : size_.height();
     if (at < 0 || at >= extent - 1 || end - start < 1 || start < 0 || start >= length)
         return false;
     const int fixed = static_cast<int>(at);
     const int first = static_cast<int>(start);
     const int last = static_cast<int>(std::min(std::floor(end), double(length - 1)));
     const QRgb rgb = ink_.rgb();
+    if (image_.isNull()) {
+        runs_.push_back({across, fixed, first, last, rgb});
+        return true;
+    }
     QRgb* const bits = pixels();
     for (int i = first; i <= last; ++i)
         bits[across ? fixed * pixelsPerLine_ + i : i * pixelsPerLine_ + fixed] = rgb;
@@ -138,8 +183,8 @@ void ImageCanvas::points(const CanvasPoint* first, std::size_t count, Colour col
     // Local copies: as far as the compiler knows, a pixel written through a
     // pointer could be one of the members, which it would then read again.
     const Mapping mapping = mapping_;
-    const double width = image_.width();
-    const double height = image_.height();
+    const double width = size_.width();
+    const double height = size_.height();
     QRgb* const bits = dotSize_ == 1 ? pixels() : nullptr;
     const qsizetype perLine = pixelsPerLine_;
     int taken = 0;
@@ -155,7 +200,7 @@ void ImageCanvas::points(const CanvasPoint* first, std::size_t count, Colour col
         drawn = true;
         const int col = static_cast<int>(at.x());
         const int row = static_cast<int>(at.y());
-        Q_ASSERT(col < image_.width() && row < image_.height());
+        Q_ASSERT(col < size_.width() && row < size_.height());
         if (bits)
             bits[row * perLine + col] = rgb;
         else

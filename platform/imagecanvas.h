@@ -2,8 +2,11 @@
 
 #include <QColor>
 #include <QImage>
+#include <vector>
 
 #include "model/canvas.h"
+
+class QPainter;
 
 namespace oltrave {
 
@@ -28,7 +31,17 @@ public:
     int lineCount() const { return lines_; }
     int pointCount() const { return points_; }
 
-    const QImage& image() const { return image_; }
+    // The picture; made on the first call after a start or a new size that
+    // only the axes were drawn on.
+    const QImage& image() const;
+    // The picture's size in device pixels, without making it.
+    QSize imageSize() const { return size_; }
+    // Until something more than axis-aligned lines is drawn, the picture is
+    // not made: it is its background and those lines, which paintPlain draws.
+    bool plain() const { return image_.isNull(); }
+    // Draws the picture while it is plain, device pixel for device pixel at
+    // origin, as drawing image() there would.
+    void paintPlain(QPainter& painter, const QPoint& origin) const;
     const QColor& background() const { return background_; }
     // Where a point of the plane lies in the image, in device pixels.
     QPointF toDevice(float x, float y) const { return mapping_(x, y); }
@@ -49,13 +62,24 @@ private:
         }
     };
 
+    // A line along a row or a column, as pixels from first to last.
+    struct Run {
+        bool across;
+        int fixed, first, last;
+        QRgb rgb;
+    };
+
     static bool accepted(float v);
+    void make() const;
     void updateMapping();
     QRgb* pixels();
     bool straightLine(const QPointF& from, const QPointF& to);
     void dot(int col, int row, QRgb rgb);
 
-    QImage image_;
+    // Null while plain; then size_ and runs_ say what it would hold.
+    mutable QImage image_;
+    QSize size_;
+    mutable std::vector<Run> runs_;
     QColor background_;
     QColor ink_;
     QSize logical_;
@@ -66,7 +90,7 @@ private:
     Mapping mapping_;
     int dotSize_ = 1;
     // The image's pixels for direct writes; null until fetched again.
-    QRgb* pixels_ = nullptr;
+    mutable QRgb* pixels_ = nullptr;
     qsizetype pixelsPerLine_ = 0;
     int lines_ = 0;
     int points_ = 0;

@@ -120,13 +120,15 @@ private slots:
 
     // Lines along a row or a column skip the painter; they must still be the
     // painter's pixels, wherever they start and end, to a sixty-fourth of a
-    // pixel and closer, and where they leave the image.
+    // pixel and closer, and where they leave the image: written into the
+    // picture, kept until a picture is made, and drawn while there is none.
     void straightLinesAreThePaintersLines() {
         const QColor background(240, 240, 240);
         const QColor ink(Qt::black);
         const QSize size(200, 100);
         oltrave::ImageCanvas canvas(background, ink);
         canvas.fit(size, 1);
+        canvas.image(); // made: lines go straight into it
         std::mt19937 random(7);
         std::uniform_real_distribution<float> along(-20, 220);
         std::uniform_int_distribution<int> nudge(-3, 3);
@@ -147,7 +149,16 @@ private slots:
             painter.setPen(QPen(ink, 1));
             painter.drawLine(line);
             painter.end();
-            if (canvas.image() != painted)
+            oltrave::ImageCanvas fresh(background, ink);
+            fresh.fit(size, 1);
+            fresh.line(float(line.x1()), float(line.y1()), float(line.x2()), float(line.y2()));
+            QImage shown = painted;
+            if (fresh.plain()) {
+                shown.fill(Qt::red);
+                QPainter plain(&shown);
+                fresh.paintPlain(plain, QPoint());
+            }
+            if (canvas.image() != painted || shown != painted || fresh.image() != painted)
                 QFAIL(qPrintable(QStringLiteral("line %1,%2 to %3,%4")
                                      .arg(line.x1())
                                      .arg(line.y1())
@@ -187,6 +198,20 @@ private slots:
         const QImage& image = canvas_->image();
         QCOMPARE(image.pixelColor(image.width() / 4, image.height() / 2),
                  canvas_->palette().color(QPalette::WindowText));
+    }
+
+    // Until a curve is drawn the widget shows the axes without a picture:
+    // exactly what the picture shows once it is made.
+    void theAxesAloneShowAsThePictureWould() {
+        canvas_->clear();
+        canvas_->line(-10, 0, 10, 0);
+        canvas_->line(0, -10, 0, 10);
+        canvas_->line(-10, 9.99f, 10, 9.99f); // the first row
+        const QImage plain = canvas_->grab().toImage();
+        QCOMPARE(plain.pixelColor(canvas_->contentsRect().topLeft() + QPoint(100, 20)),
+                 canvas_->palette().color(QPalette::WindowText));
+        canvas_->image(); // makes the picture
+        QCOMPARE(canvas_->grab().toImage(), plain);
     }
 
     // The drawing is kept, not redone: hiding and showing again shows it as it was.
