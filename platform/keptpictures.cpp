@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <algorithm>
 #include <cstring>
 
 namespace oltrave {
@@ -46,19 +47,18 @@ KeptPictures& KeptPictures::program() {
 
 // A store that is not wholly as written is dropped whole: a torn or foreign
 // file only means drawing again.
-void KeptPictures::read() {
-    read_ = true;
-    QFile file(file_);
-    if (file_.isEmpty() || file.size() > kMostBytes || !file.open(QIODevice::ReadOnly))
-        return;
-    QDataStream in(file.readAll());
+std::optional<QHash<QByteArray, QImage>> readKeptPictures(const QByteArray& bytes) {
+    if (bytes.size() > kMostBytes)
+        return std::nullopt;
+    QDataStream in(bytes);
     in.setVersion(QDataStream::Qt_6_0);
     quint32 magic = 0;
     quint32 version = 0;
     quint32 count = 0;
     in >> magic >> version >> count;
-    if (magic != kMagic || version != kVersion || count > kMostPictures)
-        return;
+    if (in.status() != QDataStream::Ok || magic != kMagic || version != kVersion ||
+        count > kMostPictures)
+        return std::nullopt;
     QHash<QByteArray, QImage> pictures;
     for (quint32 i = 0; i < count; ++i) {
         QByteArray key;
@@ -70,7 +70,7 @@ void KeptPictures::read() {
         if (in.status() != QDataStream::Ok || key.isEmpty() || key.size() > kMostKey ||
             width <= 0 || height <= 0 || width > kMostSide || height > kMostSide ||
             !(ratio >= 0.25 && ratio <= 16) || pixels.size() != qsizetype(width) * height * 4)
-            return;
+            return std::nullopt;
         QImage picture(width, height, kFormat);
         const qsizetype row = qsizetype(width) * 4;
         for (int y = 0; y < height; ++y)
@@ -79,8 +79,31 @@ void KeptPictures::read() {
         pictures.insert(key, picture);
     }
     if (!in.atEnd())
+        return std::nullopt;
+    return pictures;
+}
+
+QByteArray keptPicturesBytes(const QList<std::pair<QByteArray, QImage>>& pictures) {
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out.setVersion(QDataStream::Qt_6_0);
+    const qsizetype count = std::min(pictures.size(), qsizetype(kMostPictures));
+    out << kMagic << kVersion << quint32(count);
+    for (qsizetype i = 0; i < count; ++i) {
+        const QImage picture = pictures[i].second.convertToFormat(kFormat);
+        out << pictures[i].first << qint32(picture.width()) << qint32(picture.height())
+            << picture.devicePixelRatio() << pixelsOf(picture);
+    }
+    return bytes;
+}
+
+void KeptPictures::read() {
+    read_ = true;
+    QFile file(file_);
+    if (file_.isEmpty() || file.size() > kMostBytes || !file.open(QIODevice::ReadOnly))
         return;
-    pictures_ = std::move(pictures);
+    if (std::optional<QHash<QByteArray, QImage>> pictures = readKeptPictures(file.readAll()))
+        pictures_ = std::move(*pictures);
 }
 
 QImage KeptPictures::find(const QByteArray& key) {
@@ -115,23 +138,15 @@ void KeptPictures::keep(const QByteArray& key, const QImage& picture) {
 bool KeptPictures::write() {
     if (file_.isEmpty() || !QDir().mkpath(QFileInfo(file_).absolutePath()))
         return false;
-    QSaveFile file(file_);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    QDataStream out(&file);
-    out.setVersion(QDataStream::Qt_6_0);
-    QList<QHash<QByteArray, QImage>::const_iterator> kept;
+    QList<std::pair<QByteArray, QImage>> kept;
     for (const QByteArray& key : std::as_const(used_)) {
         const auto found = pictures_.constFind(key);
-        if (found != pictures_.constEnd() && kept.size() < qsizetype(kMostPictures))
-            kept.append(found);
+        if (found != pictures_.constEnd())
+            kept.append({key, *found});
     }
-    out << kMagic << kVersion << quint32(kept.size());
-    for (const auto& found : std::as_const(kept)) {
-        out << found.key() << qint32(found->width()) << qint32(found->height())
-            << found->devicePixelRatio() << pixelsOf(*found);
-    }
-    return out.status() == QDataStream::Ok && file.commit();
+    QSaveFile file(file_);
+    return file.open(QIODevice::WriteOnly) && file.write(keptPicturesBytes(kept)) >= 0 &&
+           file.commit();
 }
 
 } // namespace oltrave

@@ -3,8 +3,11 @@
 #include <QByteArray>
 #include <QHash>
 #include <QImage>
+#include <QList>
 #include <QSet>
 #include <QString>
+#include <optional>
+#include <utility>
 
 namespace oltrave {
 
@@ -41,5 +44,10 @@ private:
     QHash<QByteArray, QImage> pictures_;
     QSet<QByteArray> used_;
 };
+
+// A store's bytes and back. Bytes that are not wholly a store give nothing; at
+// most the first 64 pictures are written.
+std::optional<QHash<QByteArray, QImage>> readKeptPictures(const QByteArray& bytes);
+QByteArray keptPicturesBytes(const QList<std::pair<QByteArray, QImage>>& pictures);
 
 } // namespace oltrave

@@ -7,7 +7,7 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 "$root/tools/setup.sh"
 build="${OLTRAVE_FUZZ_DIR:-$root/build-fuzz}"
 seconds="${OLTRAVE_FUZZ_SECONDS:-12}"
-targets=(numval numstrict numtext form exact analysis session)
+targets=(numval numstrict numtext form exact analysis session pictures)
 
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
