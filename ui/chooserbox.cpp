@@ -16,15 +16,16 @@ namespace {
 
 const char* const kKeyboardFocus = "keyboardFocus";
 
-// The frame's width and the room inside it, plain and when Tab reached it: the
-// focus frame is one pixel thicker and the room one pixel thinner, so the
+// The frame and the room inside it, plain and when Tab reached it: the focus
+// frame is darker, one pixel thicker and the room one pixel thinner, so the
 // text does not move.
 struct Frame {
     int width;
+    QRgb colour;
     QMargins room;
 };
-constexpr Frame kPlain{1, QMargins(4, 1, 4, 1)};
-constexpr Frame kReachedByTab{2, QMargins(3, 0, 3, 0)};
+constexpr Frame kPlain{1, colours::kChooserFrame, QMargins(4, 1, 4, 1)};
+constexpr Frame kReachedByTab{2, colours::kChooserFocus, QMargins(3, 0, 3, 0)};
 // The arrow's button, at the right of the room inside the frame.
 constexpr int kArrowButtonWidth = 16;
 
@@ -52,8 +53,7 @@ void ChooserBox::paintEvent(QPaintEvent*) {
     initStyleOption(&option);
     const Frame frame = property(kKeyboardFocus).toBool() ? kReachedByTab : kPlain;
     const QColor colour = QColor::fromRgb(colours::kHighlight);
-    const QColor frameColour = QColor::fromRgb(
-        frame.width == kPlain.width ? colours::kChooserFrame : colours::kChooserFocus);
+    const QColor frameColour = QColor::fromRgb(frame.colour);
     QPainter painter(this);
     painter.fillRect(rect(), colour);
     const QRect inside =
