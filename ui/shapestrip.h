@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QHash>
 #include <QLabel>
+#include <QStringList>
 #include <array>
 #include <optional>
 
@@ -26,11 +28,16 @@ public:
     // The pieces as shown, one per entry, for tests and screen readers.
     QStringList pieceTexts() const;
 
+    // As tall as the tallest of its texts for the pieces it follows, whichever
+    // is in bold: a slider moved across them does not move the rows below.
+    int heightForWidth(int width) const override;
+
 protected:
     void changeEvent(QEvent* event) override;
 
 private:
     void show(double value);
+    static QString stripText(const QStringList& texts, const QList<qsizetype>& bold);
 
     struct Asked {
         const FamilyDescription* family = nullptr;
@@ -45,6 +52,9 @@ private:
     std::optional<Asked> asked_;
     ShapeClassification pieces_;
     QString name_;
+    // The texts the strip can show for its pieces, and their heights by width.
+    QStringList variants_;
+    mutable QHash<int, int> heights_;
 };
 
 } // namespace oltrave

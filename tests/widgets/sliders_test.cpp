@@ -12,6 +12,7 @@
 #include <QListView>
 #include <QPushButton>
 #include <QTest>
+#include <algorithm>
 
 #include "ui/analysispanel.h"
 #include "ui/coefficientrow.h"
@@ -151,6 +152,39 @@ private slots:
         // Now b moves: x² + bx + 1.9 is even at b = 0.
         QTest::keyClick(&sliders().row(1)->slider(), Qt::Key_Right);
         QVERIFY(strip.pieceTexts().join(QChar('|')).contains(QStringLiteral("b = 0 ")));
+    }
+
+    // Moved across its pieces, the strip stays as tall as its tallest text, so
+    // the buttons below it do not jump: at a width where the bold piece
+    // decides whether the text takes another line.
+    void stripKeepsItsHeightAcrossThePieces() {
+        print(*window_, kQuadratic, {"1", "-2", "-3"});
+        const ShapeStrip& strip = sliders().strip();
+        CoefficientRow* c = sliders().row(2);
+        typeInto(c->valueBox(), QStringLiteral("1"));
+        const QStringList pieces = strip.pieceTexts();
+        QLabel measure;
+        measure.setWordWrap(true);
+        measure.setTextFormat(Qt::RichText);
+        measure.setFont(strip.font());
+        const auto heightWithBold = [&](qsizetype bold, int width) {
+            QStringList shown;
+            for (qsizetype i = 0; i < pieces.size(); ++i)
+                shown << (i == bold ? "<b>" + pieces[i] + "</b>" : pieces[i]);
+            measure.setText(shown.join(QStringLiteral(" | ")));
+            return measure.heightForWidth(width);
+        };
+        int width = 40;
+        while (width < 400 && heightWithBold(0, width) == heightWithBold(1, width) &&
+               heightWithBold(1, width) == heightWithBold(2, width))
+            ++width;
+        QVERIFY2(width < 400, "no width where the bold piece changes the lines");
+        const int tallest = std::max(
+            {heightWithBold(0, width), heightWithBold(1, width), heightWithBold(2, width)});
+        for (const char* value : {"0.9", "1", "1.9"}) {
+            typeInto(c->valueBox(), QLatin1String(value));
+            QCOMPARE(strip.heightForWidth(width), tallest);
+        }
     }
 
     // The panel's words, its rows' and the strip's follow View > Language at
