@@ -40,10 +40,10 @@ bool ImageCanvas::takeChanged() {
 void ImageCanvas::make() const {
     image_ = QImage(size_, QImage::Format_RGB32);
     image_.fill(background_);
-    for (const Run& run : runs_) {
-        for (int i = run.first; i <= run.last; ++i)
-            image_.setPixel(run.across ? i : run.fixed, run.across ? run.fixed : i, run.rgb);
-    }
+    auto* const bits = reinterpret_cast<QRgb*>(image_.bits());
+    const qsizetype perLine = image_.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
+    for (const Run& run : runs_)
+        write(run, bits, perLine);
     runs_.clear();
     releaseUpperVectorState();
     pixels_ = nullptr;
@@ -160,15 +160,19 @@ bool ImageCanvas::straightLine(const QPointF& from, const QPointF& to) {
     const int fixed = static_cast<int>(at);
     const int first = static_cast<int>(start);
     const int last = static_cast<int>(std::min(std::floor(end), double(length - 1)));
-    const QRgb rgb = ink_.rgb();
+    const Run run{across, fixed, first, last, ink_.rgb()};
     if (image_.isNull()) {
-        runs_.push_back({across, fixed, first, last, rgb});
-        return true;
+        runs_.push_back(run);
+    } else {
+        QRgb* const bits = pixels(); // sets the line length too
+        write(run, bits, pixelsPerLine_);
     }
-    QRgb* const bits = pixels();
-    for (int i = first; i <= last; ++i)
-        bits[across ? fixed * pixelsPerLine_ + i : i * pixelsPerLine_ + fixed] = rgb;
     return true;
+}
+
+void ImageCanvas::write(const Run& run, QRgb* bits, qsizetype perLine) {
+    for (int i = run.first; i <= run.last; ++i)
+        bits[run.across ? run.fixed * perLine + i : i * perLine + run.fixed] = run.rgb;
 }
 
 void ImageCanvas::point(float x, float y, Colour colour) {

@@ -71,6 +71,7 @@ private:
 
     static bool accepted(float v);
     void make() const;
+    static void write(const Run& run, QRgb* bits, qsizetype perLine);
     void updateMapping();
     QRgb* pixels();
     bool straightLine(const QPointF& from, const QPointF& to);

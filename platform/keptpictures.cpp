@@ -5,10 +5,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <algorithm>
 #include <cstring>
+
+#include "savefile.h"
 
 namespace oltrave {
 
@@ -144,9 +145,10 @@ bool KeptPictures::write() {
         if (found != pictures_.constEnd())
             kept.append({key, *found});
     }
-    QSaveFile file(file_);
-    return file.open(QIODevice::WriteOnly) && file.write(keptPicturesBytes(kept)) >= 0 &&
-           file.commit();
+    const QByteArray bytes = keptPicturesBytes(kept);
+    return saveFile(file_, [&bytes](QIODevice& device,
+                                    QString&) { return device.write(bytes) == bytes.size(); })
+        .isEmpty();
 }
 
 } // namespace oltrave
